@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// The program's own folder (the executable's), without a trailing separator.
+// It holds the help file and the engine libraries.
+QString appFolder();
+
+// Where the settings file and the re-zip work folder live: the program's
+// folder, or the per-user configuration folder when the program's folder
+// cannot be written (a system-wide install).
+QString dataFolder();
+
+// The user's home folder: the start folder of the browser and of the dialogs,
+// and where the browser returns when a volume is not ready.
+QString homeFolder();
+
+// Tests point these at temporary folders; an empty text restores the default.
+void overrideAppFolder(const QString &folder);
+void overrideDataFolder(const QString &folder);
+void overrideHomeFolder(const QString &folder);
+
+}  // namespace platform

@@ -1,0 +1,105 @@
+#include "FileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace platform {
+
+QString withSeparator(const QString &folder) {
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+bool isHiddenName(const QString &name) { return name.startsWith(QLatin1Char('.')); }
+
+bool isReadOnly(const QString &path) {
+    return QFileInfo::exists(path) && !(QFile::permissions(path) & QFileDevice::WriteOwner);
+}
+
+bool clearAttributes(const QString &path) {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) return false;
+    if (info.isSymLink()) return true;  // a link's own bits mean nothing here
+    QFileDevice::Permissions wanted = QFile::permissions(path) | QFileDevice::WriteOwner;
+    if (info.isDir()) wanted |= QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    return QFile::setPermissions(path, wanted);
+}
+
+bool deleteFile(const QString &path) {
+    const QFileInfo info(path);
+    if (info.isDir() && !info.isSymLink()) return false;
+    clearAttributes(path);
+    return QFile::remove(path);
+}
+
+namespace {
+
+// Only "*" and "?" are wildcards on Windows; brackets are plain characters.
+QRegularExpression maskExpression(const QString &mask) {
+    QString pattern;
+    for (const QChar c : mask) {
+        if (c == QLatin1Char('*'))
+            pattern += QStringLiteral(".*");
+        else if (c == QLatin1Char('?'))
+            pattern += QLatin1Char('.');
+        else
+            pattern += QRegularExpression::escape(QString(c));
+    }
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
+                              QRegularExpression::CaseInsensitiveOption |
+                                  QRegularExpression::DotMatchesEverythingOption);
+}
+
+bool matchesOne(const QString &name, const QString &mask) {
+    if (mask == QLatin1String("*.*") || mask == QLatin1String("*")) return true;
+    // Windows lets "name.*" match "name" without any dot too.
+    if (mask.endsWith(QLatin1String(".*")) && !name.contains(QLatin1Char('.')) &&
+        matchesOne(name, mask.chopped(2)))
+        return true;
+    return maskExpression(mask).match(name).hasMatch();
+}
+
+void sortWithoutCase(QStringList &names) {
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+}
+
+}  // namespace
+
+bool matchesMask(const QString &name, const QString &mask) {
+    const QStringList masks = mask.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (masks.isEmpty()) return true;
+    return std::any_of(masks.begin(), masks.end(),
+                       [&](const QString &m) { return matchesOne(name, m.trimmed()); });
+}
+
+QStringList listFiles(const QString &folder, const QString &mask, bool includeHidden) {
+    QDir::Filters filters = QDir::Files;
+    if (includeHidden) filters |= QDir::Hidden;
+    QStringList names;
+    for (const QString &name : QDir(folder).entryList(filters, QDir::Unsorted)) {
+        if (!includeHidden && isHiddenName(name)) continue;
+        if (matchesMask(name, mask)) names << name;
+    }
+    sortWithoutCase(names);
+    return names;
+}
+
+QStringList listFolders(const QString &folder, bool includeHidden) {
+    QDir::Filters filters = QDir::Dirs | QDir::NoDotAndDotDot;
+    if (includeHidden) filters |= QDir::Hidden;
+    QStringList names;
+    for (const QString &name : QDir(folder).entryList(filters, QDir::Unsorted)) {
+        if (!includeHidden && isHiddenName(name)) continue;
+        names << name;
+    }
+    sortWithoutCase(names);
+    return names;
+}
+
+}  // namespace platform

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// A folder path with exactly one separator at its end; the root stays "/".
+QString withSeparator(const QString &folder);
+
+// Hidden files are the ones whose name starts with a dot.
+bool isHiddenName(const QString &name);
+
+// Read-only: the owner lacks write permission.
+bool isReadOnly(const QString &path);
+
+// Clears what would stop the file's deletion: gives the owner write
+// permission, and for a folder read, write and search permission too.
+bool clearAttributes(const QString &path);
+
+// Clears the attributes and deletes one file (never a folder).
+bool deleteFile(const QString &path);
+
+// Wildcard match of a file name against a mask, without regard to case, as
+// Windows does it: "*" and "?" wildcards, several masks separated by ";",
+// and "*.*" matching every name, with a dot or without.
+bool matchesMask(const QString &name, const QString &mask);
+
+// The plain files (symbolic links to files included) and the sub-folders of
+// `folder`, by name, ordered without regard to case. Hidden entries are
+// left out unless asked for, as the Windows lists leave them out.
+QStringList listFiles(const QString &folder, const QString &mask = QStringLiteral("*.*"),
+                      bool includeHidden = false);
+QStringList listFolders(const QString &folder, bool includeHidden = false);
+
+}  // namespace platform

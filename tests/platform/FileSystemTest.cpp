@@ -1,0 +1,67 @@
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace platform;
+using testsupport::TempFolder;
+
+TEST(FileSystem, MasksMatchLikeWindows) {
+    struct Row {
+        const char *name, *mask;
+        bool match;
+    } rows[] = {
+        {"README", "*.*", true},        {"report.doc", "*.DOC", true},
+        {"Report.Doc", "*.doc", true},  {"report.docx", "*.DOC", false},
+        {"a.bmp", "*.BMP;*.TXT", true}, {"a.txt", "*.BMP; *.TXT", true},
+        {"a.jpg", "*.BMP;*.TXT", false}, {"data", "data.*", true},
+        {"x1.txt", "x?.txt", true},     {"x10.txt", "x?.txt", false},
+        {".profile", "*.*", true},      {"a[1].txt", "A[1].TXT", true},
+        {"any", "", true},
+    };
+    for (const Row &r : rows)
+        EXPECT_EQ(matchesMask(QString::fromUtf8(r.name), QString::fromUtf8(r.mask)), r.match)
+            << r.name << " against " << r.mask;
+}
+
+TEST(FileSystem, SeparatorAddedOnce) {
+    EXPECT_EQ(withSeparator("/"), "/");
+    EXPECT_EQ(withSeparator("/home/user"), "/home/user/");
+    EXPECT_EQ(withSeparator("/home/user/"), "/home/user/");
+}
+
+TEST(FileSystem, CaseChangesOnlyAsciiLetters) {
+    EXPECT_EQ(asciiUpper(QString::fromUtf8("réport-ß.doc")), QString::fromUtf8("RéPORT-ß.DOC"));
+    EXPECT_EQ(asciiLower(QString::fromUtf8("ÉTÉ.ZIP")), QString::fromUtf8("ÉtÉ.zip"));
+}
+
+TEST(FileSystem, ListingsHideDotEntriesAndSortWithoutCase) {
+    TempFolder tmp;
+    tmp.write("b.txt");
+    tmp.write("A.txt");
+    tmp.write(".hidden");
+    tmp.write("c.TXT");
+    tmp.mkdir("Zeta");
+    tmp.mkdir("alpha");
+    tmp.mkdir(".git");
+    EXPECT_EQ(listFiles(tmp.path()), QStringList({"A.txt", "b.txt", "c.TXT"}));
+    EXPECT_EQ(listFiles(tmp.path(), "*.txt"), QStringList({"A.txt", "b.txt", "c.TXT"}));
+    EXPECT_EQ(listFiles(tmp.path(), "*.*", true), QStringList({".hidden", "A.txt", "b.txt", "c.TXT"}));
+    EXPECT_EQ(listFolders(tmp.path()), QStringList({"alpha", "Zeta"}));
+    EXPECT_EQ(listFolders(tmp.path(), true), QStringList({".git", "alpha", "Zeta"}));
+    EXPECT_TRUE(listFiles(tmp.path("missing")).isEmpty());
+}
+
+TEST(FileSystem, ReadOnlyFilesAreClearedAndDeleted) {
+    TempFolder tmp;
+    const QString file = tmp.write("locked.txt", "x");
+    testsupport::setReadOnly(file, true);
+    EXPECT_TRUE(isReadOnly(file));
+    EXPECT_TRUE(deleteFile(file));
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_FALSE(deleteFile(file));
+    EXPECT_FALSE(deleteFile(tmp.mkdir("folder")));  // folders are not files
+    EXPECT_TRUE(QDir(tmp.path("folder")).exists());
+}
