@@ -18,18 +18,28 @@ QString appFolder() {
 }
 
 QString dataFolder() {
-    if (!dataOverride.isEmpty()) return dataOverride;
+    if (!dataOverride.isEmpty())
+        return dataOverride;
     const QString own = appFolder();
-    if (QFileInfo(own).isWritable()) return own;
+    if (QFileInfo(own).isWritable())
+        return own;
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);
     return config;
 }
 
-QString homeFolder() { return homeOverride.isEmpty() ? QDir::homePath() : homeOverride; }
+QString homeFolder() {
+    return homeOverride.isEmpty() ? QDir::homePath() : homeOverride;
+}
 
-void overrideAppFolder(const QString &folder) { appOverride = folder; }
-void overrideDataFolder(const QString &folder) { dataOverride = folder; }
-void overrideHomeFolder(const QString &folder) { homeOverride = folder; }
+void overrideAppFolder(const QString &folder) {
+    appOverride = folder;
+}
+void overrideDataFolder(const QString &folder) {
+    dataOverride = folder;
+}
+void overrideHomeFolder(const QString &folder) {
+    homeOverride = folder;
+}
 
 }  // namespace platform

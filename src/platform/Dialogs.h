@@ -26,7 +26,7 @@ struct SaveRequest {
 // The one seam through which every message box and save dialog passes, so
 // that tests can script the answers and check every text shown.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Shows a box with exactly the given buttons; returns the button chosen.
     virtual Button message(MessageKind kind, const QString &text, Buttons buttons) = 0;
@@ -40,7 +40,9 @@ Dialogs &dialogs();
 void installDialogs(Dialogs *replacement);
 
 // Shorthands for the common single-button boxes.
-inline void inform(const QString &text) { dialogs().message(MessageKind::Information, text, Ok); }
+inline void inform(const QString &text) {
+    dialogs().message(MessageKind::Information, text, Ok);
+}
 inline bool confirm(const QString &text) {
     return dialogs().message(MessageKind::Confirmation, text, Yes | No) == Yes;
 }

@@ -13,7 +13,9 @@ QString withSeparator(const QString &folder) {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
-bool isHiddenName(const QString &name) { return name.startsWith(QLatin1Char('.')); }
+bool isHiddenName(const QString &name) {
+    return name.startsWith(QLatin1Char('.'));
+}
 
 bool isReadOnly(const QString &path) {
     return QFileInfo::exists(path) && !(QFile::permissions(path) & QFileDevice::WriteOwner);
@@ -21,16 +23,20 @@ bool isReadOnly(const QString &path) {
 
 bool clearAttributes(const QString &path) {
     const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink()) return false;
-    if (info.isSymLink()) return true;  // a link's own bits mean nothing here
+    if (!info.exists() && !info.isSymLink())
+        return false;
+    if (info.isSymLink())
+        return true;  // a link's own bits mean nothing here
     QFileDevice::Permissions wanted = QFile::permissions(path) | QFileDevice::WriteOwner;
-    if (info.isDir()) wanted |= QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    if (info.isDir())
+        wanted |= QFileDevice::ReadOwner | QFileDevice::ExeOwner;
     return QFile::setPermissions(path, wanted);
 }
 
 bool deleteFile(const QString &path) {
     const QFileInfo info(path);
-    if (info.isDir() && !info.isSymLink()) return false;
+    if (info.isDir() && !info.isSymLink())
+        return false;
     clearAttributes(path);
     return QFile::remove(path);
 }
@@ -48,13 +54,14 @@ QRegularExpression maskExpression(const QString &mask) {
         else
             pattern += QRegularExpression::escape(QString(c));
     }
-    return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
-                              QRegularExpression::CaseInsensitiveOption |
-                                  QRegularExpression::DotMatchesEverythingOption);
+    return QRegularExpression(
+        QRegularExpression::anchoredPattern(pattern),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
 }
 
 bool matchesOne(const QString &name, const QString &mask) {
-    if (mask == QLatin1String("*.*") || mask == QLatin1String("*")) return true;
+    if (mask == QLatin1String("*.*") || mask == QLatin1String("*"))
+        return true;
     // Windows lets "name.*" match "name" without any dot too.
     if (mask.endsWith(QLatin1String(".*")) && !name.contains(QLatin1Char('.')) &&
         matchesOne(name, mask.chopped(2)))
@@ -73,18 +80,22 @@ void sortWithoutCase(QStringList &names) {
 
 bool matchesMask(const QString &name, const QString &mask) {
     const QStringList masks = mask.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    if (masks.isEmpty()) return true;
+    if (masks.isEmpty())
+        return true;
     return std::any_of(masks.begin(), masks.end(),
                        [&](const QString &m) { return matchesOne(name, m.trimmed()); });
 }
 
 QStringList listFiles(const QString &folder, const QString &mask, bool includeHidden) {
     QDir::Filters filters = QDir::Files;
-    if (includeHidden) filters |= QDir::Hidden;
+    if (includeHidden)
+        filters |= QDir::Hidden;
     QStringList names;
     for (const QString &name : QDir(folder).entryList(filters, QDir::Unsorted)) {
-        if (!includeHidden && isHiddenName(name)) continue;
-        if (matchesMask(name, mask)) names << name;
+        if (!includeHidden && isHiddenName(name))
+            continue;
+        if (matchesMask(name, mask))
+            names << name;
     }
     sortWithoutCase(names);
     return names;
@@ -92,10 +103,12 @@ QStringList listFiles(const QString &folder, const QString &mask, bool includeHi
 
 QStringList listFolders(const QString &folder, bool includeHidden) {
     QDir::Filters filters = QDir::Dirs | QDir::NoDotAndDotDot;
-    if (includeHidden) filters |= QDir::Hidden;
+    if (includeHidden)
+        filters |= QDir::Hidden;
     QStringList names;
     for (const QString &name : QDir(folder).entryList(filters, QDir::Unsorted)) {
-        if (!includeHidden && isHiddenName(name)) continue;
+        if (!includeHidden && isHiddenName(name))
+            continue;
         names << name;
     }
     sortWithoutCase(names);

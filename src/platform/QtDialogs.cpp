@@ -46,9 +46,13 @@ QMessageBox::Icon iconOf(MessageKind kind) {
 
 }  // namespace
 
-Dialogs &dialogs() { return installed ? *installed : productDialogs(); }
+Dialogs &dialogs() {
+    return installed ? *installed : productDialogs();
+}
 
-void installDialogs(Dialogs *replacement) { installed = replacement; }
+void installDialogs(Dialogs *replacement) {
+    installed = replacement;
+}
 
 Button QtDialogs::message(MessageKind kind, const QString &text, Buttons buttons) {
     QMessageBox box(iconOf(kind), captionOf(kind), text, QMessageBox::NoButton,
@@ -63,11 +67,13 @@ Button QtDialogs::message(MessageKind kind, const QString &text, Buttons buttons
                                          {Ok, QMessageBox::Ok},
                                          {Cancel, QMessageBox::Cancel}};
     for (const Choice &c : choices) {
-        if (buttons & c.button) box.addButton(c.standard);
+        if (buttons & c.button)
+            box.addButton(c.standard);
     }
     const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     for (const Choice &c : choices) {
-        if (answer == c.standard) return c.button;
+        if (answer == c.standard)
+            return c.button;
     }
     // Escape on a box without Cancel: the answer that changes nothing.
     return (buttons & No) ? No : (buttons & Cancel) ? Cancel : Ok;
@@ -91,7 +97,8 @@ std::optional<QString> QtDialogs::saveFileName(const SaveRequest &request) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.selectFile(request.defaultName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
 

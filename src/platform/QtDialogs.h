@@ -6,7 +6,7 @@ namespace platform {
 
 // The product's dialogs: QMessageBox and QFileDialog.
 class QtDialogs final : public Dialogs {
-public:
+  public:
     Button message(MessageKind kind, const QString &text, Buttons buttons) override;
     std::optional<QString> saveFileName(const SaveRequest &request) override;
 

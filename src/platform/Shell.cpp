@@ -10,7 +10,7 @@ namespace platform {
 namespace {
 
 class DesktopShell final : public Shell {
-public:
+  public:
     void beep() override { QApplication::beep(); }
     bool openUrl(const QUrl &url) override { return QDesktopServices::openUrl(url); }
     void restartSelf() override {
@@ -29,6 +29,8 @@ Shell &shell() {
     return installed ? *installed : desktop;
 }
 
-void installShell(Shell *replacement) { installed = replacement; }
+void installShell(Shell *replacement) {
+    installed = replacement;
+}
 
 }  // namespace platform

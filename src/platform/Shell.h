@@ -9,7 +9,7 @@ namespace platform {
 // Tests install a recording fake, so they can count beeps and catch a
 // restart without the test process ending.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     virtual void beep() = 0;
     // Failures of the shell are not reported to the user; the result is

@@ -17,13 +17,15 @@ namespace {
 
 bool isPseudo(const QStorageInfo &info) {
     static const QList<QByteArray> pseudoTypes = {
-        "proc",      "sysfs",   "devpts",  "devtmpfs",   "cgroup",   "cgroup2", "securityfs",
-        "pstore",    "debugfs", "tracefs", "configfs",   "fusectl",  "mqueue",  "hugetlbfs",
-        "autofs",    "bpf",     "binfmt_misc", "efivarfs", "nsfs",   "rpc_pipefs", "overlay",
-        "squashfs",  "selinuxfs"};
-    if (pseudoTypes.contains(info.fileSystemType())) return true;
+        "proc",       "sysfs",      "devpts",  "devtmpfs", "cgroup",      "cgroup2",
+        "securityfs", "pstore",     "debugfs", "tracefs",  "configfs",    "fusectl",
+        "mqueue",     "hugetlbfs",  "autofs",  "bpf",      "binfmt_misc", "efivarfs",
+        "nsfs",       "rpc_pipefs", "overlay", "squashfs", "selinuxfs"};
+    if (pseudoTypes.contains(info.fileSystemType()))
+        return true;
     const QString root = info.rootPath();
-    if (root == QLatin1String("/")) return false;
+    if (root == QLatin1String("/"))
+        return false;
     for (const char *system : {"/proc", "/sys", "/dev", "/run", "/boot", "/snap"}) {
         const QString prefix = QLatin1String(system);
         if (root == prefix || root.startsWith(prefix + QLatin1Char('/'))) {
@@ -35,10 +37,12 @@ bool isPseudo(const QStorageInfo &info) {
 }
 
 bool isRemovableDevice(const QByteArray &device) {
-    if (!device.startsWith("/dev/")) return false;
+    if (!device.startsWith("/dev/"))
+        return false;
     QString name = QString::fromLocal8Bit(device.mid(5));
     // A partition ("sdb1", "mmcblk0p1") belongs to its disk ("sdb", "mmcblk0").
-    while (!name.isEmpty() && !QFileInfo::exists(QStringLiteral("/sys/block/") + name)) name.chop(1);
+    while (!name.isEmpty() && !QFileInfo::exists(QStringLiteral("/sys/block/") + name))
+        name.chop(1);
     if (name.endsWith(QLatin1Char('p')) && !QFileInfo::exists(QStringLiteral("/sys/block/") + name))
         name.chop(1);
     QFile flag(QStringLiteral("/sys/block/%1/removable").arg(name));
@@ -47,12 +51,16 @@ bool isRemovableDevice(const QByteArray &device) {
 
 Volume::Kind kindOf(const QStorageInfo &info) {
     const QByteArray type = info.fileSystemType();
-    static const QList<QByteArray> network = {"nfs", "nfs4", "cifs", "smb3", "smbfs",
-                                              "fuse.sshfs", "9p", "afs"};
-    if (network.contains(type) || info.device().startsWith("//")) return Volume::Kind::Network;
-    if (type == "iso9660" || type == "udf") return Volume::Kind::Optical;
-    if (type == "tmpfs" || type == "ramfs") return Volume::Kind::Ram;
-    if (isRemovableDevice(info.device())) return Volume::Kind::Removable;
+    static const QList<QByteArray> network = {"nfs",   "nfs4",       "cifs", "smb3",
+                                              "smbfs", "fuse.sshfs", "9p",   "afs"};
+    if (network.contains(type) || info.device().startsWith("//"))
+        return Volume::Kind::Network;
+    if (type == "iso9660" || type == "udf")
+        return Volume::Kind::Optical;
+    if (type == "tmpfs" || type == "ramfs")
+        return Volume::Kind::Ram;
+    if (isRemovableDevice(info.device()))
+        return Volume::Kind::Removable;
     return Volume::Kind::Fixed;
 }
 
@@ -76,9 +84,11 @@ QString volumeDisplay(const QString &root, Volume::Kind kind, const QString &lab
 QList<Volume> volumes() {
     QList<Volume> result;
     for (const QStorageInfo &info : QStorageInfo::mountedVolumes()) {
-        if (!info.isValid() || isPseudo(info)) continue;
+        if (!info.isValid() || isPseudo(info))
+            continue;
         const QString root = info.rootPath();
-        if (std::any_of(result.begin(), result.end(), [&](const Volume &v) { return v.root == root; }))
+        if (std::any_of(result.begin(), result.end(),
+                        [&](const Volume &v) { return v.root == root; }))
             continue;
         Volume volume;
         volume.root = root;
@@ -108,9 +118,11 @@ QString volumeOf(const QString &path) {
 }
 
 Readiness driveReadiness(const QString &root) {
-    if (root.isEmpty() || !QDir::isAbsolutePath(root)) return Readiness::InvalidDrive;
+    if (root.isEmpty() || !QDir::isAbsolutePath(root))
+        return Readiness::InvalidDrive;
     struct statvfs fs {};
-    if (::statvfs(QFile::encodeName(root).constData(), &fs) != 0) return Readiness::NotReady;
+    if (::statvfs(QFile::encodeName(root).constData(), &fs) != 0)
+        return Readiness::NotReady;
     return fs.f_blocks > 0 ? Readiness::Ready : Readiness::NotReady;
 }
 

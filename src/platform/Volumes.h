@@ -8,7 +8,7 @@ namespace platform {
 // A mounted volume, standing in for a Windows drive letter.
 struct Volume {
     enum class Kind { Fixed, Removable, Optical, Ram, Network };
-    QString root;     // mount path: "/", "/media/usb"
+    QString root;  // mount path: "/", "/media/usb"
     Kind kind = Kind::Fixed;
     QString display;  // the drive box's text for this volume
 };

@@ -1,0 +1,61 @@
+#include "AboutWindow.h"
+
+#include "MainForm.h"
+
+#include <QEvent>
+#include <QVBoxLayout>
+
+TAbout::TAbout(TMainform &mainForm)
+    : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint),
+      main_(mainForm) {
+    setWindowTitle(QStringLiteral("About Tovrane"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setMouseTracking(true);
+    auto *column = new QVBoxLayout(this);
+    auto *title = new QLabel(QStringLiteral("Tovrane 6.04"), this);
+    title->setStyleSheet(
+        QStringLiteral("font-size: 20pt; font-weight: bold; font-style: italic; color: #0b3d6e;"));
+    title->setAlignment(Qt::AlignCenter);
+    column->addWidget(title);
+    column->addWidget(
+        new QLabel(QStringLiteral("Tovrane was developed by the Tovrane team"), this));
+    column->addWidget(new QLabel(
+        QStringLiteral("Archive engine built on libzip and libdeflate, by their authors."), this));
+    column->addWidget(new QLabel(QStringLiteral("Visit the Tovrane homepage"), this));
+    link = new QLabel(QStringLiteral("https://tovrane.org/"), this);
+    link->setCursor(Qt::PointingHandCursor);
+    link->setMouseTracking(true);
+    link->installEventFilter(this);
+    setLinkColour("blue");
+    column->addWidget(link);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setDefault(true);
+    column->addWidget(okButton, 0, Qt::AlignHCenter);
+    connect(okButton, &QPushButton::clicked, this, [this] {
+        main_.setEnabled(true);
+        hide();
+    });
+    adjustSize();
+    setFixedSize(size());
+}
+
+void TAbout::setLinkColour(const char *colour) {
+    link->setStyleSheet(
+        QStringLiteral("color: %1; text-decoration: underline;").arg(QLatin1String(colour)));
+}
+
+bool TAbout::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == link) {
+        if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)
+            setLinkColour("red");
+        if (event->type() == QEvent::MouseButtonRelease)
+            main_.openHomepage();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TAbout::mouseMoveEvent(QMouseEvent *event) {
+    setLinkColour("blue");
+    QWidget::mouseMoveEvent(event);
+}

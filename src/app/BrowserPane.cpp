@@ -1,0 +1,120 @@
+#include "BrowserPane.h"
+
+#include "widgets/DriveComboBox.h"
+#include "widgets/FileListBox.h"
+#include "widgets/FilterComboBox.h"
+#include "widgets/FolderListBox.h"
+#include "widgets/FolderTree.h"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QVBoxLayout>
+
+BrowserPane::BrowserPane(QWidget *parent) : QWidget(parent) {
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    banner = new QLabel(QStringLiteral("Tovrane"), this);
+    banner->setFixedHeight(115);
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setCursor(Qt::PointingHandCursor);
+    banner->setToolTip(QStringLiteral("Click here to refresh the file or folder view"));
+    banner->setStyleSheet(QStringLiteral(
+        "QLabel { color: white; font-size: 28pt; font-weight: bold; font-style: italic;"
+        " background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #0b3d6e, stop:1 #3f8fd2); }"
+        "QLabel:disabled { color: #c8d6e5; }"));
+    banner->installEventFilter(this);
+    column->addWidget(banner);
+
+    splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setHandleWidth(3);
+    splitter->setChildrenCollapsible(false);
+    splitter->setToolTip(QStringLiteral("Click here to adjust the size of the view"));
+    column->addWidget(splitter, 1);
+
+    leftPane = new QWidget(splitter);
+    leftPane->setMinimumWidth(20);
+    auto *left = new QVBoxLayout(leftPane);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(0);
+    DriveComboBox1 = new DriveComboBox(leftPane);
+    left->addWidget(DriveComboBox1);
+    DirectoryListBox1 = new FolderTree(leftPane);
+    left->addWidget(DirectoryListBox1, 1);
+
+    auto *rightPane = new QWidget(splitter);
+    rightPane->setMinimumWidth(20);
+    auto *right = new QVBoxLayout(rightPane);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(0);
+    lists = new QStackedWidget(rightPane);
+    FileListBox1 = new FileListBox(lists);
+    ListBox2 = new FolderListBox(lists);
+    lists->addWidget(FileListBox1);
+    lists->addWidget(ListBox2);
+    right->addWidget(lists, 1);
+    filterBand = new QWidget(rightPane);
+    filterBand->setFixedHeight(22);
+    auto *filter = new QHBoxLayout(filterBand);
+    filter->setContentsMargins(0, 0, 0, 0);
+    filter->setSpacing(0);
+    FilterComboBox1 = new FilterComboBox(filterBand);
+    filter->addWidget(FilterComboBox1, 1);
+    filterButton = new QToolButton(filterBand);
+    filterButton->setText(QStringLiteral("+"));
+    filterButton->setToolTip(QStringLiteral("Click Here to Add More File Filters"));
+    filterButton->setFixedSize(22, 22);
+    filter->addWidget(filterButton);
+    right->addWidget(filterBand);
+
+    radioBand = new QWidget(this);
+    radioBand->setFixedHeight(27);
+    foldersRadio = new QRadioButton(QStringLiteral("Set view to folders"), radioBand);
+    foldersRadio->setToolTip(QStringLiteral("Changes the View to folders"));
+    filesRadio = new QRadioButton(QStringLiteral("Set view to files"), radioBand);
+    filesRadio->setToolTip(QStringLiteral("Changes the View to files"));
+    filesRadio->setChecked(true);
+    radioBand->installEventFilter(this);
+    column->addWidget(radioBand);
+
+    // Moving the splitter re-applies the band rules; the layouts do that.
+    connect(splitter, &QSplitter::splitterMoved, this, [this] { placeRadios(); });
+}
+
+void BrowserPane::showFolderList(bool visible) {
+    lists->setCurrentWidget(visible ? static_cast<QWidget *>(ListBox2) : FileListBox1);
+}
+
+bool BrowserPane::folderListVisible() const {
+    return lists->currentWidget() == ListBox2;
+}
+
+void BrowserPane::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    // The left pane always takes half of the browser's width, rounded down.
+    const int total = splitter->width() - splitter->handleWidth();
+    const int half = width() / 2;
+    splitter->setSizes({half, qMax(0, total - half)});
+    placeRadios();
+}
+
+bool BrowserPane::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == banner && event->type() == QEvent::MouseButtonRelease && banner->isEnabled()) {
+        emit bannerClicked();
+        return true;
+    }
+    if (watched == radioBand && event->type() == QEvent::Resize)
+        placeRadios();
+    return QWidget::eventFilter(watched, event);
+}
+
+void BrowserPane::placeRadios() {
+    const int h = radioBand->height();
+    const QSize folders = foldersRadio->sizeHint();
+    const QSize files = filesRadio->sizeHint();
+    foldersRadio->setGeometry(4, (h - folders.height()) / 2, folders.width(), folders.height());
+    filesRadio->setGeometry(radioBand->width() / 2, (h - files.height()) / 2, files.width(),
+                            files.height());
+}

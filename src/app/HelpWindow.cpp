@@ -1,0 +1,36 @@
+#include "HelpWindow.h"
+
+#include "platform/AppPaths.h"
+
+#include <QFileInfo>
+#include <QUrl>
+#include <QVBoxLayout>
+
+THelpWindow::THelpWindow() : QWidget(nullptr, Qt::Window) {
+    setWindowTitle(QStringLiteral("Tovrane Help"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    browser = new QTextBrowser(this);
+    browser->setOpenExternalLinks(true);
+    column->addWidget(browser);
+    resize(640, 520);
+}
+
+QString THelpWindow::helpFile() {
+    return platform::appFolder() + QStringLiteral("/docs/help.html");
+}
+
+void THelpWindow::showContents() {
+    const QString file = helpFile();
+    if (QFileInfo::exists(file)) {
+        browser->setSource(QUrl::fromLocalFile(file));
+        browser->scrollToAnchor(QStringLiteral("contents"));
+    } else {
+        browser->setPlainText(
+            QStringLiteral("The help file %1 is missing. Reinstall Tovrane.").arg(file));
+    }
+    show();
+    raise();
+    activateWindow();
+}

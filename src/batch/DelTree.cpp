@@ -1,0 +1,71 @@
+#include "DelTree.h"
+
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+
+#include <QDir>
+#include <QFile>
+
+bool TDelTree::RemoveTree() {
+    reported_ = false;
+    if (Path.size() > 1 && Path.endsWith(QLatin1Char('/')))
+        Path.chop(1);
+
+    const QFileInfo target(Path);
+    if (!target.isDir() || target.isSymLink()) {
+        report(QStringLiteral("The directory %s doesn't exist"), Path);
+        return true;
+    }
+    // A current directory inside the tree would outlive it; step out first.
+    const QString tree = QDir::cleanPath(target.absoluteFilePath());
+    const QString current = QDir::cleanPath(QDir::currentPath());
+    if (current == tree || current.startsWith(platform::withSeparator(tree)))
+        QDir::setCurrent(QFileInfo(tree).absolutePath());
+    return removeFolder(Path);
+}
+
+bool TDelTree::removeFolder(const QString &folder) {
+    bool result = true;
+    const QString prefix = platform::withSeparator(folder);
+    // A folder's contents can only be listed and removed once it is readable,
+    // writable and searchable.
+    platform::clearAttributes(folder);
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                             QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        const QString full = prefix + entry.fileName();
+        if (entry.isDir() && !entry.isSymLink()) {
+            if (!removeFolder(full))
+                result = false;
+            continue;
+        }
+        if (OnProcessFile) {
+            bool cancel = false;
+            OnProcessFile(*this, full, entry, cancel);
+            if (cancel) {
+                report(QStringLiteral("DelTree aborted by user !"), QString());
+                return false;
+            }
+        }
+        platform::clearAttributes(full);
+        if (!QFile::remove(full)) {
+            report(QStringLiteral("Cannot delete file %s"), full);
+            return false;
+        }
+    }
+    platform::clearAttributes(folder);
+    if (!QDir().rmdir(folder)) {
+        report(QStringLiteral("Cannot delete directory %s"), folder);
+        result = false;
+    }
+    return result;
+}
+
+void TDelTree::report(const QString &format, const QString &argument) {
+    if (Verbose && !reported_) {
+        QString text = format;
+        text.replace(QStringLiteral("%s"), argument);
+        platform::inform(text);
+    }
+    reported_ = true;
+}

@@ -1,0 +1,98 @@
+#include "DefinableExtDialog.h"
+
+#include "FileFilters.h"
+#include "platform/Dialogs.h"
+#include "widgets/FilterComboBox.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+TDefinable_Ext::TDefinable_Ext(FilterComboBox &filterBox, QWidget *mainWindow)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      filterBox_(filterBox),
+      mainWindow_(mainWindow) {
+    setWindowTitle(QStringLiteral("Definable File Extensions"));
+    setModal(false);
+    auto *column = new QVBoxLayout(this);
+
+    auto *existing = new QGroupBox(QStringLiteral("Existing File Extensions"), this);
+    auto *existingRow = new QHBoxLayout(existing);
+    ListBox1 = new QListWidget(existing);
+    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    existingRow->addWidget(ListBox1, 1);
+    Button2 = new QPushButton(QStringLiteral("Remove"), existing);
+    existingRow->addWidget(Button2, 0, Qt::AlignTop);
+    column->addWidget(existing, 1);
+
+    auto *adding = new QGroupBox(QStringLiteral("Add a New Extension"), this);
+    auto *addRow = new QHBoxLayout(adding);
+    Edit1 = new QLineEdit(adding);
+    addRow->addWidget(Edit1, 1);
+    Button1 = new QPushButton(QStringLiteral("Add"), adding);
+    Button1->setAutoDefault(false);
+    addRow->addWidget(Button1);
+    column->addWidget(adding);
+
+    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    column->addWidget(BitBtn1, 0, Qt::AlignHCenter);
+    resize(300, 320);
+
+    connect(Button1, &QPushButton::clicked, this, &TDefinable_Ext::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TDefinable_Ext::Button2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TDefinable_Ext::BitBtn1Click);
+    // Enter in the edit box adds, rather than closing the dialog.
+    connect(Edit1, &QLineEdit::returnPressed, this, &TDefinable_Ext::Button1Click);
+}
+
+void TDefinable_Ext::Open() {
+    ListBox1->clear();
+    QStringList sorted;
+    for (const QString &mask : filefilters::masksOf(filterBox_.filter()))
+        sorted.insert(filefilters::sortedPosition(sorted, mask), mask);
+    ListBox1->addItems(sorted);
+    show();
+    raise();
+    activateWindow();
+}
+
+QStringList TDefinable_Ext::masks() const {
+    QStringList result;
+    for (int i = 0; i < ListBox1->count(); ++i)
+        result << ListBox1->item(i)->text();
+    return result;
+}
+
+void TDefinable_Ext::Button1Click() {
+    const QString mask = filefilters::cleanedMask(Edit1->text());
+    if (mask.isEmpty()) {
+        platform::inform(QStringLiteral("You type a file extension type in order to add it."));
+        Edit1->setFocus();
+    } else {
+        ListBox1->insertItem(filefilters::sortedPosition(masks(), mask), mask);
+    }
+    Edit1->clear();
+}
+
+void TDefinable_Ext::Button2Click() {
+    if (ListBox1->selectedItems().isEmpty())
+        platform::inform(
+            QStringLiteral("You must select a file extension type in order to remove it."));
+    // The first line stays, so the list can never be emptied.
+    for (int i = ListBox1->count() - 1; i >= 1; --i) {
+        if (ListBox1->item(i)->isSelected())
+            delete ListBox1->takeItem(i);
+    }
+}
+
+void TDefinable_Ext::BitBtn1Click() {
+    filterBox_.setFilter(filefilters::filterListOf(masks()));
+    hide();
+    if (mainWindow_)
+        mainWindow_->show();
+}
+
+void TDefinable_Ext::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    Edit1->setFocus();
+}

@@ -1,0 +1,75 @@
+#include "FolderTree.h"
+
+#include "platform/FileSystem.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QStyle>
+
+namespace {
+constexpr int PathRole = Qt::UserRole;
+}
+
+FolderTree::FolderTree(QWidget *parent) : QTreeWidget(parent) {
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setRootIsDecorated(false);
+    setIndentation(12);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setExpandsOnDoubleClick(false);
+    connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem *item) {
+        if (item)
+            setDirectory(item->data(0, PathRole).toString());
+    });
+}
+
+void FolderTree::setDirectory(const QString &folder) {
+    const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
+    directory_ = clean;
+    reread();
+    emit directoryChanged(directory_);
+}
+
+void FolderTree::reread() {
+    if (directory_.isEmpty())
+        return;
+    const QSignalBlocker quiet(this);
+    clear();
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+
+    // The chain from the root to the current folder.
+    QStringList parts = directory_.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    auto *item = new QTreeWidgetItem(this, {QStringLiteral("/")});
+    item->setData(0, PathRole, QStringLiteral("/"));
+    item->setIcon(0, open);
+    QString path;
+    for (const QString &part : parts) {
+        path += QLatin1Char('/') + part;
+        auto *child = new QTreeWidgetItem(item, {part});
+        child->setData(0, PathRole, path);
+        child->setIcon(0, open);
+        item->setExpanded(true);
+        item = child;
+    }
+    for (const QString &name : platform::listFolders(directory_)) {
+        auto *child = new QTreeWidgetItem(item, {name});
+        child->setData(0, PathRole, platform::withSeparator(directory_) + name);
+        child->setIcon(0, closed);
+    }
+    item->setExpanded(true);
+    setCurrentItem(item);
+    scrollToItem(item);
+}
+
+void FolderTree::mousePressEvent(QMouseEvent *event) {
+    emit mousePressed();
+    QTreeWidget::mousePressEvent(event);
+}
+
+void FolderTree::mouseDoubleClickEvent(QMouseEvent *event) {
+    if (QTreeWidgetItem *item = itemAt(event->position().toPoint()))
+        emit folderDoubleClicked(item->data(0, PathRole).toString());
+    QTreeWidget::mouseDoubleClickEvent(event);
+}
