@@ -4,6 +4,7 @@
 #include "app/BrowserCommands.h"
 #include "app/BrowserPane.h"
 #include "app/ButtonBar.h"
+#include "app/HelpWindow.h"
 #include "app/MainMenu.h"
 #include "app/OptionsPanel.h"
 #include "app/SettingsFile.h"
@@ -264,4 +265,16 @@ TEST_F(MainWindow, DiskFormatToolIsNotOffered) {
     dialogs().answer(platform::Ok);
     form().menu->formatTool->trigger();
     EXPECT_EQ(dialogs().texts(), QStringList({"This option is not available on this system"}));
+}
+
+TEST_F(MainWindow, HelpOpensTheManualAtItsContents) {
+    startProgram();
+    THelpWindow *help = app->windows().help;
+    form().menu->helpContents->trigger();
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->browser->toPlainText().contains("missing"));
+    tmp.write("app/docs/help.html",
+              "<html><body><h1 id=\"contents\">Manual here</h1></body></html>");
+    help->showContents();
+    EXPECT_TRUE(help->browser->toPlainText().contains("Manual here"));
 }

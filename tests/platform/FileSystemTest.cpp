@@ -1,9 +1,10 @@
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
+#include "platform/Rounding.h"
 #include "support/TempFolder.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
+#include <QDir>
 
 using namespace platform;
 using testsupport::TempFolder;
@@ -13,12 +14,18 @@ TEST(FileSystem, MasksMatchLikeWindows) {
         const char *name, *mask;
         bool match;
     } rows[] = {
-        {"README", "*.*", true},        {"report.doc", "*.DOC", true},
-        {"Report.Doc", "*.doc", true},  {"report.docx", "*.DOC", false},
-        {"a.bmp", "*.BMP;*.TXT", true}, {"a.txt", "*.BMP; *.TXT", true},
-        {"a.jpg", "*.BMP;*.TXT", false}, {"data", "data.*", true},
-        {"x1.txt", "x?.txt", true},     {"x10.txt", "x?.txt", false},
-        {".profile", "*.*", true},      {"a[1].txt", "A[1].TXT", true},
+        {"README", "*.*", true},
+        {"report.doc", "*.DOC", true},
+        {"Report.Doc", "*.doc", true},
+        {"report.docx", "*.DOC", false},
+        {"a.bmp", "*.BMP;*.TXT", true},
+        {"a.txt", "*.BMP; *.TXT", true},
+        {"a.jpg", "*.BMP;*.TXT", false},
+        {"data", "data.*", true},
+        {"x1.txt", "x?.txt", true},
+        {"x10.txt", "x?.txt", false},
+        {".profile", "*.*", true},
+        {"a[1].txt", "A[1].TXT", true},
         {"any", "", true},
     };
     for (const Row &r : rows)
@@ -48,7 +55,8 @@ TEST(FileSystem, ListingsHideDotEntriesAndSortWithoutCase) {
     tmp.mkdir(".git");
     EXPECT_EQ(listFiles(tmp.path()), QStringList({"A.txt", "b.txt", "c.TXT"}));
     EXPECT_EQ(listFiles(tmp.path(), "*.txt"), QStringList({"A.txt", "b.txt", "c.TXT"}));
-    EXPECT_EQ(listFiles(tmp.path(), "*.*", true), QStringList({".hidden", "A.txt", "b.txt", "c.TXT"}));
+    EXPECT_EQ(listFiles(tmp.path(), "*.*", true),
+              QStringList({".hidden", "A.txt", "b.txt", "c.TXT"}));
     EXPECT_EQ(listFolders(tmp.path()), QStringList({"alpha", "Zeta"}));
     EXPECT_EQ(listFolders(tmp.path(), true), QStringList({".git", "alpha", "Zeta"}));
     EXPECT_TRUE(listFiles(tmp.path("missing")).isEmpty());
@@ -64,4 +72,17 @@ TEST(FileSystem, ReadOnlyFilesAreClearedAndDeleted) {
     EXPECT_FALSE(deleteFile(file));
     EXPECT_FALSE(deleteFile(tmp.mkdir("folder")));  // folders are not files
     EXPECT_TRUE(QDir(tmp.path("folder")).exists());
+}
+
+TEST(Rounding, HalvesGoToTheEvenNeighbour) {
+    struct Row {
+        double value;
+        int rounded;
+    } rows[] = {{0.5, 0},    {1.5, 2},    {2.5, 2}, {3.5, 4},    {37.5, 38},  {12.5, 12},
+                {2.4999, 2}, {2.5001, 3}, {0.0, 0}, {99.5, 100}, {100.0, 100}};
+    for (const Row &r : rows)
+        EXPECT_EQ(platform::roundHalfEven(r.value), r.rounded) << r.value;
+    EXPECT_EQ(platform::walkPercent(1, 2), 100);
+    EXPECT_EQ(platform::walkPercent(1, 9), 12);  // 12.5 rounds to 12
+    EXPECT_EQ(platform::walkPercent(3, 9), 38);  // 37.5 rounds to 38
 }
