@@ -18,7 +18,7 @@ class ErrorLogModel : public QObject {
     int count() const { return static_cast<int>(lines_.size()); }
     bool isEmpty() const { return lines_.isEmpty(); }
     const QStringList &lines() const { return lines_; }
-    // Asks the window to bring the last line to the top of its view.
+    // Asks the window to scroll its last line up as far as the list goes.
     void scrollToEnd() { emit scrollToEndRequested(); }
 
   signals:

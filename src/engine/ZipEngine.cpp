@@ -200,17 +200,17 @@ int TZipEngine::run(ZeLibrary &library, std::optional<Operation> kind,
 
     libraryMissing_ = false;
     AbortRequested = false;
-    const ZeEntryPoint entry = library.bind(libraryFolder_);
-    if (!entry) {
-        libraryMissing_ = true;
-        return ZE_ERR_LOAD;
-    }
     if (kind)
         lastOperation_ = *kind;
     // A password handed to an earlier operation must not make this one's
     // first request look like a repeat.
     passwordSupplied_ = false;
     handlerFailure_ = nullptr;
+    const ZeEntryPoint entry = library.bind(libraryFolder_);
+    if (!entry) {
+        libraryMissing_ = true;
+        return ZE_ERR_LOAD;
+    }
 
     const ZeArguments::Argv argv = arguments.argv();
     running_ = true;

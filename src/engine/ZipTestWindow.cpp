@@ -15,8 +15,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-Tziptest::Tziptest(BusyIndicator &animation, QWidget *mainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
+Tziptest::Tziptest(BusyIndicator &animation, QWidget *mainWindow)
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint),
       animation_(animation),
       mainWindow_(mainWindow),
       list_(new QListWidget(this)),

@@ -17,14 +17,14 @@ class TZipEngine;
 // file list and lists one verdict per file. The main window stays disabled
 // while this window is open; closing it enables the main window again.
 //
-// Create it without a parent: a window parented to the main window would be
-// disabled together with it.
+// It has no parent widget on purpose: a window parented to the main window
+// would be disabled together with it. The main window owns it as an object.
 class Tziptest : public QWidget, private ZipTestHost {
     Q_OBJECT
   public:
     // `animation` is the main window's busy indicator: it runs exactly while a
     // test run is in progress, which is how closing the window knows.
-    Tziptest(BusyIndicator &animation, QWidget *mainWindow, QWidget *parent = nullptr);
+    Tziptest(BusyIndicator &animation, QWidget *mainWindow);
 
     // The test procedure of the main window's "Test" button, "Zip Testing
     // Tool" menu item and the file list's "Test zip file(s) integrity".
