@@ -7,7 +7,9 @@ class QListWidget;
 class QPushButton;
 
 // The error log window: shows the log's lines, saves them to a text file,
-// stays on top while shown. It is never modal; "Ok" only hides it.
+// stays on top while shown. It is never modal; "Ok" only hides it. Give it
+// no parent widget when its owner may be disabled while it shows: a child
+// window is disabled together with its parent.
 class TErrorLog : public QWidget {
     Q_OBJECT
   public:
