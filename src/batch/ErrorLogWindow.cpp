@@ -1,0 +1,86 @@
+#include "ErrorLogWindow.h"
+
+#include "batch/ErrorLogFile.h"
+#include "batch/ErrorLogModel.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+TErrorLog::TErrorLog(ErrorLogModel &log, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      log_(log),
+      list_(new QListWidget(this)) {
+    setWindowTitle(QStringLiteral("Error log"));
+    setObjectName(QStringLiteral("ErrorLog"));
+    list_->setObjectName(QStringLiteral("ListBox1"));
+    list_->addItems(log_.lines());
+
+    auto *save = new QPushButton(QStringLiteral("Save to a File"), this);
+    save->setObjectName(QStringLiteral("BitBtn1"));
+    auto *ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setObjectName(QStringLiteral("BitBtn2"));
+    connect(save, &QPushButton::clicked, this, &TErrorLog::BitBtn1Click);
+    connect(ok, &QPushButton::clicked, this, &TErrorLog::BitBtn2Click);
+
+    // The two buttons stay centred under the list, which takes the rest.
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(save);
+    buttons->addWidget(ok);
+    buttons->addStretch(1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addLayout(buttons);
+    resize(520, 320);
+
+    connect(&log_, &ErrorLogModel::lineAppended, list_,
+            [this](const QString &line) { list_->addItem(line); });
+    connect(&log_, &ErrorLogModel::cleared, list_, &QListWidget::clear);
+    connect(&log_, &ErrorLogModel::scrollToEndRequested, this, &TErrorLog::scrollToEnd);
+}
+
+void TErrorLog::showLog() {
+    if (!isVisible()) {
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    show();
+    raise();
+}
+
+void TErrorLog::scrollToEnd() {
+    if (list_->count() > 0)
+        list_->scrollToItem(list_->item(list_->count() - 1), QAbstractItemView::PositionAtTop);
+}
+
+void TErrorLog::BitBtn1Click() {
+    if (log_.isEmpty()) {
+        platform::inform(QStringLiteral("Nothing to save."));
+        return;
+    }
+    platform::SaveRequest request;
+    request.title = QStringLiteral("Save As");
+    request.defaultName = QStringLiteral("Error Log.txt");
+    request.filter = QStringLiteral("All Files (*.*)|*.*");
+    request.initialFolder = platform::homeFolder();
+    const std::optional<QString> path = platform::dialogs().saveFileName(request);
+    if (!path)
+        return;
+    if (writeErrorLogFile(*path, log_.lines()))
+        platform::inform(QStringLiteral("File Save Successfully !"));
+    else
+        platform::dialogs().message(platform::MessageKind::Error,
+                                    QStringLiteral("Error Saving File."), platform::Ok);
+}
+
+void TErrorLog::BitBtn2Click() {
+    hide();
+}

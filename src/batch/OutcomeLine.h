@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Result codes of the program's own, beside the engine's.
+enum OutcomeCode : int {
+    kAlreadyZipped = 4000,   // a selected file is already a zip archive
+    kNotDeleted = 4001,      // an original file could not be deleted after zipping
+    kTreeNotDeleted = 4004,  // a folder tree could not be deleted completely
+};
+
+// The error-log line for a failed item: `code` is a result code (never 0 in
+// practice), `name` the item as the caller names it. An unknown code is kept
+// with its number and the item, so nothing is ever dropped.
+QString outcomeLine(int code, const QString &name);

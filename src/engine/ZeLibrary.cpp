@@ -1,0 +1,29 @@
+#include "ZeLibrary.h"
+
+#include <QDir>
+
+ZeLibrary::ZeLibrary(const QString &baseName, const char *entryName)
+    : baseName_(baseName), entryName_(entryName) {}
+
+ZeLibrary::~ZeLibrary() {
+    release();
+}
+
+ZeEntryPoint ZeLibrary::bind(const QString &folder) {
+    if (entry_)
+        return entry_;
+    // An absolute path keeps QLibrary to this folder; it adds "lib" and ".so".
+    library_.setFileName(QDir(folder).absoluteFilePath(baseName_));
+    if (!library_.load())
+        return nullptr;
+    entry_ = reinterpret_cast<ZeEntryPoint>(library_.resolve(entryName_.constData()));
+    if (!entry_)
+        library_.unload();
+    return entry_;
+}
+
+void ZeLibrary::release() {
+    if (library_.isLoaded())
+        library_.unload();
+    entry_ = nullptr;
+}

@@ -1,0 +1,223 @@
+#include "ZipEngine.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <utility>
+
+// Whatever way an operation ends (refused, failed, or a handler's exception
+// on its way to the caller), the file list is emptied and no abort request
+// outlives it.
+class TZipEngine::OperationGuard {
+  public:
+    explicit OperationGuard(TZipEngine &engine) : engine_(engine) {}
+    ~OperationGuard() {
+        engine_.FilesToProcess.clear();
+        engine_.AbortRequested = false;
+    }
+    OperationGuard(const OperationGuard &) = delete;
+    OperationGuard &operator=(const OperationGuard &) = delete;
+
+  private:
+    TZipEngine &engine_;
+};
+
+TZipEngine::TZipEngine(QObject *parent)
+    : QObject(parent),
+      libraryFolder_(QCoreApplication::applicationDirPath()),
+      zipLibrary_(QStringLiteral("zezip"), "zezip"),
+      unzipLibrary_(QStringLiteral("zeunzip"), "zeunzip") {}
+
+// The libraries are freed by their own destructors.
+TZipEngine::~TZipEngine() = default;
+
+void TZipEngine::setLibraryFolder(const QString &folder) {
+    if (folder == libraryFolder_ || running_)
+        return;
+    libraryFolder_ = folder;
+    zipLibrary_.release();
+    unzipLibrary_.release();
+}
+
+QStringList TZipEngine::fileList(bool includesAllowed) const {
+    QStringList names, includes, excludes;
+    for (const QString &entry : FilesToProcess) {
+        if (entry.isEmpty())
+            continue;
+        if (includesAllowed && entry.startsWith(u'>'))
+            includes << entry.mid(1);
+        else if (entry.startsWith(u'<'))
+            excludes << entry.mid(1);
+        else
+            names << entry;
+    }
+    // Patterns alone name nothing to work on, so they are not sent either.
+    if (names.isEmpty())
+        return {};
+    if (!includes.isEmpty())
+        names << QStringLiteral("-i") << includes;
+    if (!excludes.isEmpty())
+        names << QStringLiteral("-x") << excludes;
+    return names;
+}
+
+ZeArguments TZipEngine::zipArguments(TZeAction action) const {
+    if (action != zacNormal && MultidiskMode)
+        return ZeArguments::refusal(ZE_ERR_MULTIDISK);
+    const bool sfxOnly = action == zacMakeSfx;
+    ZeArguments a;
+    a << Password;
+    if (action == zacFreshen)
+        a << QStringLiteral("-f");
+    if (action == zacUpdate)
+        a << QStringLiteral("-u");
+    if (sfxOnly)
+        a << QStringLiteral("-M");
+    if (!sfxOnly) {
+        if (!Password.isEmpty())
+            a << QStringLiteral("-e");
+        a << QStringLiteral("-") + QString::number(std::clamp(Compression, 0, 9));
+        if (MoveFiles)
+            a << QStringLiteral("-m");
+        if (IncludeHiddenFiles && action != zacFreshen)
+            a << QStringLiteral("-S");
+        if (UsePaths && IncludeDirectoryEntries && action != zacFreshen)
+            a << QStringLiteral("-D");
+        if (IncludeVolumeLabel && action == zacNormal)
+            a << QStringLiteral("-$");
+        if (Recurse)
+            a << QStringLiteral("-r");
+        if (!UsePaths)
+            a << QStringLiteral("-j");
+    }
+    if (SelfExtracting || sfxOnly) {
+        a << QStringLiteral("-X") << SfxBinary << Sfx.DefaultDirectory;
+        a.appendSfxBlock(std::make_unique<ZeSfxBlock>(Sfx));
+    }
+    if (!UseTempFile)
+        a << QStringLiteral("-g");
+    if (!TempPath.isEmpty())
+        a << QStringLiteral("-b") << TempPath;
+    if (!sfxOnly) {
+        if (!StoredExtensions.isEmpty())
+            a << QStringLiteral("-n") << StoredExtensions;
+        if (MultidiskMode)
+            a << QStringLiteral("-!");
+        if (ClearDisks)
+            a << QStringLiteral("-&");
+        const QDate after = FilesAfterDate.isValid() ? FilesAfterDate : QDate(1980, 1, 1);
+        a << QStringLiteral("-t") << after.toString(QStringLiteral("ddMMyyyy"));
+    }
+    a << ZipFileName;
+    if (!sfxOnly) {
+        a << QStringLiteral("-W");
+        for (const QString &name : fileList(true))
+            a << name;
+    }
+    return a;
+}
+
+ZeArguments TZipEngine::extractArguments(TZeAction action) const {
+    if (action != zacNormal && MultidiskMode)
+        return ZeArguments::refusal(ZE_ERR_MULTIDISK);
+    // Extraction has no self-extractor form.
+    if (action == zacMakeSfx)
+        return ZeArguments::refusal(-1);
+    ZeArguments a;
+    a << Password;
+    if (action == zacFreshen)
+        a << QStringLiteral("-f");
+    if (action == zacUpdate)
+        a << QStringLiteral("-u");
+    a << QStringLiteral("-1") + QString::number(ExtractOption1);
+    a << QStringLiteral("-2") + QString::number(ExtractOption2);
+    if (!UsePaths)
+        a << QStringLiteral("-j");
+    if (MultidiskMode)
+        a << QStringLiteral("-!");
+    if (Overwrite == zowNever)
+        a << QStringLiteral("-n");
+    if (Overwrite == zowAlways)
+        a << QStringLiteral("-o");
+    a << ZipFileName;
+    for (const QString &name : fileList(false))
+        a << name;
+    if (!ExtractDirectory.isEmpty())
+        a << QStringLiteral("-d") << ExtractDirectory;
+    return a;
+}
+
+ZeArguments TZipEngine::testArguments() const {
+    ZeArguments a;
+    a << Password;
+    if (MultidiskMode)
+        a << QStringLiteral("-!");
+    a << QStringLiteral("-t") << ZipFileName;
+    for (const QString &name : fileList(false))
+        a << name;
+    return a;
+}
+
+ZeArguments TZipEngine::stampArguments() const {
+    if (MultidiskMode)
+        return ZeArguments::refusal(ZE_ERR_MULTIDISK);
+    ZeArguments a;
+    a << Password << QStringLiteral("-o") << ZipFileName;
+    return a;
+}
+
+int TZipEngine::Zip(TZeAction action) {
+    OperationGuard guard(*this);
+    return run(zipLibrary_, Operation::Zip, zipArguments(action));
+}
+
+int TZipEngine::Extract(TZeAction action) {
+    OperationGuard guard(*this);
+    return run(unzipLibrary_, Operation::Read, extractArguments(action));
+}
+
+int TZipEngine::Test() {
+    OperationGuard guard(*this);
+    return run(unzipLibrary_, Operation::Read, testArguments());
+}
+
+int TZipEngine::StampZipDate() {
+    OperationGuard guard(*this);
+    // Stamping keeps the password answer of the operation before it.
+    return run(zipLibrary_, std::nullopt, stampArguments());
+}
+
+int TZipEngine::run(ZeLibrary &library, std::optional<Operation> kind,
+                    const ZeArguments &arguments) {
+    if (arguments.refusal() != 0)
+        return arguments.refusal();
+    // The engine is not re-entrant: a second operation started from a
+    // callback's message pump would run inside the first one.
+    if (running_)
+        return -1;
+    // A text with a zero character would reach the engine cut short.
+    if (!arguments.isPassable())
+        return -1;
+
+    libraryMissing_ = false;
+    AbortRequested = false;
+    if (kind)
+        lastOperation_ = *kind;
+    // A password handed to an earlier operation must not make this one's
+    // first request look like a repeat.
+    passwordSupplied_ = false;
+    handlerFailure_ = nullptr;
+    const ZeEntryPoint entry = library.bind(libraryFolder_);
+    if (!entry) {
+        libraryMissing_ = true;
+        return ZE_ERR_LOAD;
+    }
+
+    const ZeArguments::Argv argv = arguments.argv();
+    running_ = true;
+    const int32_t result = entry(ZE_VERSION, argv.count(), argv.data(), &engineCallback, this);
+    running_ = false;
+    AbortRequested = false;
+    if (handlerFailure_)
+        std::rethrow_exception(std::exchange(handlerFailure_, nullptr));
+    return result;
+}

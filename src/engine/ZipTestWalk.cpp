@@ -1,0 +1,46 @@
+#include "ZipTestWalk.h"
+
+#include "engine/ZipEngine.h"
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
+#include "widgets/FileListSource.h"
+
+#include <cmath>
+
+namespace ziptest {
+
+QString verdictLine(const QString &name, int result) {
+    if (platform::asciiUpper(name.right(4)) != QStringLiteral(".ZIP"))
+        return name + QStringLiteral("  (Not a valid zip archive)");
+    if (result == 0)
+        return name + QStringLiteral("  (Ok)");
+    return name + QStringLiteral("  (Corrupt) - Code (") + QString::number(result) +
+           QStringLiteral(")");
+}
+
+int progressPercent(int index, int count) {
+    // index * 100 is exact, so a true half stays a half; nearbyint rounds
+    // halves to even in the default rounding mode.
+    return static_cast<int>(std::nearbyint(index * 100.0 / (count - 1)));
+}
+
+void walk(const FileListSource &files, TZipEngine &engine, ZipTestHost &host) {
+    const QString folder = platform::withSeparator(files.directory());
+    const int count = files.count();
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            host.setProgress(progressPercent(i, count));
+        if (!host.runFlagIsGo())
+            continue;
+        // The list is not expected to change under a run; if it shrinks
+        // anyway, the entries that are gone are not read.
+        if (i >= files.count() || !files.isSelected(i))
+            continue;
+        const QString name = files.name(i);
+        engine.ZipFileName = folder + name;
+        const int result = engine.Test();
+        host.addVerdict(verdictLine(name, result));
+    }
+}
+
+}  // namespace ziptest

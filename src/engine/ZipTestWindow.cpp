@@ -1,0 +1,119 @@
+#include "ZipTestWindow.h"
+
+#include "engine/ZipEngine.h"
+#include "platform/Dialogs.h"
+#include "widgets/BusyIndicator.h"
+#include "widgets/FileListSource.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+Tziptest::Tziptest(BusyIndicator &animation, QWidget *mainWindow)
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint),
+      animation_(animation),
+      mainWindow_(mainWindow),
+      list_(new QListWidget(this)),
+      progress_(new QProgressBar(this)),
+      stop_(new QPushButton(QStringLiteral("Stop"), this)) {
+    setWindowTitle(QStringLiteral("Zip Testing Tool"));
+    setObjectName(QStringLiteral("ziptest"));
+    list_->setObjectName(QStringLiteral("ListBox1"));
+    progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    stop_->setObjectName(QStringLiteral("BitBtn2"));
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    stop_->setEnabled(false);
+    connect(stop_, &QPushButton::clicked, this, &Tziptest::BitBtn2Click);
+
+    auto *explanation = new QLabel(
+        QStringLiteral("This option will check the integrity of any files you have selected "
+                       "on the main screen."),
+        this);
+    explanation->setWordWrap(true);
+    auto *picture = new QLabel(this);
+    picture->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(32, 32));
+
+    // Top: the explanation, the picture 10 pixels from the right edge.
+    auto *top = new QHBoxLayout;
+    top->setContentsMargins(10, 10, 10, 10);
+    top->addWidget(explanation, 1);
+    top->addWidget(picture, 0, Qt::AlignRight | Qt::AlignTop);
+    // Bottom: the progress bar, and the Stop button kept centred.
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(stop_);
+    bottom->addStretch(1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 10);
+    layout->addLayout(top);
+    layout->addWidget(list_, 1);
+    layout->addWidget(progress_);
+    layout->addLayout(bottom);
+    resize(460, 360);
+}
+
+void Tziptest::testSelectedFiles(const FileListSource &files, TZipEngine &engine) {
+    animation_.start();
+    if (files.selectedCount() == 0) {
+        platform::dialogs().message(
+            platform::MessageKind::Information,
+            QStringLiteral("You must select a Zip file before testing can take place."),
+            platform::Cancel);
+        animation_.stop();
+        return;
+    }
+    show();
+    raise();
+    stop_->setEnabled(true);
+    runFlag_ = QStringLiteral("GO");
+    list_->clear();
+    if (mainWindow_)
+        mainWindow_->setEnabled(false);
+    QCoreApplication::processEvents();
+
+    ziptest::walk(files, engine, *this);
+
+    progress_->setValue(0);
+    runFlag_ = QStringLiteral("GO");
+    stop_->setEnabled(false);
+    animation_.stop();
+}
+
+void Tziptest::BitBtn2Click() {
+    runFlag_ = QStringLiteral("STOP");
+    stop_->setEnabled(false);
+}
+
+void Tziptest::closeEvent(QCloseEvent *event) {
+    if (animation_.isRunning()) {
+        if (!platform::confirm(QStringLiteral("Cancel Zip testing operation ?"))) {
+            event->ignore();
+            return;
+        }
+        animation_.stop();
+    }
+    runFlag_ = QStringLiteral("STOP");
+    stop_->setEnabled(false);
+    if (mainWindow_) {
+        mainWindow_->show();
+        mainWindow_->setEnabled(true);
+    }
+    event->accept();  // hides the window; it is only ever shown again
+}
+
+void Tziptest::setProgress(int percent) {
+    progress_->setValue(percent);
+}
+
+void Tziptest::addVerdict(const QString &line) {
+    list_->addItem(line);
+    list_->scrollToBottom();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "engine/ZipTestWalk.h"
+
+#include <QString>
+#include <QWidget>
+
+class BusyIndicator;
+class FileListSource;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class TZipEngine;
+
+// The zip testing tool: tests every archive selected in the main window's
+// file list and lists one verdict per file. The main window stays disabled
+// while this window is open; closing it enables the main window again.
+//
+// It has no parent widget on purpose: a window parented to the main window
+// would be disabled together with it. The main window owns it as an object.
+class Tziptest : public QWidget, private ZipTestHost {
+    Q_OBJECT
+  public:
+    // `animation` is the main window's busy indicator: it runs exactly while a
+    // test run is in progress, which is how closing the window knows.
+    Tziptest(BusyIndicator &animation, QWidget *mainWindow);
+
+    // The test procedure of the main window's "Test" button, "Zip Testing
+    // Tool" menu item and the file list's "Test zip file(s) integrity".
+    // Returns when the run has ended (the window stays open).
+    void testSelectedFiles(const FileListSource &files, TZipEngine &engine);
+
+    QString runFlag() const { return runFlag_; }
+    QListWidget *ListBox1() const { return list_; }
+    QProgressBar *ProgressBar1() const { return progress_; }
+    QPushButton *BitBtn2() const { return stop_; }
+
+  public slots:
+    void BitBtn2Click();
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;  // FormClose
+
+  private:
+    bool runFlagIsGo() const override { return runFlag_ == QStringLiteral("GO"); }
+    void setProgress(int percent) override;
+    void addVerdict(const QString &line) override;
+
+    BusyIndicator &animation_;
+    QWidget *mainWindow_;
+    QString runFlag_ = QStringLiteral("GO");
+    QListWidget *list_;
+    QProgressBar *progress_;
+    QPushButton *stop_;
+};
