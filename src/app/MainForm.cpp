@@ -9,6 +9,9 @@
 #include "OptionsPanel.h"
 #include "SecondaryWindows.h"
 #include "SettingsFile.h"
+#include "ZipBatchRunner.h"
+#include "batch/ErrorLogWindow.h"
+#include "engine/ZipTestWindow.h"
 #include "platform/AppPaths.h"
 #include "platform/AsciiCase.h"
 #include "platform/Dialogs.h"
@@ -41,6 +44,7 @@ TMainform::TMainform(QWidget *parent) : QMainWindow(parent) {
     buildWindow();
     browse = new BrowserCommands(*this);
     wireBrowserCommands();
+    wireBatchCommands();
     wireSettings();
     wireShellCommands();
     FormCreate();
@@ -110,6 +114,14 @@ void TMainform::wireBrowserCommands() {
     connect(menu->viewFolders, &QAction::triggered, browse, &BrowserCommands::showFoldersView);
 }
 
+void TMainform::wireBatchCommands() {
+    connect(buttons->zipButton, &QToolButton::clicked, this, &TMainform::BitBtn1Click);
+    connect(buttons->testButton, &QToolButton::clicked, this, [this] { testZipFiles(true); });
+    connect(menu->zipTestTool, &QAction::triggered, this, [this] { testZipFiles(false); });
+    connect(browse->testZips, &QAction::triggered, this, [this] { testZipFiles(false); });
+    connect(menu->viewErrorLog, &QAction::triggered, this, &TMainform::showErrorLog);
+}
+
 void TMainform::wireSettings() {
     // A check box and its menu item always show the same state.
     const std::pair<QCheckBox *, QAction *> pairs[] = {
@@ -174,6 +186,10 @@ void TMainform::FormCreate() {
             "Tovrane has been designed for screen resolutions of 800x600 and/or greater.  "
             "Tovrane may appear incorrect using your current screen settings."));
     }
+    ZipEngine1.Overwrite = zowAlways;
+    ZipEngine1.OnGlobalStatus = [this](TZipEngine *, const TZeGlobalStats &stats) {
+        options->ProgressBar2->setValue(stats.Percent);
+    };
     OperationFlag = QStringLiteral("GO");
     AppFolder = platform::appFolder();
     QApplication::processEvents();
@@ -224,6 +240,23 @@ void TMainform::Timer1Timer() {
     Timer1.stop();
     QApplication::processEvents();
     readSettings();
+}
+
+void TMainform::BitBtn1Click() {
+    ZipBatchRunner(*this).run();
+}
+
+void TMainform::testZipFiles(bool fromTestButton) {
+    if (!windows_ || !windows_->zipTest)
+        return;
+    windows_->zipTest->testSelectedFiles(*browser->FileListBox1, ZipEngine1);
+    if (fromTestButton)
+        options->ProgressBar2->setValue(0);
+}
+
+void TMainform::showErrorLog() {
+    if (windows_ && windows_->errorLog)
+        windows_->errorLog->showLog();
 }
 
 void TMainform::BitBtn8Click() {

@@ -1,6 +1,8 @@
 #pragma once
 
 class TAbout;
+class TErrorLog;
+class Tziptest;
 class TDefinable_Ext;
 class THelpWindow;
 class TSplash;
@@ -12,4 +14,6 @@ struct SecondaryWindows {
     TDefinable_Ext *definableExt = nullptr;
     TAbout *about = nullptr;
     THelpWindow *help = nullptr;
+    Tziptest *zipTest = nullptr;
+    TErrorLog *errorLog = nullptr;
 };

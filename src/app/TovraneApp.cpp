@@ -4,7 +4,10 @@
 #include "BrowserPane.h"
 #include "HelpWindow.h"
 #include "MainForm.h"
+#include "OptionsPanel.h"
 #include "SplashWindow.h"
+#include "batch/ErrorLogWindow.h"
+#include "engine/ZipTestWindow.h"
 #include "tools/DefinableExtDialog.h"
 
 #include <QApplication>
@@ -30,7 +33,6 @@ TovraneApp::TovraneApp() {
     windows_.definableExt = definableExt_.get();
     main_->setSecondaryWindows(&windows_);
     QObject::connect(main_.get(), &TMainform::shown, splash_.get(), &TSplash::enableTimer);
-    createRest();
 }
 
 TovraneApp::~TovraneApp() = default;
@@ -38,16 +40,22 @@ TovraneApp::~TovraneApp() = default;
 void TovraneApp::createRest() {
     about_ = std::make_unique<TAbout>(*main_);
     help_ = std::make_unique<THelpWindow>();
+    zipTest_ = std::make_unique<Tziptest>(*main_->options->Animate1, main_.get());
+    errorLog_ = std::make_unique<TErrorLog>(main_->ErrorLog);
     windows_.about = about_.get();
     windows_.help = help_.get();
-    for (QWidget *w : std::initializer_list<QWidget *>{main_.get(), splash_.get(),
-                                                       definableExt_.get(), about_.get()})
+    windows_.zipTest = zipTest_.get();
+    windows_.errorLog = errorLog_.get();
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{main_.get(), splash_.get(), definableExt_.get(),
+                                          about_.get(), zipTest_.get(), errorLog_.get()})
         centre(*w);
 }
 
 void TovraneApp::start() {
     splash_->show();
     QApplication::processEvents();
+    createRest();
     main_->show();
     splash_->raise();
 }

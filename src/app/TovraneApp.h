@@ -6,6 +6,8 @@
 
 class TMainform;
 class TAbout;
+class TErrorLog;
+class Tziptest;
 class TDefinable_Ext;
 class THelpWindow;
 class TSplash;
@@ -33,5 +35,7 @@ class TovraneApp {
     std::unique_ptr<TDefinable_Ext> definableExt_;
     std::unique_ptr<TAbout> about_;
     std::unique_ptr<THelpWindow> help_;
+    std::unique_ptr<Tziptest> zipTest_;
+    std::unique_ptr<TErrorLog> errorLog_;
     SecondaryWindows windows_;
 };
