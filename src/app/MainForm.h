@@ -94,6 +94,7 @@ class TMainform : public QMainWindow {
   signals:
     // The window has been shown (the splash timer listens).
     void shown();
+    void statusChanged(const QString &text);
 
   protected:
     void closeEvent(QCloseEvent *event) override;
