@@ -1,8 +1,7 @@
 #include "Crc32.h"
 
+#include "Crc32Kernels.h"
 #include "Crc32Table.h"
-
-#include <libdeflate.h>
 
 namespace tools {
 
@@ -11,13 +10,10 @@ void UpdateCrc32(quint8 byte, quint32 &crc) {
 }
 
 void UpdateCrc32Block(const void *data, std::size_t length, quint32 &crc) {
-    // libdeflate answers a null buffer with its start value whatever the
-    // register holds, so an empty block must not reach it.
-    if (length == 0)
-        return;
-    // libdeflate takes and returns the finished value (the register's
-    // complement), so the register crosses over complemented both ways.
-    crc = ~libdeflate_crc32(~crc, data, length);
+    const auto *bytes = static_cast<const unsigned char *>(data);
+    crc = length >= kernels::kWideMinimum && kernels::hasWideCrc32()
+              ? kernels::wideCrc32(crc, bytes, length)
+              : kernels::deflateCrc32(crc, bytes, length);
 }
 
 QString crc32Hex(quint32 value) {

@@ -4,9 +4,9 @@
 #include "FileError.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -14,45 +14,50 @@ namespace tools {
 
 namespace {
 
-constexpr QFileDevice::Permissions kModeBits(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                             QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                             QFileDevice::WriteGroup | QFileDevice::ExeGroup |
-                                             QFileDevice::ReadOther | QFileDevice::WriteOther |
-                                             QFileDevice::ExeOther);
-
 // Lifts the read-only state of one file for the lifetime of the object and
-// puts the file's permissions back afterwards. Files that are writable
+// puts the file's permission bits back afterwards. Files that are writable
 // already are not touched at all, so their change time stays as it was.
+// (std::filesystem does it with one status call and keeps the set-id bits,
+// which Qt's permission calls would drop.)
 class WriteAccessLift {
   public:
-    explicit WriteAccessLift(const QString &path) : path_(path) {
-        if (!QFileInfo::exists(path))
+    explicit WriteAccessLift(const QString &path) : path_(path.toStdU16String()) {
+        namespace fs = std::filesystem;
+        std::error_code error;
+        const fs::perms kept = fs::status(path_, error).permissions();
+        if (error || kept == fs::perms::unknown ||
+            (kept & fs::perms::owner_write) != fs::perms::none)
             return;
-        // Only the owner, group and other bits: Qt reads the "User" bits as
-        // the current user's access but writes them as owner bits, so they
-        // would put back a write permission that was never there.
-        const QFileDevice::Permissions kept = QFile::permissions(path) & kModeBits;
-        if (kept & QFileDevice::WriteOwner)
-            return;
-        if (QFile::setPermissions(path, kept | QFileDevice::WriteOwner))
+        fs::permissions(path_, kept | fs::perms::owner_write, fs::perm_options::replace, error);
+        if (!error)
             kept_ = kept;
     }
     ~WriteAccessLift() {
+        std::error_code error;
         if (kept_)
-            QFile::setPermissions(path_, *kept_);
+            std::filesystem::permissions(path_, *kept_, std::filesystem::perm_options::replace,
+                                         error);
     }
     WriteAccessLift(const WriteAccessLift &) = delete;
     WriteAccessLift &operator=(const WriteAccessLift &) = delete;
 
   private:
-    QString path_;
-    std::optional<QFileDevice::Permissions> kept_;
+    std::filesystem::path path_;
+    std::optional<std::filesystem::perms> kept_;
 };
 
 // Read and write as the routines ask for it, but never creating the file
 // and without Qt's own buffer between the file and ours.
 constexpr QIODevice::OpenMode kOpenMode =
     QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered;
+
+// The read buffer, made once per thread and kept: allocating it per file
+// costs more than reading a small file.
+char *readBuffer() {
+    thread_local const std::unique_ptr<char[]> buffer =
+        std::make_unique_for_overwrite<char[]>(kCrcReadBlock);
+    return buffer.get();
+}
 
 }  // namespace
 
@@ -63,15 +68,18 @@ void FileCrc32(const QString &fileName, quint32 &crc, qint64 &byteCount) noexcep
         QFile file(fileName);
         if (!file.open(kOpenMode))
             return;
-        // One buffer per file, reused for every block.
-        const auto buffer = std::make_unique_for_overwrite<char[]>(kCrcReadBlock);
+        char *const buffer = readBuffer();
         byteCount = 0;
         for (;;) {
-            const qint64 got = file.read(buffer.get(), kCrcReadBlock);
+            const qint64 got = file.read(buffer, kCrcReadBlock);
             if (got <= 0)
                 break;
-            UpdateCrc32Block(buffer.get(), static_cast<std::size_t>(got), crc);
+            UpdateCrc32Block(buffer, static_cast<std::size_t>(got), crc);
             byteCount += got;
+            // QFile reads on until the block is full or the file ends, so a
+            // short block is the last: no further read call to learn that.
+            if (got < kCrcReadBlock)
+                break;
         }
     } catch (...) {
         // Only an allocation can fail here; what was counted stands.

@@ -22,8 +22,10 @@ void FileCrc32(const QString &fileName, quint32 &crc, qint64 &byteCount) noexcep
 // fromPos > toPos no byte is taken.
 void FileRangeCrc32(const QString &fileName, qint64 fromPos, qint64 toPos, quint32 &crc);
 
-// Bytes taken from a file per read. Large enough that the per-read cost
-// vanishes beside the checksum, small enough to stay in the core's cache.
-inline constexpr qint64 kCrcReadBlock = 128 * 1024;
+// Bytes taken from a file per read: large enough that the cost of a read
+// call vanishes beside the checksum, small enough that the block is still
+// in the core's cache when the checksum runs over it (measured best from
+// 256 KiB to 512 KiB on a hot page cache).
+inline constexpr qint64 kCrcReadBlock = 256 * 1024;
 
 }  // namespace tools

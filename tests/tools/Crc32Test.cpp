@@ -1,5 +1,6 @@
 #include "support/TempFolder.h"
 #include "tools/Crc32.h"
+#include "tools/Crc32Kernels.h"
 #include "tools/Crc32Table.h"
 #include "tools/FileCrc32.h"
 #include "tools/FileError.h"
@@ -74,22 +75,31 @@ TEST(Crc32, CheckValuesByteBlockAndFile) {
     EXPECT_EQ(crc32Hex(0xABCDEFu), "00ABCDEF");
 }
 
-TEST(Crc32, BlockRoutineEqualsByteRoutineAtEveryLengthAndAlignment) {
+TEST(Crc32, BulkRoutinesEqualByteRoutineAtEveryLengthAndAlignment) {
     const QByteArray data = randomBytes(70000, 7);
-    const qsizetype lengths[] = {0,  1,  2,  3,   7,   8,   15,  16,  17,   31,   32,   33,
-                                 63, 64, 65, 127, 128, 129, 255, 256, 1000, 4095, 4096, 65537};
+    const qsizetype lengths[] = {0,   1,   2,   3,   7,   8,    15,   16,   17,   31,    32,   33,
+                                 63,  64,  65,  127, 128, 129,  255,  256,  257,  271,   319,  320,
+                                 383, 511, 512, 513, 575, 1000, 4095, 4096, 4159, 65537, 69936};
     for (const qsizetype length : lengths) {
         for (int offset = 0; offset < 64; ++offset) {
-            const QByteArray piece = data.mid(offset, length);
+            const auto *bytes = reinterpret_cast<const unsigned char *>(data.constData()) + offset;
+            const auto size = static_cast<std::size_t>(length);
             // A register in mid-stream as well as a fresh one.
             for (const quint32 start : {kCrc32Start, 0x12345678u}) {
+                const quint32 expected = bytewise(data.mid(offset, length), start);
                 quint32 block = start;
-                UpdateCrc32Block(data.constData() + offset, static_cast<std::size_t>(length),
-                                 block);
-                ASSERT_EQ(block, bytewise(piece, start)) << length << " bytes at " << offset;
+                UpdateCrc32Block(bytes, size, block);
+                ASSERT_EQ(block, expected) << length << " bytes at " << offset;
+                ASSERT_EQ(kernels::deflateCrc32(start, bytes, size), expected);
+                if (kernels::hasWideCrc32() && size >= kernels::kWideMinimum) {
+                    ASSERT_EQ(kernels::wideCrc32(start, bytes, size), expected)
+                        << length << " bytes at " << offset;
+                }
             }
         }
     }
+    if (!kernels::hasWideCrc32())
+        GTEST_LOG_(INFO) << "no AVX-512 VPCLMULQDQ here: wide kernel not run";
 }
 
 TEST(FileCrc32, LargeFileReadInManyBlocks) {
