@@ -91,9 +91,11 @@ TCRC32_Form::TCRC32_Form(const FileListSource &files, QWidget *mainWindow)
 }
 
 void TCRC32_Form::runReport() {
-    // The main window is disabled while this window is open, so a second
-    // request can only come from a message pumped by a running walk.
-    if (isRunning())
+    // A request that arrives through a message pumped by a walk (the
+    // window closed, the main window enabled again and its button clicked
+    // at once) would start a second walk inside the first and mix their
+    // rows: it is dropped; the first walk is ending anyway.
+    if (walking_)
         return;
     show();
     raise();
@@ -106,7 +108,9 @@ void TCRC32_Form::runReport() {
     ProgressBar1->setValue(0);
     setRunning(true);
     StringGrid1->setRowCount(0);
+    walking_ = true;
     tools::walkCrc32Report(files_, *this);
+    walking_ = false;
 
     ProgressBar1->setValue(0);
     setRunning(false);

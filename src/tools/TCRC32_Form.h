@@ -57,6 +57,7 @@ class TCRC32_Form : public QWidget, public tools::Crc32ReportHost {
     const FileListSource &files_;
     QPointer<QWidget> mainWindow_;
     QString runFlag_;
+    bool walking_ = false;
     QTableWidget *StringGrid1;
     QProgressBar *ProgressBar1;
     QPushButton *BitBtn1;
