@@ -3,6 +3,7 @@
 #include "engine/ZipEngine.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
+#include "platform/Rounding.h"
 #include "widgets/FileListSource.h"
 
 #include <cmath>
@@ -18,18 +19,12 @@ QString verdictLine(const QString &name, int result) {
            QStringLiteral(")");
 }
 
-int progressPercent(int index, int count) {
-    // index * 100 is exact, so a true half stays a half; nearbyint rounds
-    // halves to even in the default rounding mode.
-    return static_cast<int>(std::nearbyint(index * 100.0 / (count - 1)));
-}
-
 void walk(const FileListSource &files, TZipEngine &engine, ZipTestHost &host) {
     const QString folder = platform::withSeparator(files.directory());
     const int count = files.count();
     for (int i = 0; i < count; ++i) {
         if (i > 0)
-            host.setProgress(progressPercent(i, count));
+            host.setProgress(platform::walkPercent(i, count));
         if (!host.runFlagIsGo())
             continue;
         // The list is not expected to change under a run; if it shrinks

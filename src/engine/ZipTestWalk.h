@@ -23,11 +23,6 @@ namespace ziptest {
 // whatever the test returned.
 QString verdictLine(const QString &name, int result);
 
-// The progress of list index `index` of `count` lines: index * 100 /
-// (count - 1), halves rounded to the even neighbour. Only meaningful for
-// index > 0, so a one-line list never divides by zero.
-int progressPercent(int index, int count);
-
 // Tests every selected entry of `files` with `engine`, in list order. The
 // progress bar moves for every index above 0, also once the run flag has
 // left "GO"; from then on no further entry is tested.

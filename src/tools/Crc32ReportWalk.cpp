@@ -3,7 +3,7 @@
 #include "Crc32.h"
 #include "Crc32ReportHost.h"
 #include "FileCrc32.h"
-#include "Progress.h"
+#include "platform/Rounding.h"
 #include "platform/FileSystem.h"
 #include "widgets/FileListSource.h"
 
@@ -18,7 +18,7 @@ void walkCrc32Report(const FileListSource &files, Crc32ReportHost &host) {
     const int count = files.count();
     for (int i = 0; i < count; ++i) {
         if (i > 0)
-            host.setProgress(walkProgress(i, count));
+            host.setProgress(platform::walkPercent(i, count));
         // A stopped walk still runs to its end, so the bar ends full.
         if (!host.keepGoing() || !files.isSelected(i))
             continue;

@@ -4,7 +4,7 @@
 #include "support/TempFolder.h"
 #include "tools/Crc32ReportHost.h"
 #include "tools/Crc32ReportWalk.h"
-#include "tools/Progress.h"
+#include "platform/Rounding.h"
 #include "tools/TCRC32_Form.h"
 
 #include <gtest/gtest.h>
@@ -95,7 +95,7 @@ TEST(Crc32Report, ProgressRoundsHalvesToEven) {
     } rows[] = {{1, 9, 12}, {3, 9, 38},  {5, 9, 62},  {7, 9, 88},  {1, 3, 50},  {1, 4, 33},
                 {2, 4, 67}, {1, 201, 0}, {3, 201, 2}, {5, 201, 2}, {8, 9, 100}, {1, 2, 100}};
     for (const auto &r : rows)
-        EXPECT_EQ(walkProgress(r.index, r.count), r.percent) << r.index;
+        EXPECT_EQ(platform::walkPercent(r.index, r.count), r.percent) << r.index;
 }
 
 TEST(Crc32Report, WalkReportsSelectedFilesInListOrder) {
