@@ -4,6 +4,9 @@
 #include "BrowserCommands.h"
 #include "BrowserPane.h"
 #include "ButtonBar.h"
+#include "CreateFolderDialog.h"
+#include "FileInclusionDialog.h"
+#include "FolderDialog.h"
 #include "HelpWindow.h"
 #include "MainMenu.h"
 #include "OptionsPanel.h"
@@ -43,6 +46,7 @@ TMainform::TMainform(QWidget *parent) : QMainWindow(parent) {
     wireBrowserCommands();
     wireSettings();
     wireShellCommands();
+    wireFolderOptions();
     FormCreate();
 }
 
@@ -162,6 +166,33 @@ void TMainform::wireShellCommands() {
         windows_->about->raise();
     });
     connect(menu->formatTool, &QAction::triggered, this, &TMainform::DiskFormatTool);
+}
+
+void TMainform::wireFolderOptions() {
+    // Pressed down, a toggle opens its option's dialog; released, a folder
+    // option follows the browser again at once and the include file empties.
+    // The dialogs release a toggle with setChecked(), which runs none of this.
+    auto wire = [this](OptionField &field, QString &option, auto dialogOf) {
+        connect(field.button, &QToolButton::clicked, this, [=, this, &option](bool down) {
+            if (!down)
+                setOption(option,
+                          &option == &IncludeFile
+                              ? QString()
+                              : platform::withSeparator(browser->DirectoryListBox1->directory()));
+            else if (auto *dialog = windows_ ? dialogOf(*windows_) : nullptr)
+                dialog->Open();
+            else
+                field.button->setChecked(false);
+        });
+    };
+    wire(options->zipFolder, ZipFolder, [](SecondaryWindows &w) { return w.zipDest; });
+    wire(options->unzipFolder, UnzipFolder, [](SecondaryWindows &w) { return w.unzipDest; });
+    wire(options->workFolder, WorkFolder, [](SecondaryWindows &w) { return w.tempDest; });
+    wire(options->includeFile, IncludeFile, [](SecondaryWindows &w) { return w.fileInclusion; });
+    connect(browse->createFolder, &QAction::triggered, this, [this] {
+        if (windows_ && windows_->createFolder)
+            windows_->createFolder->OpenFromMain();
+    });
 }
 
 void TMainform::FormCreate() {

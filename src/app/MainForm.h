@@ -93,6 +93,7 @@ class TMainform : public QMainWindow {
     void wireBrowserCommands();
     void wireSettings();
     void wireShellCommands();
+    void wireFolderOptions();
     void FormCreate();
     OptionField &fieldOf(const QString &option);
 

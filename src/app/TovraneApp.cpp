@@ -2,6 +2,9 @@
 
 #include "AboutWindow.h"
 #include "BrowserPane.h"
+#include "CreateFolderDialog.h"
+#include "FileInclusionDialog.h"
+#include "FolderDialog.h"
 #include "HelpWindow.h"
 #include "MainForm.h"
 #include "SplashWindow.h"
@@ -36,6 +39,20 @@ TovraneApp::TovraneApp() {
 TovraneApp::~TovraneApp() = default;
 
 void TovraneApp::createRest() {
+    zipDest_ = std::make_unique<TZipDest>(*main_);
+    fileInclusion_ = std::make_unique<TFileInclusion>(*main_);
+    createFolder_ = std::make_unique<TCreate_Folder>(*main_);
+    unzipDest_ = std::make_unique<TUnzip_dest>(*main_);
+    tempDest_ = std::make_unique<Ttempdest>(*main_);
+    windows_.zipDest = zipDest_.get();
+    windows_.fileInclusion = fileInclusion_.get();
+    windows_.createFolder = createFolder_.get();
+    windows_.unzipDest = unzipDest_.get();
+    windows_.tempDest = tempDest_.get();
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{zipDest_.get(), fileInclusion_.get(), createFolder_.get(),
+                                          unzipDest_.get(), tempDest_.get()})
+        centre(*w);
     about_ = std::make_unique<TAbout>(*main_);
     help_ = std::make_unique<THelpWindow>();
     windows_.about = about_.get();

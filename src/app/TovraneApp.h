@@ -6,9 +6,14 @@
 
 class TMainform;
 class TAbout;
+class TCreate_Folder;
 class TDefinable_Ext;
+class TFileInclusion;
 class THelpWindow;
 class TSplash;
+class TUnzip_dest;
+class TZipDest;
+class Ttempdest;
 
 // Every window of the program, created once in the fixed start-up order and
 // living until the end: the main window first, then the splash and the
@@ -31,6 +36,11 @@ class TovraneApp {
     std::unique_ptr<TMainform> main_;
     std::unique_ptr<TSplash> splash_;
     std::unique_ptr<TDefinable_Ext> definableExt_;
+    std::unique_ptr<TZipDest> zipDest_;
+    std::unique_ptr<TFileInclusion> fileInclusion_;
+    std::unique_ptr<TCreate_Folder> createFolder_;
+    std::unique_ptr<TUnzip_dest> unzipDest_;
+    std::unique_ptr<Ttempdest> tempDest_;
     std::unique_ptr<TAbout> about_;
     std::unique_ptr<THelpWindow> help_;
     SecondaryWindows windows_;
