@@ -4,6 +4,9 @@
 #include "BrowserCommands.h"
 #include "BrowserPane.h"
 #include "ButtonBar.h"
+#include "CreateFolderDialog.h"
+#include "FileInclusionDialog.h"
+#include "FolderDialog.h"
 #include "HelpWindow.h"
 #include "MainMenu.h"
 #include "OptionsPanel.h"
@@ -18,6 +21,8 @@
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
 #include "tools/DefinableExtDialog.h"
+#include "tools/TCRC32_Form.h"
+#include "tools/TFileInfo.h"
 #include "widgets/FileListBox.h"
 #include "widgets/FilterComboBox.h"
 #include "widgets/FolderListBox.h"
@@ -47,6 +52,7 @@ TMainform::TMainform(QWidget *parent) : QMainWindow(parent) {
     wireBatchCommands();
     wireSettings();
     wireShellCommands();
+    wireFolderOptions();
     FormCreate();
 }
 
@@ -120,6 +126,16 @@ void TMainform::wireBatchCommands() {
     connect(menu->zipTestTool, &QAction::triggered, this, [this] { testZipFiles(false); });
     connect(browse->testZips, &QAction::triggered, this, [this] { testZipFiles(false); });
     connect(menu->viewErrorLog, &QAction::triggered, this, &TMainform::showErrorLog);
+    auto crcReport = [this] {
+        if (windows_ && windows_->crcReport)
+            windows_->crcReport->runReport();
+    };
+    connect(buttons->crcButton, &QToolButton::clicked, this, crcReport);
+    connect(menu->crcTool, &QAction::triggered, this, crcReport);
+    connect(browse->fileInformation, &QAction::triggered, this, [this] {
+        if (windows_ && windows_->fileInfo)
+            windows_->fileInfo->showInformation();
+    });
 }
 
 void TMainform::wireSettings() {
@@ -174,6 +190,33 @@ void TMainform::wireShellCommands() {
         windows_->about->raise();
     });
     connect(menu->formatTool, &QAction::triggered, this, &TMainform::DiskFormatTool);
+}
+
+void TMainform::wireFolderOptions() {
+    // Pressed down, a toggle opens its option's dialog; released, a folder
+    // option follows the browser again at once and the include file empties.
+    // The dialogs release a toggle with setChecked(), which runs none of this.
+    auto wire = [this](OptionField &field, QString &option, auto dialogOf) {
+        connect(field.button, &QToolButton::clicked, this, [=, this, &option](bool down) {
+            if (!down)
+                setOption(option,
+                          &option == &IncludeFile
+                              ? QString()
+                              : platform::withSeparator(browser->DirectoryListBox1->directory()));
+            else if (auto *dialog = windows_ ? dialogOf(*windows_) : nullptr)
+                dialog->Open();
+            else
+                field.button->setChecked(false);
+        });
+    };
+    wire(options->zipFolder, ZipFolder, [](SecondaryWindows &w) { return w.zipDest; });
+    wire(options->unzipFolder, UnzipFolder, [](SecondaryWindows &w) { return w.unzipDest; });
+    wire(options->workFolder, WorkFolder, [](SecondaryWindows &w) { return w.tempDest; });
+    wire(options->includeFile, IncludeFile, [](SecondaryWindows &w) { return w.fileInclusion; });
+    connect(browse->createFolder, &QAction::triggered, this, [this] {
+        if (windows_ && windows_->createFolder)
+            windows_->createFolder->OpenFromMain();
+    });
 }
 
 void TMainform::FormCreate() {

@@ -106,6 +106,7 @@ class TMainform : public QMainWindow {
     void wireBatchCommands();
     void wireSettings();
     void wireShellCommands();
+    void wireFolderOptions();
     void FormCreate();
     OptionField &fieldOf(const QString &option);
 
