@@ -40,6 +40,12 @@ class TCRC32_Form : public QWidget, public tools::Crc32ReportHost {
     // Save Report to a File.
     void BitBtn3Click();
 
+    QTableWidget *StringGrid1;
+    QProgressBar *ProgressBar1;
+    QPushButton *BitBtn1;
+    QPushButton *BitBtn3;
+    QLabel *Label1;
+
     // Crc32ReportHost
     bool keepGoing() const override;
     void setProgress(int percent) override;
@@ -58,9 +64,4 @@ class TCRC32_Form : public QWidget, public tools::Crc32ReportHost {
     QPointer<QWidget> mainWindow_;
     QString runFlag_;
     bool walking_ = false;
-    QTableWidget *StringGrid1;
-    QProgressBar *ProgressBar1;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn3;
-    QLabel *Label1;
 };

@@ -20,6 +20,10 @@ class TFileInfo : public QWidget {
     // "View file information": disables the main window and shows this one.
     void showInformation();
 
+    QLabel *Label4;  // name
+    QLabel *Label5;  // size
+    QLabel *Label6;  // floppy count
+
   protected:
     void showEvent(QShowEvent *event) override;    // FormShow: fills the values
     void closeEvent(QCloseEvent *event) override;  // FormClose
@@ -27,7 +31,4 @@ class TFileInfo : public QWidget {
   private:
     const FileListSource &files_;
     QPointer<QWidget> mainWindow_;
-    QLabel *Label4;
-    QLabel *Label5;
-    QLabel *Label6;
 };
