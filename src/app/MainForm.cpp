@@ -4,17 +4,25 @@
 #include "BrowserCommands.h"
 #include "BrowserPane.h"
 #include "ButtonBar.h"
+#include "CreateFolderDialog.h"
+#include "FileInclusionDialog.h"
+#include "FolderDialog.h"
 #include "HelpWindow.h"
 #include "MainMenu.h"
 #include "OptionsPanel.h"
 #include "SecondaryWindows.h"
 #include "SettingsFile.h"
+#include "ZipBatchRunner.h"
+#include "batch/ErrorLogWindow.h"
+#include "engine/ZipTestWindow.h"
 #include "platform/AppPaths.h"
 #include "platform/AsciiCase.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
 #include "tools/DefinableExtDialog.h"
+#include "tools/TCRC32_Form.h"
+#include "tools/TFileInfo.h"
 #include "widgets/FileListBox.h"
 #include "widgets/FilterComboBox.h"
 #include "widgets/FolderListBox.h"
@@ -41,8 +49,10 @@ TMainform::TMainform(QWidget *parent) : QMainWindow(parent) {
     buildWindow();
     browse = new BrowserCommands(*this);
     wireBrowserCommands();
+    wireBatchCommands();
     wireSettings();
     wireShellCommands();
+    wireFolderOptions();
     FormCreate();
 }
 
@@ -110,6 +120,24 @@ void TMainform::wireBrowserCommands() {
     connect(menu->viewFolders, &QAction::triggered, browse, &BrowserCommands::showFoldersView);
 }
 
+void TMainform::wireBatchCommands() {
+    connect(buttons->zipButton, &QToolButton::clicked, this, &TMainform::BitBtn1Click);
+    connect(buttons->testButton, &QToolButton::clicked, this, [this] { testZipFiles(true); });
+    connect(menu->zipTestTool, &QAction::triggered, this, [this] { testZipFiles(false); });
+    connect(browse->testZips, &QAction::triggered, this, [this] { testZipFiles(false); });
+    connect(menu->viewErrorLog, &QAction::triggered, this, &TMainform::showErrorLog);
+    auto crcReport = [this] {
+        if (windows_ && windows_->crcReport)
+            windows_->crcReport->runReport();
+    };
+    connect(buttons->crcButton, &QToolButton::clicked, this, crcReport);
+    connect(menu->crcTool, &QAction::triggered, this, crcReport);
+    connect(browse->fileInformation, &QAction::triggered, this, [this] {
+        if (windows_ && windows_->fileInfo)
+            windows_->fileInfo->showInformation();
+    });
+}
+
 void TMainform::wireSettings() {
     // A check box and its menu item always show the same state.
     const std::pair<QCheckBox *, QAction *> pairs[] = {
@@ -164,6 +192,33 @@ void TMainform::wireShellCommands() {
     connect(menu->formatTool, &QAction::triggered, this, &TMainform::DiskFormatTool);
 }
 
+void TMainform::wireFolderOptions() {
+    // Pressed down, a toggle opens its option's dialog; released, a folder
+    // option follows the browser again at once and the include file empties.
+    // The dialogs release a toggle with setChecked(), which runs none of this.
+    auto wire = [this](OptionField &field, QString &option, auto dialogOf) {
+        connect(field.button, &QToolButton::clicked, this, [=, this, &option](bool down) {
+            if (!down)
+                setOption(option,
+                          &option == &IncludeFile
+                              ? QString()
+                              : platform::withSeparator(browser->DirectoryListBox1->directory()));
+            else if (auto *dialog = windows_ ? dialogOf(*windows_) : nullptr)
+                dialog->Open();
+            else
+                field.button->setChecked(false);
+        });
+    };
+    wire(options->zipFolder, ZipFolder, [](SecondaryWindows &w) { return w.zipDest; });
+    wire(options->unzipFolder, UnzipFolder, [](SecondaryWindows &w) { return w.unzipDest; });
+    wire(options->workFolder, WorkFolder, [](SecondaryWindows &w) { return w.tempDest; });
+    wire(options->includeFile, IncludeFile, [](SecondaryWindows &w) { return w.fileInclusion; });
+    connect(browse->createFolder, &QAction::triggered, this, [this] {
+        if (windows_ && windows_->createFolder)
+            windows_->createFolder->OpenFromMain();
+    });
+}
+
 void TMainform::FormCreate() {
     const QString home = platform::homeFolder();
     browser->ListBox2->fill(home);
@@ -174,6 +229,10 @@ void TMainform::FormCreate() {
             "Tovrane has been designed for screen resolutions of 800x600 and/or greater.  "
             "Tovrane may appear incorrect using your current screen settings."));
     }
+    ZipEngine1.Overwrite = zowAlways;
+    ZipEngine1.OnGlobalStatus = [this](TZipEngine *, const TZeGlobalStats &stats) {
+        options->ProgressBar2->setValue(stats.Percent);
+    };
     OperationFlag = QStringLiteral("GO");
     AppFolder = platform::appFolder();
     QApplication::processEvents();
@@ -224,6 +283,23 @@ void TMainform::Timer1Timer() {
     Timer1.stop();
     QApplication::processEvents();
     readSettings();
+}
+
+void TMainform::BitBtn1Click() {
+    ZipBatchRunner(*this).run();
+}
+
+void TMainform::testZipFiles(bool fromTestButton) {
+    if (!windows_ || !windows_->zipTest)
+        return;
+    windows_->zipTest->testSelectedFiles(*browser->FileListBox1, ZipEngine1);
+    if (fromTestButton)
+        options->ProgressBar2->setValue(0);
+}
+
+void TMainform::showErrorLog() {
+    if (windows_ && windows_->errorLog)
+        windows_->errorLog->showLog();
 }
 
 void TMainform::BitBtn8Click() {

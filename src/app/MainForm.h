@@ -1,6 +1,8 @@
 #pragma once
 
 #include "batch/DelTree.h"
+#include "batch/ErrorLogModel.h"
+#include "engine/ZipEngine.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -47,7 +49,10 @@ class TMainform : public QMainWindow {
     ButtonBar *buttons;
     QLabel *StatusBar1;
     QTimer Timer1;
+    TZipEngine ZipEngine1;
     TDelTree Deltree1;
+    // The lines of the error log window, filled by the batches.
+    ErrorLogModel ErrorLog;
     BrowserCommands *browse;
 
     // The windows created after this one; commands that show them wait
@@ -66,6 +71,12 @@ class TMainform : public QMainWindow {
 
     // Deferred start-up: applies the settings file.
     void Timer1Timer();
+    // "&Zip": the batch driver.
+    void BitBtn1Click();
+    // The zip test from its three entry points; the "Test" button also
+    // resets the item bar afterwards.
+    void testZipFiles(bool fromTestButton);
+    void showErrorLog();
     // Pause and Stop.
     void BitBtn8Click();
     void BitBtn7Click();
@@ -83,6 +94,7 @@ class TMainform : public QMainWindow {
   signals:
     // The window has been shown (the splash timer listens).
     void shown();
+    void statusChanged(const QString &text);
 
   protected:
     void closeEvent(QCloseEvent *event) override;
@@ -91,8 +103,10 @@ class TMainform : public QMainWindow {
   private:
     void buildWindow();
     void wireBrowserCommands();
+    void wireBatchCommands();
     void wireSettings();
     void wireShellCommands();
+    void wireFolderOptions();
     void FormCreate();
     OptionField &fieldOf(const QString &option);
 

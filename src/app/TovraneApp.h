@@ -6,9 +6,18 @@
 
 class TMainform;
 class TAbout;
+class TCRC32_Form;
+class TCreate_Folder;
 class TDefinable_Ext;
+class TErrorLog;
+class TFileInclusion;
+class TFileInfo;
 class THelpWindow;
 class TSplash;
+class TUnzip_dest;
+class TZipDest;
+class Ttempdest;
+class Tziptest;
 
 // Every window of the program, created once in the fixed start-up order and
 // living until the end: the main window first, then the splash and the
@@ -31,7 +40,16 @@ class TovraneApp {
     std::unique_ptr<TMainform> main_;
     std::unique_ptr<TSplash> splash_;
     std::unique_ptr<TDefinable_Ext> definableExt_;
+    std::unique_ptr<TZipDest> zipDest_;
+    std::unique_ptr<TFileInclusion> fileInclusion_;
+    std::unique_ptr<TCreate_Folder> createFolder_;
+    std::unique_ptr<TUnzip_dest> unzipDest_;
+    std::unique_ptr<Ttempdest> tempDest_;
     std::unique_ptr<TAbout> about_;
     std::unique_ptr<THelpWindow> help_;
+    std::unique_ptr<TCRC32_Form> crcReport_;
+    std::unique_ptr<Tziptest> zipTest_;
+    std::unique_ptr<TErrorLog> errorLog_;
+    std::unique_ptr<TFileInfo> fileInfo_;
     SecondaryWindows windows_;
 };

@@ -147,9 +147,23 @@ typedef int32_t (*ZeCallback)(int32_t code, void *block, void *component);
 typedef int32_t (*ZeEntryPoint)(int32_t version, int32_t argc, const char *const *argv,
                                 ZeCallback callback, void *component);
 
+/* The two entry points, exported with C linkage by libzezip.so and
+ * libzeunzip.so. The component resolves them at run time; programs that link
+ * the libraries directly (tests, benchmarks) use these declarations. */
+#if defined(__GNUC__)
+#define ZE_EXPORT __attribute__((visibility("default")))
+#else
+#define ZE_EXPORT
+#endif
+ZE_EXPORT int32_t zezip(int32_t version, int32_t argc, const char *const *argv, ZeCallback callback,
+                        void *component);
+ZE_EXPORT int32_t zeunzip(int32_t version, int32_t argc, const char *const *argv,
+                          ZeCallback callback, void *component);
+
 /* Result codes. 0 is success; the program words 40 to 410 individually.
  * ZE_ERR_* below are the codes the engine libraries return; the list of
- * which failure gives which code is kept beside the implementation. */
+ * which failure gives which code is kept beside the implementation
+ * (src/engine/zelib/ResultCodes.h). */
 enum {
     ZE_OK = 0,
     ZE_ERR_SKIPPED = 40,        /* an entry could not be processed (password, disk space) */

@@ -19,8 +19,10 @@ inline int roundHalfEven(double value) {
 
 // The walk position of list index `index` among `count` lines: index * 100
 // / (count - 1), rounded. Only meaningful for index > 0 (so count > 1).
+// index * 100 is exact, so a true half stays a half.
 inline int walkPercent(int index, int count) {
-    return roundHalfEven(static_cast<double>(index) * 100.0 / static_cast<double>(count - 1));
+    return roundHalfEven(static_cast<double>(static_cast<long long>(index) * 100) /
+                         static_cast<double>(count - 1));
 }
 
 }  // namespace platform

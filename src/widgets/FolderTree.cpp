@@ -36,8 +36,8 @@ void FolderTree::reread() {
         return;
     const QSignalBlocker quiet(this);
     clear();
-    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QIcon open = icons_ ? style()->standardIcon(QStyle::SP_DirOpenIcon) : QIcon();
+    const QIcon closed = icons_ ? style()->standardIcon(QStyle::SP_DirClosedIcon) : QIcon();
 
     // The chain from the root to the current folder.
     QStringList parts = directory_.split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -61,6 +61,11 @@ void FolderTree::reread() {
     item->setExpanded(true);
     setCurrentItem(item);
     scrollToItem(item);
+}
+
+void FolderTree::setIconsVisible(bool visible) {
+    icons_ = visible;
+    reread();
 }
 
 void FolderTree::mousePressEvent(QMouseEvent *event) {

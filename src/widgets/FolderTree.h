@@ -16,6 +16,8 @@ class FolderTree : public QTreeWidget {
     void setDirectory(const QString &folder);
     // Re-reads the current folder's chain and sub-folders from disk.
     void reread();
+    // Folder icons beside the names (the dialogs show plain names).
+    void setIconsVisible(bool visible);
 
   signals:
     void directoryChanged(const QString &folder);
@@ -30,4 +32,5 @@ class FolderTree : public QTreeWidget {
 
   private:
     QString directory_;
+    bool icons_ = true;
 };

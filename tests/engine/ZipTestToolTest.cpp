@@ -1,5 +1,6 @@
 // The zip testing tool: verdict lines, progress, the no-selection box, Stop
 // and closing the window during a run.
+#include "platform/Rounding.h"
 #include "EngineFixture.h"
 #include "TableFileList.h"
 
@@ -45,6 +46,17 @@ TEST(ZipTestTool, VerdictLines) {
     };
     for (const auto &row : rows)
         EXPECT_EQ(ziptest::verdictLine(row.name, row.result), row.line) << row.name;
+}
+
+TEST(ZipTestTool, ProgressRoundsHalvesToEven) {
+    const struct {
+        int index, count, percent;
+    } rows[] = {{1, 2, 100}, {1, 9, 12},  {3, 9, 38},  {5, 9, 62},   {7, 9, 88},
+                {8, 9, 100}, {1, 201, 0}, {3, 201, 2}, {1, 3, 50},   {2, 7, 33},
+                {4, 7, 67},  {1, 41, 2},  {3, 41, 8},  {13, 27, 50}, {1, 401, 0}};
+    for (const auto &row : rows)
+        EXPECT_EQ(platform::walkPercent(row.index, row.count), row.percent)
+            << row.index << " of " << row.count;
 }
 
 struct ToolFixture : ::testing::Test {

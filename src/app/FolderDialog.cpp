@@ -1,0 +1,128 @@
+#include "FolderDialog.h"
+
+#include "CreateFolderDialog.h"
+#include "DriveTest.h"
+#include "MainForm.h"
+#include "OptionsPanel.h"
+#include "SecondaryWindows.h"
+#include "platform/AppPaths.h"
+#include "platform/FileSystem.h"
+#include "widgets/DriveComboBox.h"
+#include "widgets/FolderTree.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+const FolderDialogKind kZipDest{"Select Folder",
+                                "Choose a destination folder where Tovrane will store your newly\n"
+                                "created zip files.",
+                                "Zip", &TMainform::ZipFolder, &OptionsPanel::zipFolder};
+const FolderDialogKind kUnzipDest{"File Destination",
+                                  "Choose a destination folder where Tovrane will store\n"
+                                  "your files after unzipping them.",
+                                  "Unzip", &TMainform::UnzipFolder, &OptionsPanel::unzipFolder};
+const FolderDialogKind kTempDest{"Set temporary path",
+                                 "Choose a temporary folder where Tovrane can use for\n"
+                                 "compressing and uncompressing your Zip files.",
+                                 "Temp", &TMainform::WorkFolder, &OptionsPanel::workFolder};
+
+}  // namespace
+
+FolderDialog::FolderDialog(TMainform &mainForm, const FolderDialogKind &kind)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint),
+      main_(mainForm),
+      kind_(kind) {
+    setWindowTitle(QString::fromUtf8(kind.caption));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto *column = new QVBoxLayout(this);
+    explanation = new QLabel(QString::fromUtf8(kind.explanation), this);
+    column->addWidget(explanation);
+    DriveComboBox1 = new DriveComboBox(this);
+    DriveComboBox1->setIconsVisible(false);
+    column->addWidget(DriveComboBox1);
+    DirectoryListBox1 = new FolderTree(this);
+    DirectoryListBox1->setIconsVisible(false);
+    DirectoryListBox1->setFixedSize(320, 220);
+    column->addWidget(DirectoryListBox1);
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    createFolderButton = new QPushButton(QStringLiteral("Create Folder"), this);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setDefault(true);
+    for (QPushButton *b : {cancelButton, createFolderButton, okButton})
+        row->addWidget(b);
+    column->addLayout(row);
+
+    connect(DriveComboBox1, &DriveComboBox::driveChosen, this, &FolderDialog::DriveChosen);
+    connect(DirectoryListBox1, &FolderTree::directoryChanged, DriveComboBox1,
+            &DriveComboBox::setDrive);
+    connect(okButton, &QPushButton::clicked, this, &FolderDialog::OKClick);
+    connect(cancelButton, &QPushButton::clicked, this, &FolderDialog::CancelClick);
+    connect(createFolderButton, &QPushButton::clicked, this, &FolderDialog::CreateFolderClick);
+
+    goHome();
+    adjustSize();
+    setFixedSize(size());
+}
+
+void FolderDialog::Open() {
+    main_.setEnabled(false);
+    show();
+    activateWindow();
+}
+
+QString FolderDialog::folder() const {
+    return DirectoryListBox1->directory();
+}
+
+void FolderDialog::rereadTree() {
+    DirectoryListBox1->reread();
+}
+
+void FolderDialog::goHome() {
+    const QString home = platform::homeFolder();
+    DriveComboBox1->setDrive(home);
+    DirectoryListBox1->setDirectory(home);
+}
+
+void FolderDialog::DriveChosen(const QString &root) {
+    if (dialogDriveReady(root))
+        DirectoryListBox1->setDirectory(root);
+    else
+        goHome();
+}
+
+void FolderDialog::OKClick() {
+    main_.setEnabled(true);
+    hide();
+    main_.setOption(main_.*kind_.option, platform::withSeparator(folder()));
+}
+
+void FolderDialog::CancelClick() {
+    // Up without its release action: the option keeps its value until the
+    // browser's next folder change moves it.
+    (main_.options->*kind_.toggle).button->setChecked(false);
+    main_.setEnabled(true);
+    hide();
+}
+
+void FolderDialog::reject() {
+    CancelClick();
+}
+
+void FolderDialog::CreateFolderClick() {
+    SecondaryWindows *windows = main_.secondaryWindows();
+    if (!windows || !windows->createFolder)
+        return;
+    // The main window stays disabled: the new-folder dialog hands back here.
+    windows->createFolder->openFor(returnMarker(), folder());
+    hide();
+}
+
+TZipDest::TZipDest(TMainform &mainForm) : FolderDialog(mainForm, kZipDest) {}
+TUnzip_dest::TUnzip_dest(TMainform &mainForm) : FolderDialog(mainForm, kUnzipDest) {}
+Ttempdest::Ttempdest(TMainform &mainForm) : FolderDialog(mainForm, kTempDest) {}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+class DriveComboBox;
+class FolderTree;
+class OptionsPanel;
+class TMainform;
+struct OptionField;
+
+// What tells the three folder dialogs apart.
+struct FolderDialogKind {
+    const char *caption;
+    const char *explanation;  // two lines
+    // How "Create a new folder" names this dialog when it hands back.
+    const char *returnMarker;
+    // The option that "OK" pins, and its toggle button on the options panel.
+    QString TMainform::*option;
+    OptionField OptionsPanel::*toggle;
+};
+
+// The shared pattern of "Select Folder", "File Destination" and "Set
+// temporary path": a drive box over a folder tree, and "Cancel", "Create
+// Folder" and "OK". Opened by the option's toggle button while the main
+// window is disabled; "OK" pins the option to the tree's folder. Each keeps
+// its folder between openings.
+class FolderDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // Disables the main window and shows the dialog on the folder it
+    // showed last time.
+    void Open();
+    // The folder the tree shows (no separator at its end).
+    QString folder() const;
+    // Re-reads the tree from disk, so a folder made meanwhile shows.
+    void rereadTree();
+    QString returnMarker() const { return QString::fromLatin1(kind_.returnMarker); }
+
+    QLabel *explanation;
+    DriveComboBox *DriveComboBox1;
+    FolderTree *DirectoryListBox1;
+    QPushButton *cancelButton;
+    QPushButton *createFolderButton;
+    QPushButton *okButton;
+
+    // The user picked the volume with this root in the drive box.
+    void DriveChosen(const QString &root);
+    void OKClick();
+    void CancelClick();
+    void CreateFolderClick();
+
+  protected:
+    FolderDialog(TMainform &mainForm, const FolderDialogKind &kind);
+    // Escape (and a close by the window manager) is "Cancel".
+    void reject() override;
+
+  private:
+    void goHome();
+
+    TMainform &main_;
+    const FolderDialogKind kind_;
+};
+
+// "Select Folder": where the zips are stored (`ZipFolder`).
+class TZipDest final : public FolderDialog {
+    Q_OBJECT
+  public:
+    explicit TZipDest(TMainform &mainForm);
+};
+
+// "File Destination": where files are unzipped (`UnzipFolder`).
+class TUnzip_dest final : public FolderDialog {
+    Q_OBJECT
+  public:
+    explicit TUnzip_dest(TMainform &mainForm);
+};
+
+// "Set temporary path": the engine's work folder (`WorkFolder`).
+class Ttempdest final : public FolderDialog {
+    Q_OBJECT
+  public:
+    explicit Ttempdest(TMainform &mainForm);
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class ZipBatchHost;
+
+// The file batch: packs every selected file of the file list into an archive
+// of its own, in list order, honouring Pause and Stop between files. Each
+// failure becomes an error-log line; the batch never stops at one.
+class FileBatch {
+  public:
+    explicit FileBatch(ZipBatchHost &host) : host_(host) {}
+    void run();
+
+  private:
+    // One selected entry, from the add to the date stamp.
+    void zipEntry(const QString &folder, const QString &name, const QString &extension);
+    bool deleteOriginal(const QString &full, const QString &archive);
+
+    ZipBatchHost &host_;
+};

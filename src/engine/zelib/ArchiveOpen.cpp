@@ -1,0 +1,49 @@
+#include "ArchiveOpen.h"
+
+#include "ResultCodes.h"
+
+#include <cerrno>
+
+namespace zelib {
+
+int32_t openArchive(const std::string &path, OpenMode mode, ArchiveHandle &archive,
+                    struct stat &info) {
+    info = {};
+    if (path.empty())
+        return ZE_ERR_INTERNAL;
+    if (stat(path.c_str(), &info) != 0) {
+        const int error = errno;
+        info = {};
+        if (error == ENOENT && mode == OpenMode::Create) {
+            int zipError = 0;
+            zip_t *created = zip_open(path.c_str(), ZIP_CREATE, &zipError);
+            if (created == nullptr)
+                return codeForZipError(zipError, errno, Stage::Open);
+            archive.reset(created);
+            return ZE_OK;
+        }
+        if (error == ENOENT || error == ENOTDIR)
+            return ZE_ERR_NO_ARCHIVE;
+        if (error == ENOMEM)
+            return ZE_ERR_MEMORY;
+        return ZE_ERR_READ;
+    }
+    // libzip would take an empty file for an empty archive and a folder cannot
+    // be one: neither is a zip file, and neither may be overwritten.
+    if (!S_ISREG(info.st_mode) || info.st_size == 0)
+        return ZE_ERR_NOT_ZIP;
+
+    int flags = 0;
+    if (mode == OpenMode::Read)
+        flags = ZIP_RDONLY;
+    if (mode == OpenMode::Check)
+        flags = ZIP_RDONLY | ZIP_CHECKCONS;
+    int zipError = 0;
+    zip_t *opened = zip_open(path.c_str(), flags, &zipError);
+    if (opened == nullptr)
+        return codeForZipError(zipError, errno, Stage::Open);
+    archive.reset(opened);
+    return ZE_OK;
+}
+
+}  // namespace zelib

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace zelib {
+
+// Uninitialised bytes for whole entries. Large buffers come straight from
+// mmap and ask for transparent huge pages: filling tens of megabytes through
+// 4 KiB page faults and a zeroing pass costs more than decompressing them.
+class ByteBuffer {
+  public:
+    ByteBuffer() = default;
+    explicit ByteBuffer(size_t size) { allocate(size); }
+    ~ByteBuffer() { release(); }
+    ByteBuffer(ByteBuffer &&other) noexcept;
+    ByteBuffer &operator=(ByteBuffer &&other) noexcept;
+    ByteBuffer(const ByteBuffer &) = delete;
+    ByteBuffer &operator=(const ByteBuffer &) = delete;
+
+    // Replaces the contents with `size` uninitialised bytes; throws
+    // std::bad_alloc when the memory is not there.
+    void allocate(size_t size);
+    void release();
+
+    uint8_t *data() { return data_; }
+    const uint8_t *data() const { return data_; }
+    size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+
+  private:
+    uint8_t *data_ = nullptr;
+    size_t size_ = 0;
+    size_t mapped_ = 0;  // non-zero when the bytes come from mmap
+};
+
+}  // namespace zelib

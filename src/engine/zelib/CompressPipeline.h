@@ -1,0 +1,79 @@
+#pragma once
+
+#include "MemoryBudget.h"
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace zelib {
+
+class Reporter;
+
+// Compresses files with libdeflate on worker threads, in pieces ("chunks")
+// of at most the budget's chunk size, in exactly the order in which the
+// archive writer will ask for them. Workers run ahead of the writer only as
+// far as the compression window allows, so memory stays bounded whatever the
+// file sizes. The writer runs on the calling thread and waits in await(),
+// which keeps calling back for progress while it waits.
+class CompressPipeline {
+  public:
+    struct Chunk {
+        uint32_t file = 0;
+        uint64_t offset = 0;
+        uint64_t length = 0;
+        bool last = false;  // the last chunk of its file keeps the final-block flag
+        // Filled by the worker.
+        std::vector<uint8_t> data;
+        uint32_t crc = 0;
+        int error = 0;  // errno of a failed read, or ENOMEM
+        enum class State { Waiting, Working, Done, Released } state = State::Waiting;
+    };
+
+    CompressPipeline(int level, const MemoryBudget &budget);
+    ~CompressPipeline();
+    CompressPipeline(const CompressPipeline &) = delete;
+    CompressPipeline &operator=(const CompressPipeline &) = delete;
+
+    // Before start(): queues a file; returns its first chunk's index.
+    size_t addFile(const std::string &path, uint64_t size);
+    static size_t chunkCount(uint64_t size, uint64_t chunkSize);
+    size_t chunkCountFor(uint64_t size) const { return chunkCount(size, chunkSize_); }
+
+    void start(unsigned workers);
+
+    // On the calling thread: waits for a chunk, ticking the reporter. Null
+    // when the chunk failed (see failure()) or the callback aborted.
+    const Chunk *await(size_t index, Reporter &reporter);
+    // The writer has copied the chunk: its memory goes back to the window.
+    void release(size_t index);
+    // errno of the first failed chunk awaited, 0 if none.
+    int failure() const { return failure_; }
+
+  private:
+    void work();
+    uint64_t cost(const Chunk &chunk) const;
+
+    const int level_;
+    const uint64_t window_;
+    const uint64_t chunkSize_;
+    std::vector<std::string> paths_;
+    std::deque<Chunk> chunks_;  // stable addresses: await() hands out pointers
+
+    std::mutex mutex_;
+    std::condition_variable workAvailable_;
+    std::condition_variable chunkDone_;
+    size_t next_ = 0;
+    static constexpr size_t kNone = static_cast<size_t>(-1);
+    size_t urgent_ = kNone;
+    uint64_t inFlight_ = 0;
+    bool stopping_ = false;
+    int failure_ = 0;
+    std::vector<std::thread> workers_;
+};
+
+}  // namespace zelib

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "UnzipArguments.h"
+
+#include <cstdint>
+#include <ctime>
+#include <set>
+#include <string>
+
+namespace zelib {
+
+class Reporter;
+
+// Where an entry goes, decided on the calling thread before its data is read.
+struct ExtractPlan {
+    enum class Kind { Skip, Folder, File } kind = Kind::Skip;
+    std::string path;        // final path of the file
+    bool replace = false;    // an existing file may be replaced
+    uint8_t skipReason = 0;  // ZE_SKIP_... for a skipped entry, 0 for a silent skip
+    int32_t code = 0;        // result code the skip counts as (0 when it is the user's choice)
+};
+
+// The extraction folder: turns entry names into safe paths below it, makes
+// the folders on the way, and applies the freshen, update and overwrite
+// rules. Nothing is ever written outside it: names lose their root, drive
+// and ".." parts, and a symbolic link met on the way to a file stops that
+// file.
+class ExtractFolder {
+  public:
+    ExtractFolder(std::string root, const UnzipArguments &args);
+
+    // Creates the folder if needed: 0 or ZE_ERR_TEMP.
+    int32_t prepare();
+    ExtractPlan plan(const std::string &entryName, time_t entryTime, bool symlink,
+                     Reporter &reporter);
+
+  private:
+    // Walks (and with `create` makes) the folders of a relative path; false
+    // at a link, a file in the way, or a folder that cannot be made.
+    bool makeFolders(const std::string &relative, bool create);
+    ExtractPlan planFile(std::string relative, time_t entryTime, Reporter &reporter);
+
+    std::string root_;
+    const UnzipArguments &args_;
+    std::set<std::string> madeFolders_;
+};
+
+}  // namespace zelib

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "ByteBuffer.h"
+#include "Reporter.h"
+
+#include <sys/types.h>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+struct libdeflate_decompressor;
+
+namespace zelib {
+
+// One entry on its way through Test or Extract. Entries small enough are read
+// raw on the calling thread and handed to a worker, which decompresses them
+// with libdeflate, checks size and CRC, and (when extracting) writes the file.
+struct InflateJob {
+    // Work for a worker; no work when `raw` is unused (a job already decided).
+    bool work = false;
+    ByteBuffer raw;
+    uint16_t method = 0;  // ZIP_CM_STORE or ZIP_CM_DEFLATE
+    uint32_t crc = 0;
+    bool extract = false;
+    std::string target;
+    bool replace = false;
+    mode_t mode = 0644;
+
+    // What the calling thread reports when the job's turn comes.
+    EntryFacts facts;
+    int32_t event = 0;  // 50 or 60 on success, 0 for none
+    bool eventOnFailure = false;
+    uint8_t skipReason = 0;   // 1060 notice, 0 for none
+    uint64_t progressed = 0;  // bytes already counted in the progress
+    int32_t code = 0;         // result
+};
+
+// Runs jobs on worker threads and gives them back in the order they came,
+// so that the events keep the archive's order. Jobs in flight never hold
+// more than the window (one larger job may run alone).
+class InflatePool {
+  public:
+    InflatePool(uint64_t window, unsigned workers);
+    ~InflatePool();
+    InflatePool(const InflatePool &) = delete;
+    InflatePool &operator=(const InflatePool &) = delete;
+
+    // Queues a job, waiting (and ticking) while the window is full. False
+    // when the callback aborted.
+    bool submit(std::unique_ptr<InflateJob> job, Reporter &reporter);
+    // The oldest job once it is finished; null when there is none or it is
+    // still running (and `wait` is not set), or when the callback aborted.
+    std::unique_ptr<InflateJob> takeFinished(bool wait, Reporter &reporter);
+
+  private:
+    struct Slot {
+        std::unique_ptr<InflateJob> job;
+        uint64_t cost = 0;
+        bool done = false;
+    };
+    void work();
+
+    const uint64_t window_;
+    const unsigned maxWorkers_;
+    std::mutex mutex_;
+    std::condition_variable workAvailable_;
+    std::condition_variable jobDone_;
+    std::deque<std::shared_ptr<Slot>> order_;
+    std::deque<std::shared_ptr<Slot>> waiting_;
+    uint64_t inFlight_ = 0;
+    bool stopping_ = false;
+    std::vector<std::thread> workers_;
+};
+
+// Decompresses and checks one job's data, and writes it when extracting.
+void runInflateJob(InflateJob &job, libdeflate_decompressor *decompressor);
+
+}  // namespace zelib

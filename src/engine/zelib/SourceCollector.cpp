@@ -1,0 +1,194 @@
+#include "SourceCollector.h"
+
+#include "EntryNames.h"
+#include "Wildcard.h"
+#include "engine/ZeAbi.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <set>
+
+namespace zelib {
+
+namespace {
+
+std::string childPath(const std::string &folder, const std::string &name) {
+    if (folder.empty() || folder == ".")
+        return name;
+    if (folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
+bool lessWithoutCase(const std::string &a, const std::string &b) {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<char>(y - 'A' + 'a');
+        if (x != y)
+            return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    }
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
+// Names in one folder, sorted the way the file list shows them.
+std::vector<std::string> listFolder(const std::string &folder) {
+    std::vector<std::string> names;
+    DIR *dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr)
+        return names;
+    while (const dirent *entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    closedir(dir);
+    std::sort(names.begin(), names.end(), lessWithoutCase);
+    return names;
+}
+
+class Collector {
+  public:
+    explicit Collector(const SourceRequest &request) : request_(request) {}
+
+    SourceList run() {
+        for (const std::string &name : request_.names)
+            collectName(name);
+        return std::move(result_);
+    }
+
+  private:
+    void collectName(const std::string &name) {
+        const size_t slash = name.rfind('/');
+        const std::string folder = slash == std::string::npos ? ""
+                                   : slash == 0               ? "/"
+                                                              : name.substr(0, slash);
+        const std::string mask = slash == std::string::npos ? name : name.substr(slash + 1);
+        if (hasWildcard(mask)) {
+            struct stat info {};
+            if (stat(folder.empty() ? "." : folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+                skip(name, ZE_SKIP_NOT_FOUND);
+                return;
+            }
+            walk(folder, mask, request_.recurse);
+            return;
+        }
+        struct stat info {};
+        if (stat(name.c_str(), &info) != 0) {
+            skip(name, ZE_SKIP_NOT_FOUND);
+            return;
+        }
+        if (S_ISDIR(info.st_mode)) {
+            if (request_.folderEntries)
+                addFolder(name, info);
+            if (request_.recurse) {
+                result_.folders.push_back(name);
+                walk(name, "*", true);
+            }
+        } else if (S_ISREG(info.st_mode)) {
+            addFile(name, info);
+        } else {
+            skip(name, ZE_SKIP_UNREADABLE);
+        }
+    }
+
+    void walk(const std::string &folder, const std::string &mask, bool recurse) {
+        std::vector<std::string> subFolders;
+        for (const std::string &name : listFolder(folder)) {
+            if (name[0] == '.' && !request_.hidden)
+                continue;
+            const std::string path = childPath(folder, name);
+            struct stat info {};
+            if (stat(path.c_str(), &info) != 0)
+                continue;  // a dangling link or a file just removed
+            if (S_ISDIR(info.st_mode)) {
+                struct stat link {};
+                if (recurse && lstat(path.c_str(), &link) == 0 && !S_ISLNK(link.st_mode))
+                    subFolders.push_back(path);
+            } else if (S_ISREG(info.st_mode) && matchesWildcard(mask, name)) {
+                addFile(path, info);
+            }
+        }
+        for (const std::string &sub : subFolders) {
+            struct stat info {};
+            if (stat(sub.c_str(), &info) != 0)
+                continue;
+            if (request_.folderEntries)
+                addFolder(sub, info);
+            result_.folders.push_back(sub);
+            walk(sub, mask, true);
+        }
+    }
+
+    bool passesPatterns(const std::string &entry) const {
+        if (!request_.includes.empty() &&
+            std::none_of(request_.includes.begin(), request_.includes.end(),
+                         [&](const std::string &p) { return matchesListEntry(p, entry); }))
+            return false;
+        return std::none_of(request_.excludes.begin(), request_.excludes.end(),
+                            [&](const std::string &p) { return matchesListEntry(p, entry); });
+    }
+
+    void addFile(const std::string &path, const struct stat &info) {
+        if (request_.archiveInode != 0 && info.st_dev == request_.archiveDevice &&
+            info.st_ino == request_.archiveInode)
+            return;
+        if (request_.since && info.st_mtime < *request_.since)
+            return;
+        const std::string entry = storedName(path, request_.keepPaths);
+        if (entry.empty() || !passesPatterns(request_.keepPaths ? entry : storedName(path, true)))
+            return;
+        // A file that cannot be opened now is left out with a notice rather
+        // than failing the whole archive later.
+        const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            skip(path, ZE_SKIP_UNREADABLE);
+            return;
+        }
+        close(fd);
+        if (!taken_.insert(entry).second) {
+            skip(path, ZE_SKIP_EXISTS);
+            return;
+        }
+        result_.items.push_back(
+            {path, entry, static_cast<uint64_t>(info.st_size), info.st_mtime, info.st_mode, false});
+    }
+
+    void addFolder(const std::string &path, const struct stat &info) {
+        if (!request_.keepPaths)
+            return;
+        const std::string name = storedName(path, true);
+        if (name.empty())
+            return;
+        const std::string entry = name + "/";
+        if (std::any_of(request_.excludes.begin(), request_.excludes.end(),
+                        [&](const std::string &p) { return matchesListEntry(p, entry); }))
+            return;
+        if (!taken_.insert(entry).second)
+            return;
+        result_.items.push_back({path, entry, 0, info.st_mtime, info.st_mode, true});
+    }
+
+    void skip(const std::string &name, uint8_t reason) {
+        result_.skipped.push_back({name, reason});
+    }
+
+    const SourceRequest &request_;
+    SourceList result_;
+    std::set<std::string> taken_;
+};
+
+}  // namespace
+
+SourceList collectSources(const SourceRequest &request) {
+    return Collector(request).run();
+}
+
+}  // namespace zelib

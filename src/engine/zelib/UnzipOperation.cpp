@@ -1,0 +1,304 @@
+#include "UnzipOperation.h"
+
+#include "ArchiveOpen.h"
+#include "EntryNames.h"
+#include "ExtractFolder.h"
+#include "InflatePool.h"
+#include "MemoryBudget.h"
+#include "OutputFile.h"
+#include "PasswordKeeper.h"
+#include "ResultCodes.h"
+#include "Wildcard.h"
+#include "WorkerCount.h"
+
+#include <sys/stat.h>
+#include <algorithm>
+
+namespace zelib {
+
+namespace {
+
+bool isDosHost(uint8_t system) {
+    return system == ZIP_OPSYS_DOS || system == ZIP_OPSYS_WINDOWS_NTFS || system == ZIP_OPSYS_VFAT;
+}
+
+class UnzipOperation {
+  public:
+    UnzipOperation(const UnzipArguments &args, Reporter &reporter)
+        : args_(args),
+          reporter_(reporter),
+          budget_(args.memoryBudget != 0 ? args.memoryBudget : MemoryBudget::kDefault),
+          testing_(args.action == UnzipArguments::Action::Test),
+          keeper_(args.password, reporter),
+          folder_(args.folder, args) {}
+
+    int32_t run();
+
+  private:
+    struct Entry {
+        zip_uint64_t index;
+        zip_stat_t stat;
+    };
+
+    bool selected(const std::string &name) const;
+    std::unique_ptr<InflateJob> describe(const Entry &entry) const;
+    void process(const Entry &entry);
+    int32_t readRaw(const Entry &entry, ByteBuffer &raw);
+    void stream(const Entry &entry, InflateJob &job);
+    void conclude(InflateJob &job);
+    bool drain(bool wait);
+    void record(int32_t code) {
+        if (firstFailure_ == ZE_OK)
+            firstFailure_ = code;
+    }
+
+    const UnzipArguments &args_;
+    Reporter &reporter_;
+    MemoryBudget budget_;
+    bool testing_;
+    PasswordKeeper keeper_;
+    ExtractFolder folder_;
+    ArchiveHandle archive_;
+    uint64_t archiveSize_ = 0;
+    std::unique_ptr<InflatePool> pool_;
+    std::vector<uint8_t> buffer_;
+    int32_t firstFailure_ = ZE_OK;
+};
+
+bool UnzipOperation::selected(const std::string &name) const {
+    auto matches = [&](const std::string &pattern) { return matchesListEntry(pattern, name); };
+    const bool all = args_.names.empty() ||
+                     std::find(args_.names.begin(), args_.names.end(), "*") != args_.names.end();
+    if (!all && std::none_of(args_.names.begin(), args_.names.end(), matches))
+        return false;
+    return std::none_of(args_.excludes.begin(), args_.excludes.end(), matches);
+}
+
+std::unique_ptr<InflateJob> UnzipOperation::describe(const Entry &entry) const {
+    auto job = std::make_unique<InflateJob>();
+    const zip_stat_t &stat = entry.stat;
+    EntryFacts &facts = job->facts;
+    facts.name = stat.name;
+    facts.size = stat.size;
+    facts.compressedSize = stat.comp_size;
+    facts.crc = (stat.valid & ZIP_STAT_CRC) ? stat.crc : 0;
+    facts.mtime = (stat.valid & ZIP_STAT_MTIME) ? stat.mtime : 0;
+    facts.encrypted =
+        (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE;
+    const bool aes = facts.encrypted && stat.encryption_method != ZIP_EM_TRAD_PKWARE;
+    facts.method = aes ? 99 : static_cast<uint8_t>(stat.comp_method);
+    facts.versionNeeded = aes ? 51 : stat.comp_method == ZIP_CM_STORE ? 10 : 20;
+    zip_uint32_t length = 0;
+    if (const char *comment = zip_file_get_comment(archive_.get(), entry.index, &length, 0))
+        facts.comment.assign(comment, std::min<zip_uint32_t>(length, 255));
+
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    zip_file_get_external_attributes(archive_.get(), entry.index, 0, &system, &attributes);
+    const mode_t unixMode = static_cast<mode_t>(attributes >> 16);
+    if (isDosHost(system)) {
+        facts.attributes = static_cast<uint8_t>(attributes & 0x3F);
+        job->mode = (attributes & 0x01) ? 0444 : 0644;
+    } else {
+        if (system == ZIP_OPSYS_UNIX && unixMode != 0 && !(unixMode & S_IWUSR))
+            facts.attributes |= 0x01;
+        job->mode = system == ZIP_OPSYS_UNIX && (unixMode & 0777) != 0 ? (unixMode & 0777) : 0644;
+    }
+    if (baseName(facts.name).substr(0, 1) == ".")
+        facts.attributes |= 0x02;
+    if (isFolderName(facts.name))
+        facts.attributes |= 0x10;
+    job->extract = !testing_;
+    job->crc = facts.crc;
+    job->method = stat.comp_method;
+    job->event = testing_ ? ZE_CB_TESTING : ZE_CB_EXTRACTING;
+    job->eventOnFailure = testing_;
+    return job;
+}
+
+int32_t UnzipOperation::readRaw(const Entry &entry, ByteBuffer &raw) {
+    // With ZIP_FL_COMPRESSED libzip hands over the stored bytes as they are.
+    EntryFile file(zip_fopen_index(archive_.get(), entry.index, ZIP_FL_COMPRESSED));
+    if (!file) {
+        const int32_t code = codeForZipError(zip_get_error(archive_.get()), Stage::Read);
+        zip_error_clear(archive_.get());
+        return code;
+    }
+    raw.allocate(entry.stat.comp_size);
+    uint64_t done = 0;
+    while (done < raw.size()) {
+        const zip_int64_t n = zip_fread(file.get(), raw.data() + done, raw.size() - done);
+        if (n < 0)
+            return codeForZipError(zip_file_get_error(file.get()), Stage::Read);
+        if (n == 0)
+            return ZE_ERR_EOF;
+        done += static_cast<uint64_t>(n);
+    }
+    return ZE_OK;
+}
+
+void UnzipOperation::stream(const Entry &entry, InflateJob &job) {
+    EntryFile file =
+        keeper_.open(archive_.get(), entry.index, job.facts.name, job.facts.encrypted, job.code);
+    if (!file) {
+        job.eventOnFailure = false;  // nothing was read
+        if (job.code == ZE_ERR_SKIPPED && !job.facts.encrypted)
+            job.skipReason = ZE_SKIP_UNREADABLE;
+        return;
+    }
+    OutputFile output;
+    if (job.extract && output.create(job.target) != 0) {
+        job.code = ZE_ERR_SKIPPED;
+        return;
+    }
+    if (buffer_.empty())
+        buffer_.resize(1 << 20);
+    uint64_t total = 0;
+    for (;;) {
+        const zip_int64_t n = zip_fread(file.get(), buffer_.data(), buffer_.size());
+        if (n < 0) {
+            job.code = codeForZipError(zip_file_get_error(file.get()), Stage::Read);
+            return;
+        }
+        if (n == 0)
+            break;
+        total += static_cast<uint64_t>(n);
+        // More data than the entry declares: a damaged or hostile archive.
+        if (total > job.facts.size) {
+            job.code = ZE_ERR_INCOMPLETE;
+            return;
+        }
+        if (job.extract && output.write(buffer_.data(), static_cast<size_t>(n)) != 0) {
+            job.code = ZE_ERR_SKIPPED;
+            return;
+        }
+        reporter_.advance(static_cast<uint64_t>(n));
+        job.progressed += static_cast<uint64_t>(n);
+        if (!reporter_.tick()) {
+            job.code = ZE_ERR_ABORTED;
+            return;
+        }
+    }
+    if (total != job.facts.size) {
+        job.code = ZE_ERR_INCOMPLETE;
+        return;
+    }
+    if (job.extract && output.commit(job.mode, job.facts.mtime, job.replace) != 0)
+        job.code = ZE_ERR_SKIPPED;
+}
+
+void UnzipOperation::conclude(InflateJob &job) {
+    if (job.skipReason != 0)
+        reporter_.skipping(job.facts.name, job.skipReason);
+    reporter_.advance(job.facts.size > job.progressed ? job.facts.size - job.progressed : 0);
+    reporter_.finishEntry();
+    if (job.event != 0 && (job.code == ZE_OK || job.eventOnFailure))
+        reporter_.entry(job.event, job.facts);
+    if (job.code != ZE_OK)
+        record(job.code);
+}
+
+bool UnzipOperation::drain(bool wait) {
+    while (std::unique_ptr<InflateJob> job = pool_->takeFinished(wait, reporter_))
+        conclude(*job);
+    return !reporter_.aborted();
+}
+
+void UnzipOperation::process(const Entry &entry) {
+    std::unique_ptr<InflateJob> job = describe(entry);
+    reporter_.startEntry(job->facts.size);
+    if (!testing_) {
+        zip_uint8_t system = 0;
+        zip_uint32_t attributes = 0;
+        zip_file_get_external_attributes(archive_.get(), entry.index, 0, &system, &attributes);
+        const bool symlink =
+            system == ZIP_OPSYS_UNIX && S_ISLNK(static_cast<mode_t>(attributes >> 16));
+        const ExtractPlan plan =
+            folder_.plan(job->facts.name, job->facts.mtime, symlink, reporter_);
+        if (plan.kind != ExtractPlan::Kind::File) {
+            job->skipReason = plan.skipReason;
+            job->code = plan.code;
+            if (plan.kind == ExtractPlan::Kind::Skip)
+                job->event = 0;
+            pool_->submit(std::move(job), reporter_);
+            return;
+        }
+        job->target = plan.path;
+        job->replace = plan.replace;
+    }
+    const zip_stat_t &stat = entry.stat;
+    const bool inMemory =
+        !job->facts.encrypted &&
+        (stat.comp_method == ZIP_CM_STORE || stat.comp_method == ZIP_CM_DEFLATE) &&
+        stat.size <= budget_.entryLimit() && stat.comp_size <= budget_.entryLimit() &&
+        stat.comp_size <= archiveSize_;
+    if (inMemory) {
+        job->code = readRaw(entry, job->raw);
+        job->work = job->code == ZE_OK;
+        pool_->submit(std::move(job), reporter_);
+        return;
+    }
+    // Entries read through libzip report in order too: earlier jobs first.
+    if (!drain(true))
+        return;
+    stream(entry, *job);
+    conclude(*job);
+}
+
+int32_t UnzipOperation::run() {
+    struct stat info {};
+    // Extract checks the local headers against the directory too: an archive
+    // that disagrees with itself is damaged, and re-zip must not trust it.
+    if (const int32_t code = openArchive(args_.archive, OpenMode::Check, archive_, info))
+        return code;
+    archiveSize_ = static_cast<uint64_t>(info.st_size);
+
+    std::vector<Entry> entries;
+    const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
+    uint64_t totalBytes = 0;
+    for (zip_int64_t i = 0; i < count; ++i) {
+        Entry entry{static_cast<zip_uint64_t>(i), {}};
+        if (zip_stat_index(archive_.get(), entry.index, 0, &entry.stat) != 0 ||
+            entry.stat.name == nullptr) {
+            record(codeForZipError(zip_get_error(archive_.get()), Stage::Read));
+            continue;
+        }
+        if (!selected(entry.stat.name))
+            continue;
+        totalBytes += std::min<uint64_t>(entry.stat.size, uint64_t{1} << 48);
+        entries.push_back(entry);
+    }
+    if (entries.empty()) {
+        if (firstFailure_ != ZE_OK)
+            return firstFailure_;
+        return testing_ && count == 0 ? ZE_OK : ZE_ERR_NOTHING;
+    }
+    if (!testing_)
+        if (const int32_t code = folder_.prepare())
+            return code;
+
+    reporter_.begin(entries.size(), totalBytes);
+    pool_ = std::make_unique<InflatePool>(budget_.inflateWindow(), workerCount());
+    for (const Entry &entry : entries) {
+        if (reporter_.aborted() || !reporter_.tick())
+            break;
+        process(entry);
+        if (!drain(false))
+            break;
+    }
+    if (!reporter_.aborted())
+        drain(true);
+    if (reporter_.aborted())
+        return ZE_ERR_ABORTED;
+    if (!reporter_.finish())
+        return ZE_ERR_ABORTED;
+    return firstFailure_;
+}
+
+}  // namespace
+
+int32_t runUnzip(const UnzipArguments &args, Reporter &reporter) {
+    return UnzipOperation(args, reporter).run();
+}
+
+}  // namespace zelib

@@ -1,0 +1,24 @@
+// libzezip.so: the entry point "zezip" (Zip and StampZipDate).
+#include "Reporter.h"
+#include "ZipArguments.h"
+#include "ZipOperation.h"
+#include "engine/ZeAbi.h"
+
+#include <new>
+
+extern "C" ZE_EXPORT int32_t zezip(int32_t version, int32_t argc, const char *const *argv,
+                                   ZeCallback callback, void *component) {
+    if (version != ZE_VERSION)
+        return ZE_ERR_INTERNAL;
+    try {
+        zelib::ZipArguments args;
+        if (const int32_t code = zelib::parseZipArguments(argc, argv, args))
+            return code;
+        zelib::Reporter reporter(callback, component);
+        return zelib::runZip(args, reporter);
+    } catch (const std::bad_alloc &) {
+        return ZE_ERR_MEMORY;
+    } catch (...) {
+        return ZE_ERR_INTERNAL;
+    }
+}

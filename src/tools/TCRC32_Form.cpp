@@ -1,0 +1,205 @@
+#include "TCRC32_Form.h"
+
+#include "Crc32ReportFile.h"
+#include "Crc32ReportWalk.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kGo = QStringLiteral("GO");
+const QString kStop = QStringLiteral("STOP");
+
+}  // namespace
+
+TCRC32_Form::TCRC32_Form(const FileListSource &files, QWidget *mainWindow)
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint),
+      files_(files),
+      mainWindow_(mainWindow),
+      runFlag_(kGo) {
+    setObjectName(QStringLiteral("CRC32_Form"));
+    setWindowTitle(QStringLiteral("Tovrane CRC32 Reporting Tool"));
+
+    Label1 = new QLabel(
+        QStringLiteral(
+            "This option will report CRC32 values of ANY files selected on the main screen."),
+        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+
+    // The grid's fixed header row is the table's horizontal header: it stays
+    // in place while the rows scroll, and row 0 of the table is the first
+    // file. The saved report still starts with the header line.
+    StringGrid1 = new QTableWidget(0, 3, this);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    QFont bold = StringGrid1->font();
+    bold.setBold(true);
+    StringGrid1->setFont(bold);
+    StringGrid1->horizontalHeader()->setFont(bold);
+    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    const tools::Crc32ReportRow header = tools::crc32ReportHeader();
+    StringGrid1->setHorizontalHeaderLabels({header.name, header.crc, header.size});
+    StringGrid1->setColumnWidth(0, 198);
+    StringGrid1->setColumnWidth(1, 129);
+    StringGrid1->setColumnWidth(2, 114);
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+
+    BitBtn1 = new QPushButton(QStringLiteral("Stop"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setEnabled(false);
+    BitBtn3 = new QPushButton(QStringLiteral("Save Report to a File"), this);
+    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
+    connect(BitBtn1, &QPushButton::clicked, this, &TCRC32_Form::BitBtn1Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TCRC32_Form::BitBtn3Click);
+    // Escape presses Stop at once (a button's own shortcut would only click
+    // after its press animation, when the walk may have moved on).
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        if (BitBtn1->isEnabled())
+            BitBtn1->click();
+    });
+
+    // The stretches keep the two buttons centred whatever the width.
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn3);
+    buttons->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(StringGrid1, 1);
+    layout->addWidget(ProgressBar1);
+    layout->addLayout(buttons);
+    resize(490, 400);
+}
+
+void TCRC32_Form::runReport() {
+    // A request that arrives through a message pumped by a walk (the
+    // window closed, the main window enabled again and its button clicked
+    // at once) would start a second walk inside the first and mix their
+    // rows: it is dropped; the first walk is ending anyway.
+    if (walking_)
+        return;
+    show();
+    raise();
+    activateWindow();
+    if (mainWindow_)
+        mainWindow_->setEnabled(false);
+    QCoreApplication::processEvents();
+
+    runFlag_ = kGo;
+    ProgressBar1->setValue(0);
+    setRunning(true);
+    StringGrid1->setRowCount(0);
+    walking_ = true;
+    tools::walkCrc32Report(files_, *this);
+    walking_ = false;
+
+    ProgressBar1->setValue(0);
+    setRunning(false);
+    runFlag_ = kGo;
+}
+
+bool TCRC32_Form::isRunning() const {
+    return !BitBtn3->isEnabled();
+}
+
+void TCRC32_Form::BitBtn1Click() {
+    runFlag_ = kStop;
+    setRunning(false);
+}
+
+void TCRC32_Form::BitBtn3Click() {
+    platform::SaveRequest request;
+    request.title = QStringLiteral("Save Tovrane CRC32 Report");
+    request.defaultName = QStringLiteral("Report");
+    request.defaultSuffix = QStringLiteral("CSV");
+    // The filter's only text is ".CSV"; it names the report files of
+    // either case, since names differ by case here.
+    request.filter = QStringLiteral(".CSV|*.CSV;*.csv");
+    request.initialFolder = platform::homeFolder();
+    const std::optional<QString> path = platform::dialogs().saveFileName(request);
+    if (!path)
+        return;
+
+    QList<tools::Crc32ReportRow> rows{tools::crc32ReportHeader()};
+    for (int r = 0; r < StringGrid1->rowCount(); ++r)
+        rows << rowAt(r);
+    if (tools::saveCrc32Report(*path, rows))
+        platform::dialogs().message(platform::MessageKind::Information,
+                                    QStringLiteral("File Save Successfully !"), platform::Ok);
+    else
+        platform::dialogs().message(platform::MessageKind::Error,
+                                    QStringLiteral("Error Saving File."), platform::Ok);
+}
+
+bool TCRC32_Form::keepGoing() const {
+    return runFlag_ == kGo;
+}
+
+void TCRC32_Form::setProgress(int percent) {
+    ProgressBar1->setValue(percent);
+}
+
+void TCRC32_Form::addRow(const tools::Crc32ReportRow &row) {
+    const int r = StringGrid1->rowCount();
+    StringGrid1->insertRow(r);
+    StringGrid1->setItem(r, 0, new QTableWidgetItem(row.name));
+    StringGrid1->setItem(r, 1, new QTableWidgetItem(row.crc));
+    StringGrid1->setItem(r, 2, new QTableWidgetItem(row.size));
+    // Keep the newest line in view.
+    StringGrid1->scrollToBottom();
+}
+
+void TCRC32_Form::pumpMessages() {
+    QCoreApplication::processEvents();
+}
+
+void TCRC32_Form::showEvent(QShowEvent *event) {
+    ProgressBar1->setValue(0);
+    QWidget::showEvent(event);
+}
+
+void TCRC32_Form::closeEvent(QCloseEvent *event) {
+    if (isRunning() && !platform::confirm(QStringLiteral("Cancel CRC32 reporting Operation ?"))) {
+        event->ignore();
+        return;
+    }
+    runFlag_ = kStop;
+    setRunning(false);
+    if (mainWindow_) {
+        mainWindow_->show();
+        mainWindow_->setEnabled(true);
+    }
+    event->accept();
+}
+
+void TCRC32_Form::setRunning(bool running) {
+    BitBtn1->setEnabled(running);
+    BitBtn3->setEnabled(!running);
+}
+
+tools::Crc32ReportRow TCRC32_Form::rowAt(int row) const {
+    const auto text = [&](int column) {
+        const QTableWidgetItem *item = StringGrid1->item(row, column);
+        return item ? item->text() : QString();
+    };
+    return {text(0), text(1), text(2)};
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "Crc32ReportHost.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class FileListSource;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+// The CRC-32 report window: a grid of name, checksum and size for every
+// file selected in the main window's file list, with Stop and Save. It is
+// a top-level window of its own (never a child of the main window, which
+// it disables while it is open) and is only shown and hidden.
+class TCRC32_Form : public QWidget, public tools::Crc32ReportHost {
+    Q_OBJECT
+  public:
+    // `files` is the main window's file list and `mainWindow` the window to
+    // disable while the report is open; both must outlive this window.
+    TCRC32_Form(const FileListSource &files, QWidget *mainWindow);
+
+    // The report procedure, for the main window's "CRC32" button and its
+    // Tools menu item: shows this window, disables the main window and
+    // reports the current selection, returning when the walk ends (Stop or
+    // a confirmed close end it early). The main window stays disabled until
+    // this window closes.
+    void runReport();
+
+    // A report is running while "Save Report to a File" is disabled.
+    bool isRunning() const;
+    // The hidden run flag: "GO" (running, or ready) or "STOP".
+    const QString &runFlag() const { return runFlag_; }
+
+    // Stop: asks a running walk to skip its remaining entries.
+    void BitBtn1Click();
+    // Save Report to a File.
+    void BitBtn3Click();
+
+    QTableWidget *StringGrid1;
+    QProgressBar *ProgressBar1;
+    QPushButton *BitBtn1;
+    QPushButton *BitBtn3;
+    QLabel *Label1;
+
+    // Crc32ReportHost
+    bool keepGoing() const override;
+    void setProgress(int percent) override;
+    void addRow(const tools::Crc32ReportRow &row) override;
+    void pumpMessages() override;
+
+  protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+  private:
+    void setRunning(bool running);
+    tools::Crc32ReportRow rowAt(int row) const;
+
+    const FileListSource &files_;
+    QPointer<QWidget> mainWindow_;
+    QString runFlag_;
+    bool walking_ = false;
+};

@@ -1,0 +1,434 @@
+#include "AppFixture.h"
+
+#include "app/BrowserCommands.h"
+#include "app/BrowserPane.h"
+#include "app/CreateFolderDialog.h"
+#include "app/FileInclusionDialog.h"
+#include "app/FolderDialog.h"
+#include "app/NewFolder.h"
+#include "app/OptionsPanel.h"
+#include "platform/Volumes.h"
+#include "support/ScriptedDialogs.h"
+#include "widgets/DriveComboBox.h"
+#include "widgets/FileListBox.h"
+#include "widgets/FolderListBox.h"
+#include "widgets/FolderTree.h"
+
+#include <QFileInfo>
+#include <QTest>
+
+using testsupport::dialogs;
+
+namespace {
+
+bool treeShows(const FolderTree &tree, const QString &name) {
+    return !tree.findItems(name, Qt::MatchExactly | Qt::MatchRecursive).isEmpty();
+}
+
+}  // namespace
+
+class FolderDialogs : public AppFixture {
+  protected:
+    void SetUp() override {
+        tmp.write("home/a.txt", "a");
+        tmp.write("home/b.bin", "b");
+        tmp.mkdir("home/Zeta");
+        tmp.mkdir("far/away");
+        tmp.write("far/away/Include Me.TXT", "x");
+        startProgram();
+    }
+
+    // The three folder options, each with its dialog, in the panel's order.
+    struct Row {
+        const char *marker;
+        QString &option;
+        OptionField &toggle;
+        FolderDialog &dialog;
+    };
+    std::vector<Row> folderOptions() {
+        TMainform &f = form();
+        SecondaryWindows &w = app->windows();
+        return {{"Zip", f.ZipFolder, f.options->zipFolder, *w.zipDest},
+                {"Unzip", f.UnzipFolder, f.options->unzipFolder, *w.unzipDest},
+                {"Temp", f.WorkFolder, f.options->workFolder, *w.tempDest}};
+    }
+    TFileInclusion &inclusion() { return *app->windows().fileInclusion; }
+    TCreate_Folder &creator() { return *app->windows().createFolder; }
+
+    void clickFile(FileListBox &list, int index) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.visualItemRect(list.item(index)).center());
+    }
+    void createNamed(const QString &name, platform::MessageKind kind, const char *text) {
+        creator().nameEdit->clear();
+        QTest::keyClicks(creator().nameEdit, name);
+        dialogs().answer(platform::Ok);
+        creator().createFolderButton->click();
+        ASSERT_FALSE(dialogs().boxes().isEmpty());
+        EXPECT_EQ(dialogs().boxes().last().kind, kind);
+        EXPECT_EQ(dialogs().boxes().last().text, text);
+        EXPECT_EQ(dialogs().boxes().last().buttons, platform::Ok);
+    }
+};
+
+TEST_F(FolderDialogs, OkPinsTheOptionUntilTheButtonIsReleased) {
+    for (const Row &r : folderOptions()) {
+        SCOPED_TRACE(r.marker);
+        browseTo(home());
+        r.toggle.button->click();
+        EXPECT_FALSE(form().isEnabled());
+        EXPECT_TRUE(r.dialog.isVisible());
+
+        // A folder elsewhere, then the root of a volume: one separator each.
+        struct Pick {
+            QString folder, pinned;
+        } picks[] = {{tmp.path("far/away"), tmp.path("far/away") + "/"}, {"/", "/"}};
+        for (const Pick &p : picks) {
+            if (!r.dialog.isVisible()) {
+                r.toggle.button->click();  // up: follows again
+                r.toggle.button->click();  // down: the dialog again
+            }
+            r.dialog.DirectoryListBox1->setDirectory(p.folder);
+            r.dialog.okButton->click();
+            EXPECT_TRUE(form().isEnabled());
+            EXPECT_FALSE(r.dialog.isVisible());
+            EXPECT_TRUE(r.toggle.button->isChecked());
+            EXPECT_EQ(r.option, p.pinned);
+            EXPECT_EQ(r.toggle.field->text(), p.pinned.toLower());
+        }
+
+        browseTo(home("Zeta"));
+        EXPECT_EQ(r.option, "/") << "a pinned option ignores the browser";
+        r.toggle.button->click();
+        EXPECT_FALSE(r.dialog.isVisible());
+        EXPECT_FALSE(r.toggle.button->isChecked());
+        EXPECT_EQ(r.option, home("Zeta") + "/") << "released, it follows at once";
+    }
+}
+
+TEST_F(FolderDialogs, CancelReleasesTheButtonAndKeepsTheOption) {
+    // By the button and by Escape alike.
+    for (bool escape : {false, true}) {
+        for (const Row &r : folderOptions()) {
+            SCOPED_TRACE(std::string(r.marker) + (escape ? " Escape" : " Cancel"));
+            browseTo(home());
+            r.toggle.button->click();
+            r.dialog.DirectoryListBox1->setDirectory(tmp.path("far"));
+            if (escape)
+                QTest::keyClick(&r.dialog, Qt::Key_Escape);
+            else
+                r.dialog.cancelButton->click();
+            EXPECT_TRUE(form().isEnabled());
+            EXPECT_FALSE(r.dialog.isVisible());
+            EXPECT_FALSE(r.toggle.button->isChecked());
+            EXPECT_EQ(r.option, home() + "/");
+            browseTo(home("Zeta"));
+            EXPECT_EQ(r.option, home("Zeta") + "/") << "follows from the next folder change";
+        }
+    }
+}
+
+TEST_F(FolderDialogs, AFolderDialogReopensWhereItWasLeft) {
+    FolderDialog &zip = *app->windows().zipDest;
+    EXPECT_EQ(zip.folder(), home());
+    form().options->zipFolder.button->click();
+    zip.DirectoryListBox1->setDirectory(tmp.path("far/away"));
+    zip.cancelButton->click();
+    browseTo(home("Zeta"));
+    form().options->zipFolder.button->click();
+    EXPECT_EQ(zip.folder(), tmp.path("far/away"));
+    EXPECT_EQ(zip.DriveComboBox1->drive(), platform::volumeOf(tmp.path("far/away")));
+    QTest::keyClick(&zip, Qt::Key_Return);  // OK is the default button
+    EXPECT_EQ(form().ZipFolder, tmp.path("far/away") + "/");
+}
+
+TEST_F(FolderDialogs, DriveNotReadyReturnsTheDialogHome) {
+    struct Case {
+        QString root;
+        const char *text;
+        platform::Buttons buttons;
+    } cases[] = {{"/no/such/volume", "Drive not ready", platform::Cancel},
+                 {"C:", "Not a valid drive letter", platform::Ok}};
+    for (const Row &r : folderOptions()) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(std::string(r.marker) + " " + c.text);
+            r.dialog.DirectoryListBox1->setDirectory(tmp.path("far"));
+            dialogs().reset();
+            dialogs().answer(c.buttons == platform::Ok ? platform::Ok : platform::Cancel);
+            r.dialog.DriveChosen(c.root);
+            ASSERT_EQ(dialogs().boxes().size(), 1);
+            EXPECT_EQ(dialogs().boxes()[0].kind, platform::MessageKind::Error);
+            EXPECT_EQ(dialogs().boxes()[0].text, c.text);
+            EXPECT_EQ(dialogs().boxes()[0].buttons, c.buttons);
+            EXPECT_EQ(r.dialog.folder(), home());
+        }
+        r.dialog.DriveChosen("/");
+        EXPECT_EQ(r.dialog.folder(), "/");
+    }
+}
+
+TEST_F(FolderDialogs, IncludeFileNeedsAPickedFile) {
+    OptionField &toggle = form().options->includeFile;
+    TFileInclusion &d = inclusion();
+    d.DirectoryListBox1->setDirectory(tmp.path("far/away"));  // left elsewhere last time
+    toggle.button->click();
+    EXPECT_FALSE(form().isEnabled());
+    ASSERT_TRUE(d.isVisible());
+    EXPECT_EQ(d.DirectoryListBox1->directory(), home()) << "every opening starts at home";
+    EXPECT_EQ(d.FileListBox1->directory(), home());
+    EXPECT_EQ(d.FileListBox1->count(), 2);
+    EXPECT_FALSE(d.okButton->isEnabled());
+    QTest::keyClick(&d, Qt::Key_Return);
+    EXPECT_TRUE(d.isVisible()) << "Enter does nothing before a file is picked";
+    const QWidget *list = d.FileListBox1->viewport();
+    QTest::mouseClick(d.FileListBox1->viewport(), Qt::LeftButton, {},
+                      QPoint(list->width() / 2, list->height() - 2));
+    EXPECT_FALSE(d.okButton->isEnabled()) << "a click beside the names picks nothing";
+
+    d.DirectoryListBox1->setDirectory(tmp.path("far/away"));
+    EXPECT_EQ(d.FileListBox1->directory(), tmp.path("far/away"));
+    clickFile(*d.FileListBox1, 0);
+    EXPECT_TRUE(d.okButton->isEnabled());
+    d.okButton->click();
+    EXPECT_TRUE(form().isEnabled());
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_TRUE(toggle.button->isChecked());
+    EXPECT_EQ(form().IncludeFile, tmp.path("far/away/Include Me.TXT"));
+    EXPECT_EQ(toggle.field->text(), tmp.path("far/away/include me.txt").toLower());
+
+    browseTo(home("Zeta"));
+    EXPECT_EQ(form().IncludeFile, tmp.path("far/away/Include Me.TXT"));
+    toggle.button->click();  // released: nothing included any more
+    EXPECT_TRUE(form().IncludeFile.isEmpty());
+    EXPECT_TRUE(toggle.field->text().isEmpty());
+}
+
+TEST_F(FolderDialogs, AFolderChangeTakesBackThePick) {
+    form().options->includeFile.button->click();
+    TFileInclusion &d = inclusion();
+    clickFile(*d.FileListBox1, 1);
+    ASSERT_TRUE(d.okButton->isEnabled());
+    d.DirectoryListBox1->setDirectory(home("Zeta"));
+    EXPECT_FALSE(d.okButton->isEnabled()) << "the re-read list has no file picked";
+    d.cancelButton->click();
+}
+
+TEST_F(FolderDialogs, NoneAndCancelReleaseTheIncludeButton) {
+    OptionField &toggle = form().options->includeFile;
+    TFileInclusion &d = inclusion();
+    // A file included earlier, then the toggle down again without releasing
+    // it through its action (as after an OK and a fresh press).
+    form().setOption(form().IncludeFile, home("a.txt"));
+    struct Case {
+        QPushButton *TFileInclusion::*button;
+        bool emptied;
+    } cases[] = {{&TFileInclusion::cancelButton, false}, {&TFileInclusion::noneButton, true}};
+    for (const Case &c : cases) {
+        toggle.button->setChecked(true);
+        form().setEnabled(false);
+        d.Open();
+        (d.*c.button)->click();
+        EXPECT_FALSE(toggle.button->isChecked());
+        EXPECT_TRUE(form().isEnabled());
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_EQ(form().IncludeFile.isEmpty(), c.emptied);
+    }
+}
+
+TEST_F(FolderDialogs, IncludeDialogDriveNotReadyGoesHomeWithOkDisabled) {
+    form().options->includeFile.button->click();
+    TFileInclusion &d = inclusion();
+    d.DirectoryListBox1->setDirectory(tmp.path("far/away"));
+    clickFile(*d.FileListBox1, 0);
+    dialogs().answer(platform::Cancel);
+    d.DriveChosen("/no/such/volume");
+    EXPECT_EQ(dialogs().texts(), QStringList({"Drive not ready"}));
+    EXPECT_EQ(d.DirectoryListBox1->directory(), home());
+    EXPECT_EQ(d.FileListBox1->directory(), home());
+    EXPECT_EQ(d.FileListBox1->count(), 2);
+    EXPECT_FALSE(d.okButton->isEnabled());
+}
+
+TEST_F(FolderDialogs, CreateFolderHandsBackToTheCallingDialog) {
+    for (const Row &r : folderOptions()) {
+        SCOPED_TRACE(r.marker);
+        dialogs().reset();
+        r.dialog.DirectoryListBox1->setDirectory(home());
+        r.toggle.button->click();
+        r.dialog.createFolderButton->click();
+        EXPECT_FALSE(r.dialog.isVisible());
+        ASSERT_TRUE(creator().isVisible());
+        EXPECT_FALSE(form().isEnabled());
+        EXPECT_EQ(creator().ReturnTo, r.marker);
+        EXPECT_EQ(creator().pathLabel->text(), home());
+        EXPECT_TRUE(creator().nameEdit->text().isEmpty());
+        EXPECT_FALSE(creator().createFolderButton->isEnabled());
+
+        const QString name = QString("New %1").arg(r.marker);
+        createNamed("  " + name + " ", platform::MessageKind::Information,
+                    "Folder created successfully.");
+        EXPECT_TRUE(QFileInfo(home(name)).isDir());
+        EXPECT_FALSE(creator().isVisible());
+        EXPECT_TRUE(r.dialog.isVisible());
+        EXPECT_FALSE(form().isEnabled()) << "the main window waits for the folder dialog";
+        EXPECT_TRUE(treeShows(*r.dialog.DirectoryListBox1, name)) << "the tree was re-read";
+        EXPECT_EQ(r.dialog.folder(), home()) << "the new folder is not chosen for the user";
+
+        r.dialog.createFolderButton->click();
+        createNamed(name, platform::MessageKind::Warning, "Cannot create folder");
+        EXPECT_TRUE(r.dialog.isVisible()) << "a failure hands back as a success does";
+        EXPECT_FALSE(creator().isVisible());
+        r.dialog.okButton->click();
+        EXPECT_EQ(r.option, home() + "/");
+        r.toggle.button->click();
+    }
+}
+
+TEST_F(FolderDialogs, CancelInTheNewFolderDialogHandsBack) {
+    for (const Row &r : folderOptions()) {
+        SCOPED_TRACE(r.marker);
+        r.toggle.button->click();
+        r.dialog.createFolderButton->click();
+        tmp.mkdir("home/Made Meanwhile " + QString(r.marker));
+        QTest::keyClick(&creator(), Qt::Key_Escape);
+        EXPECT_FALSE(creator().isVisible());
+        EXPECT_TRUE(r.dialog.isVisible());
+        // Only the temporary-path dialog re-reads its tree on the way back.
+        EXPECT_EQ(treeShows(*r.dialog.DirectoryListBox1, "Made Meanwhile " + QString(r.marker)),
+                  r.marker == std::string("Temp"));
+        r.dialog.cancelButton->click();
+    }
+}
+
+TEST_F(FolderDialogs, CreateFromTheFolderListRefreshesTheMainWindow) {
+    form().browse->showFoldersView();
+    form().browse->createFolder->trigger();
+    ASSERT_TRUE(creator().isVisible());
+    EXPECT_FALSE(form().isEnabled());
+    EXPECT_EQ(creator().ReturnTo, "Main");
+    EXPECT_EQ(creator().parentFolder(), home());
+
+    tmp.write("home/c.new", "c");  // made meanwhile: the refresh shows it
+    createNamed("Fresh", platform::MessageKind::Information, "Folder created successfully.");
+    EXPECT_TRUE(QFileInfo(home("Fresh")).isDir());
+    EXPECT_FALSE(creator().isVisible());
+    EXPECT_TRUE(form().isEnabled());
+    EXPECT_TRUE(treeShows(*form().browser->DirectoryListBox1, "Fresh"));
+    EXPECT_EQ(form().browser->FileListBox1->count(), 3);
+    EXPECT_EQ(form().browser->ListBox2->names(), QStringList({"Fresh", "Zeta"}));
+
+    // Cancel re-reads the tree only.
+    tmp.mkdir("home/Later");
+    tmp.write("home/d.new", "d");
+    form().browse->createFolder->trigger();
+    creator().cancelButton->click();
+    EXPECT_TRUE(form().isEnabled());
+    EXPECT_TRUE(treeShows(*form().browser->DirectoryListBox1, "Later"));
+    EXPECT_EQ(form().browser->FileListBox1->count(), 3);
+}
+
+TEST_F(FolderDialogs, NamesThatAreNotOneNewFolderFail) {
+    const struct Case {
+        const char *typed;
+        const char *shownPath;  // relative to home
+    } cases[] = {
+        {"   ", ""},                 // the parent itself
+        {"Zeta", "Zeta"},            // exists already
+        {"a.txt", "a.txt"},          // a file of that name
+        {"x/y", "x/y"},              // would nest
+        {"../escape", "../escape"},  // would leave the parent
+        {"..", ".."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed);
+        dialogs().reset();
+        form().browse->createFolder->trigger();
+        createNamed(c.typed, platform::MessageKind::Warning, "Cannot create folder");
+        EXPECT_EQ(creator().pathLabel->text(), home() + "/" + c.shownPath);
+        EXPECT_TRUE(form().isEnabled());
+    }
+    EXPECT_FALSE(QFileInfo::exists(home("x")));
+    EXPECT_FALSE(QFileInfo::exists(tmp.path("escape")));
+}
+
+TEST_F(FolderDialogs, CreateButtonFollowsTheNameField) {
+    form().browse->createFolder->trigger();
+    QLineEdit &edit = *creator().nameEdit;
+    QTest::keyClick(&edit, Qt::Key_Space);
+    EXPECT_TRUE(creator().createFolderButton->isEnabled()) << "a blank is a character";
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_FALSE(creator().createFolderButton->isEnabled());
+    QTest::keyClicks(&edit, "n");
+    EXPECT_TRUE(creator().createFolderButton->isEnabled());
+    creator().cancelButton->click();
+
+    form().browse->createFolder->trigger();
+    EXPECT_TRUE(edit.text().isEmpty()) << "cleared on every opening";
+    EXPECT_FALSE(creator().createFolderButton->isEnabled());
+    creator().cancelButton->click();
+}
+
+TEST_F(FolderDialogs, DialogsAreFixedTopWindowsWithoutACloseBox) {
+    SecondaryWindows &w = app->windows();
+    const struct {
+        QDialog *dialog;
+        const char *caption;
+        QLabel *explanation;
+        QString text;
+    } rows[] = {
+        {w.zipDest, "Select Folder", w.zipDest->explanation,
+         "Choose a destination folder where Tovrane will store your newly\ncreated zip files."},
+        {w.unzipDest, "File Destination", w.unzipDest->explanation,
+         "Choose a destination folder where Tovrane will store\nyour files after unzipping "
+         "them."},
+        {w.tempDest, "Set temporary path", w.tempDest->explanation,
+         "Choose a temporary folder where Tovrane can use for\ncompressing and uncompressing "
+         "your Zip files."},
+        {w.fileInclusion, "File Inclusion", w.fileInclusion->explanation,
+         "Please choose a file you want Tovrane to include in every zip."},
+        {w.createFolder, "Create a new folder", nullptr, {}},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.caption);
+        EXPECT_EQ(r.dialog->windowTitle(), r.caption);
+        EXPECT_EQ(r.dialog->minimumSize(), r.dialog->maximumSize());
+        const Qt::WindowFlags flags = r.dialog->windowFlags();
+        EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+        EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
+        EXPECT_FALSE(r.dialog->isModal());
+        if (r.explanation) {
+            EXPECT_EQ(r.explanation->text(), r.text);
+        }
+    }
+    EXPECT_EQ(creator().pathLabel->text(), "(None)");
+    EXPECT_EQ(creator().ReturnTo, "Parent");
+}
+
+TEST(NewFolder, PathAndCreation) {
+    testsupport::TempFolder tmp;
+    tmp.write("file.txt", "x");
+    const QString parent = tmp.mkdir("p");
+    const struct Case {
+        QString parent, typed, path;
+        bool created;
+    } cases[] = {
+        {parent, "one", parent + "/one", true},
+        {parent + "/", " \ttwo  ", parent + "/two", true},
+        {parent, "three/four", parent + "/three/four", false},
+        {tmp.path("missing"), "five", tmp.path("missing/five"), false},
+        {tmp.path("file.txt"), "six", tmp.path("file.txt/six"), false},
+        {"relative", "seven", "relative/seven", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        EXPECT_EQ(newfolder::pathFor(c.parent, c.typed), c.path);
+        EXPECT_EQ(newfolder::create(c.parent, c.typed), c.created);
+        EXPECT_EQ(QFileInfo(c.path).isDir(), c.created);
+    }
+    EXPECT_FALSE(QFileInfo::exists(parent + "/three"));
+    EXPECT_FALSE(newfolder::create(parent, "  ")) << "the parent itself exists";
+    EXPECT_EQ(newfolder::pathFor("/", "top"), "/top");
+    EXPECT_EQ(newfolder::trimmedName(QStringLiteral("\u00a0x\u00a0")),
+              QStringLiteral("\u00a0x\u00a0"))
+        << "only blanks and control characters are trimmed";
+}

@@ -1,0 +1,76 @@
+// The tools reached from the main window's buttons, menus and pop-up menus
+// work on the main file list and give the main window back when closed.
+#include "AppFixture.h"
+
+#include "app/BrowserCommands.h"
+#include "app/BrowserPane.h"
+#include "app/ButtonBar.h"
+#include "app/MainMenu.h"
+#include "app/SecondaryWindows.h"
+#include "batch/ErrorLogWindow.h"
+#include "support/ScriptedDialogs.h"
+#include "tools/TCRC32_Form.h"
+#include "tools/TFileInfo.h"
+#include "widgets/FileListBox.h"
+
+#include <QListWidget>
+#include <QTableWidget>
+
+using ToolWiring = AppFixture;
+
+TEST_F(ToolWiring, CrcReportFromTheButtonAndTheMenu) {
+    tmp.write("home/abc.txt", "abc");
+    tmp.write("home/check.txt", "123456789");
+    startProgram();
+    FileListBox &files = *form().browser->FileListBox1;
+    files.selectAll();
+    for (auto start : {std::function<void()>([&] { form().buttons->crcButton->click(); }),
+                       std::function<void()>([&] { form().menu->crcTool->trigger(); })}) {
+        start();
+        TCRC32_Form &report = *app->windows().crcReport;
+        EXPECT_TRUE(report.isVisible());
+        EXPECT_FALSE(form().isEnabled());
+        ASSERT_EQ(report.StringGrid1->rowCount(), 2);
+        EXPECT_EQ(report.StringGrid1->item(0, 0)->text(), "abc.txt");
+        EXPECT_EQ(report.StringGrid1->item(0, 1)->text(), "352441C2");
+        EXPECT_EQ(report.StringGrid1->item(1, 1)->text(), "CBF43926");
+        EXPECT_EQ(report.StringGrid1->item(1, 2)->text(), "9");
+        report.close();
+        EXPECT_TRUE(form().isEnabled());
+    }
+}
+
+TEST_F(ToolWiring, FileInformationFromThePopUpMenu) {
+    tmp.write("home/report.txt", QByteArray(1457664, 'x'));
+    startProgram();
+    form().browser->FileListBox1->setSelected(0, true);
+    form().browse->updateFileListMenu();
+    ASSERT_TRUE(form().browse->fileInformation->isEnabled());
+    form().browse->fileInformation->trigger();
+    TFileInfo &info = *app->windows().fileInfo;
+    EXPECT_TRUE(info.isVisible());
+    EXPECT_EQ(info.Label4->text(), "REPORT.TXT");
+    EXPECT_EQ(info.Label5->text(), "1457664 bytes");
+    EXPECT_EQ(info.Label6->text(), "2 Disks (of 1.44mb)");
+    info.close();
+    EXPECT_TRUE(form().isEnabled());
+}
+
+TEST_F(ToolWiring, ErrorLogFromTheViewMenu) {
+    startProgram();
+    form().ErrorLog.add(999, "data.txt");
+    form().menu->viewErrorLog->trigger();
+    TErrorLog &log = *app->windows().errorLog;
+    EXPECT_TRUE(log.isVisible());
+    ASSERT_EQ(log.ListBox1()->count(), 1);
+    EXPECT_EQ(log.ListBox1()->item(0)->text(), "Undefined Error Code : 999 File : data.txt");
+}
+
+TEST_F(ToolWiring, TestWithoutSelectionOnlyExplains) {
+    startProgram();
+    testsupport::dialogs().answer(platform::Cancel);
+    form().buttons->testButton->click();
+    EXPECT_EQ(testsupport::dialogs().texts(),
+              QStringList({"You must select a Zip file before testing can take place."}));
+    EXPECT_TRUE(form().isEnabled());
+}

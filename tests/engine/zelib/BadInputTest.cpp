@@ -1,0 +1,187 @@
+// Damaged and hostile archives: a clear code, nothing lost, nothing written
+// where it does not belong.
+#include "EngineHarness.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace enginetest;
+using testsupport::TempFolder;
+
+namespace {
+
+// A good archive made by the engine, then spoilt by `spoil`.
+struct Damage {
+    const char *label;
+    std::function<QByteArray(const QByteArray &good)> spoil;
+    std::string password;        // used for Test and Extract
+    int32_t test, extract, add;  // expected codes; add = 0: not tried
+};
+
+class BadArchive : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(BadArchive, GivesItsCodeAndChangesNothing) {
+    const Damage &row = GetParam();
+    TempFolder tmp;
+    tmp.write("src/one.txt", textLike(300000, 1));
+    tmp.write("src/two.txt", textLike(1000, 2));
+    {
+        CurrentFolder here(tmp.path("src"));
+        ASSERT_EQ(
+            zip({"s3cret", "-e", "-6", str(tmp.path("good.zip")), "-W", "one.txt", "two.txt"}),
+            ZE_OK);
+        ASSERT_EQ(zip({"", "-6", str(tmp.path("plain.zip")), "-W", "one.txt", "two.txt"}), ZE_OK);
+    }
+    const bool encrypted = std::string(row.label) == "wrong password";
+    const QByteArray good = testsupport::readAll(tmp.path(encrypted ? "good.zip" : "plain.zip"));
+    const QByteArray bad = row.spoil(good);
+    const QString archive = tmp.path("bad.zip");
+    if (!bad.isNull())
+        tmp.write("bad.zip", bad);
+
+    Recorder testing;
+    EXPECT_EQ(unzip({row.password, "-t", str(archive)}, &testing), row.test) << row.label;
+    Recorder extracting;
+    EXPECT_EQ(
+        unzip({row.password, "-o", str(archive), "*", "-d", str(tmp.path("out"))}, &extracting),
+        row.extract)
+        << row.label;
+    // Whatever was written is complete: a damaged entry leaves no file at all.
+    for (const auto &[name, bytes] : snapshot(tmp.path("out")))
+        EXPECT_EQ(bytes, testsupport::readAll(tmp.path("src/" + name)))
+            << row.label << " " << str(name);
+    if (row.add != 0) {
+        CurrentFolder here(tmp.path("src"));
+        EXPECT_EQ(zip({"", "-6", str(archive), "-W", "two.txt"}), row.add) << row.label;
+    }
+    EXPECT_EQ(testsupport::readAll(archive), bad) << row.label;
+    EXPECT_TRUE(leftovers(tmp.path(), "bad.zip").isEmpty()) << row.label;
+    if (encrypted) {
+        EXPECT_EQ(testing.skipped.size(), 2u);
+        for (const auto &skip : testing.skipped)
+            EXPECT_EQ(skip.second, ZE_SKIP_BAD_PASSWORD);
+    }
+}
+
+QByteArray flipped(QByteArray bytes, int at) {
+    bytes[at] = static_cast<char>(bytes[at] ^ 0x55);
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Engine, BadArchive,
+    ::testing::Values(
+        Damage{"truncated", [](const QByteArray &g) { return g.left(g.size() / 2); }, "",
+               ZE_ERR_NOT_ZIP, ZE_ERR_NOT_ZIP, ZE_ERR_NOT_ZIP},
+        Damage{"end record cut", [](const QByteArray &g) { return g.left(g.size() - 10); }, "",
+               ZE_ERR_NOT_ZIP, ZE_ERR_NOT_ZIP, ZE_ERR_NOT_ZIP},
+        Damage{"flipped data byte", [](const QByteArray &g) { return flipped(g, g.size() / 3); },
+               "", ZE_ERR_INCOMPLETE, ZE_ERR_INCOMPLETE, 0},
+        Damage{"flipped header byte", [](const QByteArray &g) { return flipped(g, 20); }, "",
+               ZE_ERR_INCOMPLETE, ZE_ERR_INCOMPLETE, 0},
+        Damage{"empty file", [](const QByteArray &) { return QByteArray(""); }, "", ZE_ERR_NOT_ZIP,
+               ZE_ERR_NOT_ZIP, ZE_ERR_NOT_ZIP},
+        Damage{"text file", [](const QByteArray &) { return QByteArray("just some text\n"); }, "",
+               ZE_ERR_NOT_ZIP, ZE_ERR_NOT_ZIP, ZE_ERR_NOT_ZIP},
+        Damage{"missing", [](const QByteArray &) { return QByteArray(); }, "", ZE_ERR_NO_ARCHIVE,
+               ZE_ERR_NO_ARCHIVE, 0},
+        Damage{"wrong password", [](const QByteArray &g) { return g; }, "wrong", ZE_ERR_SKIPPED,
+               ZE_ERR_SKIPPED, 0}),
+    [](const ::testing::TestParamInfo<Damage> &param) {
+        std::string name = param.param.label;
+        for (char &c : name)
+            if (c == ' ')
+                c = '_';
+        return name;
+    });
+
+TEST(HostileArchive, NamesStayInsideTheExtractionFolder) {
+    TempFolder tmp;
+    const QString archive = tmp.path("hostile.zip");
+    ASSERT_TRUE(
+        pythonBuild(archive,
+                    "for n in ['../x.txt', '/abs.txt', 'C:\\\\drive.txt', 'a/../../up.txt',\n"
+                    "          'sub\\\\win.txt', 'ok.txt', '../../', 'C:']:\n"
+                    "    z.writestr(n, 'from ' + n)\n"));
+    tmp.mkdir("out/inner");
+    Recorder recorder;
+    EXPECT_EQ(unzip({"", "-o", str(archive), "*", "-d", str(tmp.path("out/inner"))}, &recorder),
+              ZE_ERR_SKIPPED);
+    const std::map<QString, QByteArray> expected{
+        {"inner/x.txt", "from ../x.txt"},           {"inner/abs.txt", "from /abs.txt"},
+        {"inner/drive.txt", "from C:\\drive.txt"},  {"inner/a/up.txt", "from a/../../up.txt"},
+        {"inner/sub/win.txt", "from sub\\win.txt"}, {"inner/ok.txt", "from ok.txt"},
+    };
+    EXPECT_EQ(snapshot(tmp.path("out")), expected);
+    // "C:" names nothing once its drive is gone; "../../" is a harmless folder.
+    EXPECT_EQ(recorder.skipped,
+              (std::vector<std::pair<std::string, uint8_t>>{{"C:", ZE_SKIP_UNSAFE_NAME}}));
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"hostile.zip", "out"}));
+}
+
+TEST(HostileArchive, LinksAreNeitherCreatedNorFollowed) {
+    TempFolder tmp;
+    const QString archive = tmp.path("links.zip");
+    ASSERT_TRUE(pythonBuild(archive,
+                            "i = zipfile.ZipInfo('link')\n"
+                            "i.create_system = 3\n"
+                            "i.external_attr = 0o120777 << 16\n"
+                            "z.writestr(i, '/etc/passwd')\n"
+                            "z.writestr('through/file.txt', 'must not leave')\n"
+                            "z.writestr('plain.txt', 'fine')\n"));
+    tmp.mkdir("elsewhere");
+    tmp.mkdir("out");
+    ASSERT_TRUE(QFile::link(tmp.path("elsewhere"), tmp.path("out/through")));
+    Recorder recorder;
+    EXPECT_EQ(unzip({"", "-o", str(archive), "-d", str(tmp.path("out"))}, &recorder),
+              ZE_ERR_SKIPPED);
+    EXPECT_FALSE(QFileInfo(tmp.path("out/link")).exists() ||
+                 QFileInfo(tmp.path("out/link")).isSymLink());
+    EXPECT_TRUE(QDir(tmp.path("elsewhere")).isEmpty());
+    EXPECT_EQ(testsupport::readAll(tmp.path("out/plain.txt")), "fine");
+    EXPECT_EQ(recorder.skipped,
+              (std::vector<std::pair<std::string, uint8_t>>{
+                  {"link", ZE_SKIP_SYMLINK}, {"through/file.txt", ZE_SKIP_UNSAFE_NAME}}));
+}
+
+// Sizes in the headers that do not match the data: far too large (memory must
+// not follow them) or far too small (a "bomb" that would fill the disk).
+TEST(HostileArchive, DeclaredSizesThatLieAreDamage) {
+    struct Row {
+        const char *label;
+        const char *data;  // Python expression
+        uint32_t declared;
+        const char *budget;
+    } rows[] = {
+        {"huge", "bytes(1 << 20)", 0xFFFFFF00u, "--memory-budget=536870912"},
+        {"bomb in memory", "bytes(1 << 20)", 10u, "--memory-budget=536870912"},
+        {"bomb streamed", "random.Random(1).randbytes(100000)", 10u, "--memory-budget=65536"},
+    };
+    for (const Row &row : rows) {
+        TempFolder tmp;
+        const QString archive = tmp.path("lie.zip");
+        ASSERT_TRUE(pythonBuild(
+            archive, QString("import random\nz.writestr('data.bin', %1)\n").arg(row.data)));
+        const QString patch = QString(
+                                  "import struct, sys\n"
+                                  "d = bytearray(open(sys.argv[1], 'rb').read())\n"
+                                  "for sig, at in ((b'PK\\x03\\x04', 22), (b'PK\\x01\\x02', 24)):\n"
+                                  "    i = d.find(sig)\n"
+                                  "    struct.pack_into('<I', d, i + at, %1)\n"
+                                  "open(sys.argv[1], 'wb').write(d)\n")
+                                  .arg(row.declared);
+        ASSERT_EQ(testsupport::run("python3", {"-c", patch, archive}), 0);
+        EXPECT_EQ(unzip({"", row.budget, "-t", str(archive)}), ZE_ERR_INCOMPLETE) << row.label;
+        EXPECT_EQ(unzip({"", row.budget, "-o", str(archive), "-d", str(tmp.path("out"))}),
+                  ZE_ERR_INCOMPLETE)
+            << row.label;
+        EXPECT_TRUE(snapshot(tmp.path("out")).empty()) << row.label;
+        EXPECT_TRUE(leftovers(tmp.path()).isEmpty()) << row.label;
+    }
+}
+
+}  // namespace

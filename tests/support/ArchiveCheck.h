@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Checks of archives by readers no one here wrote: Info-ZIP's unzip, 7-Zip
+// and Python's zipfile.
+namespace testsupport {
+
+// `unzip -tq` (with -P when a password is given) succeeds.
+bool unzipAccepts(const QString &archive, const QString &password = {});
+// `7z t` (with -p) succeeds.
+bool sevenZipAccepts(const QString &archive, const QString &password = {});
+// Python's zipfile opens the archive and finds every CRC right.
+bool pythonAccepts(const QString &archive);
+// The entry names, in archive order, as Python's zipfile reads them; empty
+// when the archive cannot be read.
+QStringList entryNames(const QString &archive);
+// All three readers accept the archive (Python only without a password,
+// since it cannot read AES).
+bool readersAccept(const QString &archive, const QString &password = {});
+
+}  // namespace testsupport

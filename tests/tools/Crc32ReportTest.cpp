@@ -1,0 +1,226 @@
+#include "TableFileList.h"
+#include "platform/AppPaths.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+#include "tools/Crc32ReportHost.h"
+#include "tools/Crc32ReportWalk.h"
+#include "platform/Rounding.h"
+#include "tools/TCRC32_Form.h"
+
+#include <gtest/gtest.h>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace tools;
+using testsupport::TempFolder;
+using Row = Crc32ReportRow;
+
+namespace tools {
+// Readable rows in failure messages.
+void PrintTo(const Crc32ReportRow &r, std::ostream *os) {
+    *os << r.name.toStdString() << " | " << r.crc.toStdString() << " | " << r.size.toStdString();
+}
+}  // namespace tools
+
+namespace {
+
+// Records what the walk shows; `onPump` runs where window messages would.
+struct RecordingHost final : Crc32ReportHost {
+    bool keepGoing() const override { return go; }
+    void setProgress(int percent) override { progress << percent; }
+    void addRow(const Row &row) override { rows << row; }
+    void pumpMessages() override {
+        if (onPump)
+            onPump();
+    }
+    bool go = true;
+    QList<int> progress;
+    QList<Row> rows;
+    std::function<void()> onPump;
+};
+
+// A folder with a mix of files, listed as the main window lists it.
+struct MixedFolder {
+    TempFolder tmp;
+    TableFileList list{tmp.path(),
+                       {{"a.txt", true},
+                        {"empty.bin", true},
+                        {"gone.txt", true},
+                        {"skipped.txt", false},
+                        {"say \"hi\".txt", true}}};
+    MixedFolder() {
+        tmp.write("a.txt", "abc");
+        tmp.write("empty.bin");
+        tmp.write("skipped.txt", "x");
+        tmp.write("say \"hi\".txt", "123456789");
+    }
+    const QList<Row> rows = {{"a.txt", "352441C2", "3"},
+                             {"empty.bin", "00000000", "0"},
+                             {"gone.txt", "XXXXXXXX", "- FILE IN USE -"},
+                             {"say \"hi\".txt", "CBF43926", "9"}};
+};
+
+struct Form {
+    explicit Form(const FileListSource &files) : form(files, &main) { main.show(); }
+    QWidget main;
+    TCRC32_Form form;
+    QTableWidget *grid() { return form.findChild<QTableWidget *>("StringGrid1"); }
+    QPushButton *button(const char *name) { return form.findChild<QPushButton *>(name); }
+    QList<Row> rows() {
+        QList<Row> result;
+        for (int r = 0; r < grid()->rowCount(); ++r)
+            result << Row{grid()->item(r, 0)->text(), grid()->item(r, 1)->text(),
+                          grid()->item(r, 2)->text()};
+        return result;
+    }
+    // Runs `work` as a window message after the walk has shown `rows` lines.
+    void afterRows(int count, std::function<void()> work) {
+        QObject::connect(grid()->model(), &QAbstractItemModel::rowsInserted, &form, [=, this] {
+            if (grid()->rowCount() == count)
+                QTimer::singleShot(0, &form, work);
+        });
+    }
+};
+
+}  // namespace
+
+TEST(Crc32Report, ProgressRoundsHalvesToEven) {
+    const struct {
+        int index, count, percent;
+    } rows[] = {{1, 9, 12}, {3, 9, 38},  {5, 9, 62},  {7, 9, 88},  {1, 3, 50},  {1, 4, 33},
+                {2, 4, 67}, {1, 201, 0}, {3, 201, 2}, {5, 201, 2}, {8, 9, 100}, {1, 2, 100}};
+    for (const auto &r : rows)
+        EXPECT_EQ(platform::walkPercent(r.index, r.count), r.percent) << r.index;
+}
+
+TEST(Crc32Report, WalkReportsSelectedFilesInListOrder) {
+    MixedFolder folder;
+    RecordingHost host;
+    walkCrc32Report(folder.list, host);
+    EXPECT_EQ(host.rows, folder.rows);
+    EXPECT_EQ(host.progress, QList<int>({25, 50, 75, 100}));
+}
+
+TEST(Crc32Report, WalkWithoutSelectionOrWithOneEntry) {
+    TempFolder tmp;
+    tmp.write("only.txt", "abc");
+    RecordingHost none, one;
+    walkCrc32Report(TableFileList(tmp.path(), {{"only.txt", false}}), none);
+    EXPECT_EQ(none.rows, QList<Row>({{"--No Files Selected --", "", ""}}));
+    walkCrc32Report(TableFileList(tmp.path() + "/", {{"only.txt", true}}), one);
+    EXPECT_EQ(one.rows, QList<Row>({{"only.txt", "352441C2", "3"}}));
+    EXPECT_TRUE(none.progress.isEmpty() && one.progress.isEmpty());
+}
+
+TEST(Crc32Report, WindowFillsGridAndSavesExactBytes) {
+    MixedFolder folder;
+    Form f(folder.list);
+    f.form.runReport();
+    EXPECT_EQ(f.rows(), folder.rows);
+    EXPECT_TRUE(f.form.isVisible());
+    EXPECT_FALSE(f.main.isEnabled()) << "stays disabled until the report closes";
+    EXPECT_TRUE(f.button("BitBtn3")->isEnabled());
+    EXPECT_FALSE(f.button("BitBtn1")->isEnabled());
+    EXPECT_EQ(f.form.runFlag(), "GO");
+
+    platform::overrideHomeFolder(folder.tmp.path());
+    const QString target = folder.tmp.write("Report.CSV", "old contents that are longer");
+    testsupport::dialogs().answerSave(target);
+    testsupport::dialogs().answer(platform::Ok);
+    f.button("BitBtn3")->click();
+    platform::overrideHomeFolder({});
+    EXPECT_EQ(testsupport::readAll(target),
+              "\"File Name\",\"File Crc 32\",File Size (Bytes)\r\n"
+              "\"a.txt\",\"352441C2\",3\r\n"
+              "\"empty.bin\",\"00000000\",0\r\n"
+              "\"gone.txt\",\"XXXXXXXX\",- FILE IN USE -\r\n"
+              "\"say \"hi\".txt\",\"CBF43926\",9\r\n");
+    const platform::SaveRequest request = testsupport::dialogs().saveRequests().value(0);
+    EXPECT_EQ(request.title, "Save Tovrane CRC32 Report");
+    EXPECT_EQ(request.defaultName, "Report");
+    EXPECT_EQ(request.defaultSuffix, "CSV");
+    EXPECT_EQ(request.filter, ".CSV|*.CSV;*.csv");
+    EXPECT_EQ(request.initialFolder, folder.tmp.path());
+    EXPECT_EQ(testsupport::dialogs().boxes().value(0).kind, platform::MessageKind::Information);
+    EXPECT_EQ(testsupport::dialogs().texts(), QStringList({"File Save Successfully !"}));
+
+    f.form.close();  // idle: no question
+    EXPECT_TRUE(f.main.isEnabled());
+    EXPECT_FALSE(f.form.isVisible());
+}
+
+TEST(Crc32Report, PlaceholderSavedAndFailedOrCancelledSaves) {
+    TempFolder tmp;
+    TableFileList list(tmp.path(), {});
+    Form f(list);
+    f.form.runReport();
+    const QString target = tmp.path("empty.csv");
+    const QString unwritable = tmp.write("plain.txt", "keep") + "/report.csv";
+    testsupport::dialogs().answerSave(target);
+    testsupport::dialogs().answer(platform::Ok);
+    testsupport::dialogs().answerSave(unwritable);
+    testsupport::dialogs().answer(platform::Ok);
+    testsupport::dialogs().cancelSave();
+    for (int i = 0; i < 3; ++i)
+        f.button("BitBtn3")->click();
+    EXPECT_EQ(testsupport::readAll(target),
+              "\"File Name\",\"File Crc 32\",File Size (Bytes)\r\n"
+              "\"--No Files Selected --\",\"\",\r\n");
+    EXPECT_EQ(testsupport::dialogs().texts(),
+              QStringList({"File Save Successfully !", "Error Saving File."}));
+    EXPECT_EQ(testsupport::dialogs().boxes().value(1).kind, platform::MessageKind::Error);
+    EXPECT_EQ(testsupport::readAll(tmp.path("plain.txt")), "keep");
+}
+
+TEST(Crc32Report, StopDuringRunSkipsTheRestAndRunsBarToItsEnd) {
+    for (const bool byKey : {false, true}) {
+        MixedFolder folder;
+        Form f(folder.list);
+        QList<int> bar;
+        QObject::connect(f.form.findChild<QProgressBar *>("ProgressBar1"),
+                         &QProgressBar::valueChanged, [&](int v) { bar << v; });
+        f.afterRows(1, [&] {
+            if (byKey)
+                QTest::keyClick(f.grid(), Qt::Key_Escape);
+            else
+                f.button("BitBtn1")->click();
+        });
+        f.form.runReport();
+        EXPECT_EQ(f.rows(), folder.rows.mid(0, 2)) << "Escape: " << byKey;
+        EXPECT_EQ(bar.mid(bar.size() - 2), QList<int>({100, 0}));
+        EXPECT_TRUE(f.button("BitBtn3")->isEnabled());
+        EXPECT_EQ(f.form.runFlag(), "GO");
+        EXPECT_TRUE(f.form.isVisible());
+        EXPECT_FALSE(f.main.isEnabled());
+    }
+}
+
+TEST(Crc32Report, ClosingDuringRunAsksFirst) {
+    for (const platform::Button answer : {platform::No, platform::Yes}) {
+        MixedFolder folder;
+        Form f(folder.list);
+        testsupport::dialogs().reset();
+        testsupport::dialogs().answer(answer);
+        const bool closed = answer == platform::Yes;
+        f.afterRows(1, [&] {
+            f.form.close();
+            // Once closed, the main window is enabled and could ask for a
+            // report before the walk has ended: it must not start inside it.
+            if (closed)
+                f.form.runReport();
+        });
+        f.form.runReport();
+        EXPECT_EQ(testsupport::dialogs().texts(),
+                  QStringList({"Cancel CRC32 reporting Operation ?"}));
+        EXPECT_EQ(testsupport::dialogs().boxes().value(0).buttons, platform::Yes | platform::No);
+        EXPECT_EQ(f.rows(), closed ? folder.rows.mid(0, 2) : folder.rows);
+        EXPECT_EQ(f.form.isVisible(), !closed);
+        EXPECT_EQ(f.main.isEnabled(), closed);
+        EXPECT_FALSE(f.form.isRunning());
+    }
+}
