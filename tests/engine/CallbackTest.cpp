@@ -320,6 +320,18 @@ TEST(Callback, StoreIsSharedByEveryComponentAndHolds255Bytes) {
     EXPECT_EQ(TZipEngine::sharedStore(), QByteArray("\x01\x02\x03", 3));
 }
 
+TEST(Callback, PendingWindowMessagesRunBeforeTheEvent) {
+    TZipEngine engine;
+    bool pumped = false;
+    bool pumpedFirst = false;
+    QMetaObject::invokeMethod(
+        &engine, [&] { pumped = true; }, Qt::QueuedConnection);
+    engine.OnGlobalStatus = [&](TZipEngine *, const TZeGlobalStats &) { pumpedFirst = pumped; };
+    ZeGlobalStatusBlock status{};
+    call(engine, ZE_CB_GLOBAL_STATUS, &status);
+    EXPECT_TRUE(pumpedFirst);
+}
+
 TEST(Callback, AbortRequestAnswersEveryCodeWithOne) {
     TZipEngine engine;
     int statuses = 0;
