@@ -1,5 +1,5 @@
 // The argument vectors the component hands to the engine, checked slot by
-// slot for the defaults, every option at once, and the edge cases.
+// slot for the defaults, every option at once, and the corner cases.
 #include "engine/ZipEngine.h"
 #include "support/TempFolder.h"
 
@@ -49,7 +49,7 @@ void plain(TZipEngine &e) {
     e.FilesToProcess = QStringList{"f"};
 }
 
-TEST(ArgumentVector, EachOperationAsSpecified) {
+TEST(ArgumentVector, EachOperationSlotBySlot) {
     const Row rows[] = {
         {"zip defaults",
          plain,
