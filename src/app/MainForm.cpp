@@ -251,7 +251,9 @@ int TMainform::CompressionLevel() const {
 
 void TMainform::setStatus(const QString &text) {
     StatusBar1->setText(text);
+    emit statusChanged(text);
 }
+
 QString TMainform::status() const {
     return StatusBar1->text();
 }

@@ -6,7 +6,8 @@ namespace testsupport {
 
 bool unzipAccepts(const QString &archive, const QString &password) {
     QStringList args{"-tq"};
-    if (!password.isEmpty()) args << "-P" << password;
+    if (!password.isEmpty())
+        args << "-P" << password;
     return run("unzip", args << archive) == 0;
 }
 
@@ -17,8 +18,9 @@ bool sevenZipAccepts(const QString &archive, const QString &password) {
 bool pythonAccepts(const QString &archive) {
     QString out;
     const int code = run("python3",
-                         {"-c", "import sys, zipfile\nz = zipfile.ZipFile(sys.argv[1])\n"
-                                "sys.exit(0 if z.testzip() is None else 1)",
+                         {"-c",
+                          "import sys, zipfile\nz = zipfile.ZipFile(sys.argv[1])\n"
+                          "sys.exit(0 if z.testzip() is None else 1)",
                           archive},
                          &out);
     return code == 0;
@@ -27,17 +29,20 @@ bool pythonAccepts(const QString &archive) {
 QStringList entryNames(const QString &archive) {
     QString out;
     const int code = run("python3",
-                         {"-c", "import sys, zipfile\nfor n in zipfile.ZipFile(sys.argv[1]).namelist():\n"
-                                "    sys.stdout.buffer.write(n.encode('utf-8') + b'\\n')",
+                         {"-c",
+                          "import sys, zipfile\nfor n in zipfile.ZipFile(sys.argv[1]).namelist():\n"
+                          "    sys.stdout.buffer.write(n.encode('utf-8') + b'\\n')",
                           archive},
                          &out);
-    if (code != 0) return {};
+    if (code != 0)
+        return {};
     return out.split('\n', Qt::SkipEmptyParts);
 }
 
 bool readersAccept(const QString &archive, const QString &password) {
-    return unzipAccepts(archive, password) && sevenZipAccepts(archive, password) &&
-           (!password.isEmpty() || pythonAccepts(archive));
+    if (!password.isEmpty())
+        return sevenZipAccepts(archive, password);
+    return unzipAccepts(archive) && sevenZipAccepts(archive) && pythonAccepts(archive);
 }
 
 }  // namespace testsupport

@@ -10,7 +10,7 @@ namespace testsupport {
 // A shell that only records: beeps counted, addresses kept, restarts counted
 // (the test process goes on).
 class RecordingShell final : public platform::Shell {
-public:
+  public:
     void beep() override { ++beeps; }
     bool openUrl(const QUrl &url) override {
         urls << url;

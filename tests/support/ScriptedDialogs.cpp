@@ -13,14 +13,16 @@ platform::Button ScriptedDialogs::message(platform::MessageKind kind, const QStr
     boxes_.append({kind, text, buttons});
     if (answers_.empty()) {
         ADD_FAILURE() << "unexpected message box: " << text.toStdString();
-        return (buttons & platform::No) ? platform::No
+        return (buttons & platform::No)       ? platform::No
                : (buttons & platform::Cancel) ? platform::Cancel
                                               : platform::Ok;
     }
     Answer next = std::move(answers_.front());
     answers_.pop_front();
-    if (next.work) next.work();
-    EXPECT_TRUE(buttons & next.button) << "scripted answer is not a button of: " << text.toStdString();
+    if (next.work)
+        next.work();
+    EXPECT_TRUE(buttons & next.button)
+        << "scripted answer is not a button of: " << text.toStdString();
     return next.button;
 }
 
@@ -32,13 +34,15 @@ std::optional<QString> ScriptedDialogs::saveFileName(const platform::SaveRequest
     }
     const SaveAnswer next = saveAnswers_.front();
     saveAnswers_.pop_front();
-    if (!next.accept) return std::nullopt;
+    if (!next.accept)
+        return std::nullopt;
     return next.path;
 }
 
 QStringList ScriptedDialogs::texts() const {
     QStringList result;
-    for (const ShownBox &box : boxes_) result << box.text;
+    for (const ShownBox &box : boxes_)
+        result << box.text;
     return result;
 }
 

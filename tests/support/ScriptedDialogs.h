@@ -21,7 +21,7 @@ struct ShownBox {
 // answer was queued for fails the running test (and answers as Escape would),
 // so an unexpected message can never pass unnoticed.
 class ScriptedDialogs final : public platform::Dialogs {
-public:
+  public:
     // Queues the answer to the next message box.
     void answer(platform::Button button) { answers_.push_back({button, {}}); }
     // Queues a piece of work to run when the next box shows (for instance a
@@ -41,7 +41,7 @@ public:
     bool allAnswersUsed() const { return answers_.empty() && saveAnswers_.empty(); }
     void reset();
 
-private:
+  private:
     struct Answer {
         platform::Button button;
         std::function<void()> work;

@@ -8,21 +8,25 @@
 
 namespace testsupport {
 
-TempFolder::TempFolder() { dir_.setAutoRemove(true); }
+TempFolder::TempFolder() {
+    dir_.setAutoRemove(true);
+}
 
 TempFolder::~TempFolder() {
     // Make everything writable again so the folder can be removed.
-    QDirIterator it(dir_.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+    QDirIterator it(dir_.path(),
+                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     QFile::setPermissions(dir_.path(), QFile::permissions(dir_.path()) | QFileDevice::WriteOwner |
                                            QFileDevice::ExeOwner | QFileDevice::ReadOwner);
     while (it.hasNext()) {
         const QString entry = it.next();
-        if (QFileInfo(entry).isSymLink()) continue;
-        QFile::setPermissions(entry, QFile::permissions(entry) | QFileDevice::WriteOwner |
-                                         QFileDevice::ReadOwner |
-                                         (QFileInfo(entry).isDir() ? QFileDevice::ExeOwner
-                                                                   : QFileDevice::Permissions()));
+        if (QFileInfo(entry).isSymLink())
+            continue;
+        QFile::setPermissions(
+            entry,
+            QFile::permissions(entry) | QFileDevice::WriteOwner | QFileDevice::ReadOwner |
+                (QFileInfo(entry).isDir() ? QFileDevice::ExeOwner : QFileDevice::Permissions()));
     }
 }
 
@@ -30,7 +34,8 @@ QString TempFolder::write(const QString &relative, const QByteArray &bytes) cons
     const QString full = dir_.filePath(relative);
     QDir().mkpath(QFileInfo(full).absolutePath());
     QFile file(full);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
     return full;
 }
 
@@ -47,8 +52,8 @@ QByteArray readAll(const QString &path) {
 
 void setReadOnly(const QString &path, bool readOnly) {
     QFileDevice::Permissions p = QFile::permissions(path);
-    p = readOnly ? (p & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup |
-                          QFileDevice::WriteOther))
+    p = readOnly ? (p & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser |
+                          QFileDevice::WriteGroup | QFileDevice::WriteOther))
                  : (p | QFileDevice::WriteOwner);
     QFile::setPermissions(path, p);
 }
@@ -57,12 +62,15 @@ int run(const QString &program, const QStringList &arguments, QString *output,
         const QString &workingFolder) {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    if (!workingFolder.isEmpty()) process.setWorkingDirectory(workingFolder);
+    if (!workingFolder.isEmpty())
+        process.setWorkingDirectory(workingFolder);
     process.start(program, arguments);
-    if (!process.waitForStarted(10000)) return -1;
+    if (!process.waitForStarted(10000))
+        return -1;
     process.closeWriteChannel();
     process.waitForFinished(600000);
-    if (output) *output = QString::fromUtf8(process.readAll());
+    if (output)
+        *output = QString::fromUtf8(process.readAll());
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 

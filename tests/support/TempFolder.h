@@ -9,7 +9,7 @@ namespace testsupport {
 // A fresh folder for one test, removed with everything in it afterwards
 // (read-only files and folders too, since tests make those on purpose).
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder &) = delete;
@@ -24,7 +24,7 @@ public:
     // Makes a folder (and its parents); returns its full path.
     QString mkdir(const QString &relative) const;
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

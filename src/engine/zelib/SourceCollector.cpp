@@ -71,7 +71,10 @@ class Collector {
                                    : slash == 0               ? "/"
                                                               : name.substr(0, slash);
         const std::string mask = slash == std::string::npos ? name : name.substr(slash + 1);
-        if (hasWildcard(mask)) {
+        // A name that exists is that file or folder, even when it holds "*",
+        // "?" or "[": a file named "a*.txt" must not take in its neighbours.
+        struct stat literal {};
+        if (hasWildcard(mask) && stat(name.c_str(), &literal) != 0) {
             struct stat info {};
             if (stat(folder.empty() ? "." : folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
                 skip(name, ZE_SKIP_NOT_FOUND);

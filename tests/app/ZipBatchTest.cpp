@@ -1,0 +1,326 @@
+// The "&Zip" command on real files through the whole program: naming,
+// deletion of originals, the include file, the date stamp, Pause and Stop,
+// the end of the batch and bad input. Archives are checked by unzip, 7z and
+// Python's zipfile.
+#include "AppFixture.h"
+
+#include "app/BrowserCommands.h"
+#include "app/BrowserPane.h"
+#include "app/ButtonBar.h"
+#include "app/MainMenu.h"
+#include "app/OptionsPanel.h"
+#include "app/SecondaryWindows.h"
+#include "batch/ArchiveNaming.h"
+#include "batch/ErrorLogWindow.h"
+#include "support/ArchiveCheck.h"
+#include "support/RecordingShell.h"
+#include "support/ScriptedDialogs.h"
+#include "widgets/FileListBox.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+using testsupport::dialogs;
+using testsupport::entryNames;
+using testsupport::readersAccept;
+
+class ZipBatch : public AppFixture {
+  protected:
+    // Starts the program on `files` (name -> contents) in the home folder,
+    // with originals kept unless a test turns deletion on.
+    void start(const QMap<QString, QByteArray> &files, bool deleteOriginals = false) {
+        for (auto it = files.begin(); it != files.end(); ++it)
+            tmp.write("home/" + it.key(), it.value());
+        startProgram();
+        if (form().options->deleteOriginalBox->isChecked() != deleteOriginals)
+            form().options->deleteOriginalBox->click();
+        form().options->beepZipBox->setChecked(true);
+    }
+    FileListBox &list() { return *form().browser->FileListBox1; }
+    void select(const QStringList &names) {
+        list().clearSelection();
+        for (int i = 0; i < list().count(); ++i)
+            if (names.contains(list().name(i)))
+                list().setSelected(i, true);
+    }
+    void zip() { form().buttons->zipButton->click(); }
+    QStringList homeFiles() {
+        return QDir(home()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+};
+
+TEST(ArchiveNames, BaseNameAndPathRules) {
+    using namespace archivenaming;
+    struct Row {
+        const char *name, *base;
+    } bases[] = {{"report.doc", "report"}, {"data.tar.gz", "data.tar"}, {"README", "README"},
+                 {".profile", ".profile"}, {"notes.", "notes"},         {".zip", ".zip"}};
+    for (const Row &r : bases)
+        EXPECT_EQ(baseName(r.name), r.base) << r.name;
+    for (const char *zipName : {"x.zip", "X.ZIP", "a.Zip", "long.name.zIp"})
+        EXPECT_TRUE(isZipName(zipName));
+    for (const char *other : {".zip", "zip", "x.zi", "x.zip.txt", "xzip"})
+        EXPECT_FALSE(isZipName(other));
+    EXPECT_EQ(archivePath("/out/", "report.doc", ".zip", false, true), "/out/REPORT.ZIP");
+    EXPECT_EQ(archivePath("/out/", ".profile", ".zip", false, false), "/out/.profile.zip");
+    EXPECT_EQ(archivePath("/Out/", "notes.", ".zip", true, true), "/Out/notes..zip");
+}
+
+TEST_F(ZipBatch, NamingMatrix) {
+    const QStringList names = {"data.tar.gz", "notes.", "README", "report.doc"};
+    struct Row {
+        bool keep, full, upper;
+        QStringList archives;
+    } rows[] = {
+        {false, false, false, {"data.tar.zip", "notes.zip", "README.zip", "report.zip"}},
+        {false, false, true, {"data.tar.ZIP", "notes.ZIP", "README.ZIP", "report.ZIP"}},
+        {false, true, false, {"DATA.TAR.ZIP", "NOTES.ZIP", "README.ZIP", "REPORT.ZIP"}},
+        {false, true, true, {"DATA.TAR.ZIP", "NOTES.ZIP", "README.ZIP", "REPORT.ZIP"}},
+        {true, false, false, {"data.tar.gz.zip", "notes..zip", "README.zip", "report.doc.zip"}},
+        {true, false, true, {"data.tar.gz.ZIP", "notes..ZIP", "README.ZIP", "report.doc.ZIP"}},
+        {true, true, false, {"data.tar.gz.zip", "notes..zip", "README.zip", "report.doc.zip"}},
+        {true, true, true, {"data.tar.gz.ZIP", "notes..ZIP", "README.ZIP", "report.doc.ZIP"}},
+    };
+    start({{"data.tar.gz", "d"}, {"notes.", "n"}, {"README", "r"}, {"report.doc", "doc"}});
+    const QString out = tmp.mkdir("out");
+    form().options->zipFolder.button->setChecked(true);  // pinned
+    for (const Row &r : rows) {
+        QDir(out).removeRecursively();
+        QDir().mkpath(out);
+        form().setOption(form().ZipFolder, out + "/");
+        if (form().options->keepExtensionBox->isChecked() != r.keep)
+            form().options->keepExtensionBox->click();
+        if (form().menu->fullPaths->isChecked() != r.full)
+            form().menu->fullPaths->trigger();
+        (r.upper ? form().menu->upperCase : form().menu->lowerCase)->trigger();
+        select(names);
+        zip();
+        QStringList made = QDir(out).entryList(QDir::Files);
+        QStringList wanted = r.archives;
+        made.sort(Qt::CaseInsensitive);
+        wanted.sort(Qt::CaseInsensitive);
+        EXPECT_EQ(made, wanted) << r.keep << r.full << r.upper;
+        for (const QString &archive : made)
+            EXPECT_TRUE(readersAccept(out + "/" + archive)) << archive.toStdString();
+        EXPECT_TRUE(form().ErrorLog.isEmpty());
+    }
+    // With full paths the entries keep the folder path, without its root.
+    const QStringList stored = entryNames(out + "/README.ZIP");
+    ASSERT_EQ(stored.size(), 1);
+    EXPECT_EQ("/" + stored[0], home("README"));
+}
+
+TEST_F(ZipBatch, SameBaseNameEndsInOneArchive) {
+    start({{"a.txt", "text"}, {"a.doc", "doc"}});
+    select({"a.txt", "a.doc"});
+    zip();
+    QStringList names = entryNames(home("a.zip"));
+    names.sort();
+    EXPECT_EQ(names, QStringList({"a.doc", "a.txt"}));
+    EXPECT_TRUE(readersAccept(home("a.zip")));
+}
+
+TEST_F(ZipBatch, ArchivesAreNotPackedAgainButTheCounterMoves) {
+    tmp.write("home/x.zip", "not really");
+    start({{"X.ZIP", "nor this"}, {"b.txt", "b"}});
+    QStringList statuses;
+    QObject::connect(&form(), &TMainform::statusChanged, [&](const QString &s) { statuses << s; });
+    select({"x.zip", "X.ZIP", "b.txt"});
+    dialogs().answer(platform::No);
+    zip();
+    // The list is ordered without regard to case: b.txt, X.ZIP, x.zip.
+    EXPECT_EQ(form().ErrorLog.lines(),
+              QStringList({"X.ZIP ignored. (Use rezip to recompress the zip file)",
+                           "x.zip ignored. (Use rezip to recompress the zip file)"}));
+    EXPECT_TRUE(statuses.contains("Zipping: 1/3 - 32% - (b.txt)"))
+        << statuses.join("|").toStdString();
+    EXPECT_TRUE(statuses.contains("Zipping: 3/3 - 99% - (x.zip)"))
+        << statuses.join("|").toStdString();
+    EXPECT_EQ(testsupport::readAll(home("x.zip")), "not really");
+    EXPECT_EQ(testsupport::readAll(home("X.ZIP")), "nor this");
+    EXPECT_TRUE(QFile::exists(home("b.zip")));
+    EXPECT_EQ(form().status(), "Completed - errors occured.");
+}
+
+TEST_F(ZipBatch, DeletesOriginalsOnlyOnceTheirArchiveIsMade) {
+    start({{"keep.txt", "k"}, {"locked.txt", "read-only"}}, true);
+    testsupport::setReadOnly(home("locked.txt"), true);
+    select({"keep.txt", "locked.txt"});
+    zip();
+    EXPECT_EQ(homeFiles(), QStringList({"keep.zip", "locked.zip"}));
+    EXPECT_TRUE(readersAccept(home("locked.zip")));
+    EXPECT_EQ(list().count(), 2);  // the list was read again
+}
+
+TEST_F(ZipBatch, IncludeFileGoesIntoEveryArchive) {
+    const QString extra = tmp.write("extra/licence.txt", "licence");
+    start({{"a.txt", "a"}, {"b.txt", "b"}}, true);
+    form().options->includeFile.button->setChecked(true);
+    form().setOption(form().IncludeFile, extra);
+    select({"a.txt", "b.txt"});
+    zip();
+    for (const char *archive : {"a.zip", "b.zip"}) {
+        QStringList names = entryNames(home(archive));
+        names.sort();
+        EXPECT_EQ(names.size(), 2) << archive;
+        EXPECT_TRUE(names.contains("licence.txt")) << archive;
+        EXPECT_TRUE(readersAccept(home(archive)));
+    }
+}
+
+TEST_F(ZipBatch, FailingIncludeFileIsLoggedAndTheOriginalStaysDeleted) {
+    start({{"a.txt", "a"}}, true);
+    const QString missing = tmp.path("extra/gone.txt");
+    form().setOption(form().IncludeFile, missing);
+    select({"a.txt"});
+    dialogs().answer(platform::No);
+    zip();
+    ASSERT_EQ(form().ErrorLog.count(), 1);
+    EXPECT_TRUE(form().ErrorLog.lines()[0].contains(missing))
+        << form().ErrorLog.lines()[0].toStdString();
+    EXPECT_FALSE(QFile::exists(home("a.txt")));
+    EXPECT_EQ(entryNames(home("a.zip")), QStringList({"a.txt"}));
+}
+
+TEST_F(ZipBatch, DateStampFollowsTheNewestEntry) {
+    start({{"old.txt", "o"}});
+    const QDateTime past(QDate(2001, 2, 3), QTime(4, 5, 6));
+    QFile file(home("old.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.setFileTime(past, QFileDevice::FileModificationTime);
+    file.close();
+    form().menu->dateStamp->trigger();
+    select({"old.txt"});
+    zip();
+    const QDateTime stamped = QFileInfo(home("old.zip")).lastModified();
+    EXPECT_LE(qAbs(stamped.secsTo(past)), 2);  // zip times have two-second steps
+}
+
+TEST_F(ZipBatch, NamesWithWildcardsStandForThemselves) {
+    start({{"a*.txt", "star"}, {"ab.txt", "neighbour"}, {"a?.txt", "question"}});
+    select({"a*.txt"});
+    zip();
+    EXPECT_EQ(entryNames(home("a*.zip")), QStringList({"a*.txt"}));
+}
+
+TEST_F(ZipBatch, EndOfBatchRestoresTheWindow) {
+    start({{"a.txt", "a"}});
+    form().browse->showFoldersView();
+    zip();  // the folders view has nothing selected: the window comes back in the files view
+    EXPECT_TRUE(form().browser->filesRadio->isChecked());
+    EXPECT_EQ(form().status(), "Completed.");
+    EXPECT_EQ(form().OperationFlag, "GO");
+    EXPECT_EQ(testsupport::shell().beeps, 1);
+    EXPECT_TRUE(form().buttons->zipButton->isEnabled());
+    EXPECT_FALSE(form().buttons->pauseButton->isEnabled());
+    EXPECT_FALSE(form().buttons->stopButton->isEnabled());
+    EXPECT_TRUE(form().browser->FileListBox1->isEnabled());
+    EXPECT_TRUE(form().menu->toolsMenu->isEnabled());
+    EXPECT_EQ(form().options->ProgressBar1->value(), 0);
+    EXPECT_EQ(form().options->ProgressBar2->value(), 0);
+
+    form().options->beepZipBox->click();
+    select({"a.txt"});
+    zip();
+    EXPECT_EQ(testsupport::shell().beeps, 1);
+    EXPECT_EQ(form().status(), "Completed.");
+}
+
+TEST_F(ZipBatch, ErrorsOfferTheLog) {
+    start({{"x.zip", "z"}});
+    for (platform::Button answer : {platform::No, platform::Yes}) {
+        select({"x.zip"});
+        dialogs().answer(answer);
+        zip();
+        EXPECT_EQ(dialogs().texts().last(),
+                  "Some errors occured during the zipping operation. Would you like to view the "
+                  "error log now ?");
+        EXPECT_EQ(app->windows().errorLog->isVisible(), answer == platform::Yes);
+        EXPECT_EQ(form().ErrorLog.count(), 1);  // cleared at every start
+    }
+}
+
+TEST_F(ZipBatch, PauseThenStopProcessesThePausedEntryThenEnds) {
+    start({{"1.txt", "1"}, {"2.txt", "2"}, {"3.txt", "3"}});
+    bool paused = false;
+    form().ZipEngine1.OnAdding = [&](TZipEngine *, const TZeFileStats &) {
+        if (!paused)
+            form().buttons->pauseButton->click();
+        paused = true;
+    };
+    QObject::connect(&form(), &TMainform::statusChanged, [&](const QString &s) {
+        if (s == "Paused - Click Pause again to continue.")
+            QTimer::singleShot(0, [&] { form().buttons->stopButton->click(); });
+    });
+    select({"1.txt", "2.txt", "3.txt"});
+    zip();
+    EXPECT_TRUE(QFile::exists(home("1.zip")));
+    EXPECT_TRUE(QFile::exists(home("2.zip")));
+    EXPECT_FALSE(QFile::exists(home("3.zip")));
+    EXPECT_EQ(form().status(), "Zipping process halted by User.");
+    EXPECT_EQ(form().OperationFlag, "GO");
+}
+
+TEST_F(ZipBatch, PauseAfterStopLetsTheBatchGoOn) {
+    start({{"1.txt", "1"}, {"2.txt", "2"}});
+    bool clicked = false;
+    form().ZipEngine1.OnAdding = [&](TZipEngine *, const TZeFileStats &) {
+        if (clicked)
+            return;
+        clicked = true;
+        form().buttons->stopButton->click();
+        form().buttons->pauseButton->click();
+    };
+    select({"1.txt", "2.txt"});
+    zip();
+    EXPECT_TRUE(QFile::exists(home("1.zip")));
+    EXPECT_TRUE(QFile::exists(home("2.zip")));
+    EXPECT_EQ(form().status(), "Completed.");
+}
+
+TEST_F(ZipBatch, VanishedSourceAndUnwritableDestinationLoseNothing) {
+    start({{"gone.txt", "g"}, {"stays.txt", "s"}}, true);
+    select({"gone.txt", "stays.txt"});
+    QFile::remove(home("gone.txt"));
+    dialogs().answer(platform::No);
+    zip();
+    ASSERT_EQ(form().ErrorLog.count(), 1);
+    EXPECT_TRUE(form().ErrorLog.lines()[0].startsWith("gone.txt"))
+        << form().ErrorLog.lines()[0].toStdString();
+    EXPECT_FALSE(QFile::exists(home("gone.zip")));
+    EXPECT_EQ(homeFiles(), QStringList({"stays.zip"}));
+
+    // A destination below a regular file cannot be written: every entry
+    // fails, every original stays, the batch runs to its end.
+    tmp.write("home/one.txt", "1");
+    tmp.write("home/two.txt", "2");
+    const QString blocker = tmp.write("blocker", "file");
+    form().options->zipFolder.button->setChecked(true);
+    form().setOption(form().ZipFolder, blocker + "/sub/");
+    list().reread();
+    select({"one.txt", "two.txt"});
+    dialogs().answer(platform::No);
+    zip();
+    EXPECT_EQ(form().ErrorLog.count(), 2);
+    EXPECT_TRUE(QFile::exists(home("one.txt")));
+    EXPECT_TRUE(QFile::exists(home("two.txt")));
+}
+
+TEST_F(ZipBatch, EncryptedArchivesAndProgress) {
+    start({{"secret.txt", QByteArray(300000, 's')}});
+    form().options->zipPasswordEdit->setText("pa55");
+    QList<int> item;
+    const auto bound = form().ZipEngine1.OnGlobalStatus;
+    form().ZipEngine1.OnGlobalStatus = [&](TZipEngine *engine, const TZeGlobalStats &stats) {
+        bound(engine, stats);
+        item << form().options->ProgressBar2->value();
+    };
+    select({"secret.txt"});
+    zip();
+    EXPECT_TRUE(readersAccept(home("secret.zip"), "pa55"));
+    EXPECT_FALSE(testsupport::sevenZipAccepts(home("secret.zip"), "wrong"));
+    ASSERT_FALSE(item.isEmpty());
+    EXPECT_EQ(item.last(), 100);
+}
