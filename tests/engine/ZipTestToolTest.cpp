@@ -2,7 +2,7 @@
 // and closing the window during a run.
 #include "platform/Rounding.h"
 #include "EngineFixture.h"
-#include "TableFileList.h"
+#include "support/TableFileList.h"
 
 #include "engine/ZipEngine.h"
 #include "engine/ZipTestWindow.h"

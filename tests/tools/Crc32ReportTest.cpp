@@ -1,4 +1,4 @@
-#include "TableFileList.h"
+#include "support/TableFileList.h"
 #include "platform/AppPaths.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"

@@ -1,4 +1,4 @@
-#include "TableFileList.h"
+#include "support/TableFileList.h"
 #include "support/TempFolder.h"
 #include "tools/FileInformation.h"
 #include "tools/TFileInfo.h"
