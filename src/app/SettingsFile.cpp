@@ -1,10 +1,10 @@
 #include "SettingsFile.h"
 
 #include "platform/AsciiCase.h"
+#include "platform/SaveFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -137,15 +137,7 @@ std::optional<SettingsChanges> read(const QString &path) {
 }
 
 bool write(const QString &path, const Settings &settings) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = format(settings);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return platform::saveWhole(path, format(settings));
 }
 
 }  // namespace settingsfile

@@ -4,6 +4,7 @@
 #include "batch/ErrorLogModel.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
+#include "platform/SaveFile.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -74,11 +75,7 @@ void TErrorLog::BitBtn1Click() {
     const std::optional<QString> path = platform::dialogs().saveFileName(request);
     if (!path)
         return;
-    if (writeErrorLogFile(*path, log_.lines()))
-        platform::inform(QStringLiteral("File Save Successfully !"));
-    else
-        platform::dialogs().message(platform::MessageKind::Error,
-                                    QStringLiteral("Error Saving File."), platform::Ok);
+    platform::reportSaved(writeErrorLogFile(*path, log_.lines()));
 }
 
 void TErrorLog::BitBtn2Click() {

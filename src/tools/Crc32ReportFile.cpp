@@ -1,6 +1,6 @@
 #include "Crc32ReportFile.h"
 
-#include <QSaveFile>
+#include "platform/SaveFile.h"
 
 namespace tools {
 
@@ -10,17 +10,10 @@ QString crc32ReportLine(const Crc32ReportRow &row) {
 }
 
 bool saveCrc32Report(const QString &path, const QList<Crc32ReportRow> &rows) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    for (const Crc32ReportRow &row : rows) {
-        const QByteArray line = (crc32ReportLine(row) + QLatin1String("\r\n")).toUtf8();
-        if (file.write(line) != line.size()) {
-            file.cancelWriting();
-            break;
-        }
-    }
-    return file.commit();
+    QStringList lines;
+    for (const Crc32ReportRow &row : rows)
+        lines << crc32ReportLine(row);
+    return platform::saveWhole(path, platform::crlfLines(lines));
 }
 
 }  // namespace tools

@@ -4,6 +4,7 @@
 #include "Crc32ReportWalk.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
+#include "platform/SaveFile.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -142,12 +143,7 @@ void TCRC32_Form::BitBtn3Click() {
     QList<tools::Crc32ReportRow> rows{tools::crc32ReportHeader()};
     for (int r = 0; r < StringGrid1->rowCount(); ++r)
         rows << rowAt(r);
-    if (tools::saveCrc32Report(*path, rows))
-        platform::dialogs().message(platform::MessageKind::Information,
-                                    QStringLiteral("File Save Successfully !"), platform::Ok);
-    else
-        platform::dialogs().message(platform::MessageKind::Error,
-                                    QStringLiteral("Error Saving File."), platform::Ok);
+    platform::reportSaved(tools::saveCrc32Report(*path, rows));
 }
 
 bool TCRC32_Form::keepGoing() const {
