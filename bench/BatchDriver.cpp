@@ -1,0 +1,78 @@
+// The program's own file batch, driven headless: every file of one folder
+// selected, each packed into an archive of its own by the real loop and the
+// real archive component, as the "&Zip" button does it.
+//
+//   tovrane_batch_bench <folder> <zip folder> <level>
+//
+// Prints the seconds the batch took and the number of error-log lines.
+#include "batch/ErrorLogModel.h"
+#include "batch/FileBatch.h"
+#include "batch/ZipBatchHost.h"
+#include "engine/ZipEngine.h"
+#include "platform/FileSystem.h"
+#include "widgets/FileListSource.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <cstdio>
+
+namespace {
+
+// Every file of the folder, all selected, as the file list would show them.
+class WholeFolder final : public FileListSource {
+public:
+    explicit WholeFolder(QString folder) : folder_(std::move(folder)), names_(platform::listFiles(folder_)) {}
+    QString directory() const override { return folder_; }
+    int count() const override { return static_cast<int>(names_.size()); }
+    QString name(int i) const override { return names_.at(i); }
+    bool isSelected(int) const override { return true; }
+    int selectedCount() const override { return count(); }
+
+private:
+    QString folder_;
+    QStringList names_;
+};
+
+class HeadlessHost final : public ZipBatchHost {
+public:
+    HeadlessHost(const QString &folder, const QString &zipFolder) : files_(folder) {
+        settings_.zipFolder = platform::withSeparator(zipFolder);
+        settings_.deleteOriginal = false;
+    }
+    QString operationFlag() const override { return QStringLiteral("GO"); }
+    void waitForMessages() override { QCoreApplication::processEvents(); }
+    void setStatus(const QString &) override {}
+    void setOverallProgress(int) override {}
+    FileListSource &fileList() override { return files_; }
+    void rereadFileList() override {}
+    ErrorLogModel &errorLog() override { return log_; }
+    TZipEngine &engine() override { return engine_; }
+    ZipBatchSettings settings() const override { return settings_; }
+
+private:
+    WholeFolder files_;
+    ErrorLogModel log_;
+    TZipEngine engine_;
+    ZipBatchSettings settings_;
+};
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s <folder> <zip folder> <level>\n", argv[0]);
+        return 2;
+    }
+    HeadlessHost host(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]));
+    QDir().mkpath(QString::fromLocal8Bit(argv[2]));
+    host.engine().Overwrite = zowAlways;
+    host.engine().Compression = std::atoi(argv[3]);
+    QElapsedTimer clock;
+    clock.start();
+    FileBatch(host).run();
+    std::printf("%.3f seconds, %d error lines\n", clock.nsecsElapsed() / 1e9, host.errorLog().count());
+    for (const QString &line : host.errorLog().lines()) std::fprintf(stderr, "%s\n", qPrintable(line));
+    return host.errorLog().isEmpty() ? 0 : 1;
+}

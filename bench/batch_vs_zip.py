@@ -1,0 +1,84 @@
+#!/usr/bin/env python3
+"""The program's whole file batch against `zip -8` per file, in one run.
+
+    bench/batch_vs_zip.py [--build build] [--corpus build/bench-corpus] [--runs 3]
+
+Makes the corpus if it is missing (ze_corpus, the engine benchmark's), then,
+`--runs` times each (the fastest run counts):
+  - tovrane_batch_bench: the real file batch loop and archive component,
+    driven headless, one archive per file of the corpus folder at level 8;
+  - `zip -8 -q` once per file, the way a user would script it.
+Prints the throughput ratio (target: at least 2.5 times zip) and the output
+size ratio.
+"""
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+TARGET = 2.5
+
+
+def timed(commands, cwd=None):
+    start = time.perf_counter()
+    for command in commands:
+        subprocess.run(command, cwd=cwd, check=True, stdout=subprocess.DEVNULL)
+    return time.perf_counter() - start
+
+
+def fastest(runs, folder, commands, cwd=None):
+    times = []
+    for _ in range(runs):
+        shutil.rmtree(folder, ignore_errors=True)
+        os.makedirs(folder)
+        times.append(timed(commands, cwd))
+    return min(times)
+
+
+def folder_size(folder):
+    return sum(os.path.getsize(os.path.join(folder, n)) for n in os.listdir(folder))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--build", default="build")
+    parser.add_argument("--corpus", default=None)
+    parser.add_argument("--runs", type=int, default=3)
+    args = parser.parse_args()
+    build = os.path.abspath(args.build)
+    corpus = os.path.abspath(args.corpus or os.path.join(build, "bench-corpus"))
+    if not os.path.isdir(corpus):
+        subprocess.run([os.path.join(build, "bin", "ze_corpus"), corpus], check=True)
+    # The file list shows the folder's own files, hidden ones left out.
+    files = sorted(n for n in os.listdir(corpus)
+                   if os.path.isfile(os.path.join(corpus, n)) and not n.startswith("."))
+    total = sum(os.path.getsize(os.path.join(corpus, n)) for n in files)
+
+    work = tempfile.mkdtemp(prefix="batch-bench-")
+    try:
+        ours, theirs = os.path.join(work, "batch"), os.path.join(work, "zip")
+        batch = os.path.join(build, "bin", "tovrane_batch_bench")
+        t_ours = fastest(args.runs, ours, [[batch, corpus, ours, "8"]])
+        t_zip = fastest(args.runs, theirs,
+                        [["zip", "-8", "-q", os.path.join(theirs, os.path.splitext(n)[0] + ".zip"), n]
+                         for n in files], corpus)
+        size_ours, size_zip = folder_size(ours), folder_size(theirs)
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+    print("corpus: %s, %d files, %.1f MB; cores %d, load %.2f, fastest of %d runs" %
+          (corpus, len(files), total / 1e6, len(os.sched_getaffinity(0)), os.getloadavg()[0], args.runs))
+    print("file batch: %.2f s (%.1f MB/s); zip -8 per file: %.2f s (%.1f MB/s)" %
+          (t_ours, total / 1e6 / t_ours, t_zip, total / 1e6 / t_zip))
+    ratio = t_zip / t_ours
+    print("throughput ratio %.2fx (target >= %.1fx); output size %.2f%% of zip's" %
+          (ratio, TARGET, 100.0 * size_ours / size_zip))
+    print("target %s" % ("met" if ratio >= TARGET else "NOT met"))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
