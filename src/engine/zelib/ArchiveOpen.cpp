@@ -22,6 +22,9 @@ int32_t openArchive(const std::string &path, OpenMode mode, ArchiveHandle &archi
             archive.reset(created);
             return ZE_OK;
         }
+        // A path through a regular file: no archive can be made there.
+        if (error == ENOTDIR && mode == OpenMode::Create)
+            return ZE_ERR_TEMP;
         if (error == ENOENT || error == ENOTDIR)
             return ZE_ERR_NO_ARCHIVE;
         if (error == ENOMEM)

@@ -35,9 +35,11 @@ class ExtractFolder {
                      Reporter &reporter);
 
   private:
-    // Walks (and with `create` makes) the folders of a relative path; false
-    // at a link, a file in the way, or a folder that cannot be made.
-    bool makeFolders(const std::string &relative, bool create);
+    // Walks (and with `create` makes) the folders of a relative path: 0 when
+    // they are (or may become) folders, else the ZE_SKIP_ reason: a link
+    // (ZE_SKIP_UNSAFE_NAME), or a file in the way or a folder that cannot be
+    // made (ZE_SKIP_EXISTS).
+    uint8_t makeFolders(const std::string &relative, bool create);
     ExtractPlan planFile(std::string relative, time_t entryTime, Reporter &reporter);
 
     std::string root_;
