@@ -10,7 +10,7 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
-#include <set>
+#include <map>
 
 namespace zelib {
 
@@ -153,8 +153,12 @@ class Collector {
             return;
         }
         close(fd);
-        if (!taken_.insert(entry).second) {
-            skip(path, ZE_SKIP_EXISTS);
+        // The same file reached twice (named and matched by a pattern) is
+        // stored once; a different file under a name already taken is left out.
+        const auto [taken, fresh] = taken_.emplace(entry, std::make_pair(info.st_dev, info.st_ino));
+        if (!fresh) {
+            if (taken->second != std::make_pair(info.st_dev, info.st_ino))
+                skip(path, ZE_SKIP_EXISTS);
             return;
         }
         result_.items.push_back(
@@ -171,7 +175,7 @@ class Collector {
         if (std::any_of(request_.excludes.begin(), request_.excludes.end(),
                         [&](const std::string &p) { return matchesListEntry(p, entry); }))
             return;
-        if (!taken_.insert(entry).second)
+        if (!taken_.emplace(entry, std::make_pair(info.st_dev, info.st_ino)).second)
             return;
         result_.items.push_back({path, entry, 0, info.st_mtime, info.st_mode, true});
     }
@@ -182,7 +186,7 @@ class Collector {
 
     const SourceRequest &request_;
     SourceList result_;
-    std::set<std::string> taken_;
+    std::map<std::string, std::pair<dev_t, ino_t>> taken_;
 };
 
 }  // namespace

@@ -48,8 +48,8 @@ struct SourceList {
 // those of every sub-folder too; a folder named without a pattern is taken
 // whole with `recurse`. Names starting with "." are left out of patterns and
 // walks unless `hidden`; symbolic links to files are stored as the files they
-// point to, links to folders are not walked. An entry name already taken by
-// an earlier source is skipped (ZE_SKIP_EXISTS).
+// point to, links to folders are not walked. A file met twice is taken once;
+// another file whose entry name is already taken is skipped (ZE_SKIP_EXISTS).
 SourceList collectSources(const SourceRequest &request);
 
 }  // namespace zelib

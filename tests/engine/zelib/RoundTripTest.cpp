@@ -168,4 +168,28 @@ TEST(Encryption, TraditionalPkwareIsRead) {
     EXPECT_EQ(testsupport::readAll(tmp.path("out/a.txt")), text);
 }
 
+// 7-Zip writes WinZip AES entries without a CRC ("AE-2"); the
+// authentication code is their check.
+TEST(Encryption, SevenZipAesIsReadAndTamperingFound) {
+    TempFolder tmp;
+    const QByteArray text = textLike(60000, 9);
+    tmp.write("a.txt", text);
+    ASSERT_EQ(testsupport::run("7z", {"a", "-tzip", "-mem=AES256", "-pseven", "aes.zip", "a.txt"},
+                               nullptr, tmp.path()),
+              0);
+    const std::string archive = str(tmp.path("aes.zip"));
+    EXPECT_EQ(unzip({"seven", "-t", archive}), ZE_OK);
+    ASSERT_EQ(unzip({"seven", archive, "-d", str(tmp.path("out"))}), ZE_OK);
+    EXPECT_EQ(testsupport::readAll(tmp.path("out/a.txt")), text);
+
+    QByteArray bytes = testsupport::readAll(tmp.path("aes.zip"));
+    bytes[bytes.indexOf("PK\x03\x04") + 300] =
+        static_cast<char>(bytes[bytes.indexOf("PK\x03\x04") + 300] ^ 1);
+    tmp.write("tampered.zip", bytes);
+    EXPECT_EQ(unzip({"seven", "-t", str(tmp.path("tampered.zip"))}), ZE_ERR_INCOMPLETE);
+    EXPECT_EQ(unzip({"seven", "-o", str(tmp.path("tampered.zip")), "-d", str(tmp.path("bad"))}),
+              ZE_ERR_INCOMPLETE);
+    EXPECT_TRUE(snapshot(tmp.path("bad")).empty());
+}
+
 }  // namespace
