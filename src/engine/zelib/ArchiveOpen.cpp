@@ -43,6 +43,10 @@ int32_t openArchive(const std::string &path, OpenMode mode, ArchiveHandle &archi
         flags = ZIP_RDONLY | ZIP_CHECKCONS;
     int zipError = 0;
     zip_t *opened = zip_open(path.c_str(), flags, &zipError);
+    // The strict check also refuses a name that appears twice, which
+    // appended archives legitimately do: such an archive is read as it is.
+    if (opened == nullptr && zipError == ZIP_ER_EXISTS && mode == OpenMode::Check)
+        opened = zip_open(path.c_str(), ZIP_RDONLY, &zipError);
     if (opened == nullptr)
         return codeForZipError(zipError, errno, Stage::Open);
     archive.reset(opened);

@@ -94,6 +94,15 @@ uint8_t ExtractFolder::makeFolders(const std::string &relative, bool create) {
     return 0;
 }
 
+std::string ExtractFolder::targetOf(const std::string &entryName) const {
+    std::string relative = safeRelativePath(entryName);
+    if (relative.empty())
+        return {};
+    if (args_.junkPaths)
+        relative = std::string(baseName(relative));
+    return root_ + "/" + relative;
+}
+
 ExtractPlan ExtractFolder::plan(const std::string &entryName, time_t entryTime, bool symlink,
                                 Reporter &reporter) {
     std::string relative = safeRelativePath(entryName);
@@ -139,7 +148,9 @@ ExtractPlan ExtractFolder::planFile(std::string relative, time_t entryTime, Repo
     if (args_.action == UnzipArguments::Action::Update && !newer)
         return skipped(0, ZE_OK);
 
-    bool replace = false;
+    // With "-o" a file that appears meanwhile (an earlier entry of the same
+    // name) is replaced too.
+    bool replace = args_.overwrite == UnzipArguments::Overwrite::Always;
     if (exists) {
         switch (args_.overwrite) {
             case UnzipArguments::Overwrite::Always:

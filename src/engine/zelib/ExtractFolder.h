@@ -33,6 +33,8 @@ class ExtractFolder {
     int32_t prepare();
     ExtractPlan plan(const std::string &entryName, time_t entryTime, bool symlink,
                      Reporter &reporter);
+    // The path an entry would be written to before any question is asked.
+    std::string targetOf(const std::string &entryName) const;
 
   private:
     // Walks (and with `create` makes) the folders of a relative path: 0 when

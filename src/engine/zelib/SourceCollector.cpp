@@ -60,7 +60,8 @@ class Collector {
 
     SourceList run() {
         for (const std::string &name : request_.names)
-            collectName(name);
+            if (!stopped())
+                collectName(name);
         return std::move(result_);
     }
 
@@ -102,6 +103,8 @@ class Collector {
     void walk(const std::string &folder, const std::string &mask, bool recurse) {
         std::vector<std::string> subFolders;
         for (const std::string &name : listFolder(folder)) {
+            if (stopped())
+                return;
             if (name[0] == '.' && !request_.hidden)
                 continue;
             const std::string path = childPath(folder, name);
@@ -180,6 +183,12 @@ class Collector {
         result_.items.push_back({path, entry, 0, info.st_mtime, info.st_mode, true});
     }
 
+    bool stopped() {
+        if (!stopped_ && request_.keepGoing && !request_.keepGoing())
+            stopped_ = true;
+        return stopped_;
+    }
+
     void skip(const std::string &name, uint8_t reason) {
         result_.skipped.push_back({name, reason});
     }
@@ -187,6 +196,7 @@ class Collector {
     const SourceRequest &request_;
     SourceList result_;
     std::map<std::string, std::pair<dev_t, ino_t>> taken_;
+    bool stopped_ = false;
 };
 
 }  // namespace

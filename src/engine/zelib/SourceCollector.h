@@ -3,6 +3,7 @@
 #include <sys/types.h>
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,9 @@ struct SourceRequest {
     // The archive being written, never stored in itself.
     dev_t archiveDevice = 0;
     ino_t archiveInode = 0;
+    // Called for every name looked at, so that a long walk keeps the
+    // component's window alive; returning false stops the walk.
+    std::function<bool()> keepGoing;
 };
 
 struct SourceSkip {

@@ -13,6 +13,7 @@
 
 #include <sys/stat.h>
 #include <algorithm>
+#include <set>
 
 namespace zelib {
 
@@ -68,6 +69,7 @@ class UnzipOperation {
     uint64_t archiveSize_ = 0;
     std::unique_ptr<InflatePool> pool_;
     std::vector<uint8_t> buffer_;
+    std::set<std::string> pendingTargets_;  // files of jobs that may not be written yet
     int32_t firstFailure_ = ZE_OK;
 };
 
@@ -133,7 +135,12 @@ int32_t UnzipOperation::readRaw(const Entry &entry, ByteBuffer &raw) {
     raw.allocate(entry.stat.comp_size);
     uint64_t done = 0;
     while (done < raw.size()) {
-        const zip_int64_t n = zip_fread(file.get(), raw.data() + done, raw.size() - done);
+        // In pieces, with progress between them: the archive may be on a slow disk.
+        constexpr uint64_t kPiece = 4u << 20;
+        if (!reporter_.tick())
+            return ZE_ERR_ABORTED;
+        const zip_int64_t n =
+            zip_fread(file.get(), raw.data() + done, std::min<uint64_t>(kPiece, raw.size() - done));
         if (n < 0)
             return codeForZipError(zip_file_get_error(file.get()), Stage::Read);
         if (n == 0)
@@ -240,6 +247,13 @@ void UnzipOperation::process(const Entry &entry) {
     std::unique_ptr<InflateJob> job = describe(entry);
     reporter_.startEntry(job->facts.size);
     if (!testing_) {
+        // Two entries for one file: the later one is planned (and written)
+        // only once the earlier one is on disk, so that it wins.
+        if (pendingTargets_.count(folder_.targetOf(job->facts.name)) != 0) {
+            if (!drain(true))
+                return;
+            pendingTargets_.clear();
+        }
         zip_uint8_t system = 0;
         zip_uint32_t attributes = 0;
         zip_file_get_external_attributes(archive_.get(), entry.index, 0, &system, &attributes);
@@ -257,6 +271,7 @@ void UnzipOperation::process(const Entry &entry) {
         }
         job->target = plan.path;
         job->replace = plan.replace;
+        pendingTargets_.insert(plan.path);
     }
     const zip_stat_t &stat = entry.stat;
     const bool inMemory =

@@ -243,7 +243,10 @@ int32_t ZipOperation::run() {
     request.since = args_.since;
     request.archiveDevice = archiveInfo.st_dev;
     request.archiveInode = archiveInfo.st_ino;
+    request.keepGoing = [this] { return reporter_.tick(); };
     sources_ = collectSources(request);
+    if (reporter_.aborted())
+        return ZE_ERR_ABORTED;
     for (const SourceSkip &skip : sources_.skipped)
         if (!reporter_.skipping(skip.name, skip.reason))
             return ZE_ERR_ABORTED;

@@ -152,6 +152,20 @@ TEST(HostileArchive, LinksAreNeitherCreatedNorFollowed) {
                   {"link", ZE_SKIP_SYMLINK}, {"through/file.txt", ZE_SKIP_UNSAFE_NAME}}));
 }
 
+// An archive may hold one name twice (appended updates): the later entry is
+// what the folder ends with, as when entries are written one by one.
+TEST(HostileArchive, TheLaterOfTwoEntriesWins) {
+    TempFolder tmp;
+    const QString archive = tmp.path("twice.zip");
+    ASSERT_TRUE(pythonBuild(archive,
+                            "import warnings\nwarnings.simplefilter('ignore')\n"
+                            "for i in range(8):\n"
+                            "    z.writestr('dup.txt', 'version %d ' % i * 1000)\n"));
+    EXPECT_EQ(unzip({"", "-o", str(archive), "-d", str(tmp.path("out"))}), ZE_OK);
+    EXPECT_EQ(testsupport::readAll(tmp.path("out/dup.txt")),
+              QByteArray("version 7 ").repeated(1000));
+}
+
 // Sizes in the headers that do not match the data: far too large (memory must
 // not follow them) or far too small (a "bomb" that would fill the disk).
 TEST(HostileArchive, DeclaredSizesThatLieAreDamage) {
