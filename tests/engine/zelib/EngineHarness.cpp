@@ -26,7 +26,9 @@ int32_t record(int32_t code, void *block, void *component) {
     r.codes.push_back(code);
     if (r.hook)
         r.hook(code);
-    const bool abort = r.abortCode == code && ++r.seen == r.abortAfter;
+    const bool abort = (r.abortCode == code && ++r.seen == r.abortAfter) ||
+                       (r.abortAtHundred && code == ZE_CB_GLOBAL_STATUS &&
+                        static_cast<ZeGlobalStatusBlock *>(block)->percent == 100);
     if (r.untouched)
         return abort ? 1 : 0;
     switch (code) {
