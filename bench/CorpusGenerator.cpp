@@ -136,12 +136,12 @@ int main(int argc, char **argv) {
     }
     const std::filesystem::path root = argv[1];
     constexpr size_t K = 1024, M = 1024 * 1024;
-    struct Spec {
+    struct Kind {
         const char *folder;
         const char *extension;
         std::string (*make)(size_t, uint64_t);
         std::vector<size_t> sizes;
-    } specs[] = {
+    } kinds[] = {
         {"text",
          "txt",
          textLike,
@@ -154,11 +154,11 @@ int main(int argc, char **argv) {
     };
     uint64_t seed = 1;
     size_t total = 0;
-    for (const Spec &spec : specs) {
-        for (const size_t size : spec.sizes) {
+    for (const Kind &kind : kinds) {
+        for (const size_t size : kind.sizes) {
             const std::string name =
-                spec.folder + std::string("_") + std::to_string(size / K) + "k." + spec.extension;
-            if (!writeFile(root / spec.folder / name, spec.make(size, seed++)))
+                kind.folder + std::string("_") + std::to_string(size / K) + "k." + kind.extension;
+            if (!writeFile(root / kind.folder / name, kind.make(size, seed++)))
                 return 1;
             total += size;
         }
