@@ -22,6 +22,9 @@ int32_t openArchive(const std::string &path, OpenMode mode, ArchiveHandle &archi
             archive.reset(created);
             return ZE_OK;
         }
+        // A path through a regular file: no archive can be made there.
+        if (error == ENOTDIR && mode == OpenMode::Create)
+            return ZE_ERR_TEMP;
         if (error == ENOENT || error == ENOTDIR)
             return ZE_ERR_NO_ARCHIVE;
         if (error == ENOMEM)
@@ -40,6 +43,10 @@ int32_t openArchive(const std::string &path, OpenMode mode, ArchiveHandle &archi
         flags = ZIP_RDONLY | ZIP_CHECKCONS;
     int zipError = 0;
     zip_t *opened = zip_open(path.c_str(), flags, &zipError);
+    // The strict check also refuses a name that appears twice, which
+    // appended archives legitimately do: such an archive is read as it is.
+    if (opened == nullptr && zipError == ZIP_ER_EXISTS && mode == OpenMode::Check)
+        opened = zip_open(path.c_str(), ZIP_RDONLY, &zipError);
     if (opened == nullptr)
         return codeForZipError(zipError, errno, Stage::Open);
     archive.reset(opened);

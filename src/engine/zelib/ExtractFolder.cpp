@@ -63,7 +63,7 @@ int32_t ExtractFolder::prepare() {
     return ZE_OK;
 }
 
-bool ExtractFolder::makeFolders(const std::string &relative, bool create) {
+uint8_t ExtractFolder::makeFolders(const std::string &relative, bool create) {
     std::string path = root_;
     size_t start = 0;
     while (start < relative.size()) {
@@ -78,18 +78,29 @@ bool ExtractFolder::makeFolders(const std::string &relative, bool create) {
         struct stat info {};
         if (lstat(path.c_str(), &info) != 0) {
             if (!create)
-                return errno == ENOENT;
+                return errno == ENOENT ? 0 : ZE_SKIP_EXISTS;
             if (mkdir(path.c_str(), 0755) != 0 && errno != EEXIST)
-                return false;
+                return ZE_SKIP_EXISTS;
             if (lstat(path.c_str(), &info) != 0)
-                return false;
+                return ZE_SKIP_EXISTS;
         }
         // A link here could lead anywhere: never write through one.
+        if (S_ISLNK(info.st_mode))
+            return ZE_SKIP_UNSAFE_NAME;
         if (!S_ISDIR(info.st_mode))
-            return false;
+            return ZE_SKIP_EXISTS;
         madeFolders_.insert(path);
     }
-    return true;
+    return 0;
+}
+
+std::string ExtractFolder::targetOf(const std::string &entryName) const {
+    std::string relative = safeRelativePath(entryName);
+    if (relative.empty())
+        return {};
+    if (args_.junkPaths)
+        relative = std::string(baseName(relative));
+    return root_ + "/" + relative;
 }
 
 ExtractPlan ExtractFolder::plan(const std::string &entryName, time_t entryTime, bool symlink,
@@ -104,8 +115,8 @@ ExtractPlan ExtractFolder::plan(const std::string &entryName, time_t entryTime, 
     if (isFolderName(entryName)) {
         if (args_.junkPaths)
             return skipped(0, ZE_OK);
-        if (!makeFolders(relative, true))
-            return skipped(ZE_SKIP_UNSAFE_NAME, ZE_ERR_SKIPPED);
+        if (const uint8_t reason = makeFolders(relative, true))
+            return skipped(reason, ZE_ERR_SKIPPED);
         ExtractPlan plan;
         plan.kind = ExtractPlan::Kind::Folder;
         plan.path = root_ + "/" + relative;
@@ -123,8 +134,8 @@ ExtractPlan ExtractFolder::planFile(std::string relative, time_t entryTime, Repo
         const size_t slash = path.rfind('/');
         return slash == std::string::npos ? std::string() : path.substr(0, slash);
     };
-    if (!makeFolders(parentOf(relative), false))
-        return skipped(ZE_SKIP_UNSAFE_NAME, ZE_ERR_SKIPPED);
+    if (const uint8_t reason = makeFolders(parentOf(relative), false))
+        return skipped(reason, ZE_ERR_SKIPPED);
     std::string path = root_ + "/" + relative;
     struct stat info {};
     const bool exists = lstat(path.c_str(), &info) == 0;
@@ -137,7 +148,9 @@ ExtractPlan ExtractFolder::planFile(std::string relative, time_t entryTime, Repo
     if (args_.action == UnzipArguments::Action::Update && !newer)
         return skipped(0, ZE_OK);
 
-    bool replace = false;
+    // With "-o" a file that appears meanwhile (an earlier entry of the same
+    // name) is replaced too.
+    bool replace = args_.overwrite == UnzipArguments::Overwrite::Always;
     if (exists) {
         switch (args_.overwrite) {
             case UnzipArguments::Overwrite::Always:
@@ -157,8 +170,8 @@ ExtractPlan ExtractFolder::planFile(std::string relative, time_t entryTime, Repo
                     relative = safeRelativePath(newName);
                     if (relative.empty())
                         return skipped(ZE_SKIP_EXISTS, ZE_OK);
-                    if (!makeFolders(parentOf(relative), false))
-                        return skipped(ZE_SKIP_UNSAFE_NAME, ZE_ERR_SKIPPED);
+                    if (const uint8_t reason = makeFolders(parentOf(relative), false))
+                        return skipped(reason, ZE_ERR_SKIPPED);
                     path = root_ + "/" + relative;
                     if (lstat(path.c_str(), &info) == 0)
                         return skipped(ZE_SKIP_EXISTS, ZE_OK);
@@ -169,8 +182,8 @@ ExtractPlan ExtractFolder::planFile(std::string relative, time_t entryTime, Repo
             }
         }
     }
-    if (!makeFolders(parentOf(relative), true))
-        return skipped(ZE_SKIP_UNSAFE_NAME, ZE_ERR_SKIPPED);
+    if (const uint8_t reason = makeFolders(parentOf(relative), true))
+        return skipped(reason, ZE_ERR_SKIPPED);
     ExtractPlan plan;
     plan.kind = ExtractPlan::Kind::File;
     plan.path = path;

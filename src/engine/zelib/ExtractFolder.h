@@ -33,11 +33,15 @@ class ExtractFolder {
     int32_t prepare();
     ExtractPlan plan(const std::string &entryName, time_t entryTime, bool symlink,
                      Reporter &reporter);
+    // The path an entry would be written to before any question is asked.
+    std::string targetOf(const std::string &entryName) const;
 
   private:
-    // Walks (and with `create` makes) the folders of a relative path; false
-    // at a link, a file in the way, or a folder that cannot be made.
-    bool makeFolders(const std::string &relative, bool create);
+    // Walks (and with `create` makes) the folders of a relative path: 0 when
+    // they are (or may become) folders, else the ZE_SKIP_ reason: a link
+    // (ZE_SKIP_UNSAFE_NAME), or a file in the way or a folder that cannot be
+    // made (ZE_SKIP_EXISTS).
+    uint8_t makeFolders(const std::string &relative, bool create);
     ExtractPlan planFile(std::string relative, time_t entryTime, Reporter &reporter);
 
     std::string root_;

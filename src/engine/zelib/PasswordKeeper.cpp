@@ -39,8 +39,10 @@ EntryFile PasswordKeeper::open(zip_t *archive, zip_uint64_t index, const std::st
     }
     for (auto password = known_.rbegin(); password != known_.rend(); ++password) {
         EntryFile file = attempt(password->c_str(), zipError);
-        if (file)
+        if (file) {
+            lastUsed_ = *password;
             return file;
+        }
         if (!wrongPassword(zipError)) {
             code = codeForZipError(zipError, 0, Stage::Read);
             return nullptr;
@@ -57,6 +59,7 @@ EntryFile PasswordKeeper::open(zip_t *archive, zip_uint64_t index, const std::st
         EntryFile file = attempt(given->c_str(), zipError);
         if (file) {
             known_.push_back(*given);
+            lastUsed_ = *given;
             return file;
         }
         if (!wrongPassword(zipError)) {

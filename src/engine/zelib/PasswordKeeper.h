@@ -22,10 +22,13 @@ class PasswordKeeper {
     // or wrong password, after a 1060 notice; another code for other failures).
     EntryFile open(zip_t *archive, zip_uint64_t index, const std::string &name, bool encrypted,
                    int32_t &code);
+    // The password that opened the last encrypted entry.
+    const std::string &lastUsed() const { return lastUsed_; }
 
   private:
     static constexpr int kQuestionsPerEntry = 3;
     std::vector<std::string> known_;
+    std::string lastUsed_;
     Reporter &reporter_;
 };
 

@@ -10,7 +10,7 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
-#include <set>
+#include <map>
 
 namespace zelib {
 
@@ -60,7 +60,8 @@ class Collector {
 
     SourceList run() {
         for (const std::string &name : request_.names)
-            collectName(name);
+            if (!stopped())
+                collectName(name);
         return std::move(result_);
     }
 
@@ -105,6 +106,8 @@ class Collector {
     void walk(const std::string &folder, const std::string &mask, bool recurse) {
         std::vector<std::string> subFolders;
         for (const std::string &name : listFolder(folder)) {
+            if (stopped())
+                return;
             if (name[0] == '.' && !request_.hidden)
                 continue;
             const std::string path = childPath(folder, name);
@@ -156,8 +159,12 @@ class Collector {
             return;
         }
         close(fd);
-        if (!taken_.insert(entry).second) {
-            skip(path, ZE_SKIP_EXISTS);
+        // The same file reached twice (named and matched by a pattern) is
+        // stored once; a different file under a name already taken is left out.
+        const auto [taken, fresh] = taken_.emplace(entry, std::make_pair(info.st_dev, info.st_ino));
+        if (!fresh) {
+            if (taken->second != std::make_pair(info.st_dev, info.st_ino))
+                skip(path, ZE_SKIP_EXISTS);
             return;
         }
         result_.items.push_back(
@@ -174,9 +181,15 @@ class Collector {
         if (std::any_of(request_.excludes.begin(), request_.excludes.end(),
                         [&](const std::string &p) { return matchesListEntry(p, entry); }))
             return;
-        if (!taken_.insert(entry).second)
+        if (!taken_.emplace(entry, std::make_pair(info.st_dev, info.st_ino)).second)
             return;
         result_.items.push_back({path, entry, 0, info.st_mtime, info.st_mode, true});
+    }
+
+    bool stopped() {
+        if (!stopped_ && request_.keepGoing && !request_.keepGoing())
+            stopped_ = true;
+        return stopped_;
     }
 
     void skip(const std::string &name, uint8_t reason) {
@@ -185,7 +198,8 @@ class Collector {
 
     const SourceRequest &request_;
     SourceList result_;
-    std::set<std::string> taken_;
+    std::map<std::string, std::pair<dev_t, ino_t>> taken_;
+    bool stopped_ = false;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <sys/types.h>
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,9 @@ struct SourceRequest {
     // The archive being written, never stored in itself.
     dev_t archiveDevice = 0;
     ino_t archiveInode = 0;
+    // Called for every name looked at, so that a long walk keeps the
+    // component's window alive; returning false stops the walk.
+    std::function<bool()> keepGoing;
 };
 
 struct SourceSkip {
@@ -48,8 +52,8 @@ struct SourceList {
 // those of every sub-folder too; a folder named without a pattern is taken
 // whole with `recurse`. Names starting with "." are left out of patterns and
 // walks unless `hidden`; symbolic links to files are stored as the files they
-// point to, links to folders are not walked. An entry name already taken by
-// an earlier source is skipped (ZE_SKIP_EXISTS).
+// point to, links to folders are not walked. A file met twice is taken once;
+// another file whose entry name is already taken is skipped (ZE_SKIP_EXISTS).
 SourceList collectSources(const SourceRequest &request);
 
 }  // namespace zelib

@@ -1,11 +1,16 @@
 #include "WorkerCount.h"
 
 #include <sched.h>
+#include <algorithm>
 #include <thread>
 
 namespace zelib {
 
-unsigned workerCount() {
+namespace {
+
+constexpr unsigned kMostWorkers = 16;
+
+unsigned processors() {
     cpu_set_t set;
     CPU_ZERO(&set);
     if (sched_getaffinity(0, sizeof(set), &set) == 0) {
@@ -15,6 +20,12 @@ unsigned workerCount() {
     }
     const unsigned hardware = std::thread::hardware_concurrency();
     return hardware > 0 ? hardware : 1;
+}
+
+}  // namespace
+
+unsigned workerCount() {
+    return std::min(processors(), kMostWorkers);
 }
 
 }  // namespace zelib

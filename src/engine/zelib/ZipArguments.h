@@ -12,6 +12,16 @@ namespace zelib {
 //   password, options, archive, "-W", names and patterns, ["-i" patterns],
 //   ["-x" patterns]
 // or, for StampZipDate: password, "-o", archive.
+//
+// Accepted without effect: "-g" (update in place: the archive is always
+// rebuilt in a temporary file and renamed, so that a failure leaves the old
+// one), "-&" (wiping floppy sets before writing: multi-disk writing is
+// refused anyway) and "-$" (volume labels do not exist here). "-b" names a
+// folder for the temporary archive; it is ignored, see ZipOperation.h.
+// Refused with ZE_ERR_UNSUPPORTED: "-X", "-M" (self-extractors) and "-!"
+// (multi-disk). The first text that is no option is the archive; "-W" after
+// it is optional; "-i" and "-x" in the list start the include and exclude
+// patterns.
 struct ZipArguments {
     enum class Action { Add, Freshen, Update, Stamp };
 

@@ -243,7 +243,10 @@ int32_t ZipOperation::run() {
     request.since = args_.since;
     request.archiveDevice = archiveInfo.st_dev;
     request.archiveInode = archiveInfo.st_ino;
+    request.keepGoing = [this] { return reporter_.tick(); };
     sources_ = collectSources(request);
+    if (reporter_.aborted())
+        return ZE_ERR_ABORTED;
     for (const SourceSkip &skip : sources_.skipped)
         if (!reporter_.skipping(skip.name, skip.reason))
             return ZE_ERR_ABORTED;
@@ -307,11 +310,15 @@ int32_t ZipOperation::run() {
             return ZE_ERR_ABORTED;
         return zipFailure();
     }
-    if (!reporter_.finish())
-        return ZE_ERR_ABORTED;
-    if (args_.move)
+    // The archive is complete whatever the callback answers now; an abort
+    // only stops a move before any source is deleted.
+    const bool going = reporter_.finish();
+    if (args_.move) {
+        if (!going)
+            return ZE_ERR_ABORTED;
         if (const int32_t code = deleteSources())
             return code;
+    }
     return outcome();
 }
 
@@ -339,7 +346,8 @@ int32_t stampZipDate(const ZipArguments &args, Reporter &reporter) {
     const struct timespec times[2] = {{0, UTIME_OMIT}, {newest, 0}};
     if (utimensat(AT_FDCWD, args.archive.c_str(), times, 0) != 0)
         return ZE_ERR_WRITE;
-    return reporter.finish() ? ZE_OK : ZE_ERR_ABORTED;
+    reporter.finish();
+    return ZE_OK;
 }
 
 }  // namespace

@@ -21,6 +21,10 @@ struct Damage {
     int32_t test, extract, add;  // expected codes; add = 0: not tried
 };
 
+void PrintTo(const Damage &row, std::ostream *out) {
+    *out << row.label;
+}
+
 class BadArchive : public ::testing::TestWithParam<Damage> {};
 
 TEST_P(BadArchive, GivesItsCodeAndChangesNothing) {
@@ -148,6 +152,20 @@ TEST(HostileArchive, LinksAreNeitherCreatedNorFollowed) {
                   {"link", ZE_SKIP_SYMLINK}, {"through/file.txt", ZE_SKIP_UNSAFE_NAME}}));
 }
 
+// An archive may hold one name twice (appended updates): the later entry is
+// what the folder ends with, as when entries are written one by one.
+TEST(HostileArchive, TheLaterOfTwoEntriesWins) {
+    TempFolder tmp;
+    const QString archive = tmp.path("twice.zip");
+    ASSERT_TRUE(pythonBuild(archive,
+                            "import warnings\nwarnings.simplefilter('ignore')\n"
+                            "for i in range(8):\n"
+                            "    z.writestr('dup.txt', 'version %d ' % i * 1000)\n"));
+    EXPECT_EQ(unzip({"", "-o", str(archive), "-d", str(tmp.path("out"))}), ZE_OK);
+    EXPECT_EQ(testsupport::readAll(tmp.path("out/dup.txt")),
+              QByteArray("version 7 ").repeated(1000));
+}
+
 // Sizes in the headers that do not match the data: far too large (memory must
 // not follow them) or far too small (a "bomb" that would fill the disk).
 TEST(HostileArchive, DeclaredSizesThatLieAreDamage) {
@@ -185,3 +203,72 @@ TEST(HostileArchive, DeclaredSizesThatLieAreDamage) {
 }
 
 }  // namespace
+
+// File-system failures that can be produced without permissions (tests run
+// as root): files that vanish or turn into folders while the engine works,
+// and paths through regular files.
+TEST(FileSystemFailures, GiveTheirCodesAndKeepWhatWasThere) {
+    struct Row {
+        const char *label;
+        std::function<int32_t(TempFolder &, Recorder &)> act;
+        int32_t code;
+    } rows[] = {
+        {"source removed while zipping",
+         [](TempFolder &tmp, Recorder &r) {
+             r.hook = [&tmp](int32_t code) {
+                 if (code == ZE_CB_ADDING)
+                     QFile::remove(tmp.path("b.bin"));
+             };
+             return zip({"", "--memory-budget=65536", "old.zip", "-W", "a.bin", "b.bin"}, &r);
+         },
+         ZE_ERR_READ},
+        {"source turned into a folder",
+         [](TempFolder &tmp, Recorder &r) {
+             r.hook = [&tmp](int32_t code) {
+                 if (code == ZE_CB_ADDING && QFile::remove(tmp.path("b.bin")))
+                     tmp.mkdir("b.bin");
+             };
+             return zip({"", "--memory-budget=65536", "old.zip", "-W", "a.bin", "b.bin"}, &r);
+         },
+         ZE_ERR_READ},
+        {"archive below a file",
+         [](TempFolder &, Recorder &r) {
+             return zip({"", "a.bin/x.zip", "-W", "a.bin"}, &r);
+         },
+         ZE_ERR_TEMP},
+        {"extraction folder below a file",
+         [](TempFolder &, Recorder &r) {
+             return unzip({"", "old.zip", "-d", "a.bin/sub"}, &r);
+         },
+         ZE_ERR_TEMP},
+        {"file where a folder goes",
+         [](TempFolder &tmp, Recorder &r) {
+             tmp.write("out/sub", "a file");
+             return unzip({"", "-o", "old.zip", "-d", "out"}, &r);
+         },
+         ZE_ERR_SKIPPED},
+        {"folder where a file goes",
+         [](TempFolder &tmp, Recorder &r) {
+             tmp.mkdir("out/old.txt");
+             return unzip({"", "-o", "old.zip", "-d", "out"}, &r);
+         },
+         ZE_ERR_SKIPPED},
+    };
+    for (const Row &row : rows) {
+        TempFolder tmp;
+        CurrentFolder here(tmp.path());
+        tmp.write("old.txt", "kept");
+        tmp.write("sub/inner.txt", "inner");
+        ASSERT_EQ(zip({"", "-r", "old.zip", "-W", "old.txt", "sub"}), ZE_OK);
+        const QByteArray before = testsupport::readAll(tmp.path("old.zip"));
+        tmp.write("a.bin", binaryLike(2 << 20, 1));
+        tmp.write("b.bin", binaryLike(2 << 20, 2));
+        Recorder recorder;
+        EXPECT_EQ(row.act(tmp, recorder), row.code) << row.label;
+        EXPECT_EQ(testsupport::readAll(tmp.path("old.zip")), before) << row.label;
+        EXPECT_TRUE(leftovers(tmp.path(), "old.zip").isEmpty()) << row.label;
+        EXPECT_FALSE(recorder.otherThread);
+        for (const auto &skip : recorder.skipped)
+            EXPECT_EQ(skip.second, ZE_SKIP_EXISTS) << row.label;
+    }
+}

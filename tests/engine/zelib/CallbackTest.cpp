@@ -83,6 +83,30 @@ TEST(Callbacks, AbortKeepsTheOldArchiveAndLeavesNoTemporaryFiles) {
     }
 }
 
+// Once the archive is complete an abort cannot undo it: it only keeps a move
+// from deleting the sources.
+TEST(Callbacks, AbortAfterCompletionOnlyStopsTheMove) {
+    struct Row {
+        bool move;
+        int32_t code;
+    } rows[] = {{false, ZE_OK}, {true, ZE_ERR_ABORTED}};
+    for (const Row &row : rows) {
+        TempFolder tmp;
+        CurrentFolder here(tmp.path());
+        tmp.write("a.txt", "a");
+        Recorder recorder;
+        recorder.abortAtHundred = true;
+        std::vector<std::string> args{""};
+        if (row.move)
+            args.push_back("-m");
+        args.insert(args.end(), {"x.zip", "-W", "a.txt"});
+        EXPECT_EQ(zip(args, &recorder), row.code) << row.move;
+        EXPECT_EQ(unzipTest(tmp.path("x.zip")), 0) << row.move;
+        EXPECT_TRUE(QFileInfo::exists(tmp.path("a.txt"))) << row.move;
+        EXPECT_TRUE(recorder.deleted.empty());
+    }
+}
+
 TEST(Callbacks, AbortStopsExtractionWithOnlyCompleteFiles) {
     TempFolder tmp;
     for (int i = 0; i < 6; ++i)

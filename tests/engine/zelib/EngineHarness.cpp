@@ -24,7 +24,11 @@ int32_t record(int32_t code, void *block, void *component) {
     if (std::this_thread::get_id() != r.thread)
         r.otherThread = true;
     r.codes.push_back(code);
-    const bool abort = r.abortCode == code && ++r.seen == r.abortAfter;
+    if (r.hook)
+        r.hook(code);
+    const bool abort = (r.abortCode == code && ++r.seen == r.abortAfter) ||
+                       (r.abortAtHundred && code == ZE_CB_GLOBAL_STATUS &&
+                        static_cast<ZeGlobalStatusBlock *>(block)->percent == 100);
     if (r.untouched)
         return abort ? 1 : 0;
     switch (code) {

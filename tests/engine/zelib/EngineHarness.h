@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -33,7 +34,9 @@ struct Recorder {
     std::string renameTo;                  // second name with ZE_REPLACE_RENAME
     int32_t abortCode = 0;                 // return 1 on the abortAfter-th call with this code
     int abortAfter = 1;
-    bool untouched = false;  // leave every block alone and return 0
+    bool abortAtHundred = false;             // return 1 to the final progress call
+    bool untouched = false;                  // leave every block alone and return 0
+    std::function<void(int32_t code)> hook;  // runs at every call, before the answer
 
     int count(int32_t code) const;
     std::vector<std::string> names(int32_t code) const;

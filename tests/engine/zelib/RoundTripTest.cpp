@@ -39,6 +39,11 @@ struct Row {
     bool absolute = false;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const Row &row, std::ostream *out) {
+    *out << row.label;
+}
+
 class RoundTrip : public ::testing::TestWithParam<Row> {};
 
 TEST_P(RoundTrip, ReadersAgreeAndDataComesBack) {
@@ -112,6 +117,16 @@ TEST_P(RoundTrip, ReadersAgreeAndDataComesBack) {
     Recorder recorder;
     ASSERT_EQ(unzip(extract, &recorder), ZE_OK) << row.label;
     EXPECT_EQ(snapshot(tmp.path("back")), expected);
+    for (const auto &[path, bytes] : expected) {
+        const QString onDisk = row.absolute ? "/" + path
+                               : row.junk   ? QString()
+                                            : source + "/" + path;
+        if (onDisk.isEmpty())
+            continue;
+        const QDateTime back = QFileInfo(tmp.path("back/" + path)).lastModified();
+        EXPECT_LE(std::abs(back.secsTo(QFileInfo(onDisk).lastModified())), 1)
+            << "time of " << str(path);
+    }
     EXPECT_EQ(recorder.count(ZE_CB_EXTRACTING), static_cast<int>(expected.size()));
     EXPECT_TRUE(leftovers(tmp.path()).isEmpty());
 
@@ -133,5 +148,48 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"junkPaths", {"-6", "-j"}, {"text.txt", "sub/deeper/nested.txt"}, "", true},
         Row{"absolutePath", {"-6"}, {"@"}, "", false, true}),
     [](const ::testing::TestParamInfo<Row> &param) { return std::string(param.param.label); });
+
+}  // namespace
+
+namespace {
+
+// Traditional PKWARE encryption, as Info-ZIP writes it, is read too.
+TEST(Encryption, TraditionalPkwareIsRead) {
+    TempFolder tmp;
+    const QByteArray text = textLike(50000, 8);
+    tmp.write("a.txt", text);
+    ASSERT_EQ(testsupport::run("zip", {"-q", "-P", "old secret", "trad.zip", "a.txt"}, nullptr,
+                               tmp.path()),
+              0);
+    const std::string archive = str(tmp.path("trad.zip"));
+    EXPECT_EQ(unzip({"old secret", "-t", archive}), ZE_OK);
+    EXPECT_EQ(unzip({"wrong", "-t", archive}), ZE_ERR_SKIPPED);
+    ASSERT_EQ(unzip({"old secret", archive, "-d", str(tmp.path("out"))}), ZE_OK);
+    EXPECT_EQ(testsupport::readAll(tmp.path("out/a.txt")), text);
+}
+
+// 7-Zip writes WinZip AES entries without a CRC ("AE-2"); the
+// authentication code is their check.
+TEST(Encryption, SevenZipAesIsReadAndTamperingFound) {
+    TempFolder tmp;
+    const QByteArray text = textLike(60000, 9);
+    tmp.write("a.txt", text);
+    ASSERT_EQ(testsupport::run("7z", {"a", "-tzip", "-mem=AES256", "-pseven", "aes.zip", "a.txt"},
+                               nullptr, tmp.path()),
+              0);
+    const std::string archive = str(tmp.path("aes.zip"));
+    EXPECT_EQ(unzip({"seven", "-t", archive}), ZE_OK);
+    ASSERT_EQ(unzip({"seven", archive, "-d", str(tmp.path("out"))}), ZE_OK);
+    EXPECT_EQ(testsupport::readAll(tmp.path("out/a.txt")), text);
+
+    QByteArray bytes = testsupport::readAll(tmp.path("aes.zip"));
+    bytes[bytes.indexOf("PK\x03\x04") + 300] =
+        static_cast<char>(bytes[bytes.indexOf("PK\x03\x04") + 300] ^ 1);
+    tmp.write("tampered.zip", bytes);
+    EXPECT_EQ(unzip({"seven", "-t", str(tmp.path("tampered.zip"))}), ZE_ERR_INCOMPLETE);
+    EXPECT_EQ(unzip({"seven", "-o", str(tmp.path("tampered.zip")), "-d", str(tmp.path("bad"))}),
+              ZE_ERR_INCOMPLETE);
+    EXPECT_TRUE(snapshot(tmp.path("bad")).empty());
+}
 
 }  // namespace

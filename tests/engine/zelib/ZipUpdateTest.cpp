@@ -240,3 +240,35 @@ TEST(ZipUpdate, StampGivesTheArchiveItsNewestEntrysTime) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ZipUpdate, OneEntryPerName) {
+    struct Row {
+        const char *label;
+        std::vector<std::string> args;
+        int32_t code;
+        std::set<std::string> entries;
+        size_t skips;
+    } rows[] = {
+        {"same file named twice", {"", "x.zip", "-W", "a/x.txt", "a/*.txt"}, ZE_OK, {"a/x.txt"}, 0},
+        {"two files, one bare name",
+         {"", "-j", "x.zip", "-W", "a/x.txt", "b/x.txt"},
+         ZE_ERR_SKIPPED,
+         {"x.txt"},
+         1},
+    };
+    for (const Row &row : rows) {
+        TempFolder tmp;
+        tmp.write("a/x.txt", "from a");
+        tmp.write("b/x.txt", "from b");
+        CurrentFolder here(tmp.path());
+        Recorder recorder;
+        EXPECT_EQ(zip(row.args, &recorder), row.code) << row.label;
+        EXPECT_EQ(entryNames(tmp.path("x.zip")), row.entries) << row.label;
+        EXPECT_EQ(recorder.skipped.size(), row.skips) << row.label;
+        EXPECT_EQ(extracted(tmp, tmp.path("x.zip"), "out").begin()->second, "from a") << row.label;
+    }
+}
+
+}  // namespace
