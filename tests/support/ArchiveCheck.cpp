@@ -12,7 +12,9 @@ bool unzipAccepts(const QString &archive, const QString &password) {
 }
 
 bool sevenZipAccepts(const QString &archive, const QString &password) {
-    return run("7z", {"t", "-bd", "-p" + password, archive}) == 0;
+    // A password is always given, so 7-Zip never stops to ask for one.
+    return run("7z", {"t", "-bd", "-p" + (password.isEmpty() ? QStringLiteral("none") : password),
+                      archive}) == 0;
 }
 
 bool pythonAccepts(const QString &archive) {

@@ -1,6 +1,7 @@
 // What the component hears: events per entry, progress to 100, questions,
 // and what an abort or an untouched block does.
 #include "EngineHarness.h"
+#include "support/ArchiveCheck.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -101,7 +102,7 @@ TEST(Callbacks, AbortAfterCompletionOnlyStopsTheMove) {
             args.push_back("-m");
         args.insert(args.end(), {"x.zip", "-W", "a.txt"});
         EXPECT_EQ(zip(args, &recorder), row.code) << row.move;
-        EXPECT_EQ(unzipTest(tmp.path("x.zip")), 0) << row.move;
+        EXPECT_TRUE(testsupport::unzipAccepts(tmp.path("x.zip"))) << row.move;
         EXPECT_TRUE(QFileInfo::exists(tmp.path("a.txt"))) << row.move;
         EXPECT_TRUE(recorder.deleted.empty());
     }

@@ -108,23 +108,6 @@ int32_t unzip(const std::vector<std::string> &args, Recorder *recorder) {
     return call(zeunzip, args, recorder);
 }
 
-int unzipTest(const QString &archive) {
-    return testsupport::run("unzip", {"-tq", archive});
-}
-
-int sevenZipTest(const QString &archive, const QString &password) {
-    return testsupport::run(
-        "7z", {"t", "-p" + (password.isEmpty() ? QStringLiteral("none") : password), archive});
-}
-
-int pythonTest(const QString &archive) {
-    return testsupport::run(python(), {"-c",
-                                       "import sys, zipfile\n"
-                                       "z = zipfile.ZipFile(sys.argv[1])\n"
-                                       "sys.exit(0 if z.testzip() is None else 1)\n",
-                                       archive});
-}
-
 std::map<std::string, PyEntry> pythonEntries(const QString &archive) {
     QString out;
     testsupport::run(

@@ -48,11 +48,6 @@ struct Recorder {
 int32_t zip(const std::vector<std::string> &args, Recorder *recorder = nullptr);
 int32_t unzip(const std::vector<std::string> &args, Recorder *recorder = nullptr);
 
-// Independent readers: 0 when they find the archive intact.
-int unzipTest(const QString &archive);
-int sevenZipTest(const QString &archive, const QString &password = {});
-int pythonTest(const QString &archive);
-
 // What Python's zipfile sees in an archive.
 struct PyEntry {
     std::string name;

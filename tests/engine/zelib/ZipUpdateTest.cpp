@@ -1,6 +1,7 @@
 // Zip on existing archives, the options that choose what is stored, and the
 // results for nothing to do.
 #include "EngineHarness.h"
+#include "support/ArchiveCheck.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +45,7 @@ TEST(ZipUpdate, AddingKeepsOtherEntriesAndReplacesOneOfTheSameName) {
     const auto files = extracted(tmp, archive, "out");
     EXPECT_EQ(files.at("a.txt"), "second a, longer than the first");
     EXPECT_EQ(files.at("b.txt"), "only b");
-    EXPECT_EQ(unzipTest(archive), 0);
+    EXPECT_TRUE(testsupport::unzipAccepts(archive));
 }
 
 TEST(ZipUpdate, FreshenAndUpdateTakeOnlyNewerFiles) {
@@ -175,7 +176,7 @@ TEST(ZipUpdate, OptionsChooseTheEntries) {
         for (const auto &[name, entry] : entries)
             got[name] = row.entries.count(name) && row.entries.at(name) == -1 ? -1 : entry.method;
         EXPECT_EQ(got, row.entries) << row.label;
-        EXPECT_EQ(unzipTest(tmp.path("x.zip")), 0) << row.label;
+        EXPECT_TRUE(testsupport::unzipAccepts(tmp.path("x.zip"))) << row.label;
     }
 }
 
