@@ -1,6 +1,7 @@
 #include "CompressPipeline.h"
 
 #include "DeflateJoin.h"
+#include "FileDescriptor.h"
 #include "Reporter.h"
 
 #include <fcntl.h>
@@ -25,14 +26,14 @@ struct CompressorDeleter {
 // Reads exactly `length` bytes at `offset`; a file that has become shorter
 // since it was listed is a read failure.
 int readRange(const std::string &path, uint64_t offset, uint64_t length, uint8_t *buffer) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    const ReadDescriptor file(path);
+    if (!file)
         return errno != 0 ? errno : EIO;
     uint64_t done = 0;
     int error = 0;
     while (done < length) {
         const ssize_t n =
-            pread(fd, buffer + done, length - done, static_cast<off_t>(offset + done));
+            pread(file.get(), buffer + done, length - done, static_cast<off_t>(offset + done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -41,7 +42,6 @@ int readRange(const std::string &path, uint64_t offset, uint64_t length, uint8_t
         }
         done += static_cast<uint64_t>(n);
     }
-    close(fd);
     return error;
 }
 

@@ -1,6 +1,7 @@
 #include "SourceCollector.h"
 
 #include "EntryNames.h"
+#include "FileDescriptor.h"
 #include "Wildcard.h"
 #include "engine/ZeAbi.h"
 
@@ -153,12 +154,10 @@ class Collector {
             return;
         // A file that cannot be opened now is left out with a notice rather
         // than failing the whole archive later.
-        const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
+        if (!ReadDescriptor(path)) {
             skip(path, ZE_SKIP_UNREADABLE);
             return;
         }
-        close(fd);
         // The same file reached twice (named and matched by a pattern) is
         // stored once; a different file under a name already taken is left out.
         const auto [taken, fresh] = taken_.emplace(entry, std::make_pair(info.st_dev, info.st_ino));
