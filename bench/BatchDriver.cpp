@@ -21,21 +21,22 @@ namespace {
 
 // Every file of the folder, all selected, as the file list would show them.
 class WholeFolder final : public FileListSource {
-public:
-    explicit WholeFolder(QString folder) : folder_(std::move(folder)), names_(platform::listFiles(folder_)) {}
+  public:
+    explicit WholeFolder(QString folder)
+        : folder_(std::move(folder)), names_(platform::listFiles(folder_)) {}
     QString directory() const override { return folder_; }
     int count() const override { return static_cast<int>(names_.size()); }
     QString name(int i) const override { return names_.at(i); }
     bool isSelected(int) const override { return true; }
     int selectedCount() const override { return count(); }
 
-private:
+  private:
     QString folder_;
     QStringList names_;
 };
 
 class HeadlessHost final : public ZipBatchHost {
-public:
+  public:
     HeadlessHost(const QString &folder, const QString &zipFolder) : files_(folder) {
         settings_.zipFolder = platform::withSeparator(zipFolder);
         settings_.deleteOriginal = false;
@@ -50,7 +51,7 @@ public:
     TZipEngine &engine() override { return engine_; }
     ZipBatchSettings settings() const override { return settings_; }
 
-private:
+  private:
     WholeFolder files_;
     ErrorLogModel log_;
     TZipEngine engine_;
@@ -72,7 +73,9 @@ int main(int argc, char **argv) {
     QElapsedTimer clock;
     clock.start();
     FileBatch(host).run();
-    std::printf("%.3f seconds, %d error lines\n", clock.nsecsElapsed() / 1e9, host.errorLog().count());
-    for (const QString &line : host.errorLog().lines()) std::fprintf(stderr, "%s\n", qPrintable(line));
+    std::printf("%.3f seconds, %d error lines\n", clock.nsecsElapsed() / 1e9,
+                host.errorLog().count());
+    for (const QString &line : host.errorLog().lines())
+        std::fprintf(stderr, "%s\n", qPrintable(line));
     return host.errorLog().isEmpty() ? 0 : 1;
 }

@@ -4,18 +4,20 @@
 // zlib.crc32 over the same files. Every peer's checksums are compared with
 // ours, so a fast wrong answer cannot pass.
 //
-//     crc_bench <corpus folder> [repeats]      (build/bin/crc_bench /tmp/crc-corpus 9)
+//     crc_bench <corpus folder> [repeats]   (build/bin/crc_bench build/bench-corpus 9)
 //
-// The corpus (fixed seed, 1 KiB to 64 MiB files, about 264 MiB) is written
-// into the folder, which is made if needed; it is not removed afterwards.
+// The corpus is the engine benchmark's (ze_corpus: fixed seed, 1 KB to 64 MB
+// files, about 168 MB); it is made when the folder does not exist.
 #include "tools/Crc32.h"
 #include "tools/Crc32Kernels.h"
 #include "tools/FileCrc32.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QProcess>
 
@@ -31,51 +33,21 @@
 namespace {
 
 struct CorpusFile {
-    QString name;
+    QString name;  // relative to the corpus folder
     qint64 size;
 };
 
-// Many small files, where the cost per file shows, and a ladder of larger
-// ones up to 64 MiB, where the cost per byte does.
-std::vector<CorpusFile> corpusPlan() {
-    std::vector<CorpusFile> plan;
-    for (qint64 size = 1024; size <= 64 * 1024; size *= 2)
-        for (int copy = 0; copy < 64; ++copy)
-            plan.push_back({QStringLiteral("small-%1-%2.bin").arg(size).arg(copy), size});
-    for (qint64 size = 128 * 1024; size <= 64 * 1024 * 1024; size *= 2)
-        for (int copy = 0; copy < 2; ++copy)
-            plan.push_back({QStringLiteral("large-%1-%2.bin").arg(size).arg(copy), size});
-    return plan;
-}
-
-// splitmix64: a fixed, portable stream, so every run writes the same bytes.
-struct Stream {
-    quint64 state = 0x5EED5EED2024ULL;
-    quint64 next() {
-        quint64 z = (state += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
+// Every file below the corpus folder, by relative path.
+std::vector<CorpusFile> corpusFiles(const QString &folder) {
+    std::vector<CorpusFile> files;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        files.push_back({QDir(folder).relativeFilePath(it.filePath()), it.fileInfo().size()});
     }
-};
-
-bool writeCorpus(const QString &folder, const std::vector<CorpusFile> &plan) {
-    if (!QDir().mkpath(folder))
-        return false;
-    Stream stream;
-    for (const CorpusFile &f : plan) {
-        QByteArray bytes(f.size, Qt::Uninitialized);
-        for (qint64 i = 0; i + 8 <= f.size; i += 8) {
-            const quint64 v = stream.next();
-            std::memcpy(bytes.data() + i, &v, 8);
-        }
-        QFile file(QDir(folder).filePath(f.name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            return false;
-        if (!file.flush())
-            return false;
-    }
-    return true;
+    std::sort(files.begin(), files.end(),
+              [](const CorpusFile &a, const CorpusFile &b) { return a.name < b.name; });
+    return files;
 }
 
 // Best of `repeats` wall times, in seconds.
@@ -102,14 +74,18 @@ std::optional<QString> runPeer(const QString &program, const QStringList &argume
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// "CBF43926            9  name" lines of 7z h.
-Checksums parse7z(const QString &output) {
+// "CBF43926            9  name" lines of 7z h; names come as
+// "<corpus folder name>/<relative path>", folders with an empty CRC.
+Checksums parse7z(const QString &output, const std::vector<CorpusFile> &files) {
     Checksums sums;
     for (const QString &line : output.split(QLatin1Char('\n'))) {
         const QStringList parts = line.simplified().split(QLatin1Char(' '));
-        // Names come as "<folder name>/<file name>".
-        if (parts.size() == 3 && parts[0].size() == 8 && parts[2].endsWith(QLatin1String(".bin")))
-            sums[parts[2].section(QLatin1Char('/'), -1)] = parts[0].toUpper();
+        if (parts.size() != 3 || parts[0].size() != 8)
+            continue;
+        const QString name = parts[2].section(QLatin1Char('/'), 1);
+        if (std::any_of(files.begin(), files.end(),
+                        [&](const CorpusFile &f) { return f.name == name; }))
+            sums[name] = parts[0].toUpper();
     }
     return sums;
 }
@@ -128,15 +104,17 @@ Checksums parsePython(const QString &output) {
 const char *kPythonScript =
     "import os, sys, zlib\n"
     "folder = sys.argv[1]\n"
-    "for name in sorted(os.listdir(folder)):\n"
-    "    crc = 0\n"
-    "    with open(os.path.join(folder, name), 'rb') as f:\n"
-    "        while True:\n"
-    "            block = f.read(1 << 20)\n"
-    "            if not block:\n"
-    "                break\n"
-    "            crc = zlib.crc32(block, crc)\n"
-    "    print(name, '%08X' % crc)\n";
+    "for top, _, names in sorted(os.walk(folder)):\n"
+    "    for name in sorted(names):\n"
+    "        path = os.path.join(top, name)\n"
+    "        crc = 0\n"
+    "        with open(path, 'rb') as f:\n"
+    "            while True:\n"
+    "                block = f.read(1 << 20)\n"
+    "                if not block:\n"
+    "                    break\n"
+    "                crc = zlib.crc32(block, crc)\n"
+    "        print(os.path.relpath(path, folder), '%08X' % crc)\n";
 
 }  // namespace
 
@@ -149,11 +127,14 @@ int main(int argc, char **argv) {
     }
     const QString folder = QDir(args[1]).absolutePath();
     const int repeats = args.size() > 2 ? std::max(1, args[2].toInt()) : 5;
-    const std::vector<CorpusFile> plan = corpusPlan();
-    if (!writeCorpus(folder, plan)) {
-        std::fprintf(stderr, "cannot write the corpus into %s\n", qPrintable(folder));
+    // The engine benchmark's corpus, made by its generator when missing.
+    if (!QFileInfo::exists(folder) &&
+        QProcess::execute(QCoreApplication::applicationDirPath() + QStringLiteral("/ze_corpus"),
+                          {folder}) != 0) {
+        std::fprintf(stderr, "cannot make the corpus in %s\n", qPrintable(folder));
         return 1;
     }
+    const std::vector<CorpusFile> plan = corpusFiles(folder);
     qint64 total = 0;
     for (const CorpusFile &f : plan)
         total += f.size;
@@ -208,7 +189,7 @@ int main(int argc, char **argv) {
     });
 
     const bool rawAgrees = raw == ours;
-    const bool sevenZipAgrees = sevenZipOut && parse7z(*sevenZipOut) == ours;
+    const bool sevenZipAgrees = sevenZipOut && parse7z(*sevenZipOut, plan) == ours;
     const bool pythonAgrees = pythonOut && parsePython(*pythonOut) == ours;
 
     const double mib = static_cast<double>(total) / (1024.0 * 1024.0);

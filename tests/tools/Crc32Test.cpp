@@ -110,6 +110,32 @@ TEST(FileCrc32, LargeFileReadInManyBlocks) {
     EXPECT_EQ(file.count, bytes.size());
 }
 
+TEST(FileCrc32, LargeFilesSlicedOverCoresGiveTheSameRegister) {
+    // Files of 8 MiB and more are read in slices on several cores and the
+    // slices' registers joined; any register the caller starts from must
+    // come out as one reader would leave it.
+    TempFolder tmp;
+    const qint64 mib = 1024 * 1024;
+    struct Row {
+        qint64 size;
+        quint32 start;
+    } rows[] = {{8 * mib, kCrc32Start},
+                {8 * mib + 1, kCrc32Start},
+                {8 * mib + 3, 0x12345678u},
+                {25 * mib + 7, 0u}};
+    for (const Row &r : rows) {
+        const QByteArray bytes = randomBytes(r.size, static_cast<unsigned>(r.size));
+        const QString path = tmp.write("sliced.bin", bytes);
+        quint32 crc = r.start;
+        qint64 count = -2;
+        FileCrc32(path, crc, count);
+        quint32 expected = r.start;
+        UpdateCrc32Block(bytes.constData(), static_cast<std::size_t>(bytes.size()), expected);
+        EXPECT_EQ(count, r.size);
+        EXPECT_EQ(crc, expected) << r.size;
+    }
+}
+
 TEST(FileCrc32, CountsFilesOfTwoGigabytesAndMore) {
     TempFolder tmp;
     QFile sparse(tmp.path("sparse.bin"));
