@@ -435,6 +435,11 @@ void TMainform::closeEvent(QCloseEvent *event) {
         }
         writeSettings();
     }
+    // A batch still running has lost its Pause and Stop buttons with the
+    // window: it ends at its next check instead of waiting unseen (a paused
+    // one would wait for ever).
+    if (buttons->stopButton->isEnabled())
+        OperationFlag = QStringLiteral("STOP");
     event->accept();
     QCoreApplication::quit();
 }

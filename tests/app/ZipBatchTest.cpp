@@ -324,3 +324,22 @@ TEST_F(ZipBatch, EncryptedArchivesAndProgress) {
     ASSERT_FALSE(item.isEmpty());
     EXPECT_EQ(item.last(), 100);
 }
+
+TEST_F(ZipBatch, ClosingThePausedWindowEndsTheBatch) {
+    start({{"1.txt", "1"}, {"2.txt", "2"}, {"3.txt", "3"}});
+    bool paused = false;
+    form().ZipEngine1.OnAdding = [&](TZipEngine *, const TZeFileStats &) {
+        if (!paused)
+            form().buttons->pauseButton->click();
+        paused = true;
+    };
+    QObject::connect(&form(), &TMainform::statusChanged, [&](const QString &s) {
+        if (s == "Paused - Click Pause again to continue.")
+            QTimer::singleShot(0, [&] { form().close(); });
+    });
+    select({"1.txt", "2.txt", "3.txt"});
+    zip();
+    EXPECT_TRUE(QFile::exists(settingsFile()));
+    EXPECT_FALSE(QFile::exists(home("3.zip")));
+    EXPECT_EQ(form().OperationFlag, "GO");
+}
