@@ -11,47 +11,22 @@ Makes the corpus if it is missing (ze_corpus, the engine benchmark's), then,
 Prints the throughput ratio (target: at least 2.5 times zip) and the output
 size ratio.
 """
-import argparse
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
-import time
+
+from engine_vs_zip import best, corpus_arguments, folder_size, fresh
 
 TARGET = 2.5
 
 
-def timed(commands, cwd=None):
-    start = time.perf_counter()
-    for command in commands:
-        subprocess.run(command, cwd=cwd, check=True, stdout=subprocess.DEVNULL)
-    return time.perf_counter() - start
-
-
 def fastest(runs, folder, commands, cwd=None):
-    times = []
-    for _ in range(runs):
-        shutil.rmtree(folder, ignore_errors=True)
-        os.makedirs(folder)
-        times.append(timed(commands, cwd))
-    return min(times)
-
-
-def folder_size(folder):
-    return sum(os.path.getsize(os.path.join(folder, n)) for n in os.listdir(folder))
+    return best(runs, fresh(folder), commands, cwd)[0]
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--build", default="build")
-    parser.add_argument("--corpus", default=None)
-    parser.add_argument("--runs", type=int, default=3)
-    args = parser.parse_args()
-    build = os.path.abspath(args.build)
-    corpus = os.path.abspath(args.corpus or os.path.join(build, "bench-corpus"))
-    if not os.path.isdir(corpus):
-        subprocess.run([os.path.join(build, "bin", "ze_corpus"), corpus], check=True)
+    args, build, corpus = corpus_arguments(__doc__)
     # One batch per corpus folder, as a user browses to each and selects all
     # of its files; the "tree" folder is the recursive benchmark's.
     batch = os.path.join(build, "bin", "tovrane_batch_bench")

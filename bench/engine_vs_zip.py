@@ -60,20 +60,27 @@ def fresh(folder):
     return prepare
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+def corpus_arguments(doc):
+    """Parses --build, --corpus and --runs; makes the corpus when missing.
+    Returns (args, build folder, corpus folder)."""
+    parser = argparse.ArgumentParser(description=doc, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build", default="build")
     parser.add_argument("--corpus", default=None)
     parser.add_argument("--runs", type=int, default=3)
     args = parser.parse_args()
     build = os.path.abspath(args.build)
     corpus = os.path.abspath(args.corpus or os.path.join(build, "bench-corpus"))
+    if not os.path.isdir(corpus):
+        subprocess.run([os.path.join(build, "bin", "ze_corpus"), corpus], check=True)
+    return args, build, corpus
+
+
+def main():
+    args, build, corpus = corpus_arguments(__doc__)
     driver = os.path.join(build, "bin", "ze_bench")
     for tool in ("zip", "unzip"):
         if shutil.which(tool) is None:
             sys.exit(tool + " is not installed")
-    if not os.path.isdir(corpus):
-        subprocess.run([os.path.join(build, "bin", "ze_corpus"), corpus], check=True)
 
     files = sorted(os.path.relpath(os.path.join(d, n), corpus)
                    for d, _, names in os.walk(corpus) for n in names if not d.startswith(os.path.join(corpus, "tree")))

@@ -21,6 +21,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTimer>
+#include <functional>
+#include <memory>
 
 using testsupport::dialogs;
 using testsupport::entryNames;
@@ -46,6 +48,20 @@ class ZipBatch : public AppFixture {
                 list().setSelected(i, true);
     }
     void zip() { form().buttons->zipButton->click(); }
+    // Presses Pause while the first file is added, and runs `whilePaused`
+    // once the batch has stopped at the next file to wait.
+    void pauseAtFirstFile(std::function<void()> whilePaused) {
+        auto paused = std::make_shared<bool>(false);
+        form().ZipEngine1.OnAdding = [this, paused](TZipEngine *, const TZeFileStats &) {
+            if (!*paused)
+                form().buttons->pauseButton->click();
+            *paused = true;
+        };
+        QObject::connect(&form(), &TMainform::statusChanged, [whilePaused](const QString &s) {
+            if (s == "Paused - Click Pause again to continue.")
+                QTimer::singleShot(0, whilePaused);
+        });
+    }
     QStringList homeFiles() {
         return QDir(home()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     }
@@ -244,16 +260,7 @@ TEST_F(ZipBatch, ErrorsOfferTheLog) {
 
 TEST_F(ZipBatch, PauseThenStopProcessesThePausedEntryThenEnds) {
     start({{"1.txt", "1"}, {"2.txt", "2"}, {"3.txt", "3"}});
-    bool paused = false;
-    form().ZipEngine1.OnAdding = [&](TZipEngine *, const TZeFileStats &) {
-        if (!paused)
-            form().buttons->pauseButton->click();
-        paused = true;
-    };
-    QObject::connect(&form(), &TMainform::statusChanged, [&](const QString &s) {
-        if (s == "Paused - Click Pause again to continue.")
-            QTimer::singleShot(0, [&] { form().buttons->stopButton->click(); });
-    });
+    pauseAtFirstFile([this] { form().buttons->stopButton->click(); });
     select({"1.txt", "2.txt", "3.txt"});
     zip();
     EXPECT_TRUE(QFile::exists(home("1.zip")));
@@ -327,16 +334,7 @@ TEST_F(ZipBatch, EncryptedArchivesAndProgress) {
 
 TEST_F(ZipBatch, ClosingThePausedWindowEndsTheBatch) {
     start({{"1.txt", "1"}, {"2.txt", "2"}, {"3.txt", "3"}});
-    bool paused = false;
-    form().ZipEngine1.OnAdding = [&](TZipEngine *, const TZeFileStats &) {
-        if (!paused)
-            form().buttons->pauseButton->click();
-        paused = true;
-    };
-    QObject::connect(&form(), &TMainform::statusChanged, [&](const QString &s) {
-        if (s == "Paused - Click Pause again to continue.")
-            QTimer::singleShot(0, [&] { form().close(); });
-    });
+    pauseAtFirstFile([this] { form().close(); });
     select({"1.txt", "2.txt", "3.txt"});
     zip();
     EXPECT_TRUE(QFile::exists(settingsFile()));

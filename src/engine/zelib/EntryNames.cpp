@@ -7,7 +7,12 @@ namespace zelib {
 
 namespace {
 
-std::vector<std::string_view> splitParts(std::string_view path) {
+// The non-empty parts of a path, "." dropped. A ".." part either goes back
+// one part (as it does on disk) or is dropped outright (for a name that must
+// never climb out of its folder).
+enum class Parent { Climbs, Dropped };
+
+std::vector<std::string_view> splitParts(std::string_view path, Parent parent) {
     std::vector<std::string_view> parts;
     size_t start = 0;
     while (start <= path.size()) {
@@ -15,8 +20,12 @@ std::vector<std::string_view> splitParts(std::string_view path) {
         if (end == std::string_view::npos)
             end = path.size();
         const std::string_view part = path.substr(start, end - start);
-        if (!part.empty() && part != "." && part != "..")
+        if (part == "..") {
+            if (parent == Parent::Climbs && !parts.empty())
+                parts.pop_back();
+        } else if (!part.empty() && part != ".") {
             parts.push_back(part);
+        }
         start = end + 1;
     }
     return parts;
@@ -45,22 +54,7 @@ std::string storedName(std::string_view path, bool keepPaths) {
     if (!keepPaths)
         return std::string(baseName(path));
     // "a/../b" means "b" on disk; leading ".." parts are simply dropped.
-    std::vector<std::string_view> parts;
-    size_t start = 0;
-    while (start <= path.size()) {
-        size_t end = path.find('/', start);
-        if (end == std::string_view::npos)
-            end = path.size();
-        const std::string_view part = path.substr(start, end - start);
-        if (part == "..") {
-            if (!parts.empty())
-                parts.pop_back();
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
-        }
-        start = end + 1;
-    }
-    return joinParts(parts);
+    return joinParts(splitParts(path, Parent::Climbs));
 }
 
 std::string safeRelativePath(std::string_view entryName) {
@@ -80,7 +74,7 @@ std::string safeRelativePath(std::string_view entryName) {
             break;
         rest.remove_prefix(2);
     }
-    return joinParts(splitParts(rest));
+    return joinParts(splitParts(rest, Parent::Dropped));
 }
 
 bool isFolderName(std::string_view entryName) {
