@@ -7,7 +7,7 @@
 // Prints the seconds the batch took and the number of error-log lines.
 #include "batch/ErrorLogModel.h"
 #include "batch/FileBatch.h"
-#include "batch/ZipBatchHost.h"
+#include "batch/HeadlessBatchHost.h"
 #include "engine/ZipEngine.h"
 #include "platform/FileSystem.h"
 #include "widgets/FileListSource.h"
@@ -35,27 +35,14 @@ class WholeFolder final : public FileListSource {
     QStringList names_;
 };
 
-class HeadlessHost final : public ZipBatchHost {
+// The folders view is not used here.
+class NoFolders final : public FileListSource {
   public:
-    HeadlessHost(const QString &folder, const QString &zipFolder) : files_(folder) {
-        settings_.zipFolder = platform::withSeparator(zipFolder);
-        settings_.deleteOriginal = false;
-    }
-    QString operationFlag() const override { return QStringLiteral("GO"); }
-    void waitForMessages() override { QCoreApplication::processEvents(); }
-    void setStatus(const QString &) override {}
-    void setOverallProgress(int) override {}
-    FileListSource &fileList() override { return files_; }
-    void rereadFileList() override {}
-    ErrorLogModel &errorLog() override { return log_; }
-    TZipEngine &engine() override { return engine_; }
-    ZipBatchSettings settings() const override { return settings_; }
-
-  private:
-    WholeFolder files_;
-    ErrorLogModel log_;
-    TZipEngine engine_;
-    ZipBatchSettings settings_;
+    QString directory() const override { return {}; }
+    int count() const override { return 0; }
+    QString name(int) const override { return {}; }
+    bool isSelected(int) const override { return false; }
+    int selectedCount() const override { return 0; }
 };
 
 }  // namespace
@@ -66,13 +53,16 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "usage: %s <folder> <zip folder> <level>\n", argv[0]);
         return 2;
     }
-    HeadlessHost host(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]));
+    WholeFolder files(QString::fromLocal8Bit(argv[1]));
+    NoFolders noFolders;
+    HeadlessBatchHost host(files, noFolders);
+    host.current.zipFolder = platform::withSeparator(QString::fromLocal8Bit(argv[2]));
+    host.current.deleteOriginal = false;
     QDir().mkpath(QString::fromLocal8Bit(argv[2]));
-    host.engine().Overwrite = zowAlways;
     host.engine().Compression = std::atoi(argv[3]);
     QElapsedTimer clock;
     clock.start();
-    FileBatch(host).run();
+    FileBatch(host, host.current).run();
     std::printf("%.3f seconds, %d error lines\n", clock.nsecsElapsed() / 1e9,
                 host.errorLog().count());
     for (const QString &line : host.errorLog().lines())

@@ -9,11 +9,13 @@
 #include "FolderDialog.h"
 #include "HelpWindow.h"
 #include "MainMenu.h"
+#include "MainWindowBatchHost.h"
 #include "OptionsPanel.h"
 #include "SecondaryWindows.h"
 #include "SettingsFile.h"
-#include "ZipBatchRunner.h"
+#include "batch/BatchDriver.h"
 #include "batch/ErrorLogWindow.h"
+#include "batch/FileBatch.h"
 #include "engine/ZipTestWindow.h"
 #include "platform/AppPaths.h"
 #include "platform/AsciiCase.h"
@@ -288,7 +290,14 @@ void TMainform::Timer1Timer() {
 }
 
 void TMainform::BitBtn1Click() {
-    ZipBatchRunner(*this).run();
+    MainWindowBatchHost host(*this);
+    BatchDriver(host, zipBatchTexts()).run([&host](const BatchSettings &settings) {
+        if (!host.foldersView())
+            FileBatch(host, settings).run();
+        // Folders are packed by the folder batch, which comes with the
+        // folders view's own zipping.
+        host.showFilesView();
+    });
 }
 
 void TMainform::testZipFiles(bool fromTestButton) {

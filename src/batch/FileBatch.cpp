@@ -1,8 +1,10 @@
 #include "FileBatch.h"
 
 #include "ArchiveNaming.h"
+#include "BatchHost.h"
+#include "BatchSettings.h"
+#include "BatchSteps.h"
 #include "ErrorLogModel.h"
-#include "ZipBatchHost.h"
 #include "engine/ZipEngine.h"
 #include "platform/FileSystem.h"
 #include "platform/Rounding.h"
@@ -12,9 +14,6 @@
 
 namespace {
 
-const QString kStop = QStringLiteral("STOP");
-const QString kPause = QStringLiteral("PAUSE");
-
 // Codes of the program's own.
 constexpr int kAlreadyZip = 4000;
 constexpr int kNotDeleted = 4001;
@@ -22,17 +21,16 @@ constexpr int kNotDeleted = 4001;
 }  // namespace
 
 void FileBatch::run() {
-    const ZipBatchSettings settings = host_.settings();
     const QString extension =
-        settings.upperCaseExtension ? QStringLiteral(".ZIP") : QStringLiteral(".zip");
+        settings_.upperCaseExtension ? QStringLiteral(".ZIP") : QStringLiteral(".zip");
     TZipEngine &engine = host_.engine();
-    engine.UsePaths = settings.fullPaths;
+    engine.UsePaths = settings_.fullPaths;
 
     FileListSource &files = host_.fileList();
     const int n = files.selectedCount();
     int c = 1;
     for (int i = 0; i < files.count(); ++i) {
-        if (host_.operationFlag() == kStop)
+        if (batchsteps::stopRequested(host_))
             break;
         if (n > 0)
             host_.setOverallProgress(platform::roundHalfEven(c * 100.0 / n));
@@ -40,13 +38,9 @@ void FileBatch::run() {
         const QString name = files.name(i);
         if (!files.isSelected(i))
             continue;
-        if (host_.operationFlag() == kPause) {
-            host_.setStatus(QStringLiteral("Paused - Click Pause again to continue."));
-            // The entry at which the pause began is processed even if Stop
-            // ended the pause; the loop sees the stop at the next entry.
-            while (host_.operationFlag() == kPause)
-                host_.waitForMessages();
-        }
+        // The entry at which the pause began is processed even if Stop
+        // ended the pause; the loop sees the stop at the next entry.
+        batchsteps::waitWhilePaused(host_);
         host_.errorLog().scrollToEnd();
         const int p = platform::roundHalfEven(c * 100.0 / n) - 1;
         host_.setStatus(
@@ -62,7 +56,7 @@ void FileBatch::run() {
 }
 
 void FileBatch::zipEntry(const QString &folder, const QString &name, const QString &extension) {
-    const ZipBatchSettings settings = host_.settings();
+    const BatchSettings &settings = settings_;
     TZipEngine &engine = host_.engine();
     ErrorLogModel &log = host_.errorLog();
     const QString full = folder + name;

@@ -2,14 +2,15 @@
 
 #include <QString>
 
-class ZipBatchHost;
+class BatchHost;
+struct BatchSettings;
 
 // The file batch: packs every selected file of the file list into an archive
 // of its own, in list order, honouring Pause and Stop between files. Each
 // failure becomes an error-log line; the batch never stops at one.
 class FileBatch {
   public:
-    explicit FileBatch(ZipBatchHost &host) : host_(host) {}
+    FileBatch(BatchHost &host, const BatchSettings &settings) : host_(host), settings_(settings) {}
     void run();
 
   private:
@@ -17,5 +18,6 @@ class FileBatch {
     void zipEntry(const QString &folder, const QString &name, const QString &extension);
     bool deleteOriginal(const QString &full, const QString &archive);
 
-    ZipBatchHost &host_;
+    BatchHost &host_;
+    const BatchSettings &settings_;
 };

@@ -12,6 +12,7 @@ FolderListBox::FolderListBox(QWidget *parent) : QListWidget(parent) {
 
 void FolderListBox::fill(const QString &folder) {
     clear();
+    folder_ = folder;
     const QIcon icon = style()->standardIcon(QStyle::SP_DirClosedIcon);
     for (const QString &name : platform::listFolders(folder)) {
         auto *item = new QListWidgetItem(name, this);
@@ -32,6 +33,11 @@ QStringList FolderListBox::names() const {
     for (int i = 0; i < count(); ++i)
         result << item(i)->text();
     return result;
+}
+
+QString FolderListBox::name(int i) const {
+    const QListWidgetItem *it = item(i);
+    return it ? it->text() : QString();
 }
 
 bool FolderListBox::isSelected(int i) const {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "FileListSource.h"
+
 #include <QListWidget>
 
 // The folder list of the folders view: plain names of the sub-folders of one
-// folder, several selectable at once, with optional icons.
-class FolderListBox : public QListWidget {
+// folder, several selectable at once, with optional icons. The folder batch
+// and the folder deletion read it as a list of names with a selection.
+class FolderListBox : public QListWidget, public FileListSource {
     Q_OBJECT
   public:
     explicit FolderListBox(QWidget *parent = nullptr);
@@ -16,9 +19,14 @@ class FolderListBox : public QListWidget {
     bool iconsVisible() const { return icons_; }
 
     QStringList names() const;
-    bool isSelected(int i) const;
     void setSelected(int i, bool selected);
-    int selectedCount() const { return static_cast<int>(selectedItems().size()); }
+
+    // FileListSource: the folder last filled in and its sub-folders.
+    QString directory() const override { return folder_; }
+    int count() const override { return QListWidget::count(); }
+    QString name(int i) const override;
+    bool isSelected(int i) const override;
+    int selectedCount() const override { return static_cast<int>(selectedItems().size()); }
     void scrollToFirst();
 
   signals:
@@ -30,4 +38,5 @@ class FolderListBox : public QListWidget {
 
   private:
     bool icons_ = true;
+    QString folder_;
 };

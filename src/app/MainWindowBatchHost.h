@@ -1,0 +1,38 @@
+#pragma once
+
+#include "batch/BatchHost.h"
+
+class TMainform;
+
+// The main window as the host of every batch: its run flag, lists, status
+// bar, progress bars, error log, engine and deleter, its window lock and its
+// busy indicator.
+class MainWindowBatchHost final : public BatchHost {
+  public:
+    explicit MainWindowBatchHost(TMainform &form) : form_(form) {}
+
+    QString operationFlag() const override;
+    void setOperationFlag(const QString &flag) override;
+    void waitForMessages() override;
+    void pumpMessages() override;
+    BatchSettings settings() const override;
+    FileListSource &fileList() override;
+    FileListSource &folderList() override;
+    bool foldersView() const override;
+    void rereadFileList() override;
+    void refreshFolders() override;
+    void showFilesView() override;
+    void setStatus(const QString &text) override;
+    void setOverallProgress(int percent) override;
+    void setItemProgress(int percent) override;
+    ErrorLogModel &errorLog() override;
+    TZipEngine &engine() override;
+    TDelTree &deleter() override;
+    void setLocked(bool locked) override;
+    void setBusy(bool busy) override;
+    void beep() override;
+    void offerErrorLog() override;
+
+  private:
+    TMainform &form_;
+};

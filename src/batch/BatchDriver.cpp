@@ -1,0 +1,48 @@
+#include "BatchDriver.h"
+
+#include "BatchHost.h"
+#include "BatchSettings.h"
+#include "ErrorLogModel.h"
+#include "engine/ZipEngine.h"
+
+void BatchDriver::run(const Loop &loop) {
+    host_.setLocked(true);
+    host_.setStatus(texts_.inProgress);
+    ErrorLogModel &log = host_.errorLog();
+    log.clear();
+    const BatchSettings settings = host_.settings();
+    TZipEngine &engine = host_.engine();
+    engine.Compression = settings.compressionLevel;
+    engine.TempPath = settings.workFolder;
+    engine.Password = settings.zipPassword;
+    log.scrollToEnd();
+    host_.setBusy(true);
+
+    loop(settings);
+
+    if (!texts_.finishing.isEmpty())
+        host_.setStatus(texts_.finishing);
+    log.scrollToEnd();
+    host_.setBusy(false);
+    host_.setLocked(false);
+    host_.setStatus(host_.operationFlag() == QLatin1String("STOP") ? texts_.halted
+                                                                   : texts_.completed);
+    host_.setOperationFlag(QStringLiteral("GO"));
+    if (texts_.beep && settings.*texts_.beep)
+        host_.beep();
+    host_.setItemProgress(0);
+    if (!log.isEmpty()) {
+        host_.setStatus(texts_.completedWithErrors);
+        host_.offerErrorLog();
+    }
+    host_.rereadFileList();
+}
+
+BatchTexts zipBatchTexts() {
+    return {QStringLiteral("Zipping in progress...Please Wait."),
+            QStringLiteral("Zipping operation complete."),
+            QStringLiteral("Completed."),
+            QStringLiteral("Zipping process halted by User."),
+            QStringLiteral("Completed - errors occured."),
+            &BatchSettings::beepZip};
+}

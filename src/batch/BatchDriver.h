@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class BatchHost;
+struct BatchSettings;
+
+// The status texts and the beep setting that tell one batch's start and end
+// apart from another's.
+struct BatchTexts {
+    QString inProgress;           // while the loop runs
+    QString finishing;            // after the loop, while the window is still locked
+    QString completed;            // the end, when not stopped
+    QString halted;               // the end, after Stop
+    QString completedWithErrors;  // the end, when the error log holds lines
+    bool BatchSettings::*beep = nullptr;
+};
+
+// The steps every batch shares around its loop: the window lock, the error
+// log cleared, the engine set up from one settings snapshot, the busy
+// indicator, then the end texts, the run flag back to "GO", the beep, the
+// end-of-batch question and the file list re-read. A batch is its loop plus
+// its texts.
+class BatchDriver {
+  public:
+    using Loop = std::function<void(const BatchSettings &)>;
+
+    BatchDriver(BatchHost &host, BatchTexts texts) : host_(host), texts_(std::move(texts)) {}
+    void run(const Loop &loop);
+
+  private:
+    BatchHost &host_;
+    BatchTexts texts_;
+};
+
+// The texts of the "&Zip" command, for files and folders alike.
+BatchTexts zipBatchTexts();
