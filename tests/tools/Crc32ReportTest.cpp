@@ -1,10 +1,10 @@
-#include "platform/AppPaths.h"
-#include "platform/Rounding.h"
-#include "support/ScriptedDialogs.h"
 #include "support/TableFileList.h"
+#include "platform/AppPaths.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "tools/Crc32ReportHost.h"
 #include "tools/Crc32ReportWalk.h"
+#include "platform/Rounding.h"
 #include "tools/TCRC32_Form.h"
 
 #include <gtest/gtest.h>
