@@ -159,6 +159,7 @@ void Ttrimmer::openTool() {
     show();
     raise();
     activateWindow();
+    Edit7->setFocus();
     main_.disableMain();
 }
 
@@ -170,28 +171,27 @@ void Ttrimmer::Edit8Change() {
     EndOffsetFlag = flag(tools::endOffsetValid(Edit8->text(), Edit3->text(), Edit7->text()));
 }
 
+bool Ttrimmer::refuseOddSize(const QString &size) {
+    if (!tools::oddSize(size))
+        return false;
+    platform::dialogs().message(platform::MessageKind::Information,
+                                QStringLiteral("Cant half an odd sized rom..."), platform::Cancel);
+    Edit8->setText(size);
+    return true;
+}
+
 void Ttrimmer::BitBtn3Click() {
     const QString size = Edit3->text();
-    if (tools::oddSize(size)) {
-        platform::dialogs().message(platform::MessageKind::Information,
-                                    QStringLiteral("Cant half an odd sized rom..."),
-                                    platform::Cancel);
-        Edit8->setText(size);
+    if (refuseOddSize(size))
         return;
-    }
     Edit7->setText(QStringLiteral("1"));
     Edit8->setText(tools::firstHalfEnd(size));
 }
 
 void Ttrimmer::BitBtn1Click() {
     const QString size = Edit3->text();
-    if (tools::oddSize(size)) {
-        platform::dialogs().message(platform::MessageKind::Information,
-                                    QStringLiteral("Cant half an odd sized rom..."),
-                                    platform::Cancel);
-        Edit8->setText(size);
+    if (refuseOddSize(size))
         return;
-    }
     Edit8->setText(size);
     Edit7->setText(tools::secondHalfStart(size));
 }

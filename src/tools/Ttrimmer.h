@@ -56,6 +56,9 @@ class Ttrimmer : public QDialog {
     void reject() override;
 
   private:
+    // The halving buttons' answer to an odd size: a message, and the end
+    // offset set to the whole size. False for an even size.
+    bool refuseOddSize(const QString &size);
     void trim();
 
     const FileListSource &files_;
