@@ -7,11 +7,13 @@ class TDefinable_Ext;
 class TErrorLog;
 class TFileInclusion;
 class TFileInfo;
+class TRename_Form;
 class THelpWindow;
 class TSplash;
 class TUnzip_dest;
 class TZipDest;
 class Ttempdest;
+class Ttrimmer;
 class Tziptest;
 
 // The windows created after the main window, each once, afterwards only
@@ -30,4 +32,6 @@ struct SecondaryWindows {
     Tziptest *zipTest = nullptr;
     TErrorLog *errorLog = nullptr;
     TFileInfo *fileInfo = nullptr;
+    Ttrimmer *trimmer = nullptr;
+    TRename_Form *rename = nullptr;
 };

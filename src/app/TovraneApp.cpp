@@ -1,19 +1,25 @@
 #include "TovraneApp.h"
 
 #include "AboutWindow.h"
+#include "BrowserCommands.h"
 #include "BrowserPane.h"
+#include "ButtonBar.h"
 #include "CreateFolderDialog.h"
 #include "FileInclusionDialog.h"
 #include "FolderDialog.h"
 #include "HelpWindow.h"
 #include "MainForm.h"
+#include "MainMenu.h"
 #include "OptionsPanel.h"
 #include "SplashWindow.h"
 #include "batch/ErrorLogWindow.h"
 #include "engine/ZipTestWindow.h"
 #include "tools/DefinableExtDialog.h"
+#include "tools/MainWindowGate.h"
 #include "tools/TCRC32_Form.h"
 #include "tools/TFileInfo.h"
+#include "tools/TRename_Form.h"
+#include "tools/Ttrimmer.h"
 #include "widgets/FileListBox.h"
 
 #include <QApplication>
@@ -28,6 +34,22 @@ void centre(QWidget &window) {
         window.move(frame.topLeft());
     }
 }
+
+// The main window as the tool windows may reach it.
+class MainFormGate final : public MainWindowGate {
+  public:
+    explicit MainFormGate(TMainform &form) : form_(form) {}
+    void disableMain() override { form_.setEnabled(false); }
+    void showAndEnableMain() override {
+        form_.show();
+        form_.setEnabled(true);
+    }
+    void setMainStatus(const QString &text) override { form_.setStatus(text); }
+    void rereadFileList() override { form_.browser->FileListBox1->reread(); }
+
+  private:
+    TMainform &form_;
+};
 
 }  // namespace
 
@@ -71,9 +93,22 @@ void TovraneApp::createRest() {
     windows_.zipTest = zipTest_.get();
     windows_.errorLog = errorLog_.get();
     windows_.fileInfo = fileInfo_.get();
+    gate_ = std::make_unique<MainFormGate>(*main_);
+    trimmer_ = std::make_unique<Ttrimmer>(files, *gate_);
+    rename_ = std::make_unique<TRename_Form>(files, *gate_);
+    windows_.trimmer = trimmer_.get();
+    windows_.rename = rename_.get();
+    const auto trim = [this] { trimmer_->openTool(); };
+    QObject::connect(main_->buttons->trimButton, &QToolButton::clicked, trimmer_.get(), trim);
+    QObject::connect(main_->menu->trimTool, &QAction::triggered, trimmer_.get(), trim);
+    QObject::connect(main_->browse->trimFile, &QAction::triggered, trimmer_.get(), trim);
+    const auto rename = [this] { rename_->openTool(); };
+    QObject::connect(main_->buttons->renameButton, &QToolButton::clicked, rename_.get(), rename);
+    QObject::connect(main_->menu->renameTool, &QAction::triggered, rename_.get(), rename);
+    QObject::connect(main_->browse->renameFiles, &QAction::triggered, rename_.get(), rename);
     for (QWidget *w : std::initializer_list<QWidget *>{
              main_.get(), splash_.get(), definableExt_.get(), about_.get(), crcReport_.get(),
-             zipTest_.get(), errorLog_.get(), fileInfo_.get()})
+             zipTest_.get(), errorLog_.get(), fileInfo_.get(), trimmer_.get(), rename_.get()})
         centre(*w);
 }
 

@@ -12,11 +12,14 @@ class TDefinable_Ext;
 class TErrorLog;
 class TFileInclusion;
 class TFileInfo;
+class TRename_Form;
+class MainWindowGate;
 class THelpWindow;
 class TSplash;
 class TUnzip_dest;
 class TZipDest;
 class Ttempdest;
+class Ttrimmer;
 class Tziptest;
 
 // Every window of the program, created once in the fixed start-up order and
@@ -51,5 +54,8 @@ class TovraneApp {
     std::unique_ptr<Tziptest> zipTest_;
     std::unique_ptr<TErrorLog> errorLog_;
     std::unique_ptr<TFileInfo> fileInfo_;
+    std::unique_ptr<MainWindowGate> gate_;
+    std::unique_ptr<Ttrimmer> trimmer_;
+    std::unique_ptr<TRename_Form> rename_;
     SecondaryWindows windows_;
 };

@@ -11,9 +11,14 @@
 #include "support/ScriptedDialogs.h"
 #include "tools/TCRC32_Form.h"
 #include "tools/TFileInfo.h"
+#include "tools/TRename_Form.h"
+#include "tools/Ttrimmer.h"
 #include "widgets/FileListBox.h"
 
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 
 using ToolWiring = AppFixture;
@@ -73,4 +78,61 @@ TEST_F(ToolWiring, TestWithoutSelectionOnlyExplains) {
     EXPECT_EQ(testsupport::dialogs().texts(),
               QStringList({"You must select a Zip file before testing can take place."}));
     EXPECT_TRUE(form().isEnabled());
+}
+
+TEST_F(ToolWiring, TrimFromItsThreeCommandsAndThroughToTheFileList) {
+    tmp.write("home/rom.bin", QByteArray(1000, 'r') + QByteArray(1000, 's'));
+    startProgram();
+    FileListBox &files = *form().browser->FileListBox1;
+    Ttrimmer &trimmer = *app->windows().trimmer;
+    for (auto start : {std::function<void()>([&] { form().buttons->trimButton->click(); }),
+                       std::function<void()>([&] { form().menu->trimTool->trigger(); }),
+                       std::function<void()>([&] { form().browse->trimFile->trigger(); })}) {
+        files.setSelected(0, true);
+        form().browse->updateFileListMenu();
+        start();
+        EXPECT_TRUE(trimmer.isVisible());
+        EXPECT_FALSE(form().isEnabled());
+        EXPECT_EQ(trimmer.Edit3->text(), "2000");
+        trimmer.BitBtn2->click();  // Done
+        EXPECT_TRUE(form().isEnabled());
+    }
+    form().buttons->trimButton->click();
+    trimmer.BitBtn1->click();  // Keep 2nd Half
+    testsupport::dialogs().answer(platform::Yes);
+    testsupport::dialogs().answer(platform::Ok);
+    trimmer.BitBtn5->click();
+    EXPECT_EQ(testsupport::readAll(home("rom.bin")), QByteArray(1000, 's'));
+    EXPECT_TRUE(form().isEnabled());
+    EXPECT_EQ(files.selectedCount(), 0) << "the list was read again";
+}
+
+TEST_F(ToolWiring, RenameFromItsThreeCommandsAndThroughToTheFileList) {
+    tmp.write("home/a b.txt", "x");
+    startProgram();
+    FileListBox &files = *form().browser->FileListBox1;
+    TRename_Form &rename = *app->windows().rename;
+    files.setSelected(0, true);
+    form().buttons->renameButton->click();
+    EXPECT_TRUE(rename.isVisible());
+    EXPECT_FALSE(form().isEnabled());
+    rename.RadioButton3->click();
+    rename.BitBtn2->click();
+    EXPECT_EQ(files.name(0), "a_b.txt");
+    EXPECT_EQ(form().status(), "Awaiting User.");
+    EXPECT_TRUE(form().isEnabled());
+
+    form().menu->renameTool->trigger();
+    EXPECT_TRUE(rename.isVisible() && !form().isEnabled());
+    rename.BitBtn1->click();  // Cancel
+    EXPECT_TRUE(form().isEnabled());
+
+    files.setSelected(0, true);
+    form().browse->updateFileListMenu();
+    form().browse->renameFiles->trigger();
+    EXPECT_TRUE(rename.isVisible() && !form().isEnabled());
+    rename.RadioButton4->click();
+    rename.BitBtn2->click();
+    EXPECT_EQ(files.name(0), "a b.txt");
+    EXPECT_TRUE(form().isEnabled() && !rename.isVisible());
 }

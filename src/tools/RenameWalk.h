@@ -1,0 +1,23 @@
+#pragma once
+
+#include "RenameRules.h"
+
+#include <functional>
+
+class FileListSource;
+
+namespace tools {
+
+// Renames every selected entry of the file list by the rules, in list
+// order. A name the rules leave unchanged is not touched. Otherwise the
+// file's attributes are cleared and it must open for reading; then it is
+// renamed to the new name without surrounding blanks. Returns true when at
+// least one file kept its name against the rules: it could not be opened,
+// its new name is empty, "." or "..", or another file already holds that
+// name (never replaced), or the rename failed otherwise. `progress` gets,
+// for each selected entry at index k, k * 100 / (number of entries), rounded
+// halves to even. No window messages run meanwhile.
+bool renameSelectedFiles(const FileListSource &files, RenameRules rules,
+                         const std::function<void(int)> &progress);
+
+}  // namespace tools

@@ -1,0 +1,160 @@
+#include "TRename_Form.h"
+
+#include "MainWindowGate.h"
+#include "RenameWalk.h"
+#include "platform/Dialogs.h"
+#include "platform/Shell.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QRadioButton *radio(const QString &caption, QGroupBox *group, const char *name) {
+    auto *button = new QRadioButton(caption, group);
+    button->setObjectName(QLatin1String(name));
+    group->layout()->addWidget(button);
+    return button;
+}
+
+QGroupBox *group(const QString &title, QWidget *parent) {
+    auto *box = new QGroupBox(title, parent);
+    new QVBoxLayout(box);
+    return box;
+}
+
+}  // namespace
+
+TRename_Form::TRename_Form(const FileListSource &files, MainWindowGate &mainWindow)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowMinMaxButtonsHint | Qt::WindowStaysOnTopHint),
+      files_(files),
+      main_(mainWindow) {
+    setObjectName(QStringLiteral("Rename_Form"));
+    setWindowTitle(QStringLiteral("Batch Renaming Tool"));
+
+    // Created in the order they show, so that Tab follows it.
+    auto *intro = new QLabel(
+        QStringLiteral("This option will allow you to rename the files you have selected on the "
+                       "main screen using\none of the following pre-defined templates :"),
+        this);
+    QGroupBox *spacing = group(QStringLiteral("Spacing Options"), this);
+    RadioButton7 = radio(QStringLiteral("None of the Above"), spacing, "RadioButton7");
+    RadioButton3 = radio(QStringLiteral("Change all Spaces to \"_\""), spacing, "RadioButton3");
+    RadioButton4 = radio(QStringLiteral("Change all \"_\" to Spaces"), spacing, "RadioButton4");
+    RadioButton8 = radio(QStringLiteral("Remove all Spaces"), spacing, "RadioButton8");
+    RadioButton9 =
+        radio(QStringLiteral("Change all \"[\" and \"]\" to Spaces"), spacing, "RadioButton9");
+    RadioButton7->setChecked(true);
+
+    QGroupBox *letterCase = group(QStringLiteral("Letter Case Options"), this);
+    RadioButton6 = radio(QStringLiteral("None of the Above"), letterCase, "RadioButton6");
+    RadioButton1 =
+        radio(QStringLiteral("Rename All Selected Files to Uppercase"), letterCase, "RadioButton1");
+    RadioButton2 =
+        radio(QStringLiteral("Rename All Selected Files to Lowercase"), letterCase, "RadioButton2");
+    RadioButton5 =
+        radio(QStringLiteral("Capitalise Each First Letter"), letterCase, "RadioButton5");
+    RadioButton6->setChecked(true);
+
+    auto *independent = new QLabel(
+        QStringLiteral("This operation is independent of Zip and Unzipping functions of Tovrane."),
+        this);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+
+    BitBtn2 = new QPushButton(QStringLiteral("Rename"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setDefault(true);
+    BitBtn1 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setAutoDefault(false);
+    connect(BitBtn2, &QPushButton::clicked, this, &TRename_Form::BitBtn2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TRename_Form::BitBtn1Click);
+
+    auto *groups = new QHBoxLayout;
+    groups->addWidget(spacing);
+    groups->addWidget(letterCase);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn2);
+    buttons->addWidget(BitBtn1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addLayout(groups);
+    layout->addWidget(independent);
+    layout->addWidget(ProgressBar1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TRename_Form::openTool() {
+    show();
+    raise();
+    activateWindow();
+    main_.disableMain();
+}
+
+tools::RenameRules TRename_Form::checkedRules() const {
+    using tools::CaseRule;
+    using tools::SpacingRule;
+    tools::RenameRules rules;
+    if (RadioButton3->isChecked())
+        rules.spacing = SpacingRule::SpacesToUnderscores;
+    else if (RadioButton4->isChecked())
+        rules.spacing = SpacingRule::UnderscoresToSpaces;
+    else if (RadioButton8->isChecked())
+        rules.spacing = SpacingRule::RemoveSpaces;
+    else if (RadioButton9->isChecked())
+        rules.spacing = SpacingRule::RemoveBrackets;
+    if (RadioButton1->isChecked())
+        rules.letterCase = CaseRule::Upper;
+    else if (RadioButton2->isChecked())
+        rules.letterCase = CaseRule::Lower;
+    else if (RadioButton5->isChecked())
+        rules.letterCase = CaseRule::Capitalise;
+    return rules;
+}
+
+void TRename_Form::BitBtn2Click() {
+    BitBtn1->setEnabled(true);
+    BitBtn2->setEnabled(false);
+    // The run is short and handles no window messages: nothing can be
+    // clicked meanwhile.
+    setEnabled(false);
+    const bool failed = tools::renameSelectedFiles(
+        files_, checkedRules(), [this](int percent) { ProgressBar1->setValue(percent); });
+    platform::shell().beep();
+    BitBtn2->setEnabled(true);
+    BitBtn1->setEnabled(true);
+    main_.rereadFileList();
+    ProgressBar1->setValue(0);
+    setEnabled(true);
+    main_.showAndEnableMain();
+    hide();
+    main_.setMainStatus(QStringLiteral("Awaiting User."));
+    if (failed)
+        platform::inform(
+            QStringLiteral("One or more of the files you selected could not be renamed.  The "
+                           "file(s) may have been in use."));
+}
+
+void TRename_Form::BitBtn1Click() {
+    main_.showAndEnableMain();
+    hide();
+    // Cancel comes back enabled only after a rename has run.
+    BitBtn1->setEnabled(false);
+    BitBtn2->setEnabled(true);
+}
+
+void TRename_Form::reject() {
+    if (BitBtn1->isEnabled())
+        BitBtn1Click();
+}

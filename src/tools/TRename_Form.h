@@ -1,0 +1,50 @@
+#pragma once
+
+#include "RenameRules.h"
+
+#include <QDialog>
+
+class FileListSource;
+class MainWindowGate;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+
+// The batch renaming window: one spacing rule and one letter-case rule,
+// applied to every file selected in the main window's file list. A
+// top-level window of its own, shown and hidden, never run modally; the
+// main window stays disabled while it shows.
+class TRename_Form : public QDialog {
+    Q_OBJECT
+  public:
+    // `files` is the main window's file list; both must outlive this window.
+    TRename_Form(const FileListSource &files, MainWindowGate &mainWindow);
+
+    // The "Rename" button, the "Rename Using Templates Tool" menu item and
+    // the "Rename Selected File(s)" pop-up item: shows this window and
+    // disables the main window, whatever is selected.
+    void openTool();
+
+    // The rules of the checked buttons.
+    tools::RenameRules checkedRules() const;
+
+    void BitBtn2Click();  // Rename
+    void BitBtn1Click();  // Cancel
+
+    // Spacing: none, spaces to "_", "_" to spaces, remove spaces, brackets.
+    QRadioButton *RadioButton7, *RadioButton3, *RadioButton4, *RadioButton8, *RadioButton9;
+    // Letter case: none, upper, lower, capitalise.
+    QRadioButton *RadioButton6, *RadioButton1, *RadioButton2, *RadioButton5;
+    QProgressBar *ProgressBar1;
+    QPushButton *BitBtn2;
+    QPushButton *BitBtn1;
+
+  protected:
+    // Escape, and the window manager's close request, act as "Cancel" while
+    // it is enabled.
+    void reject() override;
+
+  private:
+    const FileListSource &files_;
+    MainWindowGate &main_;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "tools/MainWindowGate.h"
+
+#include <QStringList>
+
+// The main window as a tool window sees it, reduced to what it was told.
+struct RecordingGate final : MainWindowGate {
+    void disableMain() override {
+        enabled = false;
+        calls << "disable";
+    }
+    void showAndEnableMain() override {
+        enabled = true;
+        calls << "show and enable";
+    }
+    void setMainStatus(const QString &text) override { calls << "status " + text; }
+    void rereadFileList() override { calls << "reread"; }
+
+    bool enabled = true;
+    QStringList calls;
+};

@@ -1,0 +1,217 @@
+#include "RecordingGate.h"
+#include "platform/FileSystem.h"
+#include "support/RecordingShell.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TableFileList.h"
+#include "support/TempFolder.h"
+#include "tools/RenameRules.h"
+#include "tools/RenameWalk.h"
+#include "tools/TRename_Form.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using testsupport::TempFolder;
+using tools::CaseRule;
+using tools::SpacingRule;
+
+namespace {
+
+QStringList filesIn(const TempFolder &tmp) {
+    return QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+ino_t inode(const QString &path) {
+    struct stat s {};
+    return ::stat(QFile::encodeName(path).constData(), &s) == 0 ? s.st_ino : 0;
+}
+
+}  // namespace
+
+TEST(RenameRules, TemplatesInOrder) {
+    const struct {
+        SpacingRule spacing;
+        CaseRule letterCase;
+        const char *old, *ruled;
+    } rows[] = {
+        {SpacingRule::SpacesToUnderscores, CaseRule::None, "My Holiday Photo.jpg",
+         "My_Holiday_Photo.jpg"},
+        {SpacingRule::UnderscoresToSpaces, CaseRule::None, "my_file_name.txt", "my file name.txt"},
+        {SpacingRule::RemoveSpaces, CaseRule::None, "My Holiday Photo.jpg", "MyHolidayPhoto.jpg"},
+        {SpacingRule::RemoveBrackets, CaseRule::None, "Track [01] mix.mp3", "Track 01 mix.mp3"},
+        {SpacingRule::None, CaseRule::Upper, "readme.txt", "README.TXT"},
+        {SpacingRule::None, CaseRule::Lower, "README.TXT", "readme.txt"},
+        {SpacingRule::None, CaseRule::Capitalise, "the QUICK brown-fox (live).mp3",
+         "The Quick Brown-Fox (Live).Mp3"},
+        {SpacingRule::UnderscoresToSpaces, CaseRule::Capitalise, "my_song_[remix].mp3",
+         "My Song [Remix].Mp3"},
+        {SpacingRule::UnderscoresToSpaces, CaseRule::None, "_draft_.txt", " draft .txt"},
+        // The capitalising rule looks at the name after spacing.
+        {SpacingRule::RemoveBrackets, CaseRule::Capitalise, "a[bc]d", "Abcd"},
+        {SpacingRule::SpacesToUnderscores, CaseRule::Capitalise, "big day", "Big_day"},
+        {SpacingRule::None, CaseRule::Upper, "\xC3\xA9t\xC3\xA9.txt", "\xC3\xA9T\xC3\xA9.TXT"},
+        {SpacingRule::None, CaseRule::Capitalise, "\xC3\xA9T\xC3\xA9", "\xC3\xA9t\xC3\xA9"},
+        {SpacingRule::None, CaseRule::None, "As Is_[x].TXT", "As Is_[x].TXT"},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(tools::applyRenameRules(QString::fromUtf8(r.old), {r.spacing, r.letterCase}),
+                  QString::fromUtf8(r.ruled))
+            << r.old;
+    const struct {
+        const char *ruled, *name;
+        bool usable;
+    } names[] = {{" draft .txt", "draft .txt", true},
+                 {"\t\x01x y\r\n", "x y", true},
+                 {"   ", "", false},
+                 {" . ", ".", false},
+                 {"..", "..", false},
+                 {"...", "...", true}};
+    for (const auto &n : names) {
+        EXPECT_EQ(tools::nameForRenaming(n.ruled), n.name);
+        EXPECT_EQ(tools::usableFileName(n.name), n.usable) << n.name;
+    }
+}
+
+// One rename run per row over real files; `after` lists the folder's files
+// afterwards.
+TEST(RenameWalk, RealFiles) {
+    const struct {
+        const char *what;
+        QStringList files;
+        QList<TableFileList::Entry> list;
+        tools::RenameRules rules;
+        QStringList after;
+        bool failed;
+    } rows[] = {
+        {"blanks taken off the ends",
+         {"_draft_.txt"},
+         {{"_draft_.txt", true}},
+         {SpacingRule::UnderscoresToSpaces, CaseRule::None},
+         {"draft .txt"},
+         false},
+        {"only selected lines, unchanged names untouched",
+         {"a b", "c d", "ef"},
+         {{"a b", true}, {"c d", false}, {"ef", true}},
+         {SpacingRule::RemoveSpaces, CaseRule::None},
+         {"ab", "c d", "ef"},
+         false},
+        {"an existing name is never replaced",
+         {"a b.txt", "a_b.txt"},
+         {{"a b.txt", true}, {"a_b.txt", false}},
+         {SpacingRule::SpacesToUnderscores, CaseRule::None},
+         {"a b.txt", "a_b.txt"},
+         true},
+        {"names that cannot be given",
+         {"___", "_.._", "x_y"},
+         {{"___", true}, {"_.._", true}, {"x_y", true}},
+         {SpacingRule::UnderscoresToSpaces, CaseRule::None},
+         {"_.._", "___", "x y"},
+         true},
+        {"a failed open judges its own file only",
+         {"b c"},
+         {{"gone a", true}, {"b c", true}},
+         {SpacingRule::SpacesToUnderscores, CaseRule::None},
+         {"b_c"},
+         true},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.what);
+        TempFolder tmp;
+        for (const QString &f : r.files)
+            tmp.write(f, f.toUtf8());
+        const bool failed =
+            tools::renameSelectedFiles(TableFileList(tmp.path(), r.list), r.rules, [](int) {});
+        EXPECT_EQ(failed, r.failed);
+        EXPECT_EQ(filesIn(tmp), r.after);
+    }
+}
+
+TEST(RenameWalk, CaseOnlyAttributesAndProgress) {
+    TempFolder tmp;
+    const ino_t before = inode(tmp.write("README.TXT", "readme"));
+    tmp.write("KEEP.TXT", "keep");
+    tmp.write("a", "a");
+    tmp.write("b", "b");
+    testsupport::setReadOnly(tmp.path("README.TXT"), true);
+    testsupport::setReadOnly(tmp.path("a"), true);
+    QList<int> progress;
+    const bool failed = tools::renameSelectedFiles(
+        TableFileList(tmp.path(),
+                      {{"a", true}, {"KEEP.TXT", true}, {"b", false}, {"README.TXT", true}}),
+        {SpacingRule::None, CaseRule::Upper}, [&](int p) { progress << p; });
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(progress, QList<int>({0, 25, 75}));
+    EXPECT_EQ(filesIn(tmp), QStringList({"A", "KEEP.TXT", "README.TXT", "b"}));
+    EXPECT_FALSE(platform::isReadOnly(tmp.path("A"))) << "renamed: attributes cleared";
+    EXPECT_TRUE(platform::isReadOnly(tmp.path("README.TXT"))) << "unchanged: untouched";
+
+    tools::renameSelectedFiles(TableFileList(tmp.path(), {{"README.TXT", true}}),
+                               {SpacingRule::None, CaseRule::Lower}, [](int) {});
+    EXPECT_EQ(filesIn(tmp), QStringList({"A", "KEEP.TXT", "b", "readme.txt"}));
+    EXPECT_EQ(inode(tmp.path("readme.txt")), before) << "renamed in place";
+    EXPECT_EQ(testsupport::readAll(tmp.path("readme.txt")), "readme");
+
+    // Two names for one file differing only in case: the other name stays.
+    ASSERT_EQ(::link(QFile::encodeName(tmp.path("readme.txt")),
+                     QFile::encodeName(tmp.path("Readme.txt"))),
+              0);
+    EXPECT_TRUE(tools::renameSelectedFiles(TableFileList(tmp.path(), {{"Readme.txt", true}}),
+                                           {SpacingRule::None, CaseRule::Lower}, [](int) {}));
+    EXPECT_EQ(filesIn(tmp), QStringList({"A", "KEEP.TXT", "Readme.txt", "b", "readme.txt"}));
+}
+
+namespace {
+
+struct RenameWindow {
+    TempFolder tmp;
+    TableFileList list{tmp.path(), {{"one two.txt", true}, {"x", false}, {"gone", true}}};
+    RecordingGate gate;
+    TRename_Form window{list, gate};
+    QList<int> progress;
+    RenameWindow() {
+        tmp.write("one two.txt", "1");
+        tmp.write("x", "x");
+        QObject::connect(window.ProgressBar1, &QProgressBar::valueChanged,
+                         [this](int p) { progress << p; });
+    }
+};
+
+}  // namespace
+
+TEST(RenameWindow, RenameRunsAndReportsFailures) {
+    RenameWindow w;
+    w.window.openTool();
+    EXPECT_TRUE(w.window.isVisible());
+    EXPECT_FALSE(w.gate.enabled);
+    EXPECT_TRUE(w.window.RadioButton7->isChecked() && w.window.RadioButton6->isChecked());
+    w.window.RadioButton3->click();
+    w.window.RadioButton5->click();
+    testsupport::dialogs().answer(platform::Ok);
+    QTest::keyClick(&w.window, Qt::Key_Return);  // Rename is the default button
+    EXPECT_EQ(filesIn(w.tmp), QStringList({"One_two.Txt", "x"}));
+    EXPECT_EQ(testsupport::dialogs().texts(),
+              QStringList{"One or more of the files you selected could not be renamed.  The "
+                          "file(s) may have been in use."});
+    EXPECT_EQ(testsupport::shell().beeps, 1);
+    EXPECT_EQ(w.progress, QList<int>({67, 0}));
+    EXPECT_EQ(w.gate.calls,
+              QStringList({"disable", "reread", "show and enable", "status Awaiting User."}));
+    EXPECT_FALSE(w.window.isVisible());
+    EXPECT_TRUE(w.window.BitBtn1->isEnabled() && w.window.BitBtn2->isEnabled());
+
+    w.window.openTool();
+    EXPECT_TRUE(w.window.RadioButton3->isChecked() && w.window.RadioButton5->isChecked());
+    QTest::keyClick(&w.window, Qt::Key_Escape);  // Cancel
+    EXPECT_FALSE(w.window.isVisible());
+    EXPECT_TRUE(w.gate.enabled);
+    EXPECT_FALSE(w.window.BitBtn1->isEnabled()) << "Cancel waits for the next rename";
+    EXPECT_TRUE(w.window.BitBtn2->isEnabled());
+}
