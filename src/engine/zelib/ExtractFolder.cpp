@@ -21,15 +21,21 @@ ExtractPlan skipped(uint8_t reason, int32_t code) {
     return plan;
 }
 
+// The folder without trailing separators; the root stays "/", an empty
+// name is the current folder. Built as a new string: GCC 12 at -O3 warns
+// (-Wrestrict, wrongly) about assigning a literal to the member.
+std::string withoutTrailingSlashes(std::string root) {
+    if (root.empty())
+        return std::string(1, '.');
+    const size_t last = root.find_last_not_of('/');
+    root.resize(last == std::string::npos ? 1 : last + 1);
+    return root;
+}
+
 }  // namespace
 
 ExtractFolder::ExtractFolder(std::string root, const UnzipArguments &args)
-    : root_(std::move(root)), args_(args) {
-    if (root_.empty())
-        root_ = ".";
-    while (root_.size() > 1 && root_.back() == '/')
-        root_.pop_back();
-}
+    : root_(withoutTrailingSlashes(std::move(root))), args_(args) {}
 
 int32_t ExtractFolder::prepare() {
     // The folder itself may be named through links; only what lies below it
