@@ -292,6 +292,12 @@ def central(name, raw, method, plain, offset, csize=None):
     csize = len(raw) if csize is None else csize
     return struct.pack('<IHHHHHHIIIHHHHHII', 0x02014b50, 20, 20, 0, method, 0, 0x21,
                        zlib.crc32(plain), csize, len(plain), len(n), 0, 0, 0, 0, 0, offset) + n
+def central64(name, raw, method, plain, offset):
+    n = name.encode()
+    extra = struct.pack('<HHQQQ', 1, 24, len(plain), len(raw), offset)
+    return struct.pack('<IHHHHHHIIIHHHHHII', 0x02014b50, 45, 45, 0, method, 0, 0x21,
+                       zlib.crc32(plain), 0xFFFFFFFF, 0xFFFFFFFF, len(n), len(extra), 0, 0, 0,
+                       0, 0xFFFFFFFF) + n + extra
 def finish(body, records):
     cd = b''.join(records)
     end = struct.pack('<IHHHHIIH', 0x06054b50, 0, 0, len(records), len(records), len(cd),
@@ -313,6 +319,16 @@ TEST(HostileArchive, EntriesSharingBytesAreRefusedBeforeAnythingIsWritten) {
          "finish(x + y, [central('x.bin', packed, 8, zeros, 0),"
          " central('y.bin', packed, 8, zeros, len(x))])\n",
          ZE_OK},
+        {"entries apart, zip64 fields",
+         "x = local('x.bin', packed, 8, zeros)\n"
+         "y = local('y.bin', packed, 8, zeros)\n"
+         "finish(x + y, [central64('x.bin', packed, 8, zeros, 0),"
+         " central64('y.bin', packed, 8, zeros, len(x))])\n",
+         ZE_OK},
+        {"zip64 fields on one local header",
+         "x = local('x.bin', packed, 8, zeros)\n"
+         "finish(x, [central64('x.bin', packed, 8, zeros, 0) for i in range(2)])\n",
+         ZE_ERR_INCOMPLETE},
         {"twenty entries on one local header",
          "x = local('x.bin', packed, 8, zeros)\n"
          "finish(x, [central('x.bin', packed, 8, zeros, 0) for i in range(20)])\n",
@@ -346,6 +362,15 @@ TEST(HostileArchive, EntriesSharingBytesAreRefusedBeforeAnythingIsWritten) {
             EXPECT_FALSE(QFileInfo::exists(tmp.path("out"))) << row.label;
         }
     }
+}
+
+// More entries than the short end record can count: the zip64 end record
+// holds the directory.
+TEST(HostileArchive, Zip64EndRecordsAreFollowed) {
+    TempFolder tmp;
+    const QString archive = tmp.path("many.zip");
+    ASSERT_TRUE(pythonBuild(archive, "for i in range(70000):\n    z.writestr('%d' % i, '')\n"));
+    EXPECT_EQ(unzip({"", "-t", str(archive)}), ZE_OK);
 }
 
 // A path the file system cannot hold is refused before any of its folders
