@@ -174,16 +174,25 @@ TEST(HostileArchive, DeclaredSizesThatLieAreDamage) {
         const char *data;  // Python expression
         uint32_t declared;
         const char *budget;
+        const char *password = "";  // written by the engine, AES, when set
     } rows[] = {
         {"huge", "bytes(1 << 20)", 0xFFFFFF00u, "--memory-budget=536870912"},
         {"bomb in memory", "bytes(1 << 20)", 10u, "--memory-budget=536870912"},
         {"bomb streamed", "random.Random(1).randbytes(100000)", 10u, "--memory-budget=65536"},
+        {"bomb encrypted", "", 10u, "--memory-budget=536870912", "pw"},
     };
     for (const Row &row : rows) {
         TempFolder tmp;
         const QString archive = tmp.path("lie.zip");
-        ASSERT_TRUE(pythonBuild(
-            archive, QString("import random\nz.writestr('data.bin', %1)\n").arg(row.data)));
+        if (*row.password != '\0') {
+            tmp.write("data.bin", QByteArray(1 << 20, '\0'));
+            CurrentFolder here(tmp.path());
+            ASSERT_EQ(zip({row.password, "-e", "lie.zip", "-W", "data.bin"}), ZE_OK);
+            QFile::remove(tmp.path("data.bin"));
+        } else {
+            ASSERT_TRUE(pythonBuild(
+                archive, QString("import random\nz.writestr('data.bin', %1)\n").arg(row.data)));
+        }
         const QString patch = QString(
                                   "import struct, sys\n"
                                   "d = bytearray(open(sys.argv[1], 'rb').read())\n"
@@ -193,8 +202,9 @@ TEST(HostileArchive, DeclaredSizesThatLieAreDamage) {
                                   "open(sys.argv[1], 'wb').write(d)\n")
                                   .arg(row.declared);
         ASSERT_EQ(testsupport::run("python3", {"-c", patch, archive}), 0);
-        EXPECT_EQ(unzip({"", row.budget, "-t", str(archive)}), ZE_ERR_INCOMPLETE) << row.label;
-        EXPECT_EQ(unzip({"", row.budget, "-o", str(archive), "-d", str(tmp.path("out"))}),
+        EXPECT_EQ(unzip({row.password, row.budget, "-t", str(archive)}), ZE_ERR_INCOMPLETE)
+            << row.label;
+        EXPECT_EQ(unzip({row.password, row.budget, "-o", str(archive), "-d", str(tmp.path("out"))}),
                   ZE_ERR_INCOMPLETE)
             << row.label;
         EXPECT_TRUE(snapshot(tmp.path("out")).empty()) << row.label;
