@@ -54,42 +54,51 @@ struct Directory {
     uint64_t offset = 0;
 };
 
-// The end-of-directory record nearest the end of the file, and its zip64
-// counterpart when the short fields overflowed.
-int32_t findDirectory(int fd, uint64_t fileSize, Directory &directory) {
+// Offsets of the end-of-directory records in the file's last 64 KiB, the
+// ones whose comment ends the file first: a comment may hold the signature
+// too, so each is only a candidate.
+int32_t findEndRecords(int fd, uint64_t fileSize, std::vector<uint64_t> &found) {
     const uint64_t tailSize = std::min(fileSize, kEndRecordSize + kMaxComment);
     std::vector<uint8_t> tail(tailSize);
     if (!readAt(fd, fileSize - tailSize, tail.data(), tailSize))
         return ZE_ERR_READ;
-    if (tailSize < kEndRecordSize)
-        return ZE_ERR_INCOMPLETE;
-    for (uint64_t i = tailSize - kEndRecordSize + 1; i-- > 0;) {
+    std::vector<uint64_t> others;
+    for (uint64_t i = tailSize < kEndRecordSize ? 0 : tailSize - kEndRecordSize + 1; i-- > 0;) {
         const uint8_t *end = tail.data() + i;
         if (!signature(end, 5, 6) || i + kEndRecordSize + get16(end + 20) > tailSize)
             continue;
-        const uint64_t endAt = fileSize - tailSize + i;
-        directory.entries = get16(end + 10);
-        directory.size = get32(end + 12);
-        directory.offset = get32(end + 16);
-        if (directory.entries == 0xFFFF || directory.size == 0xFFFFFFFF ||
-            directory.offset == 0xFFFFFFFF) {
-            uint8_t locator[kLocatorSize], end64[kEnd64Size];
-            if (endAt < kLocatorSize || !readAt(fd, endAt - kLocatorSize, locator, kLocatorSize) ||
-                !signature(locator, 6, 7))
-                return ZE_ERR_INCOMPLETE;
-            const uint64_t end64At = get64(locator + 8);
-            if (end64At > fileSize || fileSize - end64At < kEnd64Size ||
-                !readAt(fd, end64At, end64, kEnd64Size) || !signature(end64, 6, 6))
-                return ZE_ERR_INCOMPLETE;
-            directory.entries = get64(end64 + 32);
-            directory.size = get64(end64 + 40);
-            directory.offset = get64(end64 + 48);
-        }
-        if (directory.offset > fileSize || directory.size > fileSize - directory.offset)
-            return ZE_ERR_INCOMPLETE;
-        return ZE_OK;
+        const bool endsFile = i + kEndRecordSize + get16(end + 20) == tailSize;
+        (endsFile ? found : others).push_back(fileSize - tailSize + i);
     }
-    return ZE_ERR_INCOMPLETE;
+    found.insert(found.end(), others.begin(), others.end());
+    return ZE_OK;
+}
+
+// The directory an end record describes, through its zip64 counterpart
+// when there is one.
+int32_t directoryAt(int fd, uint64_t fileSize, uint64_t endAt, Directory &directory) {
+    uint8_t end[kEndRecordSize];
+    if (!readAt(fd, endAt, end, kEndRecordSize))
+        return ZE_ERR_READ;
+    directory.entries = get16(end + 10);
+    directory.size = get32(end + 12);
+    directory.offset = get32(end + 16);
+    // The zip64 record is found through its locator, just before; a short
+    // record that merely holds 65535 entries has none.
+    uint8_t locator[kLocatorSize], end64[kEnd64Size];
+    if (endAt >= kLocatorSize && readAt(fd, endAt - kLocatorSize, locator, kLocatorSize) &&
+        signature(locator, 6, 7)) {
+        const uint64_t end64At = get64(locator + 8);
+        if (end64At > fileSize || fileSize - end64At < kEnd64Size ||
+            !readAt(fd, end64At, end64, kEnd64Size) || !signature(end64, 6, 6))
+            return ZE_ERR_INCOMPLETE;
+        directory.entries = get64(end64 + 32);
+        directory.size = get64(end64 + 40);
+        directory.offset = get64(end64 + 48);
+    }
+    if (directory.offset > fileSize || directory.size > fileSize - directory.offset)
+        return ZE_ERR_INCOMPLETE;
+    return ZE_OK;
 }
 
 // The zip64 values that stand in for the fields set to all ones, in the
@@ -108,17 +117,8 @@ bool applyZip64(const uint8_t *data, uint16_t size, uint64_t &uncompressed, uint
     return true;
 }
 
-}  // namespace
-
-int32_t readLayout(int fd, ArchiveLayout &layout) {
+int32_t readEntries(int fd, uint64_t fileSize, const Directory &directory, ArchiveLayout &layout) {
     layout = {};
-    struct stat info {};
-    if (fstat(fd, &info) != 0)
-        return ZE_ERR_READ;
-    const uint64_t fileSize = static_cast<uint64_t>(info.st_size);
-    Directory directory;
-    if (const int32_t code = findDirectory(fd, fileSize, directory))
-        return code;
     layout.directoryBegin = directory.offset;
     // Each central record takes at least 46 bytes: a count the directory
     // cannot hold is not believed (nor reserved for).
@@ -168,6 +168,31 @@ int32_t readLayout(int fd, ArchiveLayout &layout) {
         layout.entries.push_back(std::move(span));
     }
     return ZE_OK;
+}
+
+}  // namespace
+
+int32_t readLayout(int fd, const std::function<bool(const ArchiveLayout &)> &agrees,
+                   ArchiveLayout &layout) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0)
+        return ZE_ERR_READ;
+    const uint64_t fileSize = static_cast<uint64_t>(info.st_size);
+    std::vector<uint64_t> ends;
+    if (const int32_t code = findEndRecords(fd, fileSize, ends))
+        return code;
+    for (const uint64_t endAt : ends) {
+        Directory directory;
+        int32_t code = directoryAt(fd, fileSize, endAt, directory);
+        if (code == ZE_OK)
+            code = readEntries(fd, fileSize, directory, layout);
+        if (code == ZE_ERR_READ)
+            return code;
+        if (code == ZE_OK && agrees(layout))
+            return ZE_OK;
+    }
+    layout = {};
+    return ZE_ERR_INCOMPLETE;
 }
 
 int32_t checkEntriesApart(const ArchiveLayout &layout) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,10 @@ struct ArchiveLayout {
 
 // Reads the layout of the archive open as `fd`: 0, or ZE_ERR_READ when the
 // file cannot be read, ZE_ERR_INCOMPLETE when its records do not hold
-// together.
-int32_t readLayout(int fd, ArchiveLayout &layout);
+// together. Of several end records (a comment may hold one) the first whose
+// layout `agrees` (with what libzip read) is taken.
+int32_t readLayout(int fd, const std::function<bool(const ArchiveLayout &)> &agrees,
+                   ArchiveLayout &layout);
 
 // In a sound archive every entry has bytes of its own: no two entries share
 // a local header or data, and none reaches into the central directory.

@@ -341,18 +341,21 @@ int32_t UnzipOperation::checkLayout() {
     const ReadDescriptor file(args_.archive);
     if (!file)
         return ZE_ERR_READ;
-    if (const int32_t code = readLayout(file.get(), layout_))
-        return code;
     // The layout must describe the entries libzip reads, in the same order.
-    const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
-    if (count < 0 || static_cast<uint64_t>(count) != layout_.entries.size())
-        return ZE_ERR_INCOMPLETE;
-    for (zip_int64_t i = 0; i < count; ++i) {
-        const char *name =
-            zip_get_name(archive_.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW);
-        if (name == nullptr || layout_.entries[static_cast<size_t>(i)].name != name)
-            return ZE_ERR_INCOMPLETE;
-    }
+    auto agrees = [this](const ArchiveLayout &layout) {
+        const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
+        if (count < 0 || static_cast<uint64_t>(count) != layout.entries.size())
+            return false;
+        for (zip_int64_t i = 0; i < count; ++i) {
+            const char *name =
+                zip_get_name(archive_.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW);
+            if (name == nullptr || layout.entries[static_cast<size_t>(i)].name != name)
+                return false;
+        }
+        return true;
+    };
+    if (const int32_t code = readLayout(file.get(), agrees, layout_))
+        return code;
     return checkEntriesApart(layout_);
 }
 
