@@ -217,8 +217,6 @@ void UnzipOperation::stream(const Entry &entry, InflateJob &job) {
         layout_.entries[entry.index].aesMethodAt != 0) {
         file.reset();
         file = openStoredAes(entry, job.code);
-        if (!file)
-            return;
     }
     if (!file) {
         job.eventOnFailure = false;  // nothing was read
