@@ -36,7 +36,8 @@ namespace zelib {
  *                            patterns (Zip), no entry matched (Extract, Test of
  *                            a selection), a named file does not exist (the
  *                            others are still added), a source file could not be
- *                            deleted after "-m" (the archive is complete), an
+ *                            deleted after "-m", or was changed after it was
+ *                            stored and so is kept (the archive is complete), an
  *                            archive without entries (StampZipDate).
  *   150  ZE_ERR_EOF         the archive ends before an entry's data does.
  *                            libzip: ZIP_ER_EOF.

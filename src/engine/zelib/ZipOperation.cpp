@@ -230,6 +230,14 @@ int32_t ZipOperation::deleteSources() {
     for (const Planned &planned : plan_) {
         if (planned.item->folder)
             continue;
+        // Only the file that was stored: one written to or replaced since
+        // it was read stays.
+        struct stat now {};
+        if (stat(planned.item->path.c_str(), &now) != 0 ||
+            FileIdentity::of(now) != planned.item->identity) {
+            deleteFailed_ = true;
+            continue;
+        }
         if (!reporter_.deleting(planned.item->path))
             return ZE_ERR_ABORTED;
         if (unlink(planned.item->path.c_str()) != 0)

@@ -83,6 +83,27 @@ TEST(ChangingSource, IsAReadFailureNeverAnArchive) {
     }
 }
 
+// With "-m" a source changed after it was stored (here once its entry is
+// complete) is not the file in the archive: it stays; the others go.
+TEST(ChangingSource, MoveKeepsAFileChangedAfterItWasStored) {
+    TempFolder tmp;
+    CurrentFolder here(tmp.path());
+    const QByteArray b = binaryLike(1 << 20, 2);
+    tmp.write("a.bin", binaryLike(1 << 20, 1));
+    tmp.write("b.bin", b);
+    Recorder recorder;
+    recorder.hook = [&](int32_t code) {
+        if (code == ZE_CB_ADDING && recorder.count(ZE_CB_ADDING) == 2)
+            append(tmp.path("b.bin"), "more");
+    };
+    EXPECT_EQ(zip({"", "-m", "-6", "new.zip", "-W", "a.bin", "b.bin"}, &recorder), ZE_ERR_NOTHING);
+    EXPECT_FALSE(QFileInfo::exists(tmp.path("a.bin")));
+    EXPECT_EQ(testsupport::readAll(tmp.path("b.bin")), b + "more");
+    EXPECT_EQ(recorder.deleted, std::vector<std::string>{"a.bin"});
+    ASSERT_EQ(unzip({"", "new.zip", "b.bin", "-d", "out"}), ZE_OK);
+    EXPECT_EQ(testsupport::readAll(tmp.path("out/b.bin")), b);
+}
+
 // Whatever a callback throws while libzip is writing the archive (or while
 // an archive is read), it never crosses libzip's C frames: the operation
 // fails with the internal-error code, or the memory code for bad_alloc.
