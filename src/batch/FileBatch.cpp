@@ -64,11 +64,16 @@ void FileBatch::zipEntry(const QString &folder, const QString &name, const QStri
     engine.FilesToProcess.append(full);
     engine.ZipFileName = archivenaming::archivePath(settings.zipFolder, name, extension,
                                                     settings.keepExtension, settings.fullPaths);
+    // The original goes only if it is still the file that was archived: one
+    // that was replaced or written to while it was zipped stays.
+    const platform::FileIdentity archived = platform::fileIdentity(full);
     int r = engine.Zip(zacNormal);
     if (r != 0)
         log.add(r, name);
 
-    if (settings.deleteOriginal && r == 0 && !deleteOriginal(full, engine.ZipFileName))
+    if (settings.deleteOriginal && r == 0 &&
+        (!archived.exists || platform::fileIdentity(full) != archived ||
+         !deleteOriginal(full, engine.ZipFileName)))
         log.add(kNotDeleted, name);
 
     if (!settings.includeFile.isEmpty()) {

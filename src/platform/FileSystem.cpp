@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 namespace platform {
@@ -39,6 +41,20 @@ bool deleteFile(const QString &path) {
         return false;
     clearAttributes(path);
     return QFile::remove(path);
+}
+
+FileIdentity fileIdentity(const QString &path) {
+    FileIdentity identity;
+    struct stat info {};
+    if (stat(QFile::encodeName(path).constData(), &info) != 0)
+        return identity;
+    identity.exists = true;
+    identity.device = static_cast<quint64>(info.st_dev);
+    identity.inode = static_cast<quint64>(info.st_ino);
+    identity.size = static_cast<qint64>(info.st_size);
+    identity.mtimeNanoseconds =
+        static_cast<qint64>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return identity;
 }
 
 namespace {

@@ -21,6 +21,19 @@ bool clearAttributes(const QString &path);
 // Clears the attributes and deletes one file (never a folder).
 bool deleteFile(const QString &path);
 
+// What tells one state of a file from another: the same file (device and
+// inode) with the same size and modification time. `exists` is false when
+// the path names nothing that can be examined.
+struct FileIdentity {
+    bool exists = false;
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 mtimeNanoseconds = 0;
+    bool operator==(const FileIdentity &) const = default;
+};
+FileIdentity fileIdentity(const QString &path);
+
 // Wildcard match of a file name against a mask, without regard to case, as
 // Windows does it: "*" and "?" wildcards, several masks separated by ";",
 // and "*.*" matching every name, with a dot or without.

@@ -21,7 +21,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTimer>
+#include <cstdio>
 #include <functional>
+#include <map>
 #include <memory>
 
 using testsupport::dialogs;
@@ -184,6 +186,51 @@ TEST_F(ZipBatch, IncludeFileGoesIntoEveryArchive) {
         EXPECT_TRUE(names.contains("licence.txt")) << archive;
         EXPECT_TRUE(readersAccept(home(archive)));
     }
+}
+
+// An original that is no longer the file that was archived (written to or
+// replaced once the engine had read it, here when the archive is complete)
+// is kept, and the log says it could not be deleted.
+TEST_F(ZipBatch, OriginalsChangedWhileZippedAreKept) {
+    const std::map<QString, std::function<void(const QString &)>> changes{
+        {"appended.txt",
+         [](const QString &path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::Append));
+             file.write(" and more");
+         }},
+        {"replaced.txt",
+         [this](const QString &path) {
+             const QString other = tmp.write("other.txt", "another file");
+             ASSERT_EQ(
+                 rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()),
+                 0);
+         }},
+    };
+    start({{"appended.txt", "a"}, {"calm.txt", "c"}, {"replaced.txt", "r"}}, true);
+    QString current;
+    form().ZipEngine1.OnAdding = [&](TZipEngine *, const TZeFileStats &stats) {
+        current = QFileInfo(stats.FileName).fileName();
+    };
+    const auto bound = form().ZipEngine1.OnGlobalStatus;
+    form().ZipEngine1.OnGlobalStatus = [&](TZipEngine *engine, const TZeGlobalStats &stats) {
+        bound(engine, stats);
+        if (stats.Percent == 100 && changes.count(current) != 0) {
+            changes.at(current)(home(current));
+            current.clear();
+        }
+    };
+    select({"appended.txt", "calm.txt", "replaced.txt"});
+    dialogs().answer(platform::No);
+    zip();
+    EXPECT_EQ(form().ErrorLog.lines(),
+              QStringList({"appended.txt could not be deleted. (In use?)",
+                           "replaced.txt could not be deleted. (In use?)"}));
+    EXPECT_EQ(homeFiles(), QStringList({"appended.txt", "appended.zip", "calm.zip", "replaced.txt",
+                                        "replaced.zip"}));
+    EXPECT_EQ(testsupport::readAll(home("appended.txt")), "a and more");
+    EXPECT_EQ(testsupport::readAll(home("replaced.txt")), "another file");
+    EXPECT_TRUE(readersAccept(home("replaced.zip")));
 }
 
 TEST_F(ZipBatch, FailingIncludeFileIsLoggedAndTheOriginalStaysDeleted) {

@@ -1,8 +1,8 @@
 #include "CompressPipeline.h"
 
 #include "DeflateJoin.h"
-#include "FileDescriptor.h"
 #include "Reporter.h"
+#include "engine/ZeAbi.h"
 
 #include <fcntl.h>
 #include <libdeflate.h>
@@ -25,24 +25,18 @@ struct CompressorDeleter {
 
 // Reads exactly `length` bytes at `offset`; a file that has become shorter
 // since it was listed is a read failure.
-int readRange(const std::string &path, uint64_t offset, uint64_t length, uint8_t *buffer) {
-    const ReadDescriptor file(path);
-    if (!file)
-        return errno != 0 ? errno : EIO;
+int32_t readRange(int fd, uint64_t offset, uint64_t length, uint8_t *buffer) {
     uint64_t done = 0;
-    int error = 0;
     while (done < length) {
         const ssize_t n =
-            pread(file.get(), buffer + done, length - done, static_cast<off_t>(offset + done));
+            pread(fd, buffer + done, length - done, static_cast<off_t>(offset + done));
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0) {
-            error = n < 0 ? errno : EIO;
-            break;
-        }
+        if (n <= 0)
+            return n < 0 && errno == ENOMEM ? ZE_ERR_MEMORY : ZE_ERR_READ;
         done += static_cast<uint64_t>(n);
     }
-    return error;
+    return ZE_OK;
 }
 
 }  // namespace
@@ -58,17 +52,25 @@ CompressPipeline::~CompressPipeline() {
     workAvailable_.notify_all();
     for (std::thread &worker : workers_)
         worker.join();
+    // Files left half read by an abort.
+    for (SourceFile &file : files_)
+        if (file.fd >= 0)
+            ::close(file.fd);
 }
 
 size_t CompressPipeline::chunkCount(uint64_t size, uint64_t chunkSize) {
     return size == 0 ? 1 : static_cast<size_t>((size + chunkSize - 1) / chunkSize);
 }
 
-size_t CompressPipeline::addFile(const std::string &path, uint64_t size) {
+size_t CompressPipeline::addFile(const std::string &path, const FileIdentity &listed) {
     const size_t first = chunks_.size();
-    const uint32_t file = static_cast<uint32_t>(paths_.size());
-    paths_.push_back(path);
+    const uint32_t file = static_cast<uint32_t>(files_.size());
+    SourceFile &source = files_.emplace_back();
+    source.path = path;
+    source.listed = listed;
+    const uint64_t size = listed.size;
     const size_t count = chunkCount(size, chunkSize_);
+    source.unread = count;
     for (size_t k = 0; k < count; ++k) {
         Chunk chunk;
         chunk.file = file;
@@ -94,7 +96,56 @@ void CompressPipeline::start(unsigned workers) {
         workers_.emplace_back([this] { work(); });
 }
 
-void CompressPipeline::work() {
+int32_t CompressPipeline::read(Chunk &chunk, uint8_t *buffer) {
+    SourceFile &file = files_[chunk.file];
+    int fd = -1;
+    {
+        std::lock_guard<std::mutex> lock(file.guard);
+        if (file.fd < 0 && file.code == ZE_OK) {
+            file.fd = ::open(file.path.c_str(), O_RDONLY | O_CLOEXEC);
+            if (file.fd < 0)
+                file.code = errno == ENOMEM ? ZE_ERR_MEMORY : ZE_ERR_READ;
+            else if (!stillAsListed(file.fd, file.path, file.listed))
+                file.code = ZE_ERR_READ;  // replaced or changed since it was listed
+        }
+        fd = file.code == ZE_OK ? file.fd : -1;
+    }
+    // The descriptor stays open until every chunk of the file has been read.
+    const int32_t code = fd >= 0 ? readRange(fd, chunk.offset, chunk.length, buffer) : ZE_OK;
+    std::lock_guard<std::mutex> lock(file.guard);
+    if (--file.unread == 0 && file.fd >= 0) {
+        if (file.code == ZE_OK && !stillAsListed(file.fd, file.path, file.listed))
+            file.code = ZE_ERR_READ;
+        ::close(file.fd);
+        file.fd = -1;
+    }
+    return fd >= 0 ? code : file.code;
+}
+
+void CompressPipeline::compress(Chunk &chunk, libdeflate_compressor *compressor,
+                                std::vector<uint8_t> &input, std::vector<uint8_t> &scratch,
+                                std::vector<uint8_t> &output) {
+    input.resize(chunk.length);
+    chunk.code = read(chunk, input.data());
+    if (chunk.code != ZE_OK)
+        return;
+    chunk.crc = libdeflate_crc32(0, input.data(), input.size());
+    const size_t bound = libdeflate_deflate_compress_bound(compressor, input.size());
+    if (scratch.size() < bound)
+        scratch.resize(bound);
+    const size_t written =
+        libdeflate_deflate_compress(compressor, input.data(), input.size(), scratch.data(), bound);
+    output.reserve(written + 8);
+    output.assign(scratch.begin(), scratch.begin() + static_cast<std::ptrdiff_t>(written));
+    if (written == 0 || (!chunk.last && !makeJoinable(output))) {
+        output.clear();
+        appendStoredBlocks(output, input.data(), input.size());
+        if (chunk.last)
+            output.insert(output.end(), {0x03, 0x00});  // empty final block
+    }
+}
+
+void CompressPipeline::work() noexcept {
     std::unique_ptr<libdeflate_compressor, CompressorDeleter> compressor(
         libdeflate_alloc_compressor(level_));
     // Reused between chunks: only the exact compressed bytes are kept.
@@ -120,41 +171,22 @@ void CompressPipeline::work() {
         // Only this worker touches the chunk's results until it is marked done.
         Chunk &chunk = chunks_[index];
         std::vector<uint8_t> output;
-        int error = 0;
-        uint32_t crc = 0;
         try {
             if (!compressor)
                 throw std::bad_alloc();
-            input.resize(chunk.length);
-            error = readRange(paths_[chunk.file], chunk.offset, chunk.length, input.data());
-            if (error == 0) {
-                crc = libdeflate_crc32(0, input.data(), input.size());
-                const size_t bound =
-                    libdeflate_deflate_compress_bound(compressor.get(), input.size());
-                if (scratch.size() < bound)
-                    scratch.resize(bound);
-                const size_t written = libdeflate_deflate_compress(
-                    compressor.get(), input.data(), input.size(), scratch.data(), bound);
-                output.reserve(written + 8);
-                output.assign(scratch.begin(),
-                              scratch.begin() + static_cast<std::ptrdiff_t>(written));
-                if (written == 0 || (!chunk.last && !makeJoinable(output))) {
-                    output.clear();
-                    appendStoredBlocks(output, input.data(), input.size());
-                    if (chunk.last)
-                        output.insert(output.end(), {0x03, 0x00});  // empty final block
-                }
-            }
+            compress(chunk, compressor.get(), input, scratch, output);
         } catch (const std::bad_alloc &) {
-            error = ENOMEM;
-            output = {};
+            chunk.code = ZE_ERR_MEMORY;
+        } catch (...) {
+            // Nothing may leave a worker thread: it would end the process.
+            chunk.code = ZE_ERR_INTERNAL;
         }
+        if (chunk.code != ZE_OK)
+            std::vector<uint8_t>().swap(output);
         {
             std::lock_guard<std::mutex> lock(mutex_);
             inFlight_ = inFlight_ - cost(chunk) + output.capacity();
             chunk.data = std::move(output);
-            chunk.crc = crc;
-            chunk.error = error;
             chunk.state = Chunk::State::Done;
         }
         chunkDone_.notify_all();
@@ -181,9 +213,16 @@ const CompressPipeline::Chunk *CompressPipeline::await(size_t index, Reporter &r
             return nullptr;
     }
     const Chunk &chunk = chunks_[index];
-    if (chunk.error != 0) {
-        if (failure_ == 0)
-            failure_ = chunk.error;
+    int32_t code = chunk.code;
+    if (code == ZE_OK && chunk.last) {
+        // Every chunk of the file is done by now, so its final check has run.
+        SourceFile &file = files_[chunk.file];
+        std::lock_guard<std::mutex> fileLock(file.guard);
+        code = file.code;
+    }
+    if (code != ZE_OK) {
+        if (failure_ == ZE_OK)
+            failure_ = code;
         return nullptr;
     }
     return &chunk;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileIdentity.h"
 #include "MemoryBudget.h"
 
 #include <condition_variable>
@@ -9,6 +10,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+struct libdeflate_compressor;
 
 namespace zelib {
 
@@ -30,7 +33,7 @@ class CompressPipeline {
         // Filled by the worker.
         std::vector<uint8_t> data;
         uint32_t crc = 0;
-        int error = 0;  // errno of a failed read, or ENOMEM
+        int32_t code = 0;  // result code of a chunk that failed
         enum class State { Waiting, Working, Done, Released } state = State::Waiting;
     };
 
@@ -40,7 +43,7 @@ class CompressPipeline {
     CompressPipeline &operator=(const CompressPipeline &) = delete;
 
     // Before start(): queues a file; returns its first chunk's index.
-    size_t addFile(const std::string &path, uint64_t size);
+    size_t addFile(const std::string &path, const FileIdentity &listed);
     static size_t chunkCount(uint64_t size, uint64_t chunkSize);
     size_t chunkCountFor(uint64_t size) const { return chunkCount(size, chunkSize_); }
 
@@ -51,18 +54,30 @@ class CompressPipeline {
     const Chunk *await(size_t index, Reporter &reporter);
     // The writer has copied the chunk: its memory goes back to the window.
     void release(size_t index);
-    // errno of the first failed chunk awaited, 0 if none.
-    int failure() const { return failure_; }
+    // Result code of the first failed chunk awaited, 0 if none.
+    int32_t failure() const { return failure_; }
 
   private:
-    void work();
+    struct SourceFile {
+        std::string path;
+        FileIdentity listed;
+        std::mutex guard;  // the fields below
+        int fd = -1;
+        size_t unread = 0;  // chunks not read yet
+        int32_t code = 0;   // the file failed as a whole
+    };
+
+    void work() noexcept;
+    void compress(Chunk &chunk, libdeflate_compressor *compressor, std::vector<uint8_t> &input,
+                  std::vector<uint8_t> &scratch, std::vector<uint8_t> &output);
+    int32_t read(Chunk &chunk, uint8_t *buffer);
     uint64_t cost(const Chunk &chunk) const;
 
     const int level_;
     const uint64_t window_;
     const uint64_t chunkSize_;
-    std::vector<std::string> paths_;
-    std::deque<Chunk> chunks_;  // stable addresses: await() hands out pointers
+    std::deque<SourceFile> files_;  // stable addresses: each holds a mutex
+    std::deque<Chunk> chunks_;      // stable addresses: await() hands out pointers
 
     std::mutex mutex_;
     std::condition_variable workAvailable_;
@@ -72,7 +87,7 @@ class CompressPipeline {
     size_t urgent_ = kNone;
     uint64_t inFlight_ = 0;
     bool stopping_ = false;
-    int failure_ = 0;
+    int32_t failure_ = 0;
     std::vector<std::thread> workers_;
 };
 

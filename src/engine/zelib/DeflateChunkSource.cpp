@@ -37,8 +37,11 @@ zip_int64_t DeflateChunkSource::read(uint8_t *buffer, uint64_t length) {
             if (chunk_ == nullptr) {
                 if (reporter_.aborted())
                     return fail(ZIP_ER_CANCELLED, ZE_ERR_ABORTED);
-                return fail(ZIP_ER_READ,
-                            pipeline_.failure() == ENOMEM ? ZE_ERR_MEMORY : ZE_ERR_READ);
+                const int32_t code = pipeline_.failure();
+                return fail(code == ZE_ERR_MEMORY     ? ZIP_ER_MEMORY
+                            : code == ZE_ERR_INTERNAL ? ZIP_ER_INTERNAL
+                                                      : ZIP_ER_READ,
+                            code != ZE_OK ? code : ZE_ERR_READ);
             }
             crc_ =
                 current_ == first_ ? chunk_->crc : crc32Combine(crc_, chunk_->crc, chunk_->length);

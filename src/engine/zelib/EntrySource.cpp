@@ -1,5 +1,6 @@
 #include "EntrySource.h"
 
+#include <new>
 #include <utility>
 
 namespace zelib {
@@ -35,8 +36,23 @@ zip_int64_t EntrySource::fail(int zipError, int32_t code) {
 }
 
 zip_int64_t EntrySource::dispatch(void *userdata, void *data, zip_uint64_t length,
-                                  zip_source_cmd_t command) {
+                                  zip_source_cmd_t command) noexcept {
     EntrySource *self = static_cast<EntrySource *>(userdata);
+    if (command == ZIP_SOURCE_FREE) {
+        zip_error_fini(&self->error_);
+        delete self;
+        return 0;
+    }
+    try {
+        return self->handle(data, length, command);
+    } catch (const std::bad_alloc &) {
+        return self->fail(ZIP_ER_MEMORY, ZE_ERR_MEMORY);
+    } catch (...) {
+        return self->fail(ZIP_ER_INTERNAL, ZE_ERR_INTERNAL);
+    }
+}
+
+zip_int64_t EntrySource::handle(void *data, zip_uint64_t length, zip_source_cmd_t command) {
     switch (command) {
         case ZIP_SOURCE_SUPPORTS:
             return zip_source_make_command_bitmap(
@@ -44,40 +60,36 @@ zip_int64_t EntrySource::dispatch(void *userdata, void *data, zip_uint64_t lengt
                 ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, ZIP_SOURCE_SUPPORTS,
                 ZIP_SOURCE_GET_FILE_ATTRIBUTES, -1);
         case ZIP_SOURCE_OPEN:
-            if (self->reporter_.aborted())
-                return self->fail(ZIP_ER_CANCELLED, ZE_ERR_ABORTED);
-            self->reporter_.startEntry(self->facts_.size);
-            return self->open() ? 0 : -1;
+            if (reporter_.aborted())
+                return fail(ZIP_ER_CANCELLED, ZE_ERR_ABORTED);
+            reporter_.startEntry(facts_.size);
+            return open() ? 0 : -1;
         case ZIP_SOURCE_READ:
-            return self->read(static_cast<uint8_t *>(data), length);
+            return read(static_cast<uint8_t *>(data), length);
         case ZIP_SOURCE_CLOSE:
-            self->close();
+            close();
             return 0;
         case ZIP_SOURCE_STAT: {
-            zip_stat_t *stat = ZIP_SOURCE_GET_ARGS(zip_stat_t, data, length, &self->error_);
+            zip_stat_t *stat = ZIP_SOURCE_GET_ARGS(zip_stat_t, data, length, &error_);
             if (stat == nullptr)
                 return -1;
-            self->describe(*stat);
+            describe(*stat);
             return sizeof(zip_stat_t);
         }
         case ZIP_SOURCE_GET_FILE_ATTRIBUTES: {
             zip_file_attributes_t *attributes =
-                ZIP_SOURCE_GET_ARGS(zip_file_attributes_t, data, length, &self->error_);
+                ZIP_SOURCE_GET_ARGS(zip_file_attributes_t, data, length, &error_);
             if (attributes == nullptr)
                 return -1;
             attributes->valid |= ZIP_FILE_ATTRIBUTES_GENERAL_PURPOSE_BIT_FLAGS;
-            attributes->general_purpose_bit_flags = self->flagBits();
+            attributes->general_purpose_bit_flags = flagBits();
             attributes->general_purpose_bit_mask = 0x0006;
             return sizeof(zip_file_attributes_t);
         }
         case ZIP_SOURCE_ERROR:
-            return zip_error_to_data(&self->error_, data, length);
-        case ZIP_SOURCE_FREE:
-            zip_error_fini(&self->error_);
-            delete self;
-            return 0;
+            return zip_error_to_data(&error_, data, length);
         default:
-            zip_error_set(&self->error_, ZIP_ER_OPNOTSUPP, 0);
+            zip_error_set(&error_, ZIP_ER_OPNOTSUPP, 0);
             return -1;
     }
 }

@@ -49,8 +49,11 @@ class EntrySource {
     EntryFacts facts_;
 
   private:
+    // Called by libzip, a C library: nothing may be thrown through it. Any
+    // exception fails the entry (and so the operation) instead.
     static zip_int64_t dispatch(void *userdata, void *data, zip_uint64_t length,
-                                zip_source_cmd_t command);
+                                zip_source_cmd_t command) noexcept;
+    zip_int64_t handle(void *data, zip_uint64_t length, zip_source_cmd_t command);
 
     OperationFailure &failure_;
     int32_t eventCode_;

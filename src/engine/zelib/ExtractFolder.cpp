@@ -6,7 +6,9 @@
 #include "engine/ZeAbi.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
+#include <climits>
 
 namespace zelib {
 
@@ -19,15 +21,21 @@ ExtractPlan skipped(uint8_t reason, int32_t code) {
     return plan;
 }
 
+// The folder without trailing separators; the root stays "/", an empty
+// name is the current folder. Built as a new string: GCC 12 at -O3 warns
+// (-Wrestrict, wrongly) about assigning a literal to the member.
+std::string withoutTrailingSlashes(std::string root) {
+    if (root.empty())
+        return std::string(1, '.');
+    const size_t last = root.find_last_not_of('/');
+    root.resize(last == std::string::npos ? 1 : last + 1);
+    return root;
+}
+
 }  // namespace
 
 ExtractFolder::ExtractFolder(std::string root, const UnzipArguments &args)
-    : root_(std::move(root)), args_(args) {
-    if (root_.empty())
-        root_ = ".";
-    while (root_.size() > 1 && root_.back() == '/')
-        root_.pop_back();
-}
+    : root_(withoutTrailingSlashes(std::move(root))), args_(args) {}
 
 int32_t ExtractFolder::prepare() {
     // The folder itself may be named through links; only what lies below it
@@ -60,7 +68,25 @@ int32_t ExtractFolder::prepare() {
     struct stat info {};
     if (stat(root_.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
         return ZE_ERR_TEMP;
+    const long nameMax = pathconf(root_.c_str(), _PC_NAME_MAX);
+    if (nameMax > 0)
+        nameMax_ = nameMax;
     return ZE_OK;
+}
+
+bool ExtractFolder::fits(const std::string &relative) const {
+    if (root_.size() + 1 + relative.size() + 1 > PATH_MAX)
+        return false;
+    size_t start = 0;
+    while (start <= relative.size()) {
+        size_t end = relative.find('/', start);
+        if (end == std::string::npos)
+            end = relative.size();
+        if (static_cast<long>(end - start) > nameMax_)
+            return false;
+        start = end + 1;
+    }
+    return true;
 }
 
 uint8_t ExtractFolder::makeFolders(const std::string &relative, bool create) {
@@ -115,6 +141,8 @@ ExtractPlan ExtractFolder::plan(const std::string &entryName, time_t entryTime, 
     if (isFolderName(entryName)) {
         if (args_.junkPaths)
             return skipped(0, ZE_OK);
+        if (!fits(relative))
+            return skipped(ZE_SKIP_EXISTS, ZE_ERR_SKIPPED);
         if (const uint8_t reason = makeFolders(relative, true))
             return skipped(reason, ZE_ERR_SKIPPED);
         ExtractPlan plan;
@@ -126,6 +154,8 @@ ExtractPlan ExtractFolder::plan(const std::string &entryName, time_t entryTime, 
         return skipped(ZE_SKIP_SYMLINK, ZE_ERR_SKIPPED);
     if (args_.junkPaths)
         relative = std::string(baseName(relative));
+    if (!fits(relative))
+        return skipped(ZE_SKIP_EXISTS, ZE_ERR_SKIPPED);
     return planFile(relative, entryTime, reporter);
 }
 
@@ -170,6 +200,8 @@ ExtractPlan ExtractFolder::planFile(std::string relative, time_t entryTime, Repo
                     relative = safeRelativePath(newName);
                     if (relative.empty())
                         return skipped(ZE_SKIP_EXISTS, ZE_OK);
+                    if (!fits(relative))
+                        return skipped(ZE_SKIP_EXISTS, ZE_ERR_SKIPPED);
                     if (const uint8_t reason = makeFolders(parentOf(relative), false))
                         return skipped(reason, ZE_ERR_SKIPPED);
                     path = root_ + "/" + relative;

@@ -42,9 +42,14 @@ class ExtractFolder {
     // (ZE_SKIP_UNSAFE_NAME), or a file in the way or a folder that cannot be
     // made (ZE_SKIP_EXISTS).
     uint8_t makeFolders(const std::string &relative, bool create);
+    // False when the file system could not hold the path below the folder
+    // (too long as a whole, or a part too long): such a name is refused
+    // before any of its folders is made.
+    bool fits(const std::string &relative) const;
     ExtractPlan planFile(std::string relative, time_t entryTime, Reporter &reporter);
 
     std::string root_;
+    long nameMax_ = 255;
     const UnzipArguments &args_;
     std::set<std::string> madeFolders_;
 };

@@ -28,7 +28,7 @@ int32_t writeFile(const InflateJob &job, const uint8_t *data, uint64_t size) {
 
 }  // namespace
 
-void runInflateJob(InflateJob &job, libdeflate_decompressor *decompressor) {
+void runInflateJob(InflateJob &job, libdeflate_decompressor *decompressor) noexcept {
     const uint64_t size = job.facts.size;
     ByteBuffer output;
     const uint8_t *data = nullptr;
@@ -56,6 +56,9 @@ void runInflateJob(InflateJob &job, libdeflate_decompressor *decompressor) {
             job.code = writeFile(job, data, size);
     } catch (const std::bad_alloc &) {
         job.code = ZE_ERR_MEMORY;
+    } catch (...) {
+        // Runs on a worker thread: nothing may leave it.
+        job.code = ZE_ERR_INTERNAL;
     }
     job.raw.release();
 }
@@ -121,7 +124,7 @@ std::unique_ptr<InflateJob> InflatePool::takeFinished(bool wait, Reporter &repor
     return job;
 }
 
-void InflatePool::work() {
+void InflatePool::work() noexcept {
     std::unique_ptr<libdeflate_decompressor, DecompressorDeleter> decompressor(
         libdeflate_alloc_decompressor());
     for (;;) {

@@ -63,7 +63,7 @@ class InflatePool {
         uint64_t cost = 0;
         bool done = false;
     };
-    void work();
+    void work() noexcept;
 
     const uint64_t window_;
     const unsigned maxWorkers_;
@@ -78,6 +78,6 @@ class InflatePool {
 };
 
 // Decompresses and checks one job's data, and writes it when extracting.
-void runInflateJob(InflateJob &job, libdeflate_decompressor *decompressor);
+void runInflateJob(InflateJob &job, libdeflate_decompressor *decompressor) noexcept;
 
 }  // namespace zelib

@@ -17,7 +17,9 @@ namespace zelib {
  *                            symbolic-link entry (never created), an entry whose
  *                            name is nothing but root, drive or ".." parts, an
  *                            extracted file that could not be written (disk full,
- *                            a folder in the way), an entry whose compression or
+ *                            a folder in the way), an entry whose path is longer
+ *                            than the file system takes (refused before any of
+ *                            its folders is made), an entry whose compression or
  *                            encryption method is not supported, two sources that
  *                            would get the same entry name (Zip keeps the first);
  *                            Zip with "-e" and no password at all.
@@ -34,13 +36,16 @@ namespace zelib {
  *                            patterns (Zip), no entry matched (Extract, Test of
  *                            a selection), a named file does not exist (the
  *                            others are still added), a source file could not be
- *                            deleted after "-m" (the archive is complete), an
+ *                            deleted after "-m", or was changed after it was
+ *                            stored and so is kept (the archive is complete), an
  *                            archive without entries (StampZipDate).
  *   150  ZE_ERR_EOF         the archive ends before an entry's data does.
  *                            libzip: ZIP_ER_EOF.
  *   250  ZE_ERR_INTERNAL     bad arguments (wrong version, missing archive name,
  *                            a malformed "-t" date, a value missing after
- *                            "-b", "-n", "-t", "-d") and libzip failures that
+ *                            "-b", "-n", "-t", "-d"); an exception inside the
+ *                            engine (in a callback that libzip calls, or on a
+ *                            worker thread); libzip failures that
  *                            cannot come from the files: ZIP_ER_INVAL,
  *                            ZIP_ER_INTERNAL, ZIP_ER_EXISTS, ZIP_ER_CHANGED,
  *                            ZIP_ER_ZIPCLOSED, ZIP_ER_DELETED, ZIP_ER_OPNOTSUPP,
@@ -51,7 +56,10 @@ namespace zelib {
  *                            be created. libzip: ZIP_ER_TMPOPEN.
  *   290  ZE_ERR_READ         a file could not be read: a source file that
  *                            cannot be opened (left out, the rest is added) or
- *                            that fails or shrinks while it is compressed (the
+ *                            that fails while it is compressed, or is not the
+ *                            file listed by the time it has been read: it grew,
+ *                            shrank, was written to (another modification
+ *                            time), replaced under its name or removed (the
  *                            archive stays as it was); the archive itself cannot
  *                            be opened or read. libzip: ZIP_ER_READ,
  *                            ZIP_ER_OPEN (other than ENOENT/ENOTDIR), ZIP_ER_SEEK
@@ -63,7 +71,14 @@ namespace zelib {
  *                            libzip: ZIP_ER_RENAME, ZIP_ER_CLOSE, ZIP_ER_REMOVE.
  *   410  ZE_ERR_INCOMPLETE   the archive is damaged: a CRC that does not match,
  *                            deflate data that does not decode, sizes that do not
- *                            match the data, inconsistent headers.
+ *                            match the data (more data than an entry declares is
+ *                            refused as soon as it appears), inconsistent headers.
+ *                            Also entries whose bytes overlap each other or the
+ *                            central directory (several entries pointing at one
+ *                            local header, or an entry's data holding the next
+ *                            entry: "zip bombs"): Test and Extract refuse such an
+ *                            archive whole, before reading any entry or writing
+ *                            anything.
  *                            libzip: ZIP_ER_CRC, ZIP_ER_INCONS, ZIP_ER_ZLIB,
  *                            ZIP_ER_COMPRESSED_DATA.
  *   500  ZE_ERR_ABORTED      the callback returned 1. libzip: ZIP_ER_CANCELLED.

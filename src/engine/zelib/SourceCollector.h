@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileIdentity.h"
+
 #include <sys/types.h>
 #include <cstdint>
 #include <ctime>
@@ -18,6 +20,7 @@ struct SourceItem {
     time_t mtime = 0;
     mode_t mode = 0;
     bool folder = false;
+    FileIdentity identity;  // of a file, as listed
 };
 
 struct SourceRequest {

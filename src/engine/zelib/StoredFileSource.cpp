@@ -8,8 +8,10 @@
 namespace zelib {
 
 StoredFileSource::StoredFileSource(Reporter &reporter, OperationFailure &failure, EntryFacts facts,
-                                   int32_t eventCode, std::string path)
-    : EntrySource(reporter, failure, std::move(facts), eventCode), path_(std::move(path)) {}
+                                   int32_t eventCode, std::string path, const FileIdentity &listed)
+    : EntrySource(reporter, failure, std::move(facts), eventCode),
+      path_(std::move(path)),
+      listed_(listed) {}
 
 StoredFileSource::~StoredFileSource() {
     close();
@@ -22,14 +24,18 @@ bool StoredFileSource::open() {
         fail(ZIP_ER_OPEN, ZE_ERR_READ);
         return false;
     }
+    if (!stillAsListed(fd_, path_, listed_)) {
+        fail(ZIP_ER_READ, ZE_ERR_READ);
+        return false;
+    }
     done_ = 0;
     crc_ = 0;
     return true;
 }
 
 zip_int64_t StoredFileSource::read(uint8_t *buffer, uint64_t length) {
-    // Exactly the size listed: a file that grew is cut there, one that
-    // shrank is a read failure.
+    // Exactly the size listed; whether the file kept that size is checked
+    // once it has all been read.
     const uint64_t wanted = std::min(length, facts_.size - done_);
     uint64_t got = 0;
     while (got < wanted) {
@@ -45,8 +51,12 @@ zip_int64_t StoredFileSource::read(uint8_t *buffer, uint64_t length) {
     crc_ = libdeflate_crc32(crc_, buffer, got);
     done_ += got;
     reporter_.advance(got);
-    if (done_ == facts_.size && !finishEntry(crc_, facts_.size))
-        return fail(ZIP_ER_CANCELLED, ZE_ERR_ABORTED);
+    if (done_ == facts_.size && !finished()) {
+        if (!stillAsListed(fd_, path_, listed_))
+            return fail(ZIP_ER_READ, ZE_ERR_READ);
+        if (!finishEntry(crc_, facts_.size))
+            return fail(ZIP_ER_CANCELLED, ZE_ERR_ABORTED);
+    }
     if (!reporter_.tick())
         return fail(ZIP_ER_CANCELLED, ZE_ERR_ABORTED);
     return static_cast<zip_int64_t>(got);

@@ -1,17 +1,21 @@
 #pragma once
 
 #include "EntrySource.h"
+#include "FileIdentity.h"
 
 #include <string>
 
 namespace zelib {
 
 // An entry stored without compression ("-0", "-n" suffixes, empty files),
-// read straight from its file. libzip computes the CRC for stored data itself.
+// read straight from its file through one descriptor. libzip computes the
+// CRC for stored data itself. The file must be the one listed, unchanged,
+// from its opening to its last byte; otherwise the entry fails with a read
+// error.
 class StoredFileSource : public EntrySource {
   public:
     StoredFileSource(Reporter &reporter, OperationFailure &failure, EntryFacts facts,
-                     int32_t eventCode, std::string path);
+                     int32_t eventCode, std::string path, const FileIdentity &listed);
     ~StoredFileSource() override;
 
   protected:
@@ -22,6 +26,7 @@ class StoredFileSource : public EntrySource {
 
   private:
     std::string path_;
+    FileIdentity listed_;
     int fd_ = -1;
     uint64_t done_ = 0;
     uint32_t crc_ = 0;

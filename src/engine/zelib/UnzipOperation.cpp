@@ -1,18 +1,22 @@
 #include "UnzipOperation.h"
 
+#include "ArchiveLayout.h"
 #include "ArchiveOpen.h"
 #include "EntryNames.h"
 #include "ExtractFolder.h"
+#include "FileDescriptor.h"
 #include "InflatePool.h"
 #include "MemoryBudget.h"
 #include "OutputFile.h"
 #include "PasswordKeeper.h"
+#include "PatchedArchive.h"
 #include "ResultCodes.h"
 #include "Wildcard.h"
 #include "WorkerCount.h"
 
 #include <sys/stat.h>
 #include <algorithm>
+#include <map>
 #include <set>
 
 namespace zelib {
@@ -52,6 +56,13 @@ class UnzipOperation {
     // the check: the data counts as intact when it verifies.
     bool aesWithoutCrc(const Entry &entry) const;
     bool authentic(const Entry &entry);
+    // A stored entry gets libzip's CRC check whatever the flags, so the
+    // trick above does not help: such an entry is read from the archive as
+    // if its actual method said "deflate", which, read as compressed data,
+    // is decrypted (and authenticated) without a CRC check. The bytes are
+    // the stored ones all the same.
+    EntryFile openStoredAes(const Entry &entry, int32_t &code);
+    int32_t checkLayout();
     void conclude(InflateJob &job);
     bool drain(bool wait);
     void record(int32_t code) {
@@ -66,9 +77,12 @@ class UnzipOperation {
     PasswordKeeper keeper_;
     ExtractFolder folder_;
     ArchiveHandle archive_;
+    ArchiveLayout layout_;
+    ArchiveHandle patched_;  // see openStoredAes
     uint64_t archiveSize_ = 0;
     std::unique_ptr<InflatePool> pool_;
     std::vector<uint8_t> buffer_;
+    std::vector<Entry> entries_;            // the selected ones
     std::set<std::string> pendingTargets_;  // files of jobs that may not be written yet
     int32_t firstFailure_ = ZE_OK;
 };
@@ -172,9 +186,38 @@ bool UnzipOperation::authentic(const Entry &entry) {
     return n == 0;
 }
 
+EntryFile UnzipOperation::openStoredAes(const Entry &entry, int32_t &code) {
+    if (!patched_) {
+        std::map<uint64_t, uint8_t> patches;
+        for (const Entry &other : entries_)
+            if (other.stat.comp_method == ZIP_CM_STORE && aesWithoutCrc(other)) {
+                const uint64_t at = layout_.entries[other.index].aesMethodAt;
+                if (at != 0) {
+                    patches[at] = ZIP_CM_DEFLATE;
+                    patches[at + 1] = 0;
+                }
+            }
+        if ((code = openPatchedArchive(args_.archive, std::move(patches), patched_)) != ZE_OK)
+            return nullptr;
+    }
+    EntryFile file(zip_fopen_index_encrypted(patched_.get(), entry.index, ZIP_FL_COMPRESSED,
+                                             keeper_.lastUsed().c_str()));
+    if (!file) {
+        code = codeForZipError(zip_get_error(patched_.get()), Stage::Read);
+        zip_error_clear(patched_.get());
+    }
+    return file;
+}
+
 void UnzipOperation::stream(const Entry &entry, InflateJob &job) {
     EntryFile file =
         keeper_.open(archive_.get(), entry.index, job.facts.name, job.facts.encrypted, job.code);
+    // The password is known now (it passed the check at the opening).
+    if (file && entry.stat.comp_method == ZIP_CM_STORE && aesWithoutCrc(entry) &&
+        layout_.entries[entry.index].aesMethodAt != 0) {
+        file.reset();
+        file = openStoredAes(entry, job.code);
+    }
     if (!file) {
         job.eventOnFailure = false;  // nothing was read
         if (job.code == ZE_ERR_SKIPPED && !job.facts.encrypted)
@@ -292,6 +335,28 @@ void UnzipOperation::process(const Entry &entry) {
     conclude(*job);
 }
 
+int32_t UnzipOperation::checkLayout() {
+    const ReadDescriptor file(args_.archive);
+    if (!file)
+        return ZE_ERR_READ;
+    // The layout must describe the entries libzip reads, in the same order.
+    auto agrees = [this](const ArchiveLayout &layout) {
+        const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
+        if (count < 0 || static_cast<uint64_t>(count) != layout.entries.size())
+            return false;
+        for (zip_int64_t i = 0; i < count; ++i) {
+            const char *name =
+                zip_get_name(archive_.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW);
+            if (name == nullptr || layout.entries[static_cast<size_t>(i)].name != name)
+                return false;
+        }
+        return true;
+    };
+    if (const int32_t code = readLayout(file.get(), agrees, layout_))
+        return code;
+    return checkEntriesApart(layout_);
+}
+
 int32_t UnzipOperation::run() {
     struct stat info {};
     // Extract checks the local headers against the directory too: an archive
@@ -299,8 +364,12 @@ int32_t UnzipOperation::run() {
     if (const int32_t code = openArchive(args_.archive, OpenMode::Check, archive_, info))
         return code;
     archiveSize_ = static_cast<uint64_t>(info.st_size);
+    // Entries that share their bytes are refused before anything is read or
+    // written: each would inflate the same data again.
+    if (const int32_t code = checkLayout())
+        return code;
 
-    std::vector<Entry> entries;
+    std::vector<Entry> &entries = entries_;
     const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
     uint64_t totalBytes = 0;
     for (zip_int64_t i = 0; i < count; ++i) {

@@ -15,6 +15,7 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
+#include <new>
 
 namespace zelib {
 
@@ -39,11 +40,37 @@ bool hasStoredSuffix(const std::string &name, const std::vector<std::string> &su
     return false;
 }
 
-void progressTick(zip_t *, double, void *reporter) {
-    static_cast<Reporter *>(reporter)->tick();
+// What libzip's progress and cancel hooks reach. They are called from C:
+// an exception is recorded as the operation's failure, and the cancel hook
+// then stops the operation.
+struct CloseHooks {
+    Reporter &reporter;
+    OperationFailure &failure;
+};
+
+void progressTick(zip_t *, double, void *state) noexcept {
+    CloseHooks &hooks = *static_cast<CloseHooks *>(state);
+    try {
+        hooks.reporter.tick();
+    } catch (const std::bad_alloc &) {
+        hooks.failure.record(ZE_ERR_MEMORY);
+    } catch (...) {
+        hooks.failure.record(ZE_ERR_INTERNAL);
+    }
 }
-int cancelRequested(zip_t *, void *reporter) {
-    return static_cast<Reporter *>(reporter)->tick() ? 0 : 1;
+
+int cancelRequested(zip_t *, void *state) noexcept {
+    CloseHooks &hooks = *static_cast<CloseHooks *>(state);
+    try {
+        if (hooks.failure.code != ZE_OK)
+            return 1;
+        return hooks.reporter.tick() ? 0 : 1;
+    } catch (const std::bad_alloc &) {
+        hooks.failure.record(ZE_ERR_MEMORY);
+    } catch (...) {
+        hooks.failure.record(ZE_ERR_INTERNAL);
+    }
+    return 1;
 }
 
 class ZipOperation {
@@ -80,6 +107,7 @@ class ZipOperation {
     Reporter &reporter_;
     MemoryBudget budget_;
     OperationFailure failure_;
+    CloseHooks hooks_{reporter_, failure_};
     // The pipeline must outlive the archive: libzip frees the sources, which
     // point into the pipeline, when the archive is discarded.
     CompressPipeline pipeline_;
@@ -145,8 +173,8 @@ int32_t ZipOperation::addEntry(const Planned &planned) {
         EntrySource *source = nullptr;
         DeflateChunkSource *deflated = nullptr;
         if (stored) {
-            source =
-                new StoredFileSource(reporter_, failure_, factsFor(item, true), event, item.path);
+            source = new StoredFileSource(reporter_, failure_, factsFor(item, true), event,
+                                          item.path, item.identity);
         } else {
             deflated = new DeflateChunkSource(reporter_, failure_, factsFor(item, false), event,
                                               pipeline_, args_.level);
@@ -202,6 +230,14 @@ int32_t ZipOperation::deleteSources() {
     for (const Planned &planned : plan_) {
         if (planned.item->folder)
             continue;
+        // Only the file that was stored: one written to or replaced since
+        // it was read stays.
+        struct stat now {};
+        if (stat(planned.item->path.c_str(), &now) != 0 ||
+            FileIdentity::of(now) != planned.item->identity) {
+            deleteFailed_ = true;
+            continue;
+        }
         if (!reporter_.deleting(planned.item->path))
             return ZE_ERR_ABORTED;
         if (unlink(planned.item->path.c_str()) != 0)
@@ -287,7 +323,7 @@ int32_t ZipOperation::run() {
     std::sort(compressed_.begin(), compressed_.end(),
               [](const Compressed &a, const Compressed &b) { return a.index < b.index; });
     for (const Compressed &entry : compressed_) {
-        const size_t first = pipeline_.addFile(entry.item->path, entry.item->size);
+        const size_t first = pipeline_.addFile(entry.item->path, entry.item->identity);
         entry.source->setChunks(first, pipeline_.chunkCountFor(entry.item->size));
     }
 
@@ -297,9 +333,8 @@ int32_t ZipOperation::run() {
         if (!reporter_.entry(ZE_CB_ADDING, folder))
             return ZE_ERR_ABORTED;
     }
-    if (zip_register_progress_callback_with_state(za, 0.001, progressTick, nullptr, &reporter_) !=
-            0 ||
-        zip_register_cancel_callback_with_state(za, cancelRequested, nullptr, &reporter_) != 0)
+    if (zip_register_progress_callback_with_state(za, 0.001, progressTick, nullptr, &hooks_) != 0 ||
+        zip_register_cancel_callback_with_state(za, cancelRequested, nullptr, &hooks_) != 0)
         return zipFailure();
 
     pipeline_.start(workerCount());
@@ -310,6 +345,10 @@ int32_t ZipOperation::run() {
             return ZE_ERR_ABORTED;
         return zipFailure();
     }
+    // A hook that failed after the last entry was written: the archive is
+    // complete, but the operation did not go as it should.
+    if (failure_.code != 0)
+        return failure_.code;
     // The archive is complete whatever the callback answers now; an abort
     // only stops a move before any source is deleted.
     const bool going = reporter_.finish();

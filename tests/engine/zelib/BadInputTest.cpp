@@ -174,16 +174,25 @@ TEST(HostileArchive, DeclaredSizesThatLieAreDamage) {
         const char *data;  // Python expression
         uint32_t declared;
         const char *budget;
+        const char *password = "";  // written by the engine, AES, when set
     } rows[] = {
         {"huge", "bytes(1 << 20)", 0xFFFFFF00u, "--memory-budget=536870912"},
         {"bomb in memory", "bytes(1 << 20)", 10u, "--memory-budget=536870912"},
         {"bomb streamed", "random.Random(1).randbytes(100000)", 10u, "--memory-budget=65536"},
+        {"bomb encrypted", "", 10u, "--memory-budget=536870912", "pw"},
     };
     for (const Row &row : rows) {
         TempFolder tmp;
         const QString archive = tmp.path("lie.zip");
-        ASSERT_TRUE(pythonBuild(
-            archive, QString("import random\nz.writestr('data.bin', %1)\n").arg(row.data)));
+        if (*row.password != '\0') {
+            tmp.write("data.bin", QByteArray(1 << 20, '\0'));
+            CurrentFolder here(tmp.path());
+            ASSERT_EQ(zip({row.password, "-e", "lie.zip", "-W", "data.bin"}), ZE_OK);
+            QFile::remove(tmp.path("data.bin"));
+        } else {
+            ASSERT_TRUE(pythonBuild(
+                archive, QString("import random\nz.writestr('data.bin', %1)\n").arg(row.data)));
+        }
         const QString patch = QString(
                                   "import struct, sys\n"
                                   "d = bytearray(open(sys.argv[1], 'rb').read())\n"
@@ -193,8 +202,9 @@ TEST(HostileArchive, DeclaredSizesThatLieAreDamage) {
                                   "open(sys.argv[1], 'wb').write(d)\n")
                                   .arg(row.declared);
         ASSERT_EQ(testsupport::run("python3", {"-c", patch, archive}), 0);
-        EXPECT_EQ(unzip({"", row.budget, "-t", str(archive)}), ZE_ERR_INCOMPLETE) << row.label;
-        EXPECT_EQ(unzip({"", row.budget, "-o", str(archive), "-d", str(tmp.path("out"))}),
+        EXPECT_EQ(unzip({row.password, row.budget, "-t", str(archive)}), ZE_ERR_INCOMPLETE)
+            << row.label;
+        EXPECT_EQ(unzip({row.password, row.budget, "-o", str(archive), "-d", str(tmp.path("out"))}),
                   ZE_ERR_INCOMPLETE)
             << row.label;
         EXPECT_TRUE(snapshot(tmp.path("out")).empty()) << row.label;
@@ -272,3 +282,131 @@ TEST(FileSystemFailures, GiveTheirCodesAndKeepWhatWasThere) {
             EXPECT_EQ(skip.second, ZE_SKIP_EXISTS) << row.label;
     }
 }
+
+namespace {
+
+// Archives written byte by byte, so that their entries can be made to share
+// bytes: the shapes of "zip bombs" that make kilobytes inflate to gigabytes.
+const char *const kArchiveWriter = R"(
+import struct, sys, zlib
+def deflate(b):
+    c = zlib.compressobj(9, zlib.DEFLATED, -15)
+    return c.compress(b) + c.flush()
+def local(name, raw, method, plain, csize=None):
+    n = name.encode()
+    csize = len(raw) if csize is None else csize
+    return struct.pack('<IHHHHHIIIHH', 0x04034b50, 20, 0, method, 0, 0x21, zlib.crc32(plain),
+                       csize, len(plain), len(n), 0) + n + raw
+def central(name, raw, method, plain, offset, csize=None):
+    n = name.encode()
+    csize = len(raw) if csize is None else csize
+    return struct.pack('<IHHHHHHIIIHHHHHII', 0x02014b50, 20, 20, 0, method, 0, 0x21,
+                       zlib.crc32(plain), csize, len(plain), len(n), 0, 0, 0, 0, 0, offset) + n
+def central64(name, raw, method, plain, offset):
+    n = name.encode()
+    extra = struct.pack('<HHQQQ', 1, 24, len(plain), len(raw), offset)
+    return struct.pack('<IHHHHHHIIIHHHHHII', 0x02014b50, 45, 45, 0, method, 0, 0x21,
+                       zlib.crc32(plain), 0xFFFFFFFF, 0xFFFFFFFF, len(n), len(extra), 0, 0, 0,
+                       0, 0xFFFFFFFF) + n + extra
+def finish(body, records):
+    cd = b''.join(records)
+    end = struct.pack('<IHHHHIIH', 0x06054b50, 0, 0, len(records), len(records), len(cd),
+                      len(body), 0)
+    open(sys.argv[1], 'wb').write(body + cd + end)
+zeros = bytes(1 << 20)
+packed = deflate(zeros)
+)";
+
+TEST(HostileArchive, EntriesSharingBytesAreRefusedBeforeAnythingIsWritten) {
+    struct Row {
+        const char *label;
+        const char *body;  // Python, after kArchiveWriter
+        int32_t code;
+    } rows[] = {
+        {"entries apart",
+         "x = local('x.bin', packed, 8, zeros)\n"
+         "y = local('y.bin', packed, 8, zeros)\n"
+         "finish(x + y, [central('x.bin', packed, 8, zeros, 0),"
+         " central('y.bin', packed, 8, zeros, len(x))])\n",
+         ZE_OK},
+        {"entries apart, zip64 fields",
+         "x = local('x.bin', packed, 8, zeros)\n"
+         "y = local('y.bin', packed, 8, zeros)\n"
+         "finish(x + y, [central64('x.bin', packed, 8, zeros, 0),"
+         " central64('y.bin', packed, 8, zeros, len(x))])\n",
+         ZE_OK},
+        {"zip64 fields on one local header",
+         "x = local('x.bin', packed, 8, zeros)\n"
+         "finish(x, [central64('x.bin', packed, 8, zeros, 0) for i in range(2)])\n",
+         ZE_ERR_INCOMPLETE},
+        {"twenty entries on one local header",
+         "x = local('x.bin', packed, 8, zeros)\n"
+         "finish(x, [central('x.bin', packed, 8, zeros, 0) for i in range(20)])\n",
+         ZE_ERR_INCOMPLETE},
+        {"data quoting the next entry",
+         "b = local('b.bin', packed, 8, zeros)\n"
+         "a = local('a', b, 0, b)\n"
+         "finish(a, [central('a', b, 0, b, 0), central('b.bin', packed, 8, zeros, 31)])\n",
+         ZE_ERR_INCOMPLETE},
+        // libzip itself refuses this one when it opens the archive.
+        {"data running into the directory",
+         "p = b'x' * 100\n"
+         "x = local('x.bin', p, 0, p, 110)\n"
+         "finish(x, [central('x.bin', p, 0, p, 0, 110)])\n",
+         ZE_ERR_NOT_ZIP},
+    };
+    for (const Row &row : rows) {
+        TempFolder tmp;
+        const QString archive = tmp.path("bomb.zip");
+        ASSERT_EQ(testsupport::run("python3", {"-c", QString(kArchiveWriter) + row.body, archive}),
+                  0)
+            << row.label;
+        EXPECT_EQ(unzip({"", "-t", str(archive)}), row.code) << row.label;
+        EXPECT_EQ(unzip({"", "-o", str(archive), "-d", str(tmp.path("out"))}), row.code)
+            << row.label;
+        if (row.code == ZE_OK) {
+            EXPECT_EQ(snapshot(tmp.path("out")),
+                      (std::map<QString, QByteArray>{{"x.bin", QByteArray(1 << 20, '\0')},
+                                                     {"y.bin", QByteArray(1 << 20, '\0')}}));
+        } else {
+            EXPECT_FALSE(QFileInfo::exists(tmp.path("out"))) << row.label;
+        }
+    }
+}
+
+// The end of the directory is found where readers find it: through the
+// zip64 end record when there are more entries than the short one counts,
+// and past a comment that holds an end record of its own.
+TEST(HostileArchive, EndRecordsAreFoundWhereReadersFindThem) {
+    const char *rows[] = {
+        "for i in range(70000):\n    z.writestr('%d' % i, '')\n",
+        "import struct\nz.writestr('a.txt', 'a')\n"
+        "z.comment = struct.pack('<IHHHHIIH', 0x06054b50, 0, 0, 0, 0, 0, 0, 0)\n",
+    };
+    for (const char *row : rows) {
+        TempFolder tmp;
+        const QString archive = tmp.path("ends.zip");
+        ASSERT_TRUE(pythonBuild(archive, row));
+        EXPECT_EQ(unzip({"", "-t", str(archive)}), ZE_OK) << row;
+    }
+}
+
+// A path the file system cannot hold is refused before any of its folders
+// is made; the other entries are still written.
+TEST(HostileArchive, OverlongPathsLeaveNoFolders) {
+    TempFolder tmp;
+    const QString archive = tmp.path("deep.zip");
+    ASSERT_TRUE(pythonBuild(archive,
+                            "z.writestr('a/' * 3000 + 'deep.txt', 'deep')\n"
+                            "z.writestr('b/' + 'n' * 300 + '/long.txt', 'long')\n"
+                            "z.writestr('c/' + 'n' * 300 + '/', '')\n"
+                            "z.writestr('ok.txt', 'ok')\n"));
+    Recorder recorder;
+    EXPECT_EQ(unzip({"", "-o", str(archive), "-d", str(tmp.path("out"))}, &recorder),
+              ZE_ERR_SKIPPED);
+    EXPECT_EQ(QDir(tmp.path("out")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"ok.txt"});
+    EXPECT_EQ(recorder.skipped.size(), 3u);
+}
+
+}  // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <cstdint>
+#include <string>
+
+namespace zelib {
+
+// What tells one state of a file from another: the same file (device and
+// inode) with the same size and modification time. Listed when the sources
+// are collected and compared again once the file has been read, so that a
+// file that grew, shrank, was rewritten or was replaced by another under its
+// name while it was compressed is never stored as if it were whole.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    uint64_t size = 0;
+    int64_t mtimeSeconds = 0;
+    long mtimeNanoseconds = 0;
+
+    static FileIdentity of(const struct stat &info);
+    bool operator==(const FileIdentity &) const = default;
+};
+
+// True when the open descriptor is still the file as listed and `path`
+// still names that file.
+bool stillAsListed(int fd, const std::string &path, const FileIdentity &listed);
+
+}  // namespace zelib
