@@ -2,18 +2,23 @@
 
 #include "AboutWindow.h"
 #include "BrowserPane.h"
+#include "ButtonBar.h"
 #include "CreateFolderDialog.h"
 #include "FileInclusionDialog.h"
 #include "FolderDialog.h"
 #include "HelpWindow.h"
 #include "MainForm.h"
+#include "MainMenu.h"
 #include "OptionsPanel.h"
 #include "SplashWindow.h"
 #include "batch/ErrorLogWindow.h"
 #include "engine/ZipTestWindow.h"
 #include "tools/DefinableExtDialog.h"
+#include "tools/MainWindowGate.h"
 #include "tools/TCRC32_Form.h"
+#include "tools/TDupes.h"
 #include "tools/TFileInfo.h"
+#include "widgets/BusyIndicator.h"
 #include "widgets/FileListBox.h"
 
 #include <QApplication>
@@ -28,6 +33,28 @@ void centre(QWidget &window) {
         window.move(frame.topLeft());
     }
 }
+
+// The main window as the tool windows see it.
+class MainFormGate final : public MainWindowGate {
+  public:
+    explicit MainFormGate(TMainform &main) : main_(main) {}
+    void lockMainWindow() override { main_.setEnabled(false); }
+    void releaseMainWindow() override {
+        main_.show();
+        main_.setEnabled(true);
+    }
+    void setMainStatus(const QString &text) override { main_.setStatus(text); }
+    void rereadFileList() override { main_.browser->FileListBox1->reread(); }
+    void setBusy(bool busy) override {
+        if (busy)
+            main_.options->Animate1->start();
+        else
+            main_.options->Animate1->stop();
+    }
+
+  private:
+    TMainform &main_;
+};
 
 }  // namespace
 
@@ -71,9 +98,16 @@ void TovraneApp::createRest() {
     windows_.zipTest = zipTest_.get();
     windows_.errorLog = errorLog_.get();
     windows_.fileInfo = fileInfo_.get();
+    gate_ = std::make_unique<MainFormGate>(*main_);
+    dupes_ = std::make_unique<TDupes>(files, *gate_);
+    windows_.dupes = dupes_.get();
+    QObject::connect(main_->buttons->dupesButton, &QToolButton::clicked, dupes_.get(),
+                     &TDupes::findDuplicates);
+    QObject::connect(main_->menu->dupesTool, &QAction::triggered, dupes_.get(),
+                     &TDupes::findDuplicates);
     for (QWidget *w : std::initializer_list<QWidget *>{
              main_.get(), splash_.get(), definableExt_.get(), about_.get(), crcReport_.get(),
-             zipTest_.get(), errorLog_.get(), fileInfo_.get()})
+             zipTest_.get(), errorLog_.get(), fileInfo_.get(), dupes_.get()})
         centre(*w);
 }
 

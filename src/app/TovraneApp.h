@@ -9,6 +9,7 @@ class TAbout;
 class TCRC32_Form;
 class TCreate_Folder;
 class TDefinable_Ext;
+class TDupes;
 class TErrorLog;
 class TFileInclusion;
 class TFileInfo;
@@ -18,6 +19,7 @@ class TUnzip_dest;
 class TZipDest;
 class Ttempdest;
 class Tziptest;
+class MainWindowGate;
 
 // Every window of the program, created once in the fixed start-up order and
 // living until the end: the main window first, then the splash and the
@@ -51,5 +53,7 @@ class TovraneApp {
     std::unique_ptr<Tziptest> zipTest_;
     std::unique_ptr<TErrorLog> errorLog_;
     std::unique_ptr<TFileInfo> fileInfo_;
+    std::unique_ptr<MainWindowGate> gate_;
+    std::unique_ptr<TDupes> dupes_;
     SecondaryWindows windows_;
 };
