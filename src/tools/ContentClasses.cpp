@@ -9,8 +9,10 @@
 #include <unistd.h>
 #include <zlib.h>
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <memory>
 #include <thread>
@@ -33,6 +35,32 @@ constexpr unsigned kMostSlices = 4;
 
 constexpr QIODevice::OpenMode kOpenMode =
     QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered;
+
+// Bytes read between two looks at the caller's messages, and what opening
+// and reading one small file counts for.
+constexpr qint64 kAskEvery = 16 * 1024 * 1024;
+constexpr qint64 kFileCost = 64 * 1024;
+
+// Lets the caller's messages run now and then during a long read (only from
+// the calling thread), and carries its answer, stop or go on, to every slice.
+class Pacer {
+  public:
+    explicit Pacer(const std::function<bool()> &keepReading) : keepReading_(keepReading) {}
+    void read(qint64 bytes) {
+        since_ += bytes;
+        if (since_ < kAskEvery)
+            return;
+        since_ = 0;
+        if (keepReading_ && !keepReading_())
+            stopped_ = true;
+    }
+    bool stopped() const { return stopped_.load(std::memory_order_relaxed); }
+
+  private:
+    const std::function<bool()> &keepReading_;
+    qint64 since_ = 0;
+    std::atomic<bool> stopped_{false};
+};
 
 // One file held open for the comparison; the read-only state comes back
 // after the file is closed.
@@ -73,7 +101,9 @@ struct SliceOutcome {
 // Compares files over [from, from + length): all files start in one class,
 // each block splits the classes by contents, and a file left alone in its
 // class is read no further.
-SliceOutcome compareSlice(const std::vector<int> &fds, qint64 from, qint64 length) {
+// `asks` is set for the slice read on the calling thread.
+SliceOutcome compareSlice(const std::vector<int> &fds, qint64 from, qint64 length, Pacer &pacer,
+                          bool asks) {
     const std::size_t n = fds.size();
     SliceOutcome out{std::vector<int>(n, -1), std::vector<quint32>(n, kCrc32Start),
                      std::vector<char>(n, 0)};
@@ -98,8 +128,9 @@ SliceOutcome compareSlice(const std::vector<int> &fds, qint64 from, qint64 lengt
         return buffers.get() + i * static_cast<std::size_t>(block);
     };
 
-    for (qint64 done = 0; done < length && !classes.empty();) {
+    for (qint64 done = 0; done < length && !classes.empty() && !pacer.stopped();) {
         const qint64 want = std::min(block, length - done);
+        qint64 readNow = 0;
         std::vector<std::vector<std::size_t>> next;
         for (const auto &members : classes) {
             std::vector<std::vector<std::size_t>> parts;
@@ -107,6 +138,7 @@ SliceOutcome compareSlice(const std::vector<int> &fds, qint64 from, qint64 lengt
                 if (!readExactly(fds[m], bufferOf(m), want, from + done))
                     continue;  // label stays -1: unreadable, like no other file
                 UpdateCrc32Block(bufferOf(m), static_cast<std::size_t>(want), out.crc[m]);
+                readNow += want;
                 auto same = std::find_if(parts.begin(), parts.end(), [&](const auto &part) {
                     return std::memcmp(bufferOf(part.front()), bufferOf(m),
                                        static_cast<std::size_t>(want)) == 0;
@@ -125,6 +157,8 @@ SliceOutcome compareSlice(const std::vector<int> &fds, qint64 from, qint64 lengt
         }
         classes = std::move(next);
         done += want;
+        if (asks)
+            pacer.read(readNow);
     }
     for (const auto &members : classes) {
         const int label = nextLabel++;
@@ -140,7 +174,7 @@ SliceOutcome compareSlice(const std::vector<int> &fds, qint64 from, qint64 lengt
 // when they are large, and gives each its class (from `nextClass` on, -1
 // when unreadable) and its checksum where it was read whole.
 void compareFilesOfOneSize(const std::vector<int> &fds, qint64 size, int &nextClass,
-                           std::vector<ContentReading *> &readings) {
+                           std::vector<ContentReading *> &readings, Pacer &pacer) {
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     const unsigned count = size >= kSlicedFrom && fds.size() > 1 ? std::min(cores, kMostSlices) : 1;
     std::vector<SliceOutcome> slices(count);
@@ -151,7 +185,9 @@ void compareFilesOfOneSize(const std::vector<int> &fds, qint64 size, int &nextCl
         for (unsigned s = 0; s < count; ++s) {
             const qint64 from = step * s;
             lengths[s] = s + 1 == count ? size - from : step;
-            auto work = [&, s, from] { slices[s] = compareSlice(fds, from, lengths[s]); };
+            auto work = [&, s, from] {
+                slices[s] = compareSlice(fds, from, lengths[s], pacer, s + 1 == count);
+            };
             if (s + 1 == count)
                 work();
             else
@@ -188,7 +224,8 @@ void compareFilesOfOneSize(const std::vector<int> &fds, qint64 size, int &nextCl
 }
 
 // Classifies up to kMostTogether files at once, classes from `nextClass` on.
-std::vector<ContentReading> classifyTogether(const QStringList &paths, int &nextClass) {
+std::vector<ContentReading> classifyTogether(const QStringList &paths, int &nextClass,
+                                             Pacer &pacer) {
     const auto n = static_cast<std::size_t>(paths.size());
     std::vector<ContentReading> readings(n);
     std::vector<std::unique_ptr<OpenedFile>> opened(n);
@@ -209,29 +246,33 @@ std::vector<ContentReading> classifyTogether(const QStringList &paths, int &next
             fds.push_back(opened[m]->file.handle());
             group.push_back(&readings[m]);
         }
-        compareFilesOfOneSize(fds, size, nextClass, group);
+        pacer.read(kFileCost * static_cast<qint64>(members.size()));
+        compareFilesOfOneSize(fds, size, nextClass, group, pacer);
     }
     return readings;
 }
 
 // Whether two files hold the same bytes.
-bool sameContents(const QString &a, const QString &b) {
+bool sameContents(const QString &a, const QString &b, Pacer &pacer) {
     int classes = 0;
-    const std::vector<ContentReading> r = classifyTogether({a, b}, classes);
+    const std::vector<ContentReading> r = classifyTogether({a, b}, classes, pacer);
     return r[0].contentClass >= 0 && r[0].contentClass == r[1].contentClass;
 }
 
 // More files than can be read side by side: checksum each once, then compare
 // only the files whose sizes and checksums agree, a batch at a time; a class
 // of a later batch joins the first earlier class whose member it equals.
-std::vector<ContentReading> classifyMany(const QStringList &paths) {
+std::vector<ContentReading> classifyMany(const QStringList &paths, Pacer &pacer) {
     std::vector<ContentReading> readings(static_cast<std::size_t>(paths.size()));
     int nextClass = 0;
     std::map<std::pair<qint64, quint32>, std::vector<std::size_t>> byChecksum;
     for (qsizetype i = 0; i < paths.size(); ++i) {
         ContentReading &r = readings[static_cast<std::size_t>(i)];
         quint32 crc = kCrc32Start;
+        if (pacer.stopped())
+            break;
         FileCrc32(paths[i], crc, r.byteCount);
+        pacer.read(kFileCost + std::max<qint64>(r.byteCount, 0));
         if (r.byteCount < 0)
             continue;
         r.crc = ~crc;
@@ -252,7 +293,7 @@ std::vector<ContentReading> classifyMany(const QStringList &paths) {
             for (std::size_t k = start; k < end; ++k)
                 batch << paths[static_cast<qsizetype>(members[k])];
             int local = 0;
-            const std::vector<ContentReading> found = classifyTogether(batch, local);
+            const std::vector<ContentReading> found = classifyTogether(batch, local, pacer);
             std::map<int, int> joined;  // batch class -> class of the whole set
             for (std::size_t k = 0; k < found.size(); ++k) {
                 ContentReading &r = readings[members[start + k]];
@@ -265,7 +306,7 @@ std::vector<ContentReading> classifyMany(const QStringList &paths) {
                 if (it == joined.end()) {
                     int cls = -1;
                     for (std::size_t e = 0; e < earlier && cls < 0; ++e)
-                        if (sameContents(known[e].first, batch[static_cast<qsizetype>(k)]))
+                        if (sameContents(known[e].first, batch[static_cast<qsizetype>(k)], pacer))
                             cls = known[e].second;
                     if (cls < 0) {
                         cls = nextClass++;
@@ -282,11 +323,18 @@ std::vector<ContentReading> classifyMany(const QStringList &paths) {
 
 }  // namespace
 
-std::vector<ContentReading> classifyContents(const QStringList &paths) {
-    if (static_cast<std::size_t>(paths.size()) > kMostTogether)
-        return classifyMany(paths);
+std::vector<ContentReading> classifyContents(const QStringList &paths,
+                                             const std::function<bool()> &keepReading) {
+    Pacer pacer(keepReading);
     int nextClass = 0;
-    return classifyTogether(paths, nextClass);
+    std::vector<ContentReading> readings = static_cast<std::size_t>(paths.size()) > kMostTogether
+                                               ? classifyMany(paths, pacer)
+                                               : classifyTogether(paths, nextClass, pacer);
+    // A comparison cut short proves nothing.
+    if (pacer.stopped())
+        for (ContentReading &r : readings)
+            r.contentClass = -1;
+    return readings;
 }
 
 }  // namespace tools

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <functional>
 #include <vector>
 
 namespace tools {
@@ -28,6 +29,11 @@ struct ContentReading {
 // once, so each is read at most once; a file whose size no other file of
 // the set shares is only opened. Large sets are checksummed first and only
 // files of equal checksums compared, a few dozen files at a time.
-std::vector<ContentReading> classifyContents(const QStringList &paths);
+//
+// `keepReading`, when given, is called now and then during a long read (it
+// may let window messages run); once it answers false the reading ends at
+// once and no file has a class.
+std::vector<ContentReading> classifyContents(const QStringList &paths,
+                                             const std::function<bool()> &keepReading = {});
 
 }  // namespace tools

@@ -107,7 +107,13 @@ void walkDupes(const FileListSource &files, DupesHost &host, DupesTable &table) 
                 QStringList paths;
                 for (const int j : bucket)
                     paths << folder + files.name(j);
-                const std::vector<ContentReading> found = classifyContents(paths);
+                // A long read lets messages run too; a stop cuts it short,
+                // which loses nothing: the other files of this size come
+                // later in the list, so this file can have no copy read.
+                const std::vector<ContentReading> found = classifyContents(paths, [&] {
+                    host.pumpMessages();
+                    return host.keepGoing();
+                });
                 int classes = 0;
                 for (qsizetype k = 0; k < bucket.size(); ++k) {
                     ContentReading r = found[static_cast<std::size_t>(k)];

@@ -300,6 +300,27 @@ TEST(Dupes, StopReadsNoFurtherFile) {
     EXPECT_EQ(host.progress, QList<int>({33, 67, 100}));
 }
 
+TEST(Dupes, LongReadsLetMessagesRunAndHonourStop) {
+    TempFolder tmp;
+    const QByteArray big = pattern(24 << 20, 5);
+    for (const char *name : {"A", "B", "C"})
+        tmp.write(name, big);
+    const TableFileList list(tmp.path(), {{"A", true}, {"B", true}, {"C", true}});
+    for (const bool stop : {false, true}) {
+        DupesTable table;
+        RecordingHost host;
+        int duringFirstRead = 0;
+        host.onPump = [&](int) {
+            duringFirstRead += table.count() == 0;
+            host.go = !stop;
+        };
+        const Groups groups = search(list, host, table);
+        EXPECT_GT(duringFirstRead, 1) << "messages run while the copies are read";
+        EXPECT_EQ(groups, stop ? Groups() : Groups({{"A", "B", "C"}}));
+        EXPECT_EQ(table.count(), stop ? 1 : 3);
+    }
+}
+
 TEST(Dupes, SixThousandFileLimit) {
     TempFolder tmp;
     QList<TableFileList::Entry> entries;
