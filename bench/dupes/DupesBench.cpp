@@ -49,6 +49,12 @@ int main(int argc, char **argv) {
     tools::DupesTable table;
     for (const QString &folder : folders) {
         const WholeFolder files(folder);
+        // Past the limit the search would show its message box.
+        if (files.count() > tools::DupesTable::kCapacity) {
+            std::fprintf(stderr, "%s: more than %d files\n", qPrintable(folder),
+                         tools::DupesTable::kCapacity);
+            return 2;
+        }
         tools::walkDupes(files, host, table);
         const QString prefix = platform::withSeparator(folder);
         const int groups = table.group();

@@ -27,7 +27,7 @@ struct FileLook {
     // Whether its contents could equal another selected file's: a symbolic
     // link is not a copy of what it points to (deleting the target would
     // lose the data), and a second name of a file already looked at is no
-    // copy either.
+    // copy either. Only plain files are read (a pipe would never end).
     bool comparable = false;
 };
 
@@ -47,7 +47,8 @@ class SelectionSurvey {
             struct stat target {};
             if (::stat(path.constData(), &target) == 0) {
                 look.size = target.st_size;
-                look.comparable = ::lstat(path.constData(), &link) == 0 && !S_ISLNK(link.st_mode) &&
+                look.comparable = S_ISREG(target.st_mode) &&
+                                  ::lstat(path.constData(), &link) == 0 && !S_ISLNK(link.st_mode) &&
                                   seen.emplace(target.st_dev, target.st_ino).second;
             }
             if (look.comparable)
