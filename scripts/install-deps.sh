@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libzip-dev libdeflate-dev zlib1g-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  zip unzip p7zip-full python3
+  zip unzip p7zip-full python3 jdupes fdupes
 )
 
 missing=()

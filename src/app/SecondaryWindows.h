@@ -4,6 +4,7 @@ class TAbout;
 class TCRC32_Form;
 class TCreate_Folder;
 class TDefinable_Ext;
+class TDupes;
 class TErrorLog;
 class TFileInclusion;
 class TFileInfo;
@@ -34,4 +35,5 @@ struct SecondaryWindows {
     TFileInfo *fileInfo = nullptr;
     Ttrimmer *trimmer = nullptr;
     TRename_Form *rename = nullptr;
+    TDupes *dupes = nullptr;
 };

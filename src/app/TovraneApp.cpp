@@ -17,9 +17,11 @@
 #include "tools/DefinableExtDialog.h"
 #include "tools/MainWindowGate.h"
 #include "tools/TCRC32_Form.h"
+#include "tools/TDupes.h"
 #include "tools/TFileInfo.h"
 #include "tools/TRename_Form.h"
 #include "tools/Ttrimmer.h"
+#include "widgets/BusyIndicator.h"
 #include "widgets/FileListBox.h"
 
 #include <QApplication>
@@ -46,6 +48,12 @@ class MainFormGate final : public MainWindowGate {
     }
     void setMainStatus(const QString &text) override { form_.setStatus(text); }
     void rereadFileList() override { form_.browser->FileListBox1->reread(); }
+    void setBusy(bool busy) override {
+        if (busy)
+            form_.options->Animate1->start();
+        else
+            form_.options->Animate1->stop();
+    }
 
   private:
     TMainform &form_;
@@ -106,9 +114,16 @@ void TovraneApp::createRest() {
     QObject::connect(main_->buttons->renameButton, &QToolButton::clicked, rename_.get(), rename);
     QObject::connect(main_->menu->renameTool, &QAction::triggered, rename_.get(), rename);
     QObject::connect(main_->browse->renameFiles, &QAction::triggered, rename_.get(), rename);
+    dupes_ = std::make_unique<TDupes>(files, *gate_);
+    windows_.dupes = dupes_.get();
+    QObject::connect(main_->buttons->dupesButton, &QToolButton::clicked, dupes_.get(),
+                     &TDupes::findDuplicates);
+    QObject::connect(main_->menu->dupesTool, &QAction::triggered, dupes_.get(),
+                     &TDupes::findDuplicates);
     for (QWidget *w : std::initializer_list<QWidget *>{
              main_.get(), splash_.get(), definableExt_.get(), about_.get(), crcReport_.get(),
-             zipTest_.get(), errorLog_.get(), fileInfo_.get(), trimmer_.get(), rename_.get()})
+             zipTest_.get(), errorLog_.get(), fileInfo_.get(), trimmer_.get(), rename_.get(),
+             dupes_.get()})
         centre(*w);
 }
 

@@ -9,6 +9,7 @@ class TAbout;
 class TCRC32_Form;
 class TCreate_Folder;
 class TDefinable_Ext;
+class TDupes;
 class TErrorLog;
 class TFileInclusion;
 class TFileInfo;
@@ -57,5 +58,6 @@ class TovraneApp {
     std::unique_ptr<MainWindowGate> gate_;
     std::unique_ptr<Ttrimmer> trimmer_;
     std::unique_ptr<TRename_Form> rename_;
+    std::unique_ptr<TDupes> dupes_;
     SecondaryWindows windows_;
 };

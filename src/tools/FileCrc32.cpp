@@ -2,6 +2,7 @@
 
 #include "Crc32.h"
 #include "FileError.h"
+#include "WriteAccessLift.h"
 
 #include <QFile>
 
@@ -9,47 +10,13 @@
 #include <zlib.h>
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
 #include <memory>
-#include <optional>
 #include <thread>
 #include <vector>
 
 namespace tools {
 
 namespace {
-
-// Lifts the read-only state of one file for the lifetime of the object and
-// puts the file's permission bits back afterwards. Files that are writable
-// already are not touched at all, so their change time stays as it was.
-// (std::filesystem does it with one status call and keeps the set-id bits,
-// which Qt's permission calls would drop.)
-class WriteAccessLift {
-  public:
-    explicit WriteAccessLift(const QString &path) : path_(path.toStdU16String()) {
-        namespace fs = std::filesystem;
-        std::error_code error;
-        const fs::perms kept = fs::status(path_, error).permissions();
-        if (error || kept == fs::perms::unknown ||
-            (kept & fs::perms::owner_write) != fs::perms::none)
-            return;
-        fs::permissions(path_, kept | fs::perms::owner_write, fs::perm_options::replace, error);
-        if (!error)
-            kept_ = kept;
-    }
-    ~WriteAccessLift() {
-        std::error_code error;
-        if (kept_)
-            std::filesystem::permissions(path_, *kept_, std::filesystem::perm_options::replace,
-                                         error);
-    }
-    WriteAccessLift(const WriteAccessLift &) = delete;
-    WriteAccessLift &operator=(const WriteAccessLift &) = delete;
-
-  private:
-    std::filesystem::path path_;
-    std::optional<std::filesystem::perms> kept_;
-};
 
 // Read and write as the routines ask for it, but never creating the file
 // and without Qt's own buffer between the file and ours.

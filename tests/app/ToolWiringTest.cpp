@@ -10,11 +10,13 @@
 #include "batch/ErrorLogWindow.h"
 #include "support/ScriptedDialogs.h"
 #include "tools/TCRC32_Form.h"
+#include "tools/TDupes.h"
 #include "tools/TFileInfo.h"
 #include "tools/TRename_Form.h"
 #include "tools/Ttrimmer.h"
 #include "widgets/FileListBox.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -43,6 +45,37 @@ TEST_F(ToolWiring, CrcReportFromTheButtonAndTheMenu) {
         report.close();
         EXPECT_TRUE(form().isEnabled());
     }
+}
+
+TEST_F(ToolWiring, DupesFromTheButtonAndTheMenuDeleteACopy) {
+    tmp.write("home/a.txt", "same");
+    tmp.write("home/b.txt", "other");
+    tmp.write("home/c.txt", "same");
+    startProgram();
+    FileListBox &files = *form().browser->FileListBox1;
+    for (auto start : {std::function<void()>([&] { form().buttons->dupesButton->click(); }),
+                       std::function<void()>([&] { form().menu->dupesTool->trigger(); })}) {
+        files.selectAll();
+        start();
+        TDupes &dupes = *app->windows().dupes;
+        EXPECT_TRUE(dupes.isVisible());
+        EXPECT_FALSE(form().isEnabled());
+        ASSERT_EQ(dupes.ListBox1->count(), 2);
+        EXPECT_EQ(dupes.ListBox1->item(0)->text(), "a.txt");
+        EXPECT_EQ(dupes.ListBox1->item(1)->text(), "c.txt");
+        dupes.close();
+        EXPECT_TRUE(form().isEnabled());
+        EXPECT_EQ(form().status(), "Operation Completed.");
+    }
+    // A deleted copy leaves the main file list when the tool closes.
+    files.selectAll();
+    form().buttons->dupesButton->click();
+    TDupes &dupes = *app->windows().dupes;
+    dupes.ListBox1->item(1)->setSelected(true);
+    dupes.BitBtn3->click();
+    dupes.close();
+    EXPECT_EQ(files.count(), 2);
+    EXPECT_FALSE(QFile::exists(home("c.txt")));
 }
 
 TEST_F(ToolWiring, FileInformationFromThePopUpMenu) {

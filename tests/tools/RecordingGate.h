@@ -16,6 +16,7 @@ struct RecordingGate final : MainWindowGate {
     }
     void setMainStatus(const QString &text) override { calls << "status " + text; }
     void rereadFileList() override { calls << "reread"; }
+    void setBusy(bool on) override { calls << (on ? "busy" : "idle"); }
 
     bool enabled = true;
     QStringList calls;

@@ -1,0 +1,340 @@
+#include "ContentClasses.h"
+
+#include "Crc32.h"
+#include "FileCrc32.h"
+#include "WriteAccessLift.h"
+
+#include <QFile>
+
+#include <unistd.h>
+#include <zlib.h>
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <memory>
+#include <thread>
+
+namespace tools {
+
+namespace {
+
+// Files read side by side: each holds a descriptor and a read buffer.
+constexpr std::size_t kMostTogether = 64;
+// Read buffers of all files of one slice together stay within this, so
+// that the blocks compared are still in the core's cache.
+constexpr qint64 kBufferBudget = 8 * 1024 * 1024;
+constexpr qint64 kLargestBlock = 256 * 1024;
+constexpr qint64 kSmallestBlock = 16 * 1024;
+// Files from this size on are compared in slices on several cores, as the
+// whole-file checksum does it.
+constexpr qint64 kSlicedFrom = 8 * 1024 * 1024;
+constexpr unsigned kMostSlices = 4;
+
+constexpr QIODevice::OpenMode kOpenMode =
+    QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered;
+
+// Bytes read between two looks at the caller's messages, and what opening
+// and reading one small file counts for.
+constexpr qint64 kAskEvery = 16 * 1024 * 1024;
+constexpr qint64 kFileCost = 64 * 1024;
+
+// Lets the caller's messages run now and then during a long read (only from
+// the calling thread), and carries its answer, stop or go on, to every slice.
+class Pacer {
+  public:
+    explicit Pacer(const std::function<bool()> &keepReading) : keepReading_(keepReading) {}
+    void read(qint64 bytes) {
+        since_ += bytes;
+        if (since_ < kAskEvery)
+            return;
+        since_ = 0;
+        if (keepReading_ && !keepReading_())
+            stopped_ = true;
+    }
+    bool stopped() const { return stopped_.load(std::memory_order_relaxed); }
+
+  private:
+    const std::function<bool()> &keepReading_;
+    qint64 since_ = 0;
+    std::atomic<bool> stopped_{false};
+};
+
+// One file held open for the comparison; the read-only state comes back
+// after the file is closed.
+struct OpenedFile {
+    explicit OpenedFile(const QString &path) : lift(path), file(path) {}
+    WriteAccessLift lift;
+    QFile file;
+};
+
+// Reads exactly `length` bytes at `offset`; false on a read error or when
+// the file ends first.
+bool readExactly(int fd, char *buffer, qint64 length, qint64 offset) {
+    while (length > 0) {
+        const ssize_t got =
+            ::pread(fd, buffer, static_cast<size_t>(length), static_cast<off_t>(offset));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        buffer += got;
+        length -= got;
+        offset += got;
+    }
+    return true;
+}
+
+// What one slice of the byte range found for each file.
+struct SliceOutcome {
+    // Files of equal label agree over the slice; -1 when the slice could not
+    // be read. Labels are the slice's own.
+    std::vector<int> label;
+    std::vector<quint32> crc;
+    // Whether the file was read through the whole slice (only then is its
+    // checksum of the slice complete).
+    std::vector<char> readThrough;
+};
+
+// Compares files over [from, from + length): all files start in one class,
+// each block splits the classes by contents, and a file left alone in its
+// class is read no further.
+// `asks` is set for the slice read on the calling thread.
+SliceOutcome compareSlice(const std::vector<int> &fds, qint64 from, qint64 length, Pacer &pacer,
+                          bool asks) {
+    const std::size_t n = fds.size();
+    SliceOutcome out{std::vector<int>(n, -1), std::vector<quint32>(n, kCrc32Start),
+                     std::vector<char>(n, 0)};
+    // No larger than the slice: small files are the common case, and their
+    // buffers should cost no more than their bytes.
+    const qint64 block =
+        std::min(std::clamp(kBufferBudget / static_cast<qint64>(std::max<std::size_t>(n, 1)),
+                            kSmallestBlock, kLargestBlock),
+                 std::max<qint64>(length, 1));
+    int nextLabel = 0;
+    std::vector<std::vector<std::size_t>> classes;
+    if (n > 1) {
+        classes.emplace_back(n);
+        for (std::size_t i = 0; i < n; ++i)
+            classes.front()[i] = i;
+    } else if (n == 1) {
+        out.label[0] = nextLabel++;
+    }
+    const auto buffers = std::make_unique_for_overwrite<char[]>(
+        static_cast<std::size_t>(classes.empty() ? 0 : block) * n);
+    const auto bufferOf = [&](std::size_t i) {
+        return buffers.get() + i * static_cast<std::size_t>(block);
+    };
+
+    for (qint64 done = 0; done < length && !classes.empty() && !pacer.stopped();) {
+        const qint64 want = std::min(block, length - done);
+        qint64 readNow = 0;
+        std::vector<std::vector<std::size_t>> next;
+        for (const auto &members : classes) {
+            std::vector<std::vector<std::size_t>> parts;
+            for (const std::size_t m : members) {
+                if (!readExactly(fds[m], bufferOf(m), want, from + done))
+                    continue;  // label stays -1: unreadable, like no other file
+                UpdateCrc32Block(bufferOf(m), static_cast<std::size_t>(want), out.crc[m]);
+                readNow += want;
+                auto same = std::find_if(parts.begin(), parts.end(), [&](const auto &part) {
+                    return std::memcmp(bufferOf(part.front()), bufferOf(m),
+                                       static_cast<std::size_t>(want)) == 0;
+                });
+                if (same == parts.end())
+                    parts.push_back({m});
+                else
+                    same->push_back(m);
+            }
+            for (auto &part : parts) {
+                if (part.size() == 1)
+                    out.label[part.front()] = nextLabel++;
+                else
+                    next.push_back(std::move(part));
+            }
+        }
+        classes = std::move(next);
+        done += want;
+        if (asks)
+            pacer.read(readNow);
+    }
+    for (const auto &members : classes) {
+        const int label = nextLabel++;
+        for (const std::size_t m : members) {
+            out.label[m] = label;
+            out.readThrough[m] = 1;
+        }
+    }
+    return out;
+}
+
+// Compares open files that all have `size` bytes, in slices on several cores
+// when they are large, and gives each its class (from `nextClass` on, -1
+// when unreadable) and its checksum where it was read whole.
+void compareFilesOfOneSize(const std::vector<int> &fds, qint64 size, int &nextClass,
+                           std::vector<ContentReading *> &readings, Pacer &pacer) {
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const unsigned count = size >= kSlicedFrom && fds.size() > 1 ? std::min(cores, kMostSlices) : 1;
+    std::vector<SliceOutcome> slices(count);
+    std::vector<qint64> lengths(count);
+    const qint64 step = size / count;
+    {
+        std::vector<std::jthread> workers;
+        for (unsigned s = 0; s < count; ++s) {
+            const qint64 from = step * s;
+            lengths[s] = s + 1 == count ? size - from : step;
+            auto work = [&, s, from] {
+                slices[s] = compareSlice(fds, from, lengths[s], pacer, s + 1 == count);
+            };
+            if (s + 1 == count)
+                work();
+            else
+                workers.emplace_back(work);
+        }
+    }
+    // Two files are alike when they agree in every slice.
+    std::map<std::vector<int>, int> classOf;
+    for (std::size_t i = 0; i < fds.size(); ++i) {
+        std::vector<int> labels(count);
+        bool readable = true;
+        bool whole = true;
+        quint32 crc = slices[0].crc[i];
+        for (unsigned s = 0; s < count; ++s) {
+            labels[s] = slices[s].label[i];
+            readable = readable && labels[s] >= 0;
+            whole = whole && slices[s].readThrough[i];
+            if (s > 0)
+                crc = ~static_cast<quint32>(crc32_combine64(~crc, ~slices[s].crc[i], lengths[s]));
+        }
+        // A file that has grown since it was opened is not the file compared.
+        char extra;
+        readable = readable && ::pread(fds[i], &extra, 1, static_cast<off_t>(size)) == 0;
+        ContentReading &r = *readings[i];
+        r.crcKnown = readable && whole;
+        r.crc = ~crc;
+        if (readable) {
+            const auto [it, added] = classOf.emplace(std::move(labels), nextClass);
+            if (added)
+                ++nextClass;
+            r.contentClass = it->second;
+        }
+    }
+}
+
+// Classifies up to kMostTogether files at once, classes from `nextClass` on.
+std::vector<ContentReading> classifyTogether(const QStringList &paths, int &nextClass,
+                                             Pacer &pacer) {
+    const auto n = static_cast<std::size_t>(paths.size());
+    std::vector<ContentReading> readings(n);
+    std::vector<std::unique_ptr<OpenedFile>> opened(n);
+    std::map<qint64, std::vector<std::size_t>> bySize;
+    for (std::size_t i = 0; i < n; ++i) {
+        opened[i] = std::make_unique<OpenedFile>(paths[static_cast<qsizetype>(i)]);
+        if (!opened[i]->file.open(kOpenMode)) {
+            opened[i].reset();
+            continue;
+        }
+        readings[i].byteCount = opened[i]->file.size();
+        bySize[readings[i].byteCount].push_back(i);
+    }
+    for (const auto &[size, members] : bySize) {
+        std::vector<int> fds;
+        std::vector<ContentReading *> group;
+        for (const std::size_t m : members) {
+            fds.push_back(opened[m]->file.handle());
+            group.push_back(&readings[m]);
+        }
+        pacer.read(kFileCost * static_cast<qint64>(members.size()));
+        compareFilesOfOneSize(fds, size, nextClass, group, pacer);
+    }
+    return readings;
+}
+
+// Whether two files hold the same bytes.
+bool sameContents(const QString &a, const QString &b, Pacer &pacer) {
+    int classes = 0;
+    const std::vector<ContentReading> r = classifyTogether({a, b}, classes, pacer);
+    return r[0].contentClass >= 0 && r[0].contentClass == r[1].contentClass;
+}
+
+// More files than can be read side by side: checksum each once, then compare
+// only the files whose sizes and checksums agree, a batch at a time; a class
+// of a later batch joins the first earlier class whose member it equals.
+std::vector<ContentReading> classifyMany(const QStringList &paths, Pacer &pacer) {
+    std::vector<ContentReading> readings(static_cast<std::size_t>(paths.size()));
+    int nextClass = 0;
+    std::map<std::pair<qint64, quint32>, std::vector<std::size_t>> byChecksum;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        ContentReading &r = readings[static_cast<std::size_t>(i)];
+        quint32 crc = kCrc32Start;
+        if (pacer.stopped())
+            break;
+        FileCrc32(paths[i], crc, r.byteCount);
+        pacer.read(kFileCost + std::max<qint64>(r.byteCount, 0));
+        if (r.byteCount < 0)
+            continue;
+        r.crc = ~crc;
+        r.crcKnown = true;
+        byChecksum[{r.byteCount, r.crc}].push_back(static_cast<std::size_t>(i));
+    }
+    for (const auto &[key, members] : byChecksum) {
+        if (members.size() == 1) {
+            readings[members.front()].contentClass = nextClass++;
+            continue;
+        }
+        std::vector<std::pair<QString, int>> known;  // one member per class so far
+        for (std::size_t start = 0; start < members.size(); start += kMostTogether) {
+            // Classes of one batch are already known to differ from each other.
+            const std::size_t earlier = known.size();
+            const std::size_t end = std::min(members.size(), start + kMostTogether);
+            QStringList batch;
+            for (std::size_t k = start; k < end; ++k)
+                batch << paths[static_cast<qsizetype>(members[k])];
+            int local = 0;
+            const std::vector<ContentReading> found = classifyTogether(batch, local, pacer);
+            std::map<int, int> joined;  // batch class -> class of the whole set
+            for (std::size_t k = 0; k < found.size(); ++k) {
+                ContentReading &r = readings[members[start + k]];
+                const int c = found[k].contentClass;
+                if (c < 0 || found[k].byteCount != r.byteCount) {
+                    r.contentClass = -1;  // unreadable now, or changed since
+                    continue;
+                }
+                auto it = joined.find(c);
+                if (it == joined.end()) {
+                    int cls = -1;
+                    for (std::size_t e = 0; e < earlier && cls < 0; ++e)
+                        if (sameContents(known[e].first, batch[static_cast<qsizetype>(k)], pacer))
+                            cls = known[e].second;
+                    if (cls < 0) {
+                        cls = nextClass++;
+                        known.emplace_back(batch[static_cast<qsizetype>(k)], cls);
+                    }
+                    it = joined.emplace(c, cls).first;
+                }
+                r.contentClass = it->second;
+            }
+        }
+    }
+    return readings;
+}
+
+}  // namespace
+
+std::vector<ContentReading> classifyContents(const QStringList &paths,
+                                             const std::function<bool()> &keepReading) {
+    Pacer pacer(keepReading);
+    int nextClass = 0;
+    std::vector<ContentReading> readings = static_cast<std::size_t>(paths.size()) > kMostTogether
+                                               ? classifyMany(paths, pacer)
+                                               : classifyTogether(paths, nextClass, pacer);
+    // A comparison cut short proves nothing.
+    if (pacer.stopped())
+        for (ContentReading &r : readings)
+            r.contentClass = -1;
+    return readings;
+}
+
+}  // namespace tools

@@ -1,0 +1,142 @@
+#include "DupesWalk.h"
+
+#include "ContentClasses.h"
+#include "Crc32.h"
+#include "DupesHost.h"
+#include "DupesTable.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Rounding.h"
+#include "widgets/FileListSource.h"
+
+#include <QFile>
+#include <QHash>
+
+#include <sys/stat.h>
+#include <map>
+#include <set>
+#include <utility>
+
+namespace tools {
+
+namespace {
+
+// What a look at a file, before any reading, tells about it.
+struct FileLook {
+    qint64 size = -1;  // -1: not found
+    // Whether its contents could equal another selected file's: a symbolic
+    // link is not a copy of what it points to (deleting the target would
+    // lose the data), and a second name of a file already looked at is no
+    // copy either. Only plain files are read (a pipe would never end).
+    bool comparable = false;
+};
+
+// Looks at the first kCapacity selected files: their sizes and which of
+// them share a size with another one and so need reading.
+class SelectionSurvey {
+  public:
+    SelectionSurvey(const FileListSource &files, const QString &folder) {
+        std::set<std::pair<dev_t, ino_t>> seen;
+        std::map<qint64, int> sizes;
+        for (int i = 0; i < files.count() && int(looks_.size()) < DupesTable::kCapacity; ++i) {
+            if (!files.isSelected(i))
+                continue;
+            const QByteArray path = QFile::encodeName(folder + files.name(i));
+            FileLook look;
+            struct stat link {};
+            struct stat target {};
+            if (::stat(path.constData(), &target) == 0) {
+                look.size = target.st_size;
+                look.comparable = S_ISREG(target.st_mode) &&
+                                  ::lstat(path.constData(), &link) == 0 && !S_ISLNK(link.st_mode) &&
+                                  seen.emplace(target.st_dev, target.st_ino).second;
+            }
+            if (look.comparable)
+                ++sizes[look.size];
+            looks_.emplace(i, look);
+        }
+        for (auto &[index, look] : looks_) {
+            look.comparable = look.comparable && sizes[look.size] > 1;
+            if (look.comparable)
+                buckets_[look.size] << index;
+        }
+    }
+
+    const FileLook &look(int index) const { return looks_.at(index); }
+    // The list indexes of the comparable files of `size`.
+    const QList<int> &bucket(qint64 size) const { return buckets_.at(size); }
+
+  private:
+    std::map<int, FileLook> looks_;
+    std::map<qint64, QList<int>> buckets_;
+};
+
+}  // namespace
+
+void walkDupes(const FileListSource &files, DupesHost &host, DupesTable &table) {
+    table.clear();
+    if (files.selectedCount() == 0)
+        return;
+    const QString folder = platform::withSeparator(files.directory());
+    const SelectionSurvey survey(files, folder);
+    // The files of one size are read together when the walk reaches the
+    // first of them; the others wait here for their turn in list order.
+    QHash<int, ContentReading> readAhead;
+    int classBase = 0;
+    bool limitShown = false;
+    const int count = files.count();
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            host.setProgress(platform::walkPercent(i, count));
+        if (!host.keepGoing() || !files.isSelected(i))
+            continue;
+        if (table.full()) {
+            if (!limitShown)
+                platform::inform(QStringLiteral(
+                    "6000 file limit reached.  Only the first 6000 files will be listed."));
+            limitShown = true;
+            continue;
+        }
+        const FileLook &look = survey.look(i);
+        DupesEntry entry;
+        entry.name = files.name(i);
+        entry.size = look.size;
+        entry.key = look.size < 0 ? QStringLiteral("XXXXXX") : QString();
+        if (look.comparable) {
+            if (!readAhead.contains(i)) {
+                const QList<int> &bucket = survey.bucket(look.size);
+                QStringList paths;
+                for (const int j : bucket)
+                    paths << folder + files.name(j);
+                // A long read lets messages run too; a stop cuts it short,
+                // which loses nothing: the other files of this size come
+                // later in the list, so this file can have no copy read.
+                const std::vector<ContentReading> found = classifyContents(paths, [&] {
+                    host.pumpMessages();
+                    return host.keepGoing();
+                });
+                int classes = 0;
+                for (qsizetype k = 0; k < bucket.size(); ++k) {
+                    ContentReading r = found[static_cast<std::size_t>(k)];
+                    if (r.contentClass >= 0) {
+                        classes = std::max(classes, r.contentClass + 1);
+                        r.contentClass += classBase;
+                    }
+                    readAhead.insert(bucket[k], r);
+                }
+                classBase += classes;
+            }
+            const ContentReading r = readAhead.take(i);
+            entry.size = r.byteCount;
+            entry.contentClass = r.contentClass;
+            if (r.byteCount < 0)
+                entry.key = QStringLiteral("XXXXXX");
+            else if (r.crcKnown)
+                entry.key = crc32Hex(r.crc).left(6);
+        }
+        host.pumpMessages();
+        table.add(std::move(entry));
+    }
+}
+
+}  // namespace tools

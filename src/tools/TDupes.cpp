@@ -1,0 +1,227 @@
+#include "TDupes.h"
+
+#include "DupesWalk.h"
+#include "MainWindowGate.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "widgets/FileListSource.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kGo = QStringLiteral("GO");
+const QString kStop = QStringLiteral("STOP");
+const QString kCountLine = QStringLiteral("Number of Duplicates found : ");
+const QString kLooking = QStringLiteral("Number of Duplicates found : <LOOKING>");
+
+}  // namespace
+
+TDupes::TDupes(const FileListSource &files, MainWindowGate &gate)
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint),
+      files_(files),
+      gate_(gate),
+      runFlag_(kGo) {
+    setObjectName(QStringLiteral("Dupes"));
+    setWindowTitle(QStringLiteral("Duplicate File Remover Tool"));
+
+    Label1 = new QLabel(kCountLine, this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+
+    TabControl1 = new QTabBar(this);
+    TabControl1->setObjectName(QStringLiteral("TabControl1"));
+    TabControl1->setExpanding(false);
+    TabControl1->setUsesScrollButtons(true);
+    connect(TabControl1, &QTabBar::currentChanged, this, &TDupes::TabControl1Change);
+
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+
+    BitBtn1 = new QPushButton(QStringLiteral("Stop"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setEnabled(false);
+    BitBtn3 = new QPushButton(QStringLiteral("Delete Selected Files"), this);
+    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
+    BitBtn3->setEnabled(false);
+    // Deleting is never what Enter does by accident.
+    BitBtn1->setAutoDefault(false);
+    BitBtn3->setAutoDefault(false);
+    connect(BitBtn1, &QPushButton::clicked, this, &TDupes::BitBtn1Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TDupes::BitBtn3Click);
+    // Escape stops a search at once, and otherwise closes the window.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        if (BitBtn1->isEnabled())
+            BitBtn1->click();
+        else
+            close();
+    });
+
+    auto *tabbed = new QVBoxLayout;
+    tabbed->setSpacing(0);
+    tabbed->addWidget(TabControl1);
+    tabbed->addWidget(ListBox1, 1);
+
+    // The stretches keep the two buttons centred whatever the width.
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn3);
+    buttons->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(Label2);
+    layout->addLayout(tabbed, 1);
+    layout->addWidget(ProgressBar1);
+    layout->addLayout(buttons);
+    setTabOrder(TabControl1, ListBox1);
+    setTabOrder(ListBox1, BitBtn1);
+    setTabOrder(BitBtn1, BitBtn3);
+    resize(420, 380);
+}
+
+void TDupes::findDuplicates() {
+    // A request that arrives through a message pumped by a search (the
+    // window closed, the main window enabled again and its button clicked
+    // at once) would start a second search inside the first: it is dropped;
+    // the first search is ending anyway.
+    if (searching_)
+        return;
+    searching_ = true;
+    {
+        const QSignalBlocker quiet(TabControl1);
+        while (TabControl1->count() > 0)
+            TabControl1->removeTab(0);
+    }
+    ListBox1->clear();
+    show();
+    raise();
+    activateWindow();
+    Label1->setText(kLooking);
+    Label2->setText(QStringLiteral("Status : Reading file CRC32 - please wait"));
+    pumpMessages();
+    ListBox1->setEnabled(false);
+    gate_.disableMain();
+    pumpMessages();
+    runFlag_ = kGo;
+    ProgressBar1->setValue(0);
+    BitBtn3->setEnabled(false);
+    BitBtn1->setEnabled(true);
+
+    folder_ = platform::withSeparator(files_.directory());
+    tools::walkDupes(files_, *this, table_);
+
+    ProgressBar1->setValue(0);
+    Label2->setText(QStringLiteral("Status : Analysing Results : Please Wait"));
+    pumpMessages();
+    const int groups = table_.group();
+    {
+        const QSignalBlocker quiet(TabControl1);
+        for (int number = 1; number <= groups; ++number)
+            TabControl1->addTab(QString::number(number));
+    }
+    listGroup(1);
+
+    Label2->setText(QStringLiteral("Status : Complete."));
+    ListBox1->setEnabled(true);
+    if (groups == 0)
+        ListBox1->addItem(QStringLiteral("No Duplicate files found."));
+    else
+        BitBtn3->setEnabled(true);
+    BitBtn1->setEnabled(false);
+    runFlag_ = kGo;
+    Label1->setText(kCountLine + QString::number(groups));
+    searching_ = false;
+}
+
+void TDupes::BitBtn1Click() {
+    runFlag_ = kStop;
+}
+
+void TDupes::TabControl1Change() {
+    listGroup(TabControl1->tabText(TabControl1->currentIndex()).toInt());
+}
+
+void TDupes::BitBtn3Click() {
+    const QList<QListWidgetItem *> chosen = ListBox1->selectedItems();
+    if (chosen.isEmpty()) {
+        platform::inform(QStringLiteral("You must select a file before you can delete it."));
+        return;
+    }
+    if (chosen.size() == ListBox1->count() &&
+        !platform::confirm(
+            QStringLiteral("Are you sure you want to delete all files you have selected ?")))
+        return;
+    gate_.setBusy(true);
+    for (int row = ListBox1->count() - 1; row >= 0; --row) {
+        if (!ListBox1->item(row)->isSelected())
+            continue;
+        // Only a line that stands for a file of the table names one; the
+        // table holds the name whole, so the file deleted is the one listed.
+        const QVariant entry = ListBox1->item(row)->data(Qt::UserRole);
+        if (entry.isValid()) {
+            const QString name = table_.at(entry.toInt()).name;
+            if (!name.isEmpty()) {
+                platform::deleteFile(folder_ + name);  // a failure leaves the line all the same
+                table_.forget(name);
+            }
+        }
+        delete ListBox1->takeItem(row);
+    }
+    gate_.setBusy(false);
+}
+
+void TDupes::closeEvent(QCloseEvent *event) {
+    if (Label1->text() == kLooking &&
+        !platform::confirm(QStringLiteral("Cancel duplicate reporting Operation ?"))) {
+        event->ignore();
+        return;
+    }
+    // A search still under way reads no further file and finishes its
+    // analysis in the hidden window.
+    runFlag_ = kStop;
+    BitBtn1->setEnabled(false);
+    BitBtn3->setEnabled(true);
+    gate_.showAndEnableMain();
+    gate_.rereadFileList();
+    gate_.setMainStatus(QStringLiteral("Operation Completed."));
+    event->accept();
+}
+
+bool TDupes::keepGoing() const {
+    return runFlag_ == kGo;
+}
+
+void TDupes::setProgress(int percent) {
+    ProgressBar1->setValue(percent);
+}
+
+void TDupes::pumpMessages() {
+    QCoreApplication::processEvents();
+}
+
+void TDupes::listGroup(int number) {
+    ListBox1->clear();
+    for (const int i : table_.members(number)) {
+        auto *item = new QListWidgetItem(table_.at(i).name, ListBox1);
+        item->setData(Qt::UserRole, i);
+    }
+}
