@@ -74,8 +74,12 @@ void UnzipBatch::run() {
     host_.setOverallProgress(0);
 }
 
-QString UnzipBatch::destinationFor(const QString &name) const {
-    const QString folder = platform::withSeparator(settings_.unzipFolder);
+QString UnzipBatch::destinationFor(const QString &archiveFolder, const QString &name) const {
+    // No unzip folder means the archive's own folder, where the unzip folder
+    // points unless it is pinned; never the root that a bare separator names.
+    const QString folder = settings_.unzipFolder.isEmpty()
+                               ? archiveFolder
+                               : platform::withSeparator(settings_.unzipFolder);
     if (!settings_.subFolder)
         return folder;
     return folder + archivenaming::baseName(name) + QLatin1Char('/');
@@ -84,7 +88,7 @@ QString UnzipBatch::destinationFor(const QString &name) const {
 void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
     ErrorLogModel &log = host_.errorLog();
     const QString archive = folder + name;
-    const QString destination = destinationFor(name);
+    const QString destination = destinationFor(folder, name);
     // The unzip folder itself may be reached through links; a sub-folder
     // the batch would make there may not, or the entries would land
     // wherever the link points.

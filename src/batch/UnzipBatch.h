@@ -18,8 +18,9 @@ class UnzipBatch {
   private:
     // One selected archive, from the extraction to its deletion.
     void unzipEntry(const QString &folder, const QString &name);
-    // Where an archive's entries go; ends with a separator.
-    QString destinationFor(const QString &name) const;
+    // Where the entries of archive `name` in `archiveFolder` go; ends with a
+    // separator.
+    QString destinationFor(const QString &archiveFolder, const QString &name) const;
 
     BatchHost &host_;
     const BatchSettings &settings_;

@@ -127,6 +127,7 @@ TEST_F(UnzipBatch, FoldersSubFoldersAndDeletion) {
             wanted[(r.subFolder ? "a/" : "") + path] = bytes;
         EXPECT_EQ(snapshot(out), wanted) << r.recurse << r.subFolder << r.deleteZip;
         EXPECT_EQ(QFile::exists(home("a.zip")), !r.deleteZip || !r.recurse);
+        EXPECT_EQ(form().browser->FileListBox1->count(), QFile::exists(home("a.zip")) ? 1 : 0);
         EXPECT_EQ(log(), r.recurse ? QStringList()
                                    : QStringList{"a.zip: one/x.txt replaced by a later entry of "
                                                  "the same name. (Zip file kept)"});
@@ -292,10 +293,12 @@ TEST_F(UnzipBatch, ExistingFilesAreReplacedWhole) {
     EXPECT_EQ(reader.readAll(), "old");  // a reader keeps the whole old file
     EXPECT_EQ(readAll(out + "/top.txt"), "top");
     EXPECT_FALSE(QFile::exists(home("a.zip")));
-    // Beside the archive, an entry of the archive's own name takes its
-    // place; what is there then is not deleted as the archive.
+    // Without an unzip folder entries go beside the archive (never to the
+    // root); an entry of the archive's own name takes its place there, and
+    // what is there then is not deleted as the archive.
     python(home("nest.zip"), "z.writestr('nest.zip', 'the inner one')\n");
-    form().setOption(form().UnzipFolder, home() + "/");
+    form().setOption(form().UnzipFolder, "");
+    ASSERT_TRUE(form().UnzipFolder.isEmpty());
     unzip({"nest.zip"});
     EXPECT_EQ(readAll(home("nest.zip")), "the inner one");
     EXPECT_TRUE(log().isEmpty());
@@ -325,17 +328,25 @@ TEST_F(UnzipBatch, PauseStopAndTheEndOfTheBatch) {
         if (s == "Paused - Click Pause again to continue.")
             QTimer::singleShot(0, [this] { form().buttons->stopButton->click(); });
     });
+    QList<int> itemBar;
+    const auto bound = form().ZipEngine1.OnGlobalStatus;
+    form().ZipEngine1.OnGlobalStatus = [&](TZipEngine *engine, const TZeGlobalStats &stats) {
+        bound(engine, stats);
+        itemBar << form().options->ProgressBar2->value();
+    };
     for (const Row &r : rows) {
         QDir(out).removeRecursively();
         statuses.clear();
         bool first = true;
         form().ZipEngine1.OnExtracting = [&](TZipEngine *, const TZeFileStats &) {
+            EXPECT_FALSE(form().buttons->zipButton->isEnabled());  // the window is locked
             if (std::exchange(first, false))
                 r.atFirstEntry();
         };
         options(true, false, false);
         unzip({"1.zip", "2.zip", "3.zip"});
         EXPECT_EQ(snapshot(out), r.files);
+        EXPECT_EQ(itemBar.last(), 100);
         EXPECT_EQ(form().status(), r.end);
         EXPECT_TRUE(statuses.contains("Unzipping in progress...Please Wait."));
         EXPECT_TRUE(statuses.contains("Unzipping: 2/3 - 66% - (2.zip)"));
