@@ -17,22 +17,19 @@
 
 namespace {
 
-// Puts `replacement` in place of an event handler for one scope, and the
-// old handler back afterwards.
-template <typename Handler>
-class HandlerSwap {
+// Gives a value back its old contents when the scope ends, however it ends.
+template <typename T>
+class RestoreOnExit {
   public:
-    HandlerSwap(Handler &slot, Handler replacement) : slot_(slot), saved_(std::move(slot)) {
-        slot_ = std::move(replacement);
-    }
-    ~HandlerSwap() { slot_ = std::move(saved_); }
-    HandlerSwap(const HandlerSwap &) = delete;
-    HandlerSwap &operator=(const HandlerSwap &) = delete;
-    const Handler &saved() const { return saved_; }
+    explicit RestoreOnExit(T &value) : value_(value), saved_(value) {}
+    ~RestoreOnExit() { value_ = std::move(saved_); }
+    RestoreOnExit(const RestoreOnExit &) = delete;
+    RestoreOnExit &operator=(const RestoreOnExit &) = delete;
+    const T &saved() const { return saved_; }
 
   private:
-    Handler &slot_;
-    Handler saved_;
+    T &value_;
+    T saved_;
 };
 
 // What the engine says of an entry it could not write; the same for a
@@ -101,10 +98,11 @@ void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
     ExtractedEntries extracted(destination, settings_.recurse);
     int r = 0;
     {
-        using Handler = decltype(engine.OnExtracting);
-        HandlerSwap<Handler> watch(engine.OnExtracting, nullptr);
-        const Handler &bound = watch.saved();
-        engine.OnExtracting = [&extracted, &bound](TZipEngine *e, const TZeFileStats &stats) {
+        // The entries written are watched for this archive only; a handler
+        // bound before still hears of them.
+        RestoreOnExit<decltype(engine.OnExtracting)> restore(engine.OnExtracting);
+        engine.OnExtracting = [&extracted, bound = restore.saved()](TZipEngine *e,
+                                                                    const TZeFileStats &stats) {
             if (bound)
                 bound(e, stats);
             if (!stats.Directory)
