@@ -5,47 +5,17 @@
 //   tovrane_batch_bench <folder> <zip folder> <level>
 //
 // Prints the seconds the batch took and the number of error-log lines.
+#include "FolderListing.h"
 #include "batch/ErrorLogModel.h"
 #include "batch/FileBatch.h"
 #include "batch/HeadlessBatchHost.h"
 #include "engine/ZipEngine.h"
 #include "platform/FileSystem.h"
-#include "widgets/FileListSource.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <cstdio>
-
-namespace {
-
-// Every file of the folder, all selected, as the file list would show them.
-class WholeFolder final : public FileListSource {
-  public:
-    explicit WholeFolder(QString folder)
-        : folder_(std::move(folder)), names_(platform::listFiles(folder_)) {}
-    QString directory() const override { return folder_; }
-    int count() const override { return static_cast<int>(names_.size()); }
-    QString name(int i) const override { return names_.at(i); }
-    bool isSelected(int) const override { return true; }
-    int selectedCount() const override { return count(); }
-
-  private:
-    QString folder_;
-    QStringList names_;
-};
-
-// The folders view is not used here.
-class NoFolders final : public FileListSource {
-  public:
-    QString directory() const override { return {}; }
-    int count() const override { return 0; }
-    QString name(int) const override { return {}; }
-    bool isSelected(int) const override { return false; }
-    int selectedCount() const override { return 0; }
-};
-
-}  // namespace
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);

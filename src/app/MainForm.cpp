@@ -13,6 +13,7 @@
 #include "OptionsPanel.h"
 #include "SecondaryWindows.h"
 #include "SettingsFile.h"
+#include "UnzipCommand.h"
 #include "batch/BatchDriver.h"
 #include "batch/ErrorLogWindow.h"
 #include "batch/FileBatch.h"
@@ -124,6 +125,7 @@ void TMainform::wireBrowserCommands() {
 
 void TMainform::wireBatchCommands() {
     connect(buttons->zipButton, &QToolButton::clicked, this, &TMainform::BitBtn1Click);
+    connect(buttons->unzipButton, &QToolButton::clicked, this, [this] { runUnzipCommand(*this); });
     connect(buttons->testButton, &QToolButton::clicked, this, [this] { testZipFiles(true); });
     connect(menu->zipTestTool, &QAction::triggered, this, [this] { testZipFiles(false); });
     connect(browse->testZips, &QAction::triggered, this, [this] { testZipFiles(false); });

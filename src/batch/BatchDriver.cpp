@@ -46,3 +46,12 @@ BatchTexts zipBatchTexts() {
             QStringLiteral("Completed - errors occured."),
             &BatchSettings::beepZip};
 }
+
+BatchTexts unzipBatchTexts() {
+    return {QStringLiteral("Unzipping in progress...Please Wait."),
+            {},
+            QStringLiteral("Completed."),
+            QStringLiteral("Unzipping process halted by User."),
+            QStringLiteral("Completed - errors occured."),
+            &BatchSettings::beepUnzip};
+}

@@ -36,3 +36,5 @@ class BatchDriver {
 
 // The texts of the "&Zip" command, for files and folders alike.
 BatchTexts zipBatchTexts();
+// The texts of the "&Unzip" command.
+BatchTexts unzipBatchTexts();

@@ -29,6 +29,7 @@ constexpr Row kRows[] = {
     {kAlreadyZipped, true, " ignored. (Use rezip to recompress the zip file)"},
     {kNotDeleted, true, " could not be deleted. (In use?)"},
     {kTreeNotDeleted, true, " cound not fully be deleted (In use?)"},
+    {kReplacedByLaterEntry, true, " replaced by a later entry of the same name. (Zip file kept)"},
 };
 
 }  // namespace

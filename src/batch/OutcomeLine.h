@@ -7,6 +7,9 @@ enum OutcomeCode : int {
     kAlreadyZipped = 4000,   // a selected file is already a zip archive
     kNotDeleted = 4001,      // an original file could not be deleted after zipping
     kTreeNotDeleted = 4004,  // a folder tree could not be deleted completely
+    // An extracted entry was replaced on disk by a later entry of the same
+    // name; the item is "archive: entry" and the archive is kept.
+    kReplacedByLaterEntry = 4005,
 };
 
 // The error-log line for a failed item: `code` is a result code (never 0 in

@@ -25,6 +25,7 @@ TEST(OutcomeLine, EveryRowOfTheTable) {
         {4000, "data.txt ignored. (Use rezip to recompress the zip file)"},
         {4001, "data.txt could not be deleted. (In use?)"},
         {4004, "data.txt cound not fully be deleted (In use?)"},
+        {4005, "data.txt replaced by a later entry of the same name. (Zip file kept)"},
         {999, "Undefined Error Code : 999 File : data.txt"},
         {430, "Undefined Error Code : 430 File : data.txt"},
         {500, "Undefined Error Code : 500 File : data.txt"},

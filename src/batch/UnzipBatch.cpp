@@ -1,0 +1,131 @@
+#include "UnzipBatch.h"
+
+#include "ArchiveNaming.h"
+#include "BatchHost.h"
+#include "BatchSettings.h"
+#include "BatchSteps.h"
+#include "ErrorLogModel.h"
+#include "ExtractedEntries.h"
+#include "OutcomeLine.h"
+#include "engine/ZipEngine.h"
+#include "platform/FileSystem.h"
+#include "platform/Rounding.h"
+#include "widgets/FileListSource.h"
+
+#include <QFileInfo>
+#include <utility>
+
+namespace {
+
+// Gives a value back its old contents when the scope ends, however it ends.
+template <typename T>
+class RestoreOnExit {
+  public:
+    explicit RestoreOnExit(T &value) : value_(value), saved_(value) {}
+    ~RestoreOnExit() { value_ = std::move(saved_); }
+    RestoreOnExit(const RestoreOnExit &) = delete;
+    RestoreOnExit &operator=(const RestoreOnExit &) = delete;
+    const T &saved() const { return saved_; }
+
+  private:
+    T &value_;
+    T saved_;
+};
+
+// What the engine says of an entry it could not write; the same for a
+// sub-folder that is a link, which would lead the entries out of the unzip
+// folder.
+constexpr int kSkipped = 40;
+
+}  // namespace
+
+void UnzipBatch::run() {
+    TZipEngine &engine = host_.engine();
+    engine.UsePaths = settings_.recurse;
+    engine.Overwrite = zowAlways;
+    engine.Password = settings_.unzipPassword;
+
+    FileListSource &files = host_.fileList();
+    const int n = files.selectedCount();
+    int c = 1;
+    for (int i = 0; i < files.count(); ++i) {
+        if (batchsteps::stopRequested(host_))
+            break;
+        if (n > 0)
+            host_.setOverallProgress(platform::roundHalfEven(c * 100.0 / n));
+        const QString folder = platform::withSeparator(files.directory());
+        const QString name = files.name(i);
+        if (!files.isSelected(i))
+            continue;
+        // As in the file batch: the archive at which the pause began is
+        // extracted even if Stop ended the pause.
+        batchsteps::waitWhilePaused(host_);
+        host_.errorLog().scrollToEnd();
+        const int p = platform::roundHalfEven(c * 100.0 / n) - 1;
+        host_.setStatus(
+            QStringLiteral("Unzipping: %1/%2 - %3% - (%4)").arg(c).arg(n).arg(p).arg(name));
+        unzipEntry(folder, name);
+        ++c;
+    }
+    host_.rereadFileList();
+    host_.setOverallProgress(0);
+}
+
+QString UnzipBatch::destinationFor(const QString &archiveFolder, const QString &name) const {
+    // No unzip folder means the archive's own folder, where the unzip folder
+    // points unless it is pinned; never the root that a bare separator names.
+    const QString folder = settings_.unzipFolder.isEmpty()
+                               ? archiveFolder
+                               : platform::withSeparator(settings_.unzipFolder);
+    if (!settings_.subFolder)
+        return folder;
+    return folder + archivenaming::baseName(name) + QLatin1Char('/');
+}
+
+void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
+    ErrorLogModel &log = host_.errorLog();
+    const QString archive = folder + name;
+    const QString destination = destinationFor(folder, name);
+    // The unzip folder itself may be reached through links; a sub-folder
+    // the batch would make there may not, or the entries would land
+    // wherever the link points.
+    if (settings_.subFolder && QFileInfo(destination.chopped(1)).isSymLink()) {
+        log.add(kSkipped, name);
+        return;
+    }
+
+    TZipEngine &engine = host_.engine();
+    ExtractedEntries extracted(destination, settings_.recurse);
+    int r = 0;
+    {
+        // The entries written are watched for this archive only; a handler
+        // bound before still hears of them.
+        RestoreOnExit<decltype(engine.OnExtracting)> restore(engine.OnExtracting);
+        engine.OnExtracting = [&extracted, bound = restore.saved()](TZipEngine *e,
+                                                                    const TZeFileStats &stats) {
+            if (bound)
+                bound(e, stats);
+            if (!stats.Directory)
+                extracted.written(stats.FileName);
+        };
+        engine.FilesToProcess = QStringList{QStringLiteral("*")};
+        engine.ZipFileName = archive;
+        engine.ExtractDirectory = destination;
+        r = engine.Extract(zacNormal);
+    }
+    if (r != 0)
+        log.add(r, name);
+    // The later of two entries of one name wins; the earlier one is then
+    // only in the archive, which is kept for it.
+    for (const QString &entry : extracted.replaced())
+        log.add(kReplacedByLaterEntry, name + QStringLiteral(": ") + entry);
+
+    if (!settings_.deleteZip || r != 0 || !extracted.replaced().isEmpty())
+        return;
+    // An entry of the archive's own name, extracted beside it, has taken
+    // its place: what is there now is that entry, not the archive.
+    if (extracted.wrote(archive))
+        return;
+    if (!platform::deleteFile(archive))
+        log.add(kNotDeleted, name);
+}
