@@ -21,7 +21,9 @@ class Tziptest;
 
 // Every window of the program, created once in the fixed start-up order and
 // living until the end: the main window first, then the splash and the
-// windows that come before it is shown, then the rest.
+// windows that come before it is shown, then the rest. It connects each
+// command of the main window that opens another window to that window, so
+// the main window knows none of them.
 class TovraneApp {
   public:
     TovraneApp();
@@ -36,6 +38,12 @@ class TovraneApp {
 
   private:
     void createRest();
+    // The folder dialogs, "File Inclusion" and "Create a new folder".
+    void wireFolderDialogs();
+    // The tools on the main file list and the error log.
+    void wireToolWindows();
+    // Help and About.
+    void wireShellWindows();
 
     std::unique_ptr<TMainform> main_;
     std::unique_ptr<TSplash> splash_;
