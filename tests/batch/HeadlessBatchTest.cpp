@@ -30,7 +30,8 @@ TEST(HeadlessBatch, TheFileBatchIsALoopPlusItsTexts) {
         std::function<void(HeadlessBatchHost &, const QString &)> onStatus;
         QStringList archives;
         QString last;
-        int errors, beeps;
+        int errors;
+        bool pauseShown;
     } rows[] = {
         {"to the end",
          {"a.txt", "b.txt", "c.txt"},
@@ -38,7 +39,7 @@ TEST(HeadlessBatch, TheFileBatchIsALoopPlusItsTexts) {
          {"a.zip", "b.zip", "c.zip"},
          "Completed.",
          0,
-         1},
+         false},
         {"stopped at the first file",
          {"a.txt", "b.txt", "c.txt"},
          [](HeadlessBatchHost &h, const QString &s) {
@@ -48,7 +49,7 @@ TEST(HeadlessBatch, TheFileBatchIsALoopPlusItsTexts) {
          {"a.zip"},
          "Zipping process halted by User.",
          0,
-         1},
+         false},
         {"paused at the second file until the pump releases it",
          {"a.txt", "b.txt"},
          [](HeadlessBatchHost &h, const QString &s) {
@@ -63,14 +64,14 @@ TEST(HeadlessBatch, TheFileBatchIsALoopPlusItsTexts) {
          {"a.zip", "b.zip"},
          "Completed.",
          0,
-         1},
+         true},
         {"an archive is not packed again",
          {"a.txt", "old.zip"},
          {},
          {"a.zip"},
          "Completed - errors occured.",
          1,
-         1},
+         false},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.what);
@@ -103,9 +104,9 @@ TEST(HeadlessBatch, TheFileBatchIsALoopPlusItsTexts) {
             EXPECT_TRUE(testsupport::readersAccept(out + "/" + archive)) << archive.toStdString();
         EXPECT_EQ(run.statuses.first(), "Zipping in progress...Please Wait.");
         EXPECT_EQ(run.statuses.last(), r.last);
-        EXPECT_EQ(run.statuses.contains(paused), r.onStatus && r.archives.size() == 2);
+        EXPECT_EQ(run.statuses.contains(paused), r.pauseShown);
         EXPECT_EQ(host.errorLog().count(), r.errors);
-        EXPECT_EQ(host.beeps(), r.beeps);
+        EXPECT_EQ(host.beeps(), 1);
         EXPECT_TRUE(run.lockedWhileRunning);
         EXPECT_FALSE(host.locked());
         EXPECT_EQ(host.operationFlag(), "GO");
