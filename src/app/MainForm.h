@@ -69,8 +69,6 @@ class TMainform : public QMainWindow {
     // A close asked for meanwhile stops the batch and waits: the shutdown
     // runs once the command has returned.
     void runCommand(const std::function<void()> &command);
-    bool commandRunning() const { return running_ > 0; }
-    bool closePending() const { return closePending_; }
 
     // Where the settings file and the re-zip work folder live.
     QString settingsPath() const;
