@@ -1,14 +1,13 @@
 #include "AboutWindow.h"
 
-#include "MainForm.h"
-
 #include <QEvent>
 #include <QVBoxLayout>
 
-TAbout::TAbout(TMainform &mainForm)
+TAbout::TAbout(WindowGate mainWindow, std::function<void()> openHomepage)
     : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint),
-      main_(mainForm) {
+      main_(std::move(mainWindow)),
+      openHomepage_(std::move(openHomepage)) {
     setWindowTitle(QStringLiteral("About Tovrane"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setMouseTracking(true);
@@ -33,7 +32,7 @@ TAbout::TAbout(TMainform &mainForm)
     okButton->setDefault(true);
     column->addWidget(okButton, 0, Qt::AlignHCenter);
     connect(okButton, &QPushButton::clicked, this, [this] {
-        main_.setEnabled(true);
+        main_.enableMain();
         hide();
     });
     adjustSize();
@@ -49,8 +48,8 @@ bool TAbout::eventFilter(QObject *watched, QEvent *event) {
     if (watched == link) {
         if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)
             setLinkColour("red");
-        if (event->type() == QEvent::MouseButtonRelease)
-            main_.openHomepage();
+        if (event->type() == QEvent::MouseButtonRelease && openHomepage_)
+            openHomepage_();
     }
     return QWidget::eventFilter(watched, event);
 }

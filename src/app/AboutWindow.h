@@ -1,17 +1,19 @@
 #pragma once
 
+#include "widgets/WindowGate.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
-
-class TMainform;
+#include <functional>
 
 // "About Tovrane": stays on top while the main window is disabled. Its link
 // turns red under the mouse and opens the homepage when clicked.
 class TAbout : public QWidget {
     Q_OBJECT
   public:
-    explicit TAbout(TMainform &mainForm);
+    // `openHomepage` is what the link does.
+    TAbout(WindowGate mainWindow, std::function<void()> openHomepage);
 
     QLabel *link;
     QPushButton *okButton;
@@ -22,5 +24,6 @@ class TAbout : public QWidget {
 
   private:
     void setLinkColour(const char *colour);
-    TMainform &main_;
+    WindowGate main_;
+    std::function<void()> openHomepage_;
 };

@@ -2,9 +2,8 @@
 
 #include "BrowserPane.h"
 #include "ButtonBar.h"
-#include "MainForm.h"
+#include "FolderOptions.h"
 #include "MainMenu.h"
-#include "OptionsPanel.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
@@ -24,7 +23,14 @@ QString foldersSelectedText(int count) {
     return QString::number(count) + QStringLiteral(" folders selected.");
 }
 
-BrowserCommands::BrowserCommands(TMainform &form) : QObject(&form), form_(form) {
+BrowserCommands::BrowserCommands(BrowserPane &browser, MainMenu &menu, ButtonBar &buttons,
+                                 FolderOptions &folders, StatusSetter setStatus, QObject *parent)
+    : QObject(parent),
+      browser_(browser),
+      menu_(menu),
+      buttons_(buttons),
+      folders_(folders),
+      setStatus_(std::move(setStatus)) {
     deleteFiles = fileListMenu.addAction(QStringLiteral("Delete Selected File(s)"));
     renameFiles = fileListMenu.addAction(QStringLiteral("Rename Selected File(s)"));
     fileListMenu.addSeparator();
@@ -37,17 +43,17 @@ BrowserCommands::BrowserCommands(TMainform &form) : QObject(&form), form_(form) 
     folderListMenu.addSeparator();
     createFolder = folderListMenu.addAction(QStringLiteral("Create a new folder"));
 
-    BrowserPane &b = *form_.browser;
+    BrowserPane &b = browser_;
     for (QListWidget *list :
          {static_cast<QListWidget *>(b.FileListBox1), static_cast<QListWidget *>(b.ListBox2)})
         list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(b.FileListBox1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
         updateFileListMenu();
-        fileListMenu.popup(form_.browser->FileListBox1->viewport()->mapToGlobal(at));
+        fileListMenu.popup(browser_.FileListBox1->viewport()->mapToGlobal(at));
     });
     connect(b.ListBox2, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
         updateFolderListMenu();
-        folderListMenu.popup(form_.browser->ListBox2->viewport()->mapToGlobal(at));
+        folderListMenu.popup(browser_.ListBox2->viewport()->mapToGlobal(at));
     });
     connect(b.FileListBox1, &FileListBox::userSelected, this, &BrowserCommands::clickInFileList);
     connect(b.ListBox2, &FolderListBox::userSelected, this, &BrowserCommands::clickInFolderList);
@@ -69,45 +75,45 @@ BrowserCommands::BrowserCommands(TMainform &form) : QObject(&form), form_(form) 
 }
 
 bool BrowserCommands::filesView() const {
-    return form_.browser->filesRadio->isChecked();
+    return browser_.filesRadio->isChecked();
 }
 
 void BrowserCommands::selectAll(bool fromButton) {
-    BrowserPane &b = *form_.browser;
+    BrowserPane &b = browser_;
     if (fromButton)
-        form_.buttons->setEnabled(false);
+        buttons_.setEnabled(false);
     if (filesView()) {
         b.FileListBox1->selectAll();
         b.FileListBox1->scrollToFirst();
-        form_.setStatus(filesSelectedText(b.FileListBox1->selectedCount()));
+        setStatus_(filesSelectedText(b.FileListBox1->selectedCount()));
     } else {
         b.ListBox2->selectAll();
         b.ListBox2->scrollToFirst();
-        form_.setStatus(foldersSelectedText(b.ListBox2->selectedCount()));
+        setStatus_(foldersSelectedText(b.ListBox2->selectedCount()));
     }
     if (fromButton)
-        form_.buttons->setEnabled(true);
+        buttons_.setEnabled(true);
 }
 
 void BrowserCommands::selectNone() {
-    BrowserPane &b = *form_.browser;
-    form_.buttons->setEnabled(false);
+    BrowserPane &b = browser_;
+    buttons_.setEnabled(false);
     if (filesView()) {
         b.FileListBox1->clearSelection();
         b.FileListBox1->scrollToFirst();
-        form_.setStatus(filesSelectedText(0));
+        setStatus_(filesSelectedText(0));
     } else {
         b.ListBox2->clearSelection();
         b.ListBox2->scrollToFirst();
-        form_.setStatus(foldersSelectedText(0));
+        setStatus_(foldersSelectedText(0));
     }
-    form_.buttons->setEnabled(true);
+    buttons_.setEnabled(true);
 }
 
 void BrowserCommands::invert() {
     // The visible list is inverted: in the folders view that is the folder
     // list, as the button's hint promises.
-    BrowserPane &b = *form_.browser;
+    BrowserPane &b = browser_;
     QListWidget *list = filesView() ? static_cast<QListWidget *>(b.FileListBox1)
                                     : static_cast<QListWidget *>(b.ListBox2);
     int selected = 0;
@@ -119,20 +125,20 @@ void BrowserCommands::invert() {
     }
     if (list->count() > 0)
         list->scrollToItem(list->item(0), QAbstractItemView::PositionAtTop);
-    form_.setStatus(filesView() ? filesSelectedText(selected) : foldersSelectedText(selected));
+    setStatus_(filesView() ? filesSelectedText(selected) : foldersSelectedText(selected));
 }
 
 void BrowserCommands::clickInFileList() {
-    form_.setStatus(filesSelectedText(form_.browser->FileListBox1->selectedCount()));
+    setStatus_(filesSelectedText(browser_.FileListBox1->selectedCount()));
 }
 
 void BrowserCommands::clickInFolderList() {
-    form_.setStatus(foldersSelectedText(form_.browser->ListBox2->selectedCount()));
+    setStatus_(foldersSelectedText(browser_.ListBox2->selectedCount()));
 }
 
 void BrowserCommands::refresh() {
-    form_.browser->DirectoryListBox1->reread();
-    form_.browser->FileListBox1->reread();
+    browser_.DirectoryListBox1->reread();
+    browser_.FileListBox1->reread();
 }
 
 void BrowserCommands::driveChosen(const QString &root) {
@@ -141,7 +147,7 @@ void BrowserCommands::driveChosen(const QString &root) {
     QApplication::processEvents();
     switch (ready) {
         case platform::Readiness::Ready:
-            form_.browser->DirectoryListBox1->setDirectory(root);
+            browser_.DirectoryListBox1->setDirectory(root);
             return;
         case platform::Readiness::InvalidDrive:
             platform::dialogs().message(platform::MessageKind::Error,
@@ -160,8 +166,8 @@ void BrowserCommands::driveChosen(const QString &root) {
 
 void BrowserCommands::goHome() {
     const QString home = platform::homeFolder();
-    form_.browser->DriveComboBox1->setDrive(home);
-    form_.browser->DirectoryListBox1->setDirectory(home);
+    browser_.DriveComboBox1->setDrive(home);
+    browser_.DirectoryListBox1->setDirectory(home);
 }
 
 void BrowserCommands::folderDoubleClicked() {
@@ -169,15 +175,15 @@ void BrowserCommands::folderDoubleClicked() {
 }
 
 void BrowserCommands::folderChanged(const QString &folder) {
-    BrowserPane &b = *form_.browser;
+    BrowserPane &b = browser_;
     if (!doubleClick_) {
-        form_.setStatus(filesView() ? QStringLiteral("0 Files Selected")
-                                    : QStringLiteral("0 Folders Selected"));
+        setStatus_(filesView() ? QStringLiteral("0 Files Selected")
+                               : QStringLiteral("0 Folders Selected"));
         QApplication::processEvents();
     }
     doubleClick_ = false;
     b.DriveComboBox1->setDrive(folder);
-    followBrowser(folder);
+    folders_.followBrowser(folder);
     b.FileListBox1->setDirectory(folder);
     if (foldersView()) {
         b.ListBox2->fill(folder);
@@ -185,66 +191,55 @@ void BrowserCommands::folderChanged(const QString &folder) {
     }
 }
 
-void BrowserCommands::followBrowser(const QString &folder) {
-    const QString current = platform::withSeparator(folder);
-    OptionsPanel &o = *form_.options;
-    if (!o.zipFolder.button->isChecked())
-        form_.setOption(form_.ZipFolder, current);
-    if (!o.unzipFolder.button->isChecked())
-        form_.setOption(form_.UnzipFolder, current);
-    if (!o.workFolder.button->isChecked())
-        form_.setOption(form_.WorkFolder, current);
-}
-
 void BrowserCommands::setFileCommandsEnabled(bool enabled) {
-    MainMenu &m = *form_.menu;
+    MainMenu &m = menu_;
     m.deleteSelectedFolders->setEnabled(!enabled);
     for (QAction *a : {m.deleteSelectedFiles, m.renameTool, m.zipTestTool, m.trimTool, m.crcTool})
         a->setEnabled(enabled);
-    ButtonBar &bar = *form_.buttons;
+    ButtonBar &bar = buttons_;
     for (QToolButton *b : {bar.renameButton, bar.crcButton, bar.trimButton, bar.testButton,
                            bar.rezipButton, bar.unzipButton})
         b->setEnabled(enabled);
     bar.deleteButton->setEnabled(true);
-    form_.browser->filterBand->setVisible(enabled);
+    browser_.filterBand->setVisible(enabled);
 }
 
 void BrowserCommands::showFilesView() {
-    form_.browser->filesRadio->setChecked(true);
+    browser_.filesRadio->setChecked(true);
 }
 
 void BrowserCommands::showFoldersView() {
-    form_.browser->foldersRadio->setChecked(true);
+    browser_.foldersRadio->setChecked(true);
 }
 
 void BrowserCommands::switchToFiles() {
-    MainMenu &m = *form_.menu;
-    m.fullPaths->setChecked(form_.FullPathSaved);
+    MainMenu &m = menu_;
+    m.fullPaths->setChecked(FullPathSaved);
     m.fullPaths->setEnabled(true);
     QApplication::processEvents();
     setFileCommandsEnabled(true);
-    form_.browser->showFolderList(false);
-    form_.setStatus(QStringLiteral("Files Selected."));
+    browser_.showFolderList(false);
+    setStatus_(QStringLiteral("Files Selected."));
     m.viewFiles->setChecked(true);
 }
 
 void BrowserCommands::switchToFolders() {
-    MainMenu &m = *form_.menu;
+    MainMenu &m = menu_;
     // A folder's archive keeps the folder's tree, so paths are stored while
     // this view shows; the files view's own choice comes back with it.
-    form_.FullPathSaved = m.fullPaths->isChecked();
+    FullPathSaved = m.fullPaths->isChecked();
     m.fullPaths->setChecked(true);
     m.fullPaths->setEnabled(false);
     QApplication::processEvents();
     setFileCommandsEnabled(false);
     m.viewFolders->setChecked(true);
-    form_.browser->ListBox2->fill(form_.browser->DirectoryListBox1->directory());
-    form_.browser->showFolderList(true);
-    form_.setStatus(foldersSelectedText(0));
+    browser_.ListBox2->fill(browser_.DirectoryListBox1->directory());
+    browser_.showFolderList(true);
+    setStatus_(foldersSelectedText(0));
 }
 
 void BrowserCommands::updateFileListMenu() {
-    const int selected = form_.browser->FileListBox1->selectedCount();
+    const int selected = browser_.FileListBox1->selectedCount();
     for (QAction *a : {deleteFiles, renameFiles, testZips})
         a->setEnabled(selected >= 1);
     for (QAction *a : {fileInformation, trimFile})
@@ -252,6 +247,18 @@ void BrowserCommands::updateFileListMenu() {
 }
 
 void BrowserCommands::updateFolderListMenu() {
-    deleteFolders->setEnabled(form_.browser->ListBox2->selectedCount() >= 1);
+    deleteFolders->setEnabled(browser_.ListBox2->selectedCount() >= 1);
     createFolder->setEnabled(true);
+}
+
+void BrowserCommands::newFolderMade(bool attempted) {
+    BrowserPane &b = browser_;
+    if (!attempted) {
+        b.DirectoryListBox1->reread();
+        return;
+    }
+    refresh();
+    // The folder list this was started from shows the new folder at once.
+    if (foldersView())
+        b.ListBox2->fill(b.DirectoryListBox1->directory());
 }

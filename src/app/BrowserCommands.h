@@ -2,8 +2,12 @@
 
 #include <QMenu>
 #include <QObject>
+#include <functional>
 
-class TMainform;
+class BrowserPane;
+class ButtonBar;
+class FolderOptions;
+class MainMenu;
 
 // The browser's commands on the main window: selection with its status
 // texts, refresh, drive and folder changes (with the folder options that
@@ -11,7 +15,15 @@ class TMainform;
 class BrowserCommands : public QObject {
     Q_OBJECT
   public:
-    explicit BrowserCommands(TMainform &form);
+    using StatusSetter = std::function<void(const QString &)>;
+
+    // The browser's widgets, the menus and buttons its views enable, the
+    // folder options that follow the browsed folder, and the status bar.
+    BrowserCommands(BrowserPane &browser, MainMenu &menu, ButtonBar &buttons,
+                    FolderOptions &folders, StatusSetter setStatus, QObject *parent);
+
+    // "Store Full File Paths in Zip Files" kept while the folders view shows.
+    bool FullPathSaved = false;
 
     bool filesView() const;
     bool foldersView() const { return !filesView(); }
@@ -44,12 +56,18 @@ class BrowserCommands : public QObject {
 
     // Returns the browser to the home folder (after "Drive not ready").
     void goHome();
+    // "Create a new folder" of the folder list handed back: after "Create
+    // Folder" the views are refreshed, after "Cancel" the tree is re-read.
+    void newFolderMade(bool attempted);
 
   private:
-    void followBrowser(const QString &folder);
     void setFileCommandsEnabled(bool enabled);
 
-    TMainform &form_;
+    BrowserPane &browser_;
+    MainMenu &menu_;
+    ButtonBar &buttons_;
+    FolderOptions &folders_;
+    StatusSetter setStatus_;
     bool doubleClick_ = false;
 };
 

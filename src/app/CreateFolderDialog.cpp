@@ -1,24 +1,16 @@
 #include "CreateFolderDialog.h"
 
-#include "BrowserCommands.h"
-#include "BrowserPane.h"
-#include "FolderDialog.h"
-#include "MainForm.h"
 #include "NewFolder.h"
-#include "SecondaryWindows.h"
 #include "platform/Dialogs.h"
-#include "widgets/FolderListBox.h"
-#include "widgets/FolderTree.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-TCreate_Folder::TCreate_Folder(TMainform &mainForm)
+TCreate_Folder::TCreate_Folder()
     : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint),
-      main_(mainForm) {
+                           Qt::WindowTitleHint) {
     setWindowTitle(QStringLiteral("Create a new folder"));
     setAttribute(Qt::WA_QuitOnClose, false);
     auto *column = new QVBoxLayout(this);
@@ -50,8 +42,10 @@ TCreate_Folder::TCreate_Folder(TMainform &mainForm)
     setFixedSize(size());
 }
 
-void TCreate_Folder::openFor(const QString &returnMarker, const QString &parentFolder) {
+void TCreate_Folder::openFor(const QString &returnMarker, const QString &parentFolder,
+                             Completion done) {
     ReturnTo = returnMarker;
+    done_ = std::move(done);
     createFolderButton->setEnabled(false);
     nameEdit->clear();
     parent_ = parentFolder;
@@ -59,11 +53,6 @@ void TCreate_Folder::openFor(const QString &returnMarker, const QString &parentF
     show();
     activateWindow();
     nameEdit->setFocus();
-}
-
-void TCreate_Folder::OpenFromMain() {
-    openFor(QStringLiteral("Main"), main_.browser->DirectoryListBox1->directory());
-    main_.setEnabled(false);
 }
 
 void TCreate_Folder::showEvent(QShowEvent *event) {
@@ -94,37 +83,9 @@ void TCreate_Folder::reject() {
     CancelClick();
 }
 
-FolderDialog *TCreate_Folder::caller() const {
-    const SecondaryWindows *windows = main_.secondaryWindows();
-    if (!windows)
-        return nullptr;
-    for (FolderDialog *dialog : std::initializer_list<FolderDialog *>{
-             windows->zipDest, windows->unzipDest, windows->tempDest})
-        if (dialog && dialog->returnMarker() == ReturnTo)
-            return dialog;
-    return nullptr;
-}
-
 void TCreate_Folder::returnToCaller(bool attempted) {
     hide();
-    if (FolderDialog *dialog = caller()) {
-        dialog->show();
-        // The temporary-path dialog has always re-read its tree on cancel too.
-        if (attempted || ReturnTo == QLatin1String("Temp"))
-            dialog->rereadTree();
-        return;
-    }
-    // "Main", and the safe way back for a marker no caller set: the main
-    // window must never stay disabled behind a hidden dialog.
-    main_.show();
-    main_.setEnabled(true);
-    BrowserPane &b = *main_.browser;
-    if (!attempted) {
-        b.DirectoryListBox1->reread();
-        return;
-    }
-    main_.browse->refresh();
-    // The folder list this was started from shows the new folder at once.
-    if (main_.browse->foldersView())
-        b.ListBox2->fill(b.DirectoryListBox1->directory());
+    // Taken first: the caller may open this dialog again from its handler.
+    if (Completion done = std::exchange(done_, {}))
+        done(attempted);
 }

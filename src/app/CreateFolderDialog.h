@@ -4,27 +4,27 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-class FolderDialog;
-class TMainform;
+#include <functional>
 
 // "Create a new folder": makes one folder inside a parent folder and hands
-// back to the window that opened it, which the return marker names.
+// back to the window that opened it through the completion it was given.
 class TCreate_Folder : public QDialog {
     Q_OBJECT
   public:
-    explicit TCreate_Folder(TMainform &mainForm);
+    TCreate_Folder();
 
     // The window to return to: "Zip", "Unzip", "Temp" (the folder dialogs)
     // or "Main"; "Parent" until a caller has set it.
     QString ReturnTo = QStringLiteral("Parent");
 
-    // Opens over `parentFolder`, handing back to the window `returnMarker`
-    // names; the name field has the keyboard focus.
-    void openFor(const QString &returnMarker, const QString &parentFolder);
-    // The folder list's "Create a new folder": a folder in the browsed one,
-    // with the main window disabled meanwhile.
-    void OpenFromMain();
+    // Called when the dialog hides again: `attempted` after "Create Folder"
+    // (whatever its outcome, which the caller's lists must show), not after
+    // "Cancel".
+    using Completion = std::function<void(bool attempted)>;
+
+    // Opens over `parentFolder` for the window `returnMarker` names; the
+    // name field has the keyboard focus. `done` hands back to that window.
+    void openFor(const QString &returnMarker, const QString &parentFolder, Completion done);
     QString parentFolder() const { return parent_; }
 
     QLabel *pathLabel;  // the parent folder, then the new folder's path
@@ -41,11 +41,8 @@ class TCreate_Folder : public QDialog {
     void reject() override;
 
   private:
-    FolderDialog *caller() const;
-    // Hides and shows the caller again; `attempted` after "Create Folder",
-    // whose outcome the caller's lists must show.
     void returnToCaller(bool attempted);
 
-    TMainform &main_;
     QString parent_;
+    Completion done_;
 };

@@ -1,8 +1,6 @@
 #include "FileInclusionDialog.h"
 
 #include "DriveTest.h"
-#include "MainForm.h"
-#include "OptionsPanel.h"
 #include "platform/AppPaths.h"
 #include "platform/FileSystem.h"
 #include "widgets/DriveComboBox.h"
@@ -14,10 +12,11 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-TFileInclusion::TFileInclusion(TMainform &mainForm)
+TFileInclusion::TFileInclusion(FolderOptions &options, WindowGate mainWindow)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint),
-      main_(mainForm) {
+      options_(options),
+      main_(std::move(mainWindow)) {
     setWindowTitle(QStringLiteral("File Inclusion"));
     setAttribute(Qt::WA_QuitOnClose, false);
     auto *column = new QVBoxLayout(this);
@@ -62,7 +61,7 @@ TFileInclusion::TFileInclusion(TMainform &mainForm)
 }
 
 void TFileInclusion::Open() {
-    main_.setEnabled(false);
+    main_.disableMain();
     FileListBox1->reread();
     okButton->setEnabled(false);
     show();
@@ -116,22 +115,22 @@ void TFileInclusion::OKClick() {
     const QString file = selectedFile();
     if (file.isEmpty())
         return;
-    main_.setEnabled(true);
-    main_.setOption(main_.IncludeFile, file);
-    main_.show();
+    main_.enableMain();
+    options_.set(FolderOption::Include, file);
+    main_.showMain();
     hide();
 }
 
 void TFileInclusion::releaseToggle() {
     // Up without its release action: that action would empty the option.
-    main_.options->includeFile.button->setChecked(false);
-    main_.setEnabled(true);
+    options_.setPinned(FolderOption::Include, false);
+    main_.enableMain();
     hide();
 }
 
 void TFileInclusion::NoneClick() {
     releaseToggle();
-    main_.setOption(main_.IncludeFile, {});
+    options_.set(FolderOption::Include, {});
 }
 
 void TFileInclusion::CancelClick() {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "FolderOptions.h"
+#include "widgets/WindowGate.h"
+
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -7,7 +10,6 @@
 class DriveComboBox;
 class FileListBox;
 class FolderTree;
-class TMainform;
 
 // "File Inclusion": picks the file that every zip made gets in addition
 // (`IncludeFile`). Opens on the home folder each time; "OK" can be pressed
@@ -15,7 +17,7 @@ class TMainform;
 class TFileInclusion : public QDialog {
     Q_OBJECT
   public:
-    explicit TFileInclusion(TMainform &mainForm);
+    TFileInclusion(FolderOptions &options, WindowGate mainWindow);
 
     // The toggle button went down: disables the main window, re-reads the
     // file list, disables "OK" and shows the dialog.
@@ -47,5 +49,6 @@ class TFileInclusion : public QDialog {
     void goHome();
     void releaseToggle();
 
-    TMainform &main_;
+    FolderOptions &options_;
+    WindowGate main_;
 };

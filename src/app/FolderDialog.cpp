@@ -1,10 +1,6 @@
 #include "FolderDialog.h"
 
-#include "CreateFolderDialog.h"
 #include "DriveTest.h"
-#include "MainForm.h"
-#include "OptionsPanel.h"
-#include "SecondaryWindows.h"
 #include "platform/AppPaths.h"
 #include "platform/FileSystem.h"
 #include "widgets/DriveComboBox.h"
@@ -18,22 +14,24 @@ namespace {
 const FolderDialogKind kZipDest{"Select Folder",
                                 "Choose a destination folder where Tovrane will store your newly\n"
                                 "created zip files.",
-                                "Zip", &TMainform::ZipFolder, &OptionsPanel::zipFolder};
+                                "Zip", FolderOption::Zip, false};
 const FolderDialogKind kUnzipDest{"File Destination",
                                   "Choose a destination folder where Tovrane will store\n"
                                   "your files after unzipping them.",
-                                  "Unzip", &TMainform::UnzipFolder, &OptionsPanel::unzipFolder};
+                                  "Unzip", FolderOption::Unzip, false};
 const FolderDialogKind kTempDest{"Set temporary path",
                                  "Choose a temporary folder where Tovrane can use for\n"
                                  "compressing and uncompressing your Zip files.",
-                                 "Temp", &TMainform::WorkFolder, &OptionsPanel::workFolder};
+                                 "Temp", FolderOption::Work, true};
 
 }  // namespace
 
-FolderDialog::FolderDialog(TMainform &mainForm, const FolderDialogKind &kind)
+FolderDialog::FolderDialog(FolderOptions &options, WindowGate mainWindow,
+                           const FolderDialogKind &kind)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint),
-      main_(mainForm),
+      options_(options),
+      main_(std::move(mainWindow)),
       kind_(kind) {
     setWindowTitle(QString::fromUtf8(kind.caption));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -70,7 +68,7 @@ FolderDialog::FolderDialog(TMainform &mainForm, const FolderDialogKind &kind)
 }
 
 void FolderDialog::Open() {
-    main_.setEnabled(false);
+    main_.disableMain();
     show();
     activateWindow();
 }
@@ -97,16 +95,16 @@ void FolderDialog::DriveChosen(const QString &root) {
 }
 
 void FolderDialog::OKClick() {
-    main_.setEnabled(true);
+    main_.enableMain();
     hide();
-    main_.setOption(main_.*kind_.option, platform::withSeparator(folder()));
+    options_.set(kind_.option, platform::withSeparator(folder()));
 }
 
 void FolderDialog::CancelClick() {
     // Up without its release action: the option keeps its value until the
     // browser's next folder change moves it.
-    (main_.options->*kind_.toggle).button->setChecked(false);
-    main_.setEnabled(true);
+    options_.setPinned(kind_.option, false);
+    main_.enableMain();
     hide();
 }
 
@@ -115,14 +113,22 @@ void FolderDialog::reject() {
 }
 
 void FolderDialog::CreateFolderClick() {
-    SecondaryWindows *windows = main_.secondaryWindows();
-    if (!windows || !windows->createFolder)
+    if (!onCreateFolder)
         return;
     // The main window stays disabled: the new-folder dialog hands back here.
-    windows->createFolder->openFor(returnMarker(), folder());
+    onCreateFolder(*this);
     hide();
 }
 
-TZipDest::TZipDest(TMainform &mainForm) : FolderDialog(mainForm, kZipDest) {}
-TUnzip_dest::TUnzip_dest(TMainform &mainForm) : FolderDialog(mainForm, kUnzipDest) {}
-Ttempdest::Ttempdest(TMainform &mainForm) : FolderDialog(mainForm, kTempDest) {}
+void FolderDialog::returnFromNewFolder(bool attempted) {
+    show();
+    if (attempted || kind_.rereadAfterCancel)
+        rereadTree();
+}
+
+TZipDest::TZipDest(FolderOptions &options, WindowGate mainWindow)
+    : FolderDialog(options, std::move(mainWindow), kZipDest) {}
+TUnzip_dest::TUnzip_dest(FolderOptions &options, WindowGate mainWindow)
+    : FolderDialog(options, std::move(mainWindow), kUnzipDest) {}
+Ttempdest::Ttempdest(FolderOptions &options, WindowGate mainWindow)
+    : FolderDialog(options, std::move(mainWindow), kTempDest) {}

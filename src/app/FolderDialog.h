@@ -1,14 +1,15 @@
 #pragma once
 
+#include "FolderOptions.h"
+#include "widgets/WindowGate.h"
+
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <functional>
 
 class DriveComboBox;
 class FolderTree;
-class OptionsPanel;
-class TMainform;
-struct OptionField;
 
 // What tells the three folder dialogs apart.
 struct FolderDialogKind {
@@ -16,9 +17,11 @@ struct FolderDialogKind {
     const char *explanation;  // two lines
     // How "Create a new folder" names this dialog when it hands back.
     const char *returnMarker;
-    // The option that "OK" pins, and its toggle button on the options panel.
-    QString TMainform::*option;
-    OptionField OptionsPanel::*toggle;
+    // The option that "OK" sets.
+    FolderOption option;
+    // Whether the tree is read again when the new-folder dialog was left
+    // with "Cancel" (after "Create Folder" every dialog reads it again).
+    bool rereadAfterCancel;
 };
 
 // The shared pattern of "Select Folder", "File Destination" and "Set
@@ -38,6 +41,12 @@ class FolderDialog : public QDialog {
     void rereadTree();
     QString returnMarker() const { return QString::fromLatin1(kind_.returnMarker); }
 
+    // "Create Folder" hands over to the new-folder dialog through this; it
+    // hands back through returnFromNewFolder(), `attempted` after its
+    // "Create Folder".
+    std::function<void(FolderDialog &)> onCreateFolder;
+    void returnFromNewFolder(bool attempted);
+
     QLabel *explanation;
     DriveComboBox *DriveComboBox1;
     FolderTree *DirectoryListBox1;
@@ -52,14 +61,15 @@ class FolderDialog : public QDialog {
     void CreateFolderClick();
 
   protected:
-    FolderDialog(TMainform &mainForm, const FolderDialogKind &kind);
+    FolderDialog(FolderOptions &options, WindowGate mainWindow, const FolderDialogKind &kind);
     // Escape (and a close by the window manager) is "Cancel".
     void reject() override;
 
   private:
     void goHome();
 
-    TMainform &main_;
+    FolderOptions &options_;
+    WindowGate main_;
     const FolderDialogKind kind_;
 };
 
@@ -67,19 +77,19 @@ class FolderDialog : public QDialog {
 class TZipDest final : public FolderDialog {
     Q_OBJECT
   public:
-    explicit TZipDest(TMainform &mainForm);
+    TZipDest(FolderOptions &options, WindowGate mainWindow);
 };
 
 // "File Destination": where files are unzipped (`UnzipFolder`).
 class TUnzip_dest final : public FolderDialog {
     Q_OBJECT
   public:
-    explicit TUnzip_dest(TMainform &mainForm);
+    TUnzip_dest(FolderOptions &options, WindowGate mainWindow);
 };
 
 // "Set temporary path": the engine's work folder (`WorkFolder`).
 class Ttempdest final : public FolderDialog {
     Q_OBJECT
   public:
-    explicit Ttempdest(TMainform &mainForm);
+    Ttempdest(FolderOptions &options, WindowGate mainWindow);
 };

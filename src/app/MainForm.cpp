@@ -1,31 +1,21 @@
 #include "MainForm.h"
 
-#include "AboutWindow.h"
 #include "BrowserCommands.h"
 #include "BrowserPane.h"
 #include "ButtonBar.h"
-#include "CreateFolderDialog.h"
-#include "FileInclusionDialog.h"
-#include "FolderDialog.h"
-#include "HelpWindow.h"
 #include "MainMenu.h"
 #include "MainWindowBatchHost.h"
 #include "OptionsPanel.h"
-#include "SecondaryWindows.h"
 #include "SettingsFile.h"
 #include "UnzipCommand.h"
 #include "batch/BatchDriver.h"
-#include "batch/ErrorLogWindow.h"
 #include "batch/FileBatch.h"
-#include "engine/ZipTestWindow.h"
 #include "platform/AppPaths.h"
 #include "platform/AsciiCase.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
-#include "tools/DefinableExtDialog.h"
-#include "tools/TCRC32_Form.h"
-#include "tools/TFileInfo.h"
+#include "widgets/BusyIndicator.h"
 #include "widgets/FileListBox.h"
 #include "widgets/FilterComboBox.h"
 #include "widgets/FolderListBox.h"
@@ -38,7 +28,6 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QScreen>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -50,7 +39,8 @@ const QUrl kSuggestions(
 
 TMainform::TMainform(QWidget *parent) : QMainWindow(parent) {
     buildWindow();
-    browse = new BrowserCommands(*this);
+    browse = new BrowserCommands(
+        *browser, *menu, *buttons, folders, [this](const QString &text) { setStatus(text); }, this);
     wireBrowserCommands();
     wireBatchCommands();
     wireSettings();
@@ -123,23 +113,12 @@ void TMainform::wireBrowserCommands() {
     connect(menu->viewFolders, &QAction::triggered, browse, &BrowserCommands::showFoldersView);
 }
 
+// The batches that run on this window through its batch host. Commands that
+// open another window (tools, dialogs, the error log) are wired by TovraneApp.
 void TMainform::wireBatchCommands() {
     connect(buttons->zipButton, &QToolButton::clicked, this, &TMainform::BitBtn1Click);
-    connect(buttons->unzipButton, &QToolButton::clicked, this, [this] { runUnzipCommand(*this); });
-    connect(buttons->testButton, &QToolButton::clicked, this, [this] { testZipFiles(true); });
-    connect(menu->zipTestTool, &QAction::triggered, this, [this] { testZipFiles(false); });
-    connect(browse->testZips, &QAction::triggered, this, [this] { testZipFiles(false); });
-    connect(menu->viewErrorLog, &QAction::triggered, this, &TMainform::showErrorLog);
-    auto crcReport = [this] {
-        if (windows_ && windows_->crcReport)
-            windows_->crcReport->runReport();
-    };
-    connect(buttons->crcButton, &QToolButton::clicked, this, crcReport);
-    connect(menu->crcTool, &QAction::triggered, this, crcReport);
-    connect(browse->fileInformation, &QAction::triggered, this, [this] {
-        if (windows_ && windows_->fileInfo)
-            windows_->fileInfo->showInformation();
-    });
+    connect(buttons->unzipButton, &QToolButton::clicked, this,
+            [this] { runCommand([this] { runUnzipCommand(parts()); }); });
 }
 
 void TMainform::wireSettings() {
@@ -167,59 +146,37 @@ void TMainform::wireSettings() {
             &OptionsPanel::setPasswordsVisible);
     connect(menu->showSettings, &QAction::triggered, options, &QWidget::setVisible);
     connect(menu->restoreDefaults, &QAction::triggered, this, &TMainform::RestoreDefaultSettings);
-    connect(menu->defineFilters, &QAction::triggered, this, [this] {
-        if (windows_ && windows_->definableExt)
-            windows_->definableExt->Open();
-    });
     connect(browser->filterButton, &QToolButton::clicked, menu->defineFilters, &QAction::trigger);
 }
 
 void TMainform::wireShellCommands() {
     connect(menu->exit, &QAction::triggered, this, &QWidget::close);
-    auto showHelp = [this] {
-        if (windows_ && windows_->help)
-            windows_->help->showContents();
-    };
-    connect(menu->helpContents, &QAction::triggered, this, showHelp);
-    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, showHelp);
     connect(menu->homepage, &QAction::triggered, this, &TMainform::openHomepage);
     connect(menu->suggestion, &QAction::triggered, this,
             [] { platform::shell().openUrl(kSuggestions); });
-    connect(menu->about, &QAction::triggered, this, [this] {
-        if (!windows_ || !windows_->about)
-            return;
-        setEnabled(false);
-        windows_->about->show();
-        windows_->about->raise();
-    });
     connect(menu->formatTool, &QAction::triggered, this, &TMainform::DiskFormatTool);
 }
 
 void TMainform::wireFolderOptions() {
-    // Pressed down, a toggle opens its option's dialog; released, a folder
-    // option follows the browser again at once and the include file empties.
-    // The dialogs release a toggle with setChecked(), which runs none of this.
-    auto wire = [this](OptionField &field, QString &option, auto dialogOf) {
-        connect(field.button, &QToolButton::clicked, this, [=, this, &option](bool down) {
+    // A toggle is down exactly while its option is pinned. Released by the
+    // user, a folder option follows the browser again at once and the
+    // include file empties; pressed, it opens its dialog (TovraneApp wires
+    // that). The dialogs release a toggle through setPinned(), which runs
+    // no release action.
+    for (FolderOption which :
+         {FolderOption::Zip, FolderOption::Unzip, FolderOption::Work, FolderOption::Include}) {
+        QToolButton *button = fieldOf(which).button;
+        connect(button, &QToolButton::toggled, this,
+                [this, which](bool down) { folders.setPinned(which, down); });
+        connect(button, &QToolButton::clicked, this, [this, which](bool down) {
             if (!down)
-                setOption(option,
-                          &option == &IncludeFile
-                              ? QString()
-                              : platform::withSeparator(browser->DirectoryListBox1->directory()));
-            else if (auto *dialog = windows_ ? dialogOf(*windows_) : nullptr)
-                dialog->Open();
-            else
-                field.button->setChecked(false);
+                folders.release(which, browser->DirectoryListBox1->directory());
         });
-    };
-    wire(options->zipFolder, ZipFolder, [](SecondaryWindows &w) { return w.zipDest; });
-    wire(options->unzipFolder, UnzipFolder, [](SecondaryWindows &w) { return w.unzipDest; });
-    wire(options->workFolder, WorkFolder, [](SecondaryWindows &w) { return w.tempDest; });
-    wire(options->includeFile, IncludeFile, [](SecondaryWindows &w) { return w.fileInclusion; });
-    connect(browse->createFolder, &QAction::triggered, this, [this] {
-        if (windows_ && windows_->createFolder)
-            windows_->createFolder->OpenFromMain();
+    }
+    connect(&folders, &FolderOptions::changed, this, [this](FolderOption which) {
+        OptionField &f = fieldOf(which);
+        f.field->setText(platform::asciiLower(folders.value(which)));
+        f.button->setChecked(folders.isPinned(which));
     });
 }
 
@@ -239,8 +196,45 @@ void TMainform::FormCreate() {
     };
     OperationFlag = QStringLiteral("GO");
     AppFolder = platform::appFolder();
+    holdCommands(true);
     QApplication::processEvents();
     Timer1.start();
+}
+
+void TMainform::holdCommands(bool held) {
+    // The browser, the options, the buttons and the menus: everything but
+    // the close box. The splash covers the window meanwhile.
+    centralWidget()->setEnabled(!held);
+    menuBar()->setEnabled(!held);
+}
+
+WindowGate TMainform::gate() {
+    return WindowGate(
+        this, [this](const QString &text) { setStatus(text); },
+        [this] { browser->FileListBox1->reread(); },
+        [this](bool busy) {
+            if (busy)
+                options->Animate1->start();
+            else
+                options->Animate1->stop();
+        });
+}
+
+MainWindowParts TMainform::parts() {
+    return {*menu,
+            *browser,
+            *options,
+            *buttons,
+            *browse,
+            folders,
+            OperationFlag,
+            ErrorLog,
+            ZipEngine1,
+            Deltree1,
+            workFolderPath(),
+            [this](const QString &text) { setStatus(text); },
+            [this] { showErrorLog(); },
+            [this] { return closePending_; }};
 }
 
 QString TMainform::ZipPassword() const {
@@ -262,19 +256,18 @@ QString TMainform::status() const {
     return StatusBar1->text();
 }
 
-OptionField &TMainform::fieldOf(const QString &option) {
-    if (&option == &ZipFolder)
-        return options->zipFolder;
-    if (&option == &UnzipFolder)
-        return options->unzipFolder;
-    if (&option == &WorkFolder)
-        return options->workFolder;
+OptionField &TMainform::fieldOf(FolderOption option) {
+    switch (option) {
+        case FolderOption::Zip:
+            return options->zipFolder;
+        case FolderOption::Unzip:
+            return options->unzipFolder;
+        case FolderOption::Work:
+            return options->workFolder;
+        case FolderOption::Include:
+            break;
+    }
     return options->includeFile;
-}
-
-void TMainform::setOption(QString &option, const QString &value) {
-    option = value;
-    fieldOf(option).field->setText(platform::asciiLower(value));
 }
 
 QString TMainform::settingsPath() const {
@@ -289,30 +282,34 @@ void TMainform::Timer1Timer() {
     Timer1.stop();
     QApplication::processEvents();
     readSettings();
+    holdCommands(false);
+}
+
+void TMainform::runCommand(const std::function<void()> &command) {
+    ++running_;
+    command();
+    --running_;
+    if (running_ == 0 && closePending_) {
+        closePending_ = false;
+        close();
+    }
 }
 
 void TMainform::BitBtn1Click() {
-    MainWindowBatchHost host(*this);
-    BatchDriver(host, zipBatchTexts()).run([&host](const BatchSettings &settings) {
-        if (!host.foldersView())
-            FileBatch(host, settings).run();
-        // Folders are packed by the folder batch, which comes with the
-        // folders view's own zipping.
-        host.showFilesView();
+    runCommand([this] {
+        MainWindowBatchHost host(parts());
+        BatchDriver(host, zipBatchTexts()).run([&host](const BatchSettings &settings) {
+            if (!host.foldersView())
+                FileBatch(host, settings).run();
+            // Folders are packed by the folder batch, which comes with the
+            // folders view's own zipping.
+            host.showFilesView();
+        });
     });
 }
 
-void TMainform::testZipFiles(bool fromTestButton) {
-    if (!windows_ || !windows_->zipTest)
-        return;
-    windows_->zipTest->testSelectedFiles(*browser->FileListBox1, ZipEngine1);
-    if (fromTestButton)
-        options->ProgressBar2->setValue(0);
-}
-
 void TMainform::showErrorLog() {
-    if (windows_ && windows_->errorLog)
-        windows_->errorLog->showLog();
+    emit errorLogWanted();
 }
 
 void TMainform::BitBtn8Click() {
@@ -435,22 +432,36 @@ void TMainform::showEvent(QShowEvent *event) {
 }
 
 void TMainform::closeEvent(QCloseEvent *event) {
-    // A restart leaves without the shutdown work: nothing is written.
-    if (!restarting_) {
-        browse->showFilesView();
-        QApplication::processEvents();
-        const QString work = workFolderPath();
-        if (QFileInfo(work).isDir()) {
-            Deltree1.Path = work;
-            Deltree1.RemoveTree();
-        }
-        writeSettings();
+    if (running_ > 0 && !restarting_) {
+        // The running command still works in "temp.$$$" (a re-zip extracts
+        // there) and on the options: removing the folder now would rebuild
+        // an archive without its files. The batch is stopped (a paused one
+        // too) and the shutdown runs once it has returned.
+        closePending_ = true;
+        BitBtn7Click();
+        event->ignore();
+        return;
     }
-    // A batch still running has lost its Pause and Stop buttons with the
-    // window: it ends at its next check instead of waiting unseen (a paused
-    // one would wait for ever).
-    if (buttons->stopButton->isEnabled())
-        OperationFlag = QStringLiteral("STOP");
+    // A restart leaves without the shutdown work: nothing is written.
+    if (!restarting_)
+        shutdown();
     event->accept();
     QCoreApplication::quit();
+}
+
+void TMainform::shutdown() {
+    // Closed before the start-up timer: the file still holds the user's
+    // settings, which writing the defaults back would lose.
+    if (Timer1.isActive()) {
+        Timer1.stop();
+        readSettings();
+    }
+    browse->showFilesView();
+    QApplication::processEvents();
+    const QString work = workFolderPath();
+    if (QFileInfo(work).isDir()) {
+        Deltree1.Path = work;
+        Deltree1.RemoveTree();
+    }
+    writeSettings();
 }

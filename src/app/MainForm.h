@@ -1,13 +1,16 @@
 #pragma once
 
+#include "FolderOptions.h"
+#include "MainWindowParts.h"
 #include "batch/DelTree.h"
 #include "batch/ErrorLogModel.h"
 #include "engine/ZipEngine.h"
+#include "widgets/WindowGate.h"
 
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
-#include <memory>
+#include <functional>
 
 class BrowserCommands;
 class BrowserPane;
@@ -15,13 +18,14 @@ class ButtonBar;
 class MainMenu;
 class OptionsPanel;
 struct OptionField;
-struct SecondaryWindows;
 struct Settings;
 struct SettingsChanges;
 
 // The one working window: browser, options panel, button bar, menus, status
 // bar, and the run-state values that the batches poll. Created first and
-// living for the whole run; closing it ends the program.
+// living for the whole run; closing it ends the program. It runs its own
+// commands (the batches, the settings, the shell's small commands); the
+// application object connects the commands that open other windows.
 class TMainform : public QMainWindow {
     Q_OBJECT
   public:
@@ -34,10 +38,9 @@ class TMainform : public QMainWindow {
     QString RezipChoice = QStringLiteral("WAIT");
     // The program's folder, without a trailing separator.
     QString AppFolder;
-    // Folder options end with a separator; IncludeFile is a path or empty.
-    QString ZipFolder, UnzipFolder, WorkFolder, IncludeFile;
-    // "Store Full File Paths in Zip Files" kept while the folders view shows.
-    bool FullPathSaved = false;
+    // `ZipFolder`, `UnzipFolder`, `WorkFolder`, `IncludeFile` and their
+    // pinned states, shown by the options panel.
+    FolderOptions folders;
 
     QString ZipPassword() const;
     QString UnzipPassword() const;
@@ -55,15 +58,17 @@ class TMainform : public QMainWindow {
     ErrorLogModel ErrorLog;
     BrowserCommands *browse;
 
-    // The windows created after this one; commands that show them wait
-    // for this to be set.
-    void setSecondaryWindows(SecondaryWindows *windows) { windows_ = windows; }
-    SecondaryWindows *secondaryWindows() const { return windows_; }
-
     void setStatus(const QString &text);
     QString status() const;
-    // Sets a folder option (or the include file) and its lower-case field.
-    void setOption(QString &option, const QString &value);
+    // What tool windows and dialogs may do to this window.
+    WindowGate gate();
+    // What the batch host and the window lock work on.
+    MainWindowParts parts();
+
+    // Runs a batch or a tool that keeps the window responsive while it works.
+    // A close asked for meanwhile stops the batch and waits: the shutdown
+    // runs once the command has returned.
+    void runCommand(const std::function<void()> &command);
 
     // Where the settings file and the re-zip work folder live.
     QString settingsPath() const;
@@ -73,9 +78,7 @@ class TMainform : public QMainWindow {
     void Timer1Timer();
     // "&Zip": the batch driver.
     void BitBtn1Click();
-    // The zip test from its three entry points; the "Test" button also
-    // resets the item bar afterwards.
-    void testZipFiles(bool fromTestButton);
+    // Asks for the error log window (the end-of-batch question's Yes).
     void showErrorLog();
     // Pause and Stop.
     void BitBtn8Click();
@@ -95,6 +98,7 @@ class TMainform : public QMainWindow {
     // The window has been shown (the splash timer listens).
     void shown();
     void statusChanged(const QString &text);
+    void errorLogWanted();
 
   protected:
     void closeEvent(QCloseEvent *event) override;
@@ -108,8 +112,13 @@ class TMainform : public QMainWindow {
     void wireShellCommands();
     void wireFolderOptions();
     void FormCreate();
-    OptionField &fieldOf(const QString &option);
+    // Until the settings file is applied no command can start: a batch
+    // would run on the built-in defaults, not on the user's settings.
+    void holdCommands(bool held);
+    void shutdown();
+    OptionField &fieldOf(FolderOption option);
 
-    SecondaryWindows *windows_ = nullptr;
     bool restarting_ = false;
+    int running_ = 0;
+    bool closePending_ = false;
 };

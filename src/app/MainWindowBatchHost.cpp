@@ -2,11 +2,12 @@
 
 #include "BrowserCommands.h"
 #include "BrowserPane.h"
-#include "MainForm.h"
+#include "FolderOptions.h"
 #include "MainMenu.h"
 #include "OptionsPanel.h"
 #include "WindowLock.h"
 #include "batch/EndOfBatch.h"
+#include "batch/ErrorLogModel.h"
 #include "platform/Shell.h"
 #include "widgets/BusyIndicator.h"
 #include "widgets/FileListBox.h"
@@ -16,11 +17,11 @@
 #include <QApplication>
 
 QString MainWindowBatchHost::operationFlag() const {
-    return form_.OperationFlag;
+    return window_.operationFlag;
 }
 
 void MainWindowBatchHost::setOperationFlag(const QString &flag) {
-    form_.OperationFlag = flag;
+    window_.operationFlag = flag;
 }
 
 void MainWindowBatchHost::waitForMessages() {
@@ -32,17 +33,17 @@ void MainWindowBatchHost::pumpMessages() {
 }
 
 BatchSettings MainWindowBatchHost::settings() const {
-    const OptionsPanel &o = *form_.options;
-    const MainMenu &m = *form_.menu;
+    const OptionsPanel &o = window_.options;
+    const MainMenu &m = window_.menu;
     BatchSettings s;
-    s.zipFolder = form_.ZipFolder;
-    s.unzipFolder = form_.UnzipFolder;
-    s.workFolder = form_.WorkFolder;
-    s.includeFile = form_.IncludeFile;
-    s.rezipFolder = form_.workFolderPath();
-    s.zipPassword = form_.ZipPassword();
-    s.unzipPassword = form_.UnzipPassword();
-    s.compressionLevel = form_.CompressionLevel();
+    s.zipFolder = window_.folders.ZipFolder();
+    s.unzipFolder = window_.folders.UnzipFolder();
+    s.workFolder = window_.folders.WorkFolder();
+    s.includeFile = window_.folders.IncludeFile();
+    s.rezipFolder = window_.rezipFolder;
+    s.zipPassword = o.zipPasswordEdit->text();
+    s.unzipPassword = o.unzipPasswordEdit->text();
+    s.compressionLevel = o.compressionBar->value();
     s.keepExtension = o.keepExtensionBox->isChecked();
     s.deleteOriginal = o.deleteOriginalBox->isChecked();
     s.beepZip = o.beepZipBox->isChecked();
@@ -58,58 +59,58 @@ BatchSettings MainWindowBatchHost::settings() const {
 }
 
 FileListSource &MainWindowBatchHost::fileList() {
-    return *form_.browser->FileListBox1;
+    return *window_.browser.FileListBox1;
 }
 
 FileListSource &MainWindowBatchHost::folderList() {
-    return *form_.browser->ListBox2;
+    return *window_.browser.ListBox2;
 }
 
 bool MainWindowBatchHost::foldersView() const {
-    return form_.browse->foldersView();
+    return window_.browse.foldersView();
 }
 
 void MainWindowBatchHost::rereadFileList() {
-    form_.browser->FileListBox1->reread();
+    window_.browser.FileListBox1->reread();
 }
 
 void MainWindowBatchHost::refreshFolders() {
-    BrowserPane &b = *form_.browser;
+    BrowserPane &b = window_.browser;
     b.DirectoryListBox1->reread();
     b.ListBox2->fill(b.DirectoryListBox1->directory());
 }
 
 void MainWindowBatchHost::showFilesView() {
-    form_.browse->showFilesView();
-    form_.browser->showFolderList(false);
+    window_.browse.showFilesView();
+    window_.browser.showFolderList(false);
 }
 
 void MainWindowBatchHost::setStatus(const QString &text) {
-    form_.setStatus(text);
+    window_.setStatus(text);
 }
 
 void MainWindowBatchHost::setOverallProgress(int percent) {
-    form_.options->ProgressBar1->setValue(percent);
+    window_.options.ProgressBar1->setValue(percent);
 }
 
 void MainWindowBatchHost::setItemProgress(int percent) {
-    form_.options->ProgressBar2->setValue(percent);
+    window_.options.ProgressBar2->setValue(percent);
 }
 
 ErrorLogModel &MainWindowBatchHost::errorLog() {
-    return form_.ErrorLog;
+    return window_.errorLog;
 }
 
 TZipEngine &MainWindowBatchHost::engine() {
-    return form_.ZipEngine1;
+    return window_.engine;
 }
 
 TDelTree &MainWindowBatchHost::deleter() {
-    return form_.Deltree1;
+    return window_.deleter;
 }
 
 void MainWindowBatchHost::setLocked(bool locked) {
-    WindowLock lock(form_);
+    WindowLock lock(window_);
     if (locked)
         lock.lock();
     else
@@ -118,9 +119,9 @@ void MainWindowBatchHost::setLocked(bool locked) {
 
 void MainWindowBatchHost::setBusy(bool busy) {
     if (busy)
-        form_.options->Animate1->start();
+        window_.options.Animate1->start();
     else
-        form_.options->Animate1->stop();
+        window_.options.Animate1->stop();
 }
 
 void MainWindowBatchHost::beep() {
@@ -128,5 +129,8 @@ void MainWindowBatchHost::beep() {
 }
 
 void MainWindowBatchHost::offerErrorLog() {
-    ::offerErrorLog(form_.ErrorLog, [this] { form_.showErrorLog(); });
+    // A window about to close asks nothing more: the log would vanish with it.
+    if (window_.closing && window_.closing())
+        return;
+    ::offerErrorLog(window_.errorLog, window_.showErrorLog);
 }

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "MainWindowParts.h"
 #include "batch/BatchHost.h"
-
-class TMainform;
 
 // The main window as the host of every batch: its run flag, lists, status
 // bar, progress bars, error log, engine and deleter, its window lock and its
 // busy indicator.
 class MainWindowBatchHost final : public BatchHost {
   public:
-    explicit MainWindowBatchHost(TMainform &form) : form_(form) {}
+    explicit MainWindowBatchHost(MainWindowParts parts) : window_(std::move(parts)) {}
 
     QString operationFlag() const override;
     void setOperationFlag(const QString &flag) override;
@@ -34,5 +33,5 @@ class MainWindowBatchHost final : public BatchHost {
     void offerErrorLog() override;
 
   private:
-    TMainform &form_;
+    MainWindowParts window_;
 };

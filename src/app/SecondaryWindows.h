@@ -18,7 +18,8 @@ class Ttrimmer;
 class Tziptest;
 
 // The windows created after the main window, each once, afterwards only
-// shown and hidden. The main window reaches them through this table.
+// shown and hidden. TovraneApp fills this table and wires the main window's
+// commands to them; tests reach them through it.
 struct SecondaryWindows {
     TSplash *splash = nullptr;
     TDefinable_Ext *definableExt = nullptr;

@@ -15,7 +15,6 @@
 #include "batch/ErrorLogWindow.h"
 #include "engine/ZipTestWindow.h"
 #include "tools/DefinableExtDialog.h"
-#include "tools/MainWindowGate.h"
 #include "tools/TCRC32_Form.h"
 #include "tools/TDupes.h"
 #include "tools/TFileInfo.h"
@@ -23,9 +22,12 @@
 #include "tools/Ttrimmer.h"
 #include "widgets/BusyIndicator.h"
 #include "widgets/FileListBox.h"
+#include "widgets/FolderTree.h"
+#include "widgets/WindowGate.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 
@@ -37,28 +39,6 @@ void centre(QWidget &window) {
     }
 }
 
-// The main window as the tool windows may reach it.
-class MainFormGate final : public MainWindowGate {
-  public:
-    explicit MainFormGate(TMainform &form) : form_(form) {}
-    void disableMain() override { form_.setEnabled(false); }
-    void showAndEnableMain() override {
-        form_.show();
-        form_.setEnabled(true);
-    }
-    void setMainStatus(const QString &text) override { form_.setStatus(text); }
-    void rereadFileList() override { form_.browser->FileListBox1->reread(); }
-    void setBusy(bool busy) override {
-        if (busy)
-            form_.options->Animate1->start();
-        else
-            form_.options->Animate1->stop();
-    }
-
-  private:
-    TMainform &form_;
-};
-
 }  // namespace
 
 TovraneApp::TovraneApp() {
@@ -67,18 +47,20 @@ TovraneApp::TovraneApp() {
     definableExt_ = std::make_unique<TDefinable_Ext>(*main_->browser->FilterComboBox1, main_.get());
     windows_.splash = splash_.get();
     windows_.definableExt = definableExt_.get();
-    main_->setSecondaryWindows(&windows_);
     QObject::connect(main_.get(), &TMainform::shown, splash_.get(), &TSplash::enableTimer);
+    QObject::connect(main_->menu->defineFilters, &QAction::triggered, definableExt_.get(),
+                     &TDefinable_Ext::Open);
 }
 
 TovraneApp::~TovraneApp() = default;
 
 void TovraneApp::createRest() {
-    zipDest_ = std::make_unique<TZipDest>(*main_);
-    fileInclusion_ = std::make_unique<TFileInclusion>(*main_);
-    createFolder_ = std::make_unique<TCreate_Folder>(*main_);
-    unzipDest_ = std::make_unique<TUnzip_dest>(*main_);
-    tempDest_ = std::make_unique<Ttempdest>(*main_);
+    TMainform &m = *main_;
+    zipDest_ = std::make_unique<TZipDest>(m.folders, m.gate());
+    fileInclusion_ = std::make_unique<TFileInclusion>(m.folders, m.gate());
+    createFolder_ = std::make_unique<TCreate_Folder>();
+    unzipDest_ = std::make_unique<TUnzip_dest>(m.folders, m.gate());
+    tempDest_ = std::make_unique<Ttempdest>(m.folders, m.gate());
     windows_.zipDest = zipDest_.get();
     windows_.fileInclusion = fileInclusion_.get();
     windows_.createFolder = createFolder_.get();
@@ -88,43 +70,115 @@ void TovraneApp::createRest() {
          std::initializer_list<QWidget *>{zipDest_.get(), fileInclusion_.get(), createFolder_.get(),
                                           unzipDest_.get(), tempDest_.get()})
         centre(*w);
-    about_ = std::make_unique<TAbout>(*main_);
+    about_ = std::make_unique<TAbout>(m.gate(), [&m] { m.openHomepage(); });
     help_ = std::make_unique<THelpWindow>();
-    FileListBox &files = *main_->browser->FileListBox1;
-    crcReport_ = std::make_unique<TCRC32_Form>(files, main_.get());
-    zipTest_ = std::make_unique<Tziptest>(*main_->options->Animate1, main_.get());
-    errorLog_ = std::make_unique<TErrorLog>(main_->ErrorLog);
-    fileInfo_ = std::make_unique<TFileInfo>(files, main_.get());
+    FileListBox &files = *m.browser->FileListBox1;
+    crcReport_ = std::make_unique<TCRC32_Form>(files, m.gate());
+    zipTest_ = std::make_unique<Tziptest>(*m.options->Animate1, m.gate());
+    errorLog_ = std::make_unique<TErrorLog>(m.ErrorLog);
+    fileInfo_ = std::make_unique<TFileInfo>(files, m.gate());
     windows_.about = about_.get();
     windows_.help = help_.get();
     windows_.crcReport = crcReport_.get();
     windows_.zipTest = zipTest_.get();
     windows_.errorLog = errorLog_.get();
     windows_.fileInfo = fileInfo_.get();
-    gate_ = std::make_unique<MainFormGate>(*main_);
+    gate_ = std::make_unique<WindowGate>(m.gate());
     trimmer_ = std::make_unique<Ttrimmer>(files, *gate_);
     rename_ = std::make_unique<TRename_Form>(files, *gate_);
     windows_.trimmer = trimmer_.get();
     windows_.rename = rename_.get();
-    const auto trim = [this] { trimmer_->openTool(); };
-    QObject::connect(main_->buttons->trimButton, &QToolButton::clicked, trimmer_.get(), trim);
-    QObject::connect(main_->menu->trimTool, &QAction::triggered, trimmer_.get(), trim);
-    QObject::connect(main_->browse->trimFile, &QAction::triggered, trimmer_.get(), trim);
-    const auto rename = [this] { rename_->openTool(); };
-    QObject::connect(main_->buttons->renameButton, &QToolButton::clicked, rename_.get(), rename);
-    QObject::connect(main_->menu->renameTool, &QAction::triggered, rename_.get(), rename);
-    QObject::connect(main_->browse->renameFiles, &QAction::triggered, rename_.get(), rename);
     dupes_ = std::make_unique<TDupes>(files, *gate_);
     windows_.dupes = dupes_.get();
-    QObject::connect(main_->buttons->dupesButton, &QToolButton::clicked, dupes_.get(),
-                     &TDupes::findDuplicates);
-    QObject::connect(main_->menu->dupesTool, &QAction::triggered, dupes_.get(),
-                     &TDupes::findDuplicates);
     for (QWidget *w : std::initializer_list<QWidget *>{
              main_.get(), splash_.get(), definableExt_.get(), about_.get(), crcReport_.get(),
              zipTest_.get(), errorLog_.get(), fileInfo_.get(), trimmer_.get(), rename_.get(),
              dupes_.get()})
         centre(*w);
+    wireFolderDialogs();
+    wireToolWindows();
+    wireShellWindows();
+}
+
+void TovraneApp::wireFolderDialogs() {
+    TMainform &m = *main_;
+    // A toggle pressed down opens its option's dialog; the main window
+    // handles its release.
+    const std::pair<OptionField *, std::function<void()>> toggles[] = {
+        {&m.options->zipFolder, [this] { zipDest_->Open(); }},
+        {&m.options->unzipFolder, [this] { unzipDest_->Open(); }},
+        {&m.options->workFolder, [this] { tempDest_->Open(); }},
+        {&m.options->includeFile, [this] { fileInclusion_->Open(); }}};
+    for (const auto &[field, open] : toggles)
+        QObject::connect(field->button, &QToolButton::clicked, &m, [open](bool down) {
+            if (down)
+                open();
+        });
+    for (FolderDialog *dialog :
+         std::initializer_list<FolderDialog *>{zipDest_.get(), unzipDest_.get(), tempDest_.get()})
+        dialog->onCreateFolder = [this](FolderDialog &caller) {
+            createFolder_->openFor(
+                caller.returnMarker(), caller.folder(),
+                [&caller](bool attempted) { caller.returnFromNewFolder(attempted); });
+        };
+    QObject::connect(m.browse->createFolder, &QAction::triggered, createFolder_.get(), [&m, this] {
+        createFolder_->openFor(QStringLiteral("Main"), m.browser->DirectoryListBox1->directory(),
+                               [&m](bool attempted) {
+                                   m.gate().showAndEnableMain();
+                                   m.browse->newFolderMade(attempted);
+                               });
+        m.setEnabled(false);
+    });
+}
+
+void TovraneApp::wireToolWindows() {
+    TMainform &m = *main_;
+    const auto trim = [this] { trimmer_->openTool(); };
+    QObject::connect(m.buttons->trimButton, &QToolButton::clicked, trimmer_.get(), trim);
+    QObject::connect(m.menu->trimTool, &QAction::triggered, trimmer_.get(), trim);
+    QObject::connect(m.browse->trimFile, &QAction::triggered, trimmer_.get(), trim);
+    const auto rename = [this] { rename_->openTool(); };
+    QObject::connect(m.buttons->renameButton, &QToolButton::clicked, rename_.get(), rename);
+    QObject::connect(m.menu->renameTool, &QAction::triggered, rename_.get(), rename);
+    QObject::connect(m.browse->renameFiles, &QAction::triggered, rename_.get(), rename);
+    const auto dupes = [&m, this] { m.runCommand([this] { dupes_->findDuplicates(); }); };
+    QObject::connect(m.buttons->dupesButton, &QToolButton::clicked, dupes_.get(), dupes);
+    QObject::connect(m.menu->dupesTool, &QAction::triggered, dupes_.get(), dupes);
+    auto crcReport = [&m, this] { m.runCommand([this] { crcReport_->runReport(); }); };
+    QObject::connect(m.buttons->crcButton, &QToolButton::clicked, crcReport_.get(), crcReport);
+    QObject::connect(m.menu->crcTool, &QAction::triggered, crcReport_.get(), crcReport);
+    QObject::connect(m.browse->fileInformation, &QAction::triggered, fileInfo_.get(),
+                     &TFileInfo::showInformation);
+    // The zip test from its three entry points; the "Test" button also
+    // resets the item bar afterwards.
+    auto testZips = [&m, this](bool fromTestButton) {
+        m.runCommand(
+            [&m, this] { zipTest_->testSelectedFiles(*m.browser->FileListBox1, m.ZipEngine1); });
+        if (fromTestButton)
+            m.options->ProgressBar2->setValue(0);
+    };
+    QObject::connect(m.buttons->testButton, &QToolButton::clicked, zipTest_.get(),
+                     [testZips] { testZips(true); });
+    QObject::connect(m.menu->zipTestTool, &QAction::triggered, zipTest_.get(),
+                     [testZips] { testZips(false); });
+    QObject::connect(m.browse->testZips, &QAction::triggered, zipTest_.get(),
+                     [testZips] { testZips(false); });
+    QObject::connect(m.menu->viewErrorLog, &QAction::triggered, errorLog_.get(),
+                     &TErrorLog::showLog);
+    QObject::connect(&m, &TMainform::errorLogWanted, errorLog_.get(), &TErrorLog::showLog);
+}
+
+void TovraneApp::wireShellWindows() {
+    TMainform &m = *main_;
+    auto showHelp = [this] { help_->showContents(); };
+    QObject::connect(m.menu->helpContents, &QAction::triggered, help_.get(), showHelp);
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), &m);
+    QObject::connect(f1, &QShortcut::activated, help_.get(), showHelp);
+    QObject::connect(m.menu->about, &QAction::triggered, about_.get(), [&m, this] {
+        m.setEnabled(false);
+        about_->show();
+        about_->raise();
+    });
 }
 
 void TovraneApp::start() {

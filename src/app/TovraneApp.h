@@ -14,7 +14,7 @@ class TErrorLog;
 class TFileInclusion;
 class TFileInfo;
 class TRename_Form;
-class MainWindowGate;
+class WindowGate;
 class THelpWindow;
 class TSplash;
 class TUnzip_dest;
@@ -25,7 +25,9 @@ class Tziptest;
 
 // Every window of the program, created once in the fixed start-up order and
 // living until the end: the main window first, then the splash and the
-// windows that come before it is shown, then the rest.
+// windows that come before it is shown, then the rest. It connects each
+// command of the main window that opens another window to that window, so
+// the main window knows none of them.
 class TovraneApp {
   public:
     TovraneApp();
@@ -40,6 +42,12 @@ class TovraneApp {
 
   private:
     void createRest();
+    // The folder dialogs, "File Inclusion" and "Create a new folder".
+    void wireFolderDialogs();
+    // The tools on the main file list and the error log.
+    void wireToolWindows();
+    // Help and About.
+    void wireShellWindows();
 
     std::unique_ptr<TMainform> main_;
     std::unique_ptr<TSplash> splash_;
@@ -55,7 +63,7 @@ class TovraneApp {
     std::unique_ptr<Tziptest> zipTest_;
     std::unique_ptr<TErrorLog> errorLog_;
     std::unique_ptr<TFileInfo> fileInfo_;
-    std::unique_ptr<MainWindowGate> gate_;
+    std::unique_ptr<WindowGate> gate_;
     std::unique_ptr<Ttrimmer> trimmer_;
     std::unique_ptr<TRename_Form> rename_;
     std::unique_ptr<TDupes> dupes_;

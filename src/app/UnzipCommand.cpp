@@ -1,12 +1,13 @@
 #include "UnzipCommand.h"
 
 #include "MainWindowBatchHost.h"
+#include "MainWindowParts.h"
 #include "batch/BatchDriver.h"
 #include "batch/BatchSettings.h"
 #include "batch/UnzipBatch.h"
 
-void runUnzipCommand(TMainform &form) {
-    MainWindowBatchHost host(form);
+void runUnzipCommand(const MainWindowParts &window) {
+    MainWindowBatchHost host(window);
     BatchDriver(host, unzipBatchTexts()).run([&host](const BatchSettings &settings) {
         UnzipBatch(host, settings).run();
     });

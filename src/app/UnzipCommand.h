@@ -1,8 +1,8 @@
 #pragma once
 
-class TMainform;
+struct MainWindowParts;
 
 // "&Unzip": extracts the archives selected in the file list, as a batch of
 // the main window (window lock, status texts, Pause and Stop, error log).
 // The button is only enabled in the files view.
-void runUnzipCommand(TMainform &form);
+void runUnzipCommand(const MainWindowParts &window);

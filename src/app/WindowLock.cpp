@@ -2,8 +2,8 @@
 
 #include "BrowserPane.h"
 #include "ButtonBar.h"
-#include "MainForm.h"
 #include "MainMenu.h"
+#include "MainWindowParts.h"
 #include "OptionsPanel.h"
 #include "widgets/DriveComboBox.h"
 #include "widgets/FileListBox.h"
@@ -19,9 +19,9 @@ void WindowLock::unlock() {
 }
 
 void WindowLock::setLocked(bool locked) {
-    MainMenu &m = *form_.menu;
-    ButtonBar &b = *form_.buttons;
-    BrowserPane &p = *form_.browser;
+    MainMenu &m = window_.menu;
+    ButtonBar &b = window_.buttons;
+    BrowserPane &p = window_.browser;
     m.helpMenu->setEnabled(!locked);
     b.pauseButton->setEnabled(locked);
     b.stopButton->setEnabled(locked);
@@ -31,8 +31,8 @@ void WindowLock::setLocked(bool locked) {
         button->setEnabled(!locked);
     for (QWidget *w :
          {static_cast<QWidget *>(p.banner), static_cast<QWidget *>(p.foldersRadio),
-          static_cast<QWidget *>(p.filesRadio), static_cast<QWidget *>(form_.options->zipGroup),
-          static_cast<QWidget *>(form_.options->unzipGroup),
+          static_cast<QWidget *>(p.filesRadio), static_cast<QWidget *>(window_.options.zipGroup),
+          static_cast<QWidget *>(window_.options.unzipGroup),
           static_cast<QWidget *>(p.DirectoryListBox1), static_cast<QWidget *>(p.DriveComboBox1),
           static_cast<QWidget *>(p.FileListBox1), static_cast<QWidget *>(p.ListBox2),
           static_cast<QWidget *>(p.filterBand)})

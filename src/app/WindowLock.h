@@ -1,6 +1,6 @@
 #pragma once
 
-class TMainform;
+struct MainWindowParts;
 
 // The lock a batch puts on the main window while it runs: every control that
 // could start another operation is disabled, Pause and Stop are enabled.
@@ -8,11 +8,11 @@ class TMainform;
 // and Stop.
 class WindowLock {
   public:
-    explicit WindowLock(TMainform &form) : form_(form) {}
+    explicit WindowLock(const MainWindowParts &window) : window_(window) {}
     void lock();
     void unlock();
 
   private:
     void setLocked(bool locked);
-    TMainform &form_;
+    const MainWindowParts &window_;
 };

@@ -1,5 +1,6 @@
 // Tovrane: batch archiving on the desktop.
 #include "TovraneApp.h"
+#include "platform/DesktopServices.h"
 
 #include <QApplication>
 
@@ -8,6 +9,7 @@ int main(int argc, char **argv) {
     QApplication::setApplicationName(QStringLiteral("Tovrane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tovrane"));
     QApplication::setQuitOnLastWindowClosed(false);
+    platform::useDesktopServices();
     TovraneApp tovrane;
     tovrane.start();
     return QApplication::exec();

@@ -15,10 +15,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-Tziptest::Tziptest(BusyIndicator &animation, QWidget *mainWindow)
+Tziptest::Tziptest(BusyIndicator &animation, WindowGate mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint),
       animation_(animation),
-      mainWindow_(mainWindow),
+      mainWindow_(std::move(mainWindow)),
       list_(new QListWidget(this)),
       progress_(new QProgressBar(this)),
       stop_(new QPushButton(QStringLiteral("Stop"), this)) {
@@ -75,8 +75,7 @@ void Tziptest::testSelectedFiles(const FileListSource &files, TZipEngine &engine
     stop_->setEnabled(true);
     runFlag_ = QStringLiteral("GO");
     list_->clear();
-    if (mainWindow_)
-        mainWindow_->setEnabled(false);
+    mainWindow_.disableMain();
     QCoreApplication::processEvents();
 
     ziptest::walk(files, engine, *this);
@@ -102,10 +101,7 @@ void Tziptest::closeEvent(QCloseEvent *event) {
     }
     runFlag_ = QStringLiteral("STOP");
     stop_->setEnabled(false);
-    if (mainWindow_) {
-        mainWindow_->show();
-        mainWindow_->setEnabled(true);
-    }
+    mainWindow_.showAndEnableMain();
     event->accept();  // hides the window; it is only ever shown again
 }
 

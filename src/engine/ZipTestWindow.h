@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ZipTestWalk.h"
+#include "widgets/WindowGate.h"
 
 #include <QString>
 #include <QWidget>
@@ -18,13 +19,13 @@ class TZipEngine;
 // while this window is open; closing it enables the main window again.
 //
 // It has no parent widget on purpose: a window parented to the main window
-// would be disabled together with it. The main window owns it as an object.
+// would be disabled together with it. The application object owns it.
 class Tziptest : public QWidget, private ZipTestHost {
     Q_OBJECT
   public:
     // `animation` is the main window's busy indicator: it runs exactly while a
     // test run is in progress, which is how closing the window knows.
-    Tziptest(BusyIndicator &animation, QWidget *mainWindow);
+    Tziptest(BusyIndicator &animation, WindowGate mainWindow);
 
     // The test procedure of the main window's "Test" button, "Zip Testing
     // Tool" menu item and the file list's "Test zip file(s) integrity".
@@ -48,7 +49,7 @@ class Tziptest : public QWidget, private ZipTestHost {
     void addVerdict(const QString &line) override;
 
     BusyIndicator &animation_;
-    QWidget *mainWindow_;
+    WindowGate mainWindow_;
     QString runFlag_ = QStringLiteral("GO");
     QListWidget *list_;
     QProgressBar *progress_;

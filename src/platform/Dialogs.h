@@ -34,10 +34,15 @@ class Dialogs {
     virtual std::optional<QString> saveFileName(const SaveRequest &request) = 0;
 };
 
-// The dialogs in use: the real boxes unless a test installed its own.
+// The dialogs in use: the ones a test installed, else the program's own
+// (the window library's message boxes, see DesktopServices.h), else, in a
+// program without windows, boxes written to the error stream that answer
+// with their most cautious button.
 Dialogs &dialogs();
 // Installs `replacement` (not owned); nullptr restores the real dialogs.
 void installDialogs(Dialogs *replacement);
+// Sets the program's own dialogs (not owned).
+void setProductDialogs(Dialogs *product);
 
 // Shorthands for the common single-button boxes.
 inline void inform(const QString &text) {

@@ -9,13 +9,6 @@ namespace platform {
 
 namespace {
 
-QtDialogs &productDialogs() {
-    static QtDialogs instance;
-    return instance;
-}
-
-Dialogs *installed = nullptr;
-
 QString captionOf(MessageKind kind) {
     switch (kind) {
         case MessageKind::Information:
@@ -45,14 +38,6 @@ QMessageBox::Icon iconOf(MessageKind kind) {
 }
 
 }  // namespace
-
-Dialogs &dialogs() {
-    return installed ? *installed : productDialogs();
-}
-
-void installDialogs(Dialogs *replacement) {
-    installed = replacement;
-}
 
 Button QtDialogs::message(MessageKind kind, const QString &text, Buttons buttons) {
     QMessageBox box(iconOf(kind), captionOf(kind), text, QMessageBox::NoButton,

@@ -1,7 +1,6 @@
 #include "Shell.h"
 
-#include <QApplication>
-#include <QDesktopServices>
+#include <QCoreApplication>
 #include <QProcess>
 #include <cstdlib>
 
@@ -9,28 +8,37 @@ namespace platform {
 
 namespace {
 
-class DesktopShell final : public Shell {
+// The shell of a program without a desktop.
+class PlainShell final : public Shell {
   public:
-    void beep() override { QApplication::beep(); }
-    bool openUrl(const QUrl &url) override { return QDesktopServices::openUrl(url); }
-    void restartSelf() override {
-        QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
-        // No destructors, no close handlers: the settings must not be written.
-        std::_Exit(0);
-    }
+    void beep() override {}
+    bool openUrl(const QUrl &) override { return false; }
+    void restartSelf() override { restartProcess(); }
 };
 
 Shell *installed = nullptr;
+Shell *product = nullptr;
 
 }  // namespace
 
+void restartProcess() {
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+    std::_Exit(0);
+}
+
 Shell &shell() {
-    static DesktopShell desktop;
-    return installed ? *installed : desktop;
+    static PlainShell plain;
+    if (installed)
+        return *installed;
+    return product ? *product : plain;
 }
 
 void installShell(Shell *replacement) {
     installed = replacement;
+}
+
+void setProductShell(Shell *productShell) {
+    product = productShell;
 }
 
 }  // namespace platform

@@ -20,8 +20,17 @@ class Shell {
     virtual void restartSelf() = 0;
 };
 
+// The shell in use: the one a test installed, else the program's own (the
+// desktop's, see DesktopServices.h), else one without a desktop: no beep,
+// no address opened, the restart alone.
 Shell &shell();
 // Installs `replacement` (not owned); nullptr restores the real shell.
 void installShell(Shell *replacement);
+// Sets the program's own shell (not owned).
+void setProductShell(Shell *product);
+
+// Starts a new copy of the program's own executable and ends this process at
+// once: no destructors, no close handlers, so no settings are written.
+[[noreturn]] void restartProcess();
 
 }  // namespace platform

@@ -24,10 +24,10 @@ const QString kStop = QStringLiteral("STOP");
 
 }  // namespace
 
-TCRC32_Form::TCRC32_Form(const FileListSource &files, QWidget *mainWindow)
+TCRC32_Form::TCRC32_Form(const FileListSource &files, WindowGate mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint),
       files_(files),
-      mainWindow_(mainWindow),
+      mainWindow_(std::move(mainWindow)),
       runFlag_(kGo) {
     setObjectName(QStringLiteral("CRC32_Form"));
     setWindowTitle(QStringLiteral("Tovrane CRC32 Reporting Tool"));
@@ -101,8 +101,7 @@ void TCRC32_Form::runReport() {
     show();
     raise();
     activateWindow();
-    if (mainWindow_)
-        mainWindow_->setEnabled(false);
+    mainWindow_.disableMain();
     QCoreApplication::processEvents();
 
     runFlag_ = kGo;
@@ -180,10 +179,7 @@ void TCRC32_Form::closeEvent(QCloseEvent *event) {
     }
     runFlag_ = kStop;
     setRunning(false);
-    if (mainWindow_) {
-        mainWindow_->show();
-        mainWindow_->setEnabled(true);
-    }
+    mainWindow_.showAndEnableMain();
     event->accept();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Crc32ReportHost.h"
+#include "widgets/WindowGate.h"
 
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -19,9 +19,10 @@ class QTableWidget;
 class TCRC32_Form : public QWidget, public tools::Crc32ReportHost {
     Q_OBJECT
   public:
-    // `files` is the main window's file list and `mainWindow` the window to
-    // disable while the report is open; both must outlive this window.
-    TCRC32_Form(const FileListSource &files, QWidget *mainWindow);
+    // `files` is the main window's file list (it must outlive this window)
+    // and `mainWindow` the gate to the window disabled while the report is
+    // open.
+    TCRC32_Form(const FileListSource &files, WindowGate mainWindow);
 
     // The report procedure, for the main window's "CRC32" button and its
     // Tools menu item: shows this window, disables the main window and
@@ -61,7 +62,7 @@ class TCRC32_Form : public QWidget, public tools::Crc32ReportHost {
     tools::Crc32ReportRow rowAt(int row) const;
 
     const FileListSource &files_;
-    QPointer<QWidget> mainWindow_;
+    WindowGate mainWindow_;
     QString runFlag_;
     bool walking_ = false;
 };

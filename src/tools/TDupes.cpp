@@ -1,10 +1,10 @@
 #include "TDupes.h"
 
 #include "DupesWalk.h"
-#include "MainWindowGate.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "widgets/FileListSource.h"
+#include "widgets/MainWindowGate.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

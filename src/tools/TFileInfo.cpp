@@ -17,12 +17,12 @@ QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent) {
 
 }  // namespace
 
-TFileInfo::TFileInfo(const FileListSource &files, QWidget *mainWindow)
+TFileInfo::TFileInfo(const FileListSource &files, WindowGate mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::WindowStaysOnTopHint),
       files_(files),
-      mainWindow_(mainWindow) {
+      mainWindow_(std::move(mainWindow)) {
     setObjectName(QStringLiteral("FileInfo"));
     setWindowTitle(QStringLiteral("File Information"));
 
@@ -47,8 +47,7 @@ TFileInfo::TFileInfo(const FileListSource &files, QWidget *mainWindow)
 }
 
 void TFileInfo::showInformation() {
-    if (mainWindow_)
-        mainWindow_->setEnabled(false);
+    mainWindow_.disableMain();
     show();
     raise();
     activateWindow();
@@ -66,9 +65,6 @@ void TFileInfo::showEvent(QShowEvent *event) {
 }
 
 void TFileInfo::closeEvent(QCloseEvent *event) {
-    if (mainWindow_) {
-        mainWindow_->show();
-        mainWindow_->setEnabled(true);
-    }
+    mainWindow_.showAndEnableMain();
     event->accept();
 }

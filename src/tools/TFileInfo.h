@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QPointer>
+#include "widgets/WindowGate.h"
+
 #include <QWidget>
 
 class FileListSource;
@@ -13,9 +14,10 @@ class QLabel;
 class TFileInfo : public QWidget {
     Q_OBJECT
   public:
-    // `files` is the main window's file list and `mainWindow` the window to
-    // disable while this one is open; both must outlive this window.
-    TFileInfo(const FileListSource &files, QWidget *mainWindow);
+    // `files` is the main window's file list (it must outlive this window)
+    // and `mainWindow` the gate to the window disabled while this one is
+    // open.
+    TFileInfo(const FileListSource &files, WindowGate mainWindow);
 
     // "View file information": disables the main window and shows this one.
     void showInformation();
@@ -30,5 +32,5 @@ class TFileInfo : public QWidget {
 
   private:
     const FileListSource &files_;
-    QPointer<QWidget> mainWindow_;
+    WindowGate mainWindow_;
 };

@@ -3,13 +3,13 @@
 #include "Crc32.h"
 #include "FileCrc32.h"
 #include "FileTrim.h"
-#include "MainWindowGate.h"
 #include "TrimOffsets.h"
 #include "platform/AsciiCase.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
 #include "widgets/FileListSource.h"
+#include "widgets/MainWindowGate.h"
 
 #include <QCoreApplication>
 #include <QFormLayout>

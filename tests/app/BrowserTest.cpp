@@ -39,10 +39,10 @@ class Browser : public AppFixture {
 TEST_F(Browser, StartsAtHomeWithTheFilesViewAndFollowingOptions) {
     EXPECT_EQ(files().directory(), home());
     EXPECT_EQ(files().count(), 3);  // the hidden file is left out
-    EXPECT_EQ(form().ZipFolder, home() + "/");
-    EXPECT_EQ(form().UnzipFolder, home() + "/");
-    EXPECT_EQ(form().WorkFolder, home() + "/");
-    EXPECT_TRUE(form().IncludeFile.isEmpty());
+    EXPECT_EQ(form().folders.ZipFolder(), home() + "/");
+    EXPECT_EQ(form().folders.UnzipFolder(), home() + "/");
+    EXPECT_EQ(form().folders.WorkFolder(), home() + "/");
+    EXPECT_TRUE(form().folders.IncludeFile().isEmpty());
     EXPECT_EQ(form().options->zipFolder.field->text(), home().toLower() + "/");
 }
 
@@ -100,16 +100,16 @@ TEST_F(Browser, PressingIntoTheTreeClearsTheSelectionAtOnce) {
 
 TEST_F(Browser, FolderChangeMovesTheFollowingOptionsButNotPinnedOnes) {
     form().options->zipFolder.button->setChecked(true);
-    const QString pinned = form().ZipFolder;
+    const QString pinned = form().folders.ZipFolder();
     browseTo(home("Zeta"));
     EXPECT_EQ(form().status(), "0 Files Selected");
-    EXPECT_EQ(form().ZipFolder, pinned);
-    EXPECT_EQ(form().UnzipFolder, home("Zeta") + "/");
-    EXPECT_EQ(form().WorkFolder, home("Zeta") + "/");
+    EXPECT_EQ(form().folders.ZipFolder(), pinned);
+    EXPECT_EQ(form().folders.UnzipFolder(), home("Zeta") + "/");
+    EXPECT_EQ(form().folders.WorkFolder(), home("Zeta") + "/");
     EXPECT_EQ(form().options->workFolder.field->text(), home("Zeta").toLower() + "/");
     browseTo("/");
-    EXPECT_EQ(form().UnzipFolder, "/");
-    EXPECT_EQ(form().ZipFolder, pinned);
+    EXPECT_EQ(form().folders.UnzipFolder(), "/");
+    EXPECT_EQ(form().folders.ZipFolder(), pinned);
 }
 
 TEST_F(Browser, FoldersViewListsSubFoldersAndSetsTheCommands) {
@@ -215,7 +215,7 @@ TEST_F(Browser, DriveThatIsNotReadyReturnsHome) {
 TEST_F(Browser, ReadyDriveMovesTheTreeToItsRoot) {
     form().browse->driveChosen("/");
     EXPECT_EQ(form().browser->DirectoryListBox1->directory(), "/");
-    EXPECT_EQ(form().ZipFolder, "/");
+    EXPECT_EQ(form().folders.ZipFolder(), "/");
 }
 
 TEST_F(Browser, FilterBoxNarrowsTheFileList) {

@@ -41,16 +41,16 @@ class FolderDialogs : public AppFixture {
     // The three folder options, each with its dialog, in the panel's order.
     struct Row {
         const char *marker;
-        QString &option;
+        const QString &option;
         OptionField &toggle;
         FolderDialog &dialog;
     };
     std::vector<Row> folderOptions() {
         TMainform &f = form();
         SecondaryWindows &w = app->windows();
-        return {{"Zip", f.ZipFolder, f.options->zipFolder, *w.zipDest},
-                {"Unzip", f.UnzipFolder, f.options->unzipFolder, *w.unzipDest},
-                {"Temp", f.WorkFolder, f.options->workFolder, *w.tempDest}};
+        return {{"Zip", f.folders.ZipFolder(), f.options->zipFolder, *w.zipDest},
+                {"Unzip", f.folders.UnzipFolder(), f.options->unzipFolder, *w.unzipDest},
+                {"Temp", f.folders.WorkFolder(), f.options->workFolder, *w.tempDest}};
     }
     TFileInclusion &inclusion() { return *app->windows().fileInclusion; }
     TCreate_Folder &creator() { return *app->windows().createFolder; }
@@ -139,7 +139,7 @@ TEST_F(FolderDialogs, AFolderDialogReopensWhereItWasLeft) {
     EXPECT_EQ(zip.folder(), tmp.path("far/away"));
     EXPECT_EQ(zip.DriveComboBox1->drive(), platform::volumeOf(tmp.path("far/away")));
     QTest::keyClick(&zip, Qt::Key_Return);  // OK is the default button
-    EXPECT_EQ(form().ZipFolder, tmp.path("far/away") + "/");
+    EXPECT_EQ(form().folders.ZipFolder(), tmp.path("far/away") + "/");
 }
 
 TEST_F(FolderDialogs, DriveNotReadyReturnsTheDialogHome) {
@@ -193,13 +193,13 @@ TEST_F(FolderDialogs, IncludeFileNeedsAPickedFile) {
     EXPECT_TRUE(form().isEnabled());
     EXPECT_FALSE(d.isVisible());
     EXPECT_TRUE(toggle.button->isChecked());
-    EXPECT_EQ(form().IncludeFile, tmp.path("far/away/Include Me.TXT"));
+    EXPECT_EQ(form().folders.IncludeFile(), tmp.path("far/away/Include Me.TXT"));
     EXPECT_EQ(toggle.field->text(), tmp.path("far/away/include me.txt").toLower());
 
     browseTo(home("Zeta"));
-    EXPECT_EQ(form().IncludeFile, tmp.path("far/away/Include Me.TXT"));
+    EXPECT_EQ(form().folders.IncludeFile(), tmp.path("far/away/Include Me.TXT"));
     toggle.button->click();  // released: nothing included any more
-    EXPECT_TRUE(form().IncludeFile.isEmpty());
+    EXPECT_TRUE(form().folders.IncludeFile().isEmpty());
     EXPECT_TRUE(toggle.field->text().isEmpty());
 }
 
@@ -218,7 +218,7 @@ TEST_F(FolderDialogs, NoneAndCancelReleaseTheIncludeButton) {
     TFileInclusion &d = inclusion();
     // A file included earlier, then the toggle down again without releasing
     // it through its action (as after an OK and a fresh press).
-    form().setOption(form().IncludeFile, home("a.txt"));
+    form().folders.set(FolderOption::Include, home("a.txt"));
     struct Case {
         QPushButton *TFileInclusion::*button;
         bool emptied;
@@ -231,7 +231,7 @@ TEST_F(FolderDialogs, NoneAndCancelReleaseTheIncludeButton) {
         EXPECT_FALSE(toggle.button->isChecked());
         EXPECT_TRUE(form().isEnabled());
         EXPECT_FALSE(d.isVisible());
-        EXPECT_EQ(form().IncludeFile.isEmpty(), c.emptied);
+        EXPECT_EQ(form().folders.IncludeFile().isEmpty(), c.emptied);
     }
 }
 

@@ -18,6 +18,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
 #include <QTest>
 
 using testsupport::dialogs;
@@ -134,6 +135,30 @@ TEST_F(MainWindow, SettingsWaitForTheStartUpTimer) {
     EXPECT_TRUE(form().Timer1.isActive());
     QTRY_VERIFY_WITH_TIMEOUT(form().menu->upperCase->isChecked(), 5000);
     EXPECT_FALSE(form().Timer1.isActive());
+}
+
+TEST_F(MainWindow, NoCommandStartsBeforeTheSettingsAreApplied) {
+    // A batch started on the built-in defaults would delete originals the
+    // user's settings keep.
+    tmp.write("app/Tovrane5.Cfg", "DOFASZ  = F\r\n");
+    startProgram(false);
+    QWidget *commands[] = {form().buttons->zipButton, form().buttons->crcButton,
+                           form().browser->FileListBox1, form().menuBar()};
+    for (QWidget *w : commands)
+        EXPECT_FALSE(w->isEnabled()) << w->metaObject()->className();
+    form().Timer1Timer();
+    EXPECT_FALSE(form().options->deleteOriginalBox->isChecked());
+    for (QWidget *w : commands)
+        EXPECT_TRUE(w->isEnabled()) << w->metaObject()->className();
+}
+
+TEST_F(MainWindow, ClosingBeforeTheStartUpTimerKeepsTheStoredSettings) {
+    tmp.write("app/Tovrane5.Cfg", "MZEU    = T\r\nCOMPSTR = 3\r\n");
+    startProgram(false);
+    form().close();
+    const QByteArray written = readAll(settingsFile());
+    EXPECT_TRUE(written.contains("MZEU    = T\r\n"));
+    EXPECT_TRUE(written.contains("COMPSTR = 3\r\n"));
 }
 
 TEST_F(MainWindow, CheckBoxesAndMenuItemsStayInStep) {

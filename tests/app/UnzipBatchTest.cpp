@@ -2,6 +2,7 @@
 // the whole program: where entries go, deletion of archives, passwords, bad
 // and hostile archives, a full disk, Pause and Stop, the end of the batch.
 #include "AppFixture.h"
+#include "app/FolderOptions.h"
 
 #include "app/BrowserCommands.h"
 #include "app/BrowserPane.h"
@@ -69,7 +70,7 @@ class UnzipBatch : public AppFixture {
         startProgram();
         out = tmp.mkdir("out");
         form().options->unzipFolder.button->setChecked(true);  // pinned
-        form().setOption(form().UnzipFolder, out + "/");
+        form().folders.set(FolderOption::Unzip, out + "/");
         options(true, false, true);
     }
     void options(bool recurse, bool subFolder, bool deleteZip) {
@@ -291,8 +292,8 @@ TEST_F(UnzipBatch, ExistingFilesAreReplacedWhole) {
     // root); an entry of the archive's own name takes its place there, and
     // what is there then is not deleted as the archive.
     python(home("nest.zip"), "z.writestr('nest.zip', 'the inner one')\n");
-    form().setOption(form().UnzipFolder, "");
-    ASSERT_TRUE(form().UnzipFolder.isEmpty());
+    form().folders.set(FolderOption::Unzip, "");
+    ASSERT_TRUE(form().folders.UnzipFolder().isEmpty());
     unzip({"nest.zip"});
     EXPECT_EQ(readAll(home("nest.zip")), "the inner one");
     EXPECT_TRUE(log().isEmpty());

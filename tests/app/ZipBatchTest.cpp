@@ -12,6 +12,7 @@
 #include "app/SecondaryWindows.h"
 #include "batch/ArchiveNaming.h"
 #include "batch/ErrorLogWindow.h"
+#include "platform/AppPaths.h"
 #include "support/ArchiveCheck.h"
 #include "support/RecordingShell.h"
 #include "support/ScriptedDialogs.h"
@@ -20,6 +21,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -107,7 +109,7 @@ TEST_F(ZipBatch, NamingMatrix) {
     for (const Row &r : rows) {
         QDir(out).removeRecursively();
         QDir().mkpath(out);
-        form().setOption(form().ZipFolder, out + "/");
+        form().folders.set(FolderOption::Zip, out + "/");
         if (form().options->keepExtensionBox->isChecked() != r.keep)
             form().options->keepExtensionBox->click();
         if (form().menu->fullPaths->isChecked() != r.full)
@@ -176,7 +178,7 @@ TEST_F(ZipBatch, IncludeFileGoesIntoEveryArchive) {
     const QString extra = tmp.write("extra/licence.txt", "licence");
     start({{"a.txt", "a"}, {"b.txt", "b"}}, true);
     form().options->includeFile.button->setChecked(true);
-    form().setOption(form().IncludeFile, extra);
+    form().folders.set(FolderOption::Include, extra);
     select({"a.txt", "b.txt"});
     zip();
     for (const char *archive : {"a.zip", "b.zip"}) {
@@ -236,7 +238,7 @@ TEST_F(ZipBatch, OriginalsChangedWhileZippedAreKept) {
 TEST_F(ZipBatch, FailingIncludeFileIsLoggedAndTheOriginalStaysDeleted) {
     start({{"a.txt", "a"}}, true);
     const QString missing = tmp.path("extra/gone.txt");
-    form().setOption(form().IncludeFile, missing);
+    form().folders.set(FolderOption::Include, missing);
     select({"a.txt"});
     dialogs().answer(platform::No);
     zip();
@@ -352,7 +354,7 @@ TEST_F(ZipBatch, VanishedSourceAndUnwritableDestinationLoseNothing) {
     tmp.write("home/two.txt", "2");
     const QString blocker = tmp.write("blocker", "file");
     form().options->zipFolder.button->setChecked(true);
-    form().setOption(form().ZipFolder, blocker + "/sub/");
+    form().folders.set(FolderOption::Zip, blocker + "/sub/");
     list().reread();
     select({"one.txt", "two.txt"});
     dialogs().answer(platform::No);
@@ -387,4 +389,67 @@ TEST_F(ZipBatch, ClosingThePausedWindowEndsTheBatch) {
     EXPECT_TRUE(QFile::exists(settingsFile()));
     EXPECT_FALSE(QFile::exists(home("3.zip")));
     EXPECT_EQ(form().OperationFlag, "GO");
+}
+
+TEST_F(ZipBatch, ClosingDuringABatchShutsDownOnlyOnceItHasReturned) {
+    // "temp.$$$" stands for a re-zip's extraction folder: removed while the
+    // batch still used it, a rebuilt archive would lose its files.
+    // With a line in the error log, the end-of-batch question is not asked:
+    // the window is on its way out (a box nobody expects fails the test).
+    const struct {
+        const char *how;
+        std::function<void(TMainform &)> close;
+        bool withError;
+    } rows[] = {{"close box", [](TMainform &f) { f.close(); }, false},
+                {"Exit", [](TMainform &f) { f.menu->exit->trigger(); }, false},
+                {"close box, error logged", [](TMainform &f) { f.close(); }, true}};
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.how);
+        testsupport::TempFolder local;
+        platform::overrideDataFolder(local.mkdir("app"));
+        const QString work = local.write("app/temp.$$$/extracted.txt", "x");
+        const QString settings = local.path("app/Tovrane5.Cfg");
+        start({{"0.txt", "0"}, {"1.txt", "1"}, {"2.txt", "2"}});
+        select({"0.txt", "1.txt", "2.txt"});
+        if (r.withError)
+            QFile::remove(home("0.txt"));  // vanished: one error line, no progress
+        else
+            list().setSelected(0, false);
+        struct Seen {
+            bool closed = false, workKept = false, settingsWritten = true, visible = false;
+            bool settingsAtHalt = true;
+        };
+        auto seen = std::make_shared<Seen>();
+        const auto bound = form().ZipEngine1.OnGlobalStatus;
+        form().ZipEngine1.OnGlobalStatus = [&, seen](TZipEngine *e, const TZeGlobalStats &s) {
+            bound(e, s);
+            if (seen->closed)
+                return;
+            seen->closed = true;
+            r.close(form());
+            seen->workKept = QFile::exists(work);
+            seen->settingsWritten = QFile::exists(settings);
+            seen->visible = form().isVisible();
+        };
+        QObject::connect(&form(), &TMainform::statusChanged, [seen, settings](const QString &s) {
+            if (s == "Zipping process halted by User.")
+                seen->settingsAtHalt = QFile::exists(settings);
+        });
+        zip();
+        EXPECT_TRUE(seen->closed);
+        EXPECT_TRUE(seen->workKept) << "the work folder outlives the batch";
+        EXPECT_FALSE(seen->settingsWritten);
+        EXPECT_TRUE(seen->visible) << "the window waits for the batch";
+        EXPECT_FALSE(seen->settingsAtHalt) << "the batch ends before the shutdown";
+        EXPECT_TRUE(QFile::exists(home("1.zip")));
+        EXPECT_FALSE(QFile::exists(home("2.zip"))) << "the close stopped the batch";
+        EXPECT_FALSE(QFileInfo::exists(local.path("app/temp.$$$")));
+        EXPECT_TRUE(QFile::exists(settings));
+        EXPECT_FALSE(form().isVisible());
+        EXPECT_EQ(form().OperationFlag, "GO");
+        EXPECT_EQ(form().ErrorLog.count(), r.withError ? 1 : 0);
+        app.reset();
+        for (const char *name : {"0.txt", "1.zip", "1.txt", "2.txt"})
+            QFile::remove(home(name));
+    }
 }

@@ -1,10 +1,8 @@
-#include "support/TableFileList.h"
+#include "Crc32ReportFixture.h"
 #include "platform/AppPaths.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TableFileList.h"
 #include "support/TempFolder.h"
-#include "tools/Crc32ReportHost.h"
-#include "tools/Crc32ReportWalk.h"
-#include "platform/Rounding.h"
 #include "tools/TCRC32_Form.h"
 
 #include <gtest/gtest.h>
@@ -17,53 +15,11 @@
 #include <functional>
 
 using namespace tools;
+using crcreport::MixedFolder;
 using testsupport::TempFolder;
 using Row = Crc32ReportRow;
 
-namespace tools {
-// Readable rows in failure messages.
-void PrintTo(const Crc32ReportRow &r, std::ostream *os) {
-    *os << r.name.toStdString() << " | " << r.crc.toStdString() << " | " << r.size.toStdString();
-}
-}  // namespace tools
-
 namespace {
-
-// Records what the walk shows; `onPump` runs where window messages would.
-struct RecordingHost final : Crc32ReportHost {
-    bool keepGoing() const override { return go; }
-    void setProgress(int percent) override { progress << percent; }
-    void addRow(const Row &row) override { rows << row; }
-    void pumpMessages() override {
-        if (onPump)
-            onPump();
-    }
-    bool go = true;
-    QList<int> progress;
-    QList<Row> rows;
-    std::function<void()> onPump;
-};
-
-// A folder with a mix of files, listed as the main window lists it.
-struct MixedFolder {
-    TempFolder tmp;
-    TableFileList list{tmp.path(),
-                       {{"a.txt", true},
-                        {"empty.bin", true},
-                        {"gone.txt", true},
-                        {"skipped.txt", false},
-                        {"say \"hi\".txt", true}}};
-    MixedFolder() {
-        tmp.write("a.txt", "abc");
-        tmp.write("empty.bin");
-        tmp.write("skipped.txt", "x");
-        tmp.write("say \"hi\".txt", "123456789");
-    }
-    const QList<Row> rows = {{"a.txt", "352441C2", "3"},
-                             {"empty.bin", "00000000", "0"},
-                             {"gone.txt", "XXXXXXXX", "- FILE IN USE -"},
-                             {"say \"hi\".txt", "CBF43926", "9"}};
-};
 
 struct Form {
     explicit Form(const FileListSource &files) : form(files, &main) { main.show(); }
@@ -88,34 +44,6 @@ struct Form {
 };
 
 }  // namespace
-
-TEST(Crc32Report, ProgressRoundsHalvesToEven) {
-    const struct {
-        int index, count, percent;
-    } rows[] = {{1, 9, 12}, {3, 9, 38},  {5, 9, 62},  {7, 9, 88},  {1, 3, 50},  {1, 4, 33},
-                {2, 4, 67}, {1, 201, 0}, {3, 201, 2}, {5, 201, 2}, {8, 9, 100}, {1, 2, 100}};
-    for (const auto &r : rows)
-        EXPECT_EQ(platform::walkPercent(r.index, r.count), r.percent) << r.index;
-}
-
-TEST(Crc32Report, WalkReportsSelectedFilesInListOrder) {
-    MixedFolder folder;
-    RecordingHost host;
-    walkCrc32Report(folder.list, host);
-    EXPECT_EQ(host.rows, folder.rows);
-    EXPECT_EQ(host.progress, QList<int>({25, 50, 75, 100}));
-}
-
-TEST(Crc32Report, WalkWithoutSelectionOrWithOneEntry) {
-    TempFolder tmp;
-    tmp.write("only.txt", "abc");
-    RecordingHost none, one;
-    walkCrc32Report(TableFileList(tmp.path(), {{"only.txt", false}}), none);
-    EXPECT_EQ(none.rows, QList<Row>({{"--No Files Selected --", "", ""}}));
-    walkCrc32Report(TableFileList(tmp.path() + "/", {{"only.txt", true}}), one);
-    EXPECT_EQ(one.rows, QList<Row>({{"only.txt", "352441C2", "3"}}));
-    EXPECT_TRUE(none.progress.isEmpty() && one.progress.isEmpty());
-}
 
 TEST(Crc32Report, WindowFillsGridAndSavesExactBytes) {
     MixedFolder folder;

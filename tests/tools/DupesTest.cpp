@@ -7,8 +7,8 @@
 #include "tools/DupesHost.h"
 #include "tools/DupesTable.h"
 #include "tools/DupesWalk.h"
-#include "tools/MainWindowGate.h"
 #include "tools/TDupes.h"
+#include "widgets/MainWindowGate.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -348,6 +348,8 @@ namespace {
 
 struct RecordingGate final : MainWindowGate {
     void disableMain() override { locked = true; }
+    void enableMain() override { locked = false; }
+    void showMain() override {}
     void showAndEnableMain() override { locked = false; }
     void setMainStatus(const QString &text) override { status = text; }
     void rereadFileList() override { ++rereads; }

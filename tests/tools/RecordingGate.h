@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/MainWindowGate.h"
+#include "widgets/MainWindowGate.h"
 
 #include <QStringList>
 
@@ -10,6 +10,11 @@ struct RecordingGate final : MainWindowGate {
         enabled = false;
         calls << "disable";
     }
+    void enableMain() override {
+        enabled = true;
+        calls << "enable";
+    }
+    void showMain() override { calls << "show"; }
     void showAndEnableMain() override {
         enabled = true;
         calls << "show and enable";
