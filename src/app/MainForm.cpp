@@ -16,6 +16,7 @@
 #include "batch/BatchDriver.h"
 #include "batch/ErrorLogWindow.h"
 #include "batch/FileBatch.h"
+#include "batch/FolderBatch.h"
 #include "engine/ZipTestWindow.h"
 #include "platform/AppPaths.h"
 #include "platform/AsciiCase.h"
@@ -294,8 +295,8 @@ void TMainform::BitBtn1Click() {
     BatchDriver(host, zipBatchTexts()).run([&host](const BatchSettings &settings) {
         if (!host.foldersView())
             FileBatch(host, settings).run();
-        // Folders are packed by the folder batch, which comes with the
-        // folders view's own zipping.
+        else
+            FolderBatch(host, settings).run();
         host.showFilesView();
     });
 }
