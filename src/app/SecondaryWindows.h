@@ -4,6 +4,7 @@ class TAbout;
 class TCRC32_Form;
 class TCreate_Folder;
 class TDefinable_Ext;
+class TDeleteScreen;
 class TErrorLog;
 class TFileInclusion;
 class TFileInfo;
@@ -30,4 +31,5 @@ struct SecondaryWindows {
     Tziptest *zipTest = nullptr;
     TErrorLog *errorLog = nullptr;
     TFileInfo *fileInfo = nullptr;
+    TDeleteScreen *deleteScreen = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "AboutWindow.h"
 #include "BrowserPane.h"
 #include "CreateFolderDialog.h"
+#include "DeleteCommands.h"
 #include "FileInclusionDialog.h"
 #include "FolderDialog.h"
 #include "HelpWindow.h"
@@ -71,6 +72,7 @@ void TovraneApp::createRest() {
     windows_.zipTest = zipTest_.get();
     windows_.errorLog = errorLog_.get();
     windows_.fileInfo = fileInfo_.get();
+    windows_.deleteScreen = &(new DeleteCommands(*main_))->screen();
     for (QWidget *w : std::initializer_list<QWidget *>{
              main_.get(), splash_.get(), definableExt_.get(), about_.get(), crcReport_.get(),
              zipTest_.get(), errorLog_.get(), fileInfo_.get()})
