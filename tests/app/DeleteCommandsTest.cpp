@@ -79,32 +79,26 @@ class Deletion : public AppFixture {
         startProgram();
         form().browse->showFoldersView();
     }
-    // The three ways in to each command.
-    std::function<void()> filesEntry(int which) {
-        switch (which) {
-            case 0:
-                return [this] { form().buttons->deleteButton->click(); };
-            case 1:
-                return [this] { form().menu->deleteSelectedFiles->trigger(); };
-            default:
-                return [this] {
-                    form().browse->updateFileListMenu();
-                    form().browse->deleteFiles->trigger();
-                };
-        }
+    // The three ways in to each command: the button, the File menu, the pop-up.
+    void deleteFiles(int way) {
+        const std::function<void()> ways[] = {
+            [this] { form().buttons->deleteButton->click(); },
+            [this] { form().menu->deleteSelectedFiles->trigger(); },
+            [this] {
+                form().browse->updateFileListMenu();
+                form().browse->deleteFiles->trigger();
+            }};
+        ways[way]();
     }
-    std::function<void()> foldersEntry(int which) {
-        switch (which) {
-            case 0:
-                return [this] { form().buttons->deleteButton->click(); };
-            case 1:
-                return [this] { form().menu->deleteSelectedFolders->trigger(); };
-            default:
-                return [this] {
-                    form().browse->updateFolderListMenu();
-                    form().browse->deleteFolders->trigger();
-                };
-        }
+    void deleteFolders(int way) {
+        const std::function<void()> ways[] = {
+            [this] { form().buttons->deleteButton->click(); },
+            [this] { form().menu->deleteSelectedFolders->trigger(); },
+            [this] {
+                form().browse->updateFolderListMenu();
+                form().browse->deleteFolders->trigger();
+            }};
+        ways[way]();
     }
 };
 
@@ -119,10 +113,10 @@ TEST_F(Deletion, SelectedFilesFromEveryEntryPoint) {
         select(files(), {"gone.txt", "locked.txt"});
         // No first: nothing changes.
         dialogs().answer(platform::No);
-        filesEntry(entry)();
+        deleteFiles(entry);
         EXPECT_EQ(files().count(), 3) << entry;
         dialogs().answer(platform::Yes);
-        filesEntry(entry)();
+        deleteFiles(entry);
         EXPECT_EQ(dialogs().texts(), QStringList({kFilesQuestion, kFilesQuestion})) << entry;
         EXPECT_EQ(QDir(home()).entryList(QDir::Files), QStringList({"keep.txt"})) << entry;
         EXPECT_EQ(files().count(), 1) << entry;  // the list was read again
@@ -143,12 +137,12 @@ TEST_F(Deletion, SelectedFoldersFromEveryEntryPoint) {
         form().ErrorLog.append("left from before");
         // No: nothing is deleted, but the log is cleared all the same.
         dialogs().answer(platform::No);
-        foldersEntry(entry)();
+        deleteFolders(entry);
         EXPECT_TRUE(form().ErrorLog.isEmpty()) << entry;
         EXPECT_TRUE(QFileInfo::exists(home("Tree/one/two/three/.d"))) << entry;
         select(folders(), {"Tree"});  // the list was filled again
         dialogs().answer(platform::Yes);
-        foldersEntry(entry)();
+        deleteFolders(entry);
         EXPECT_EQ(dialogs().texts(), QStringList({kFoldersQuestion, kFoldersQuestion})) << entry;
         EXPECT_FALSE(QFileInfo::exists(home("Tree"))) << entry;
         EXPECT_TRUE(QFileInfo::exists(home("Other/x.txt"))) << entry;

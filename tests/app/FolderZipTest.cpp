@@ -100,15 +100,6 @@ TEST_F(FolderZip, PauseThenStopFinishesTheFolderWherePauseBegan) {
     EXPECT_EQ(form().OperationFlag, "GO");
 }
 
-TEST_F(FolderZip, NoFolderSelectedZipsNothing) {
-    start({"A"});
-    select({});
-    zip();
-    EXPECT_FALSE(QFileInfo::exists(home("A.ZIP")));
-    EXPECT_EQ(form().status(), "Completed.");
-    EXPECT_TRUE(form().ErrorLog.isEmpty());
-}
-
 TEST_F(FolderZip, VanishedBrowsedFolderGivesOneLinePerFolderAndUnlocks) {
     tmp.write("home/work/A/a.txt", "a");
     tmp.write("home/work/B/b.txt", "b");

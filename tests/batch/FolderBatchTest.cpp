@@ -7,7 +7,6 @@
 #include "batch/BatchDriver.h"
 #include "batch/FolderBatch.h"
 #include "batch/HeadlessBatchHost.h"
-#include "batch/TreeCensus.h"
 #include "support/ArchiveCheck.h"
 #include "support/TableFileList.h"
 #include "support/TempFolder.h"
@@ -95,7 +94,15 @@ TEST(FolderBatch, ThreeLevelTreeWithAndWithoutPaths) {
         makeDocs(tmp);
         FolderBatchRun batch(tmp, {{"Docs", true}});
         batch.host.current.fullPaths = r.fullPaths;
+        QDir::setCurrent(tmp.mkdir("elsewhere"));
+        QStringList current;
+        batch.host.engine().OnAdding = [&](TZipEngine *, const TZeFileStats &) {
+            current << QDir::currentPath();
+        };
         batch.run();
+        current.removeDuplicates();
+        EXPECT_EQ(current, QStringList({tmp.path("work")}));  // set for the folder
+        EXPECT_EQ(QDir::currentPath(), tmp.path("work"));     // and after it
         const QString archive = tmp.path("out/DOCS.ZIP");
         EXPECT_EQ(sorted(entryNames(archive)), r.entries) << r.fullPaths;
         EXPECT_TRUE(readersAccept(archive));
@@ -170,20 +177,6 @@ TEST(FolderBatch, TreesTheArchiveCannotStandForAreKept) {
     }
 }
 
-TEST(FolderBatch, LinkToAFileIsArchivedAsItsContentAndRemovedAsALink) {
-    TempFolder tmp;
-    makeDocs(tmp);
-    const QString outside = tmp.write("outside.txt", "outside file");
-    QFile::link(outside, tmp.path("work/Docs/alias.txt"));
-    FolderBatchRun batch(tmp, {{"Docs", true}});
-    batch.host.current.deleteFolder = true;
-    batch.run();
-    EXPECT_FALSE(QFileInfo::exists(tmp.path("work/Docs")));
-    EXPECT_EQ(testsupport::readAll(outside), "outside file");
-    EXPECT_TRUE(entryNames(tmp.path("out/DOCS.ZIP")).contains("Docs/alias.txt"));
-    EXPECT_TRUE(batch.host.errorLog().isEmpty());
-}
-
 TEST(FolderBatch, StopDuringAFolderFinishesThatFolderOnly) {
     TempFolder tmp;
     for (const char *name : {"Alpha", "Beta"})
@@ -205,24 +198,6 @@ TEST(FolderBatch, StopDuringAFolderFinishesThatFolderOnly) {
     EXPECT_TRUE(QFileInfo::exists(tmp.path("work/Beta")));
     EXPECT_EQ(batch.host.status(), "Zipping process halted by User.");
     EXPECT_EQ(batch.host.operationFlag(), "GO");
-}
-
-TEST(FolderBatch, CurrentDirectoryIsTheBrowsedFolderAfterEachFolder) {
-    TempFolder tmp;
-    makeDocs(tmp, "Alpha");
-    makeDocs(tmp, "Beta");
-    FolderBatchRun batch(tmp, {{"Alpha", true}, {"Beta", true}});
-    QDir::setCurrent(tmp.mkdir("elsewhere"));
-    batch.host.current.deleteFolder = true;
-    QStringList seen;
-    batch.host.engine().OnAdding = [&](TZipEngine *, const TZeFileStats &) {
-        seen << QDir::currentPath();
-    };
-    batch.run();
-    ASSERT_FALSE(seen.isEmpty());
-    seen.removeDuplicates();
-    EXPECT_EQ(seen, QStringList({tmp.path("work")}));
-    EXPECT_EQ(QDir::currentPath(), tmp.path("work"));
 }
 
 TEST(FolderBatch, NothingSelectedOrBrowsedFolderGone) {
@@ -319,22 +294,4 @@ TEST(ArchiveListing, Zip64EndRecord) {
     const std::optional<QList<QByteArray>> names = archiveEntryNames(archive);
     ASSERT_TRUE(names.has_value());
     EXPECT_EQ(*names, QList<QByteArray>({"one.txt", "two/", "two/three.txt"}));
-}
-
-TEST(TreeCensus, FilesAndWhatIsNotAFile) {
-    TempFolder tmp;
-    makeDocs(tmp);
-    tmp.write("outside/x.txt", "x");
-    TreeCensus census = takeCensus(tmp.path("work") + "/", "Docs");
-    EXPECT_TRUE(census.onlyFiles);
-    EXPECT_EQ(sorted(census.files), QStringList({"Docs/one/mid.txt", "Docs/one/two/.hidden",
-                                                 "Docs/one/two/deep.bin", "Docs/top.txt"}));
-    QFile::link(tmp.path("outside/x.txt"), tmp.path("work/Docs/file-link"));
-    census = takeCensus(tmp.path("work") + "/", "Docs");
-    EXPECT_TRUE(census.onlyFiles);
-    EXPECT_TRUE(census.files.contains("Docs/file-link"));
-    QFile::link(tmp.path("outside"), tmp.path("work/Docs/one/folder-link"));
-    census = takeCensus(tmp.path("work") + "/", "Docs");
-    EXPECT_FALSE(census.onlyFiles);
-    EXPECT_FALSE(census.files.contains("Docs/one/folder-link/x.txt"));
 }
