@@ -1,13 +1,15 @@
-// The program's own file batch, driven headless: every file of one folder
-// selected, each packed into an archive of its own by the real loop and the
-// real archive component, as the "&Zip" button does it.
+// The program's own file or folder batch, driven headless: every file (or,
+// with --folders, every sub-folder) of one folder selected, each packed into
+// an archive of its own by the real loop and the real archive component, as
+// the "&Zip" button does it in the files view (or the folders view).
 //
-//   tovrane_batch_bench <folder> <zip folder> <level>
+//   tovrane_batch_bench [--folders] <folder> <zip folder> <level>
 //
 // Prints the seconds the batch took and the number of error-log lines.
 #include "FolderListing.h"
 #include "batch/ErrorLogModel.h"
 #include "batch/FileBatch.h"
+#include "batch/FolderBatch.h"
 #include "batch/HeadlessBatchHost.h"
 #include "engine/ZipEngine.h"
 #include "platform/FileSystem.h"
@@ -19,20 +21,30 @@
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s <folder> <zip folder> <level>\n", argv[0]);
+    QStringList args = app.arguments().mid(1);
+    const bool folders = !args.isEmpty() && args.first() == QLatin1String("--folders");
+    if (folders)
+        args.removeFirst();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: %s [--folders] <folder> <zip folder> <level>\n", argv[0]);
         return 2;
     }
-    WholeFolder files(QString::fromLocal8Bit(argv[1]));
-    NoFolders noFolders;
-    HeadlessBatchHost host(files, noFolders);
-    host.current.zipFolder = platform::withSeparator(QString::fromLocal8Bit(argv[2]));
+    WholeFolder selected(args[0], folders);
+    WholeFolder none;
+    HeadlessBatchHost host(folders ? none : selected, folders ? selected : none);
+    host.current.zipFolder = platform::withSeparator(args[1]);
     host.current.deleteOriginal = false;
-    QDir().mkpath(QString::fromLocal8Bit(argv[2]));
-    host.engine().Compression = std::atoi(argv[3]);
+    host.current.deleteFolder = false;
+    // The folders view always stores paths.
+    host.current.fullPaths = folders;
+    QDir().mkpath(args[1]);
+    host.engine().Compression = args[2].toInt();
     QElapsedTimer clock;
     clock.start();
-    FileBatch(host, host.current).run();
+    if (folders)
+        FolderBatch(host, host.current).run();
+    else
+        FileBatch(host, host.current).run();
     std::printf("%.3f seconds, %d error lines\n", clock.nsecsElapsed() / 1e9,
                 host.errorLog().count());
     for (const QString &line : host.errorLog().lines())

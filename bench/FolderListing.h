@@ -5,11 +5,14 @@
 
 #include <QStringList>
 
-// Every file of a folder, all selected, as the file list would show them.
+// Every file, or every sub-folder, of a folder, all selected, as the file
+// list or the folder list would show them.
 class WholeFolder final : public FileListSource {
   public:
-    explicit WholeFolder(QString folder)
-        : folder_(std::move(folder)), names_(platform::listFiles(folder_)) {}
+    explicit WholeFolder(QString folder, bool subFolders = false)
+        : folder_(std::move(folder)),
+          names_(subFolders ? platform::listFolders(folder_) : platform::listFiles(folder_)) {}
+    WholeFolder() = default;
     QString directory() const override { return folder_; }
     int count() const override { return static_cast<int>(names_.size()); }
     QString name(int i) const override { return names_.at(i); }

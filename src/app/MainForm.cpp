@@ -10,6 +10,7 @@
 #include "UnzipCommand.h"
 #include "batch/BatchDriver.h"
 #include "batch/FileBatch.h"
+#include "batch/FolderBatch.h"
 #include "platform/AppPaths.h"
 #include "platform/AsciiCase.h"
 #include "platform/Dialogs.h"
@@ -301,8 +302,8 @@ void TMainform::BitBtn1Click() {
         BatchDriver(host, zipBatchTexts()).run([&host](const BatchSettings &settings) {
             if (!host.foldersView())
                 FileBatch(host, settings).run();
-            // Folders are packed by the folder batch, which comes with the
-            // folders view's own zipping.
+            else
+                FolderBatch(host, settings).run();
             host.showFilesView();
         });
     });

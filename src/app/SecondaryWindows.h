@@ -5,6 +5,7 @@ class TCRC32_Form;
 class TCreate_Folder;
 class TDefinable_Ext;
 class TDupes;
+class TDeleteScreen;
 class TErrorLog;
 class TFileInclusion;
 class TFileInfo;
@@ -37,4 +38,5 @@ struct SecondaryWindows {
     Ttrimmer *trimmer = nullptr;
     TRename_Form *rename = nullptr;
     TDupes *dupes = nullptr;
+    TDeleteScreen *deleteScreen = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "BrowserPane.h"
 #include "ButtonBar.h"
 #include "CreateFolderDialog.h"
+#include "DeleteCommands.h"
 #include "FileInclusionDialog.h"
 #include "FolderDialog.h"
 #include "HelpWindow.h"
@@ -90,6 +91,7 @@ void TovraneApp::createRest() {
     windows_.rename = rename_.get();
     dupes_ = std::make_unique<TDupes>(files, *gate_);
     windows_.dupes = dupes_.get();
+    windows_.deleteScreen = &(new DeleteCommands(*main_))->screen();
     for (QWidget *w : std::initializer_list<QWidget *>{
              main_.get(), splash_.get(), definableExt_.get(), about_.get(), crcReport_.get(),
              zipTest_.get(), errorLog_.get(), fileInfo_.get(), trimmer_.get(), rename_.get(),

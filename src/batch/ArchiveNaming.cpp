@@ -22,4 +22,8 @@ QString archivePath(const QString &zipFolder, const QString &name, const QString
     return zipFolder + baseName(name) + extension;
 }
 
+QString folderArchivePath(const QString &zipFolder, const QString &name, const QString &extension) {
+    return zipFolder + platform::asciiUpper(name + extension);
+}
+
 }  // namespace archivenaming

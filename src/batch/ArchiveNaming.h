@@ -23,4 +23,8 @@ bool isZipName(const QString &name);
 QString archivePath(const QString &zipFolder, const QString &name, const QString &extension,
                     bool keepExtension, bool fullPaths);
 
+// The archive for folder `name` in `zipFolder`: the folder name plus
+// `extension`, always upper-cased, whatever the settings say.
+QString folderArchivePath(const QString &zipFolder, const QString &name, const QString &extension);
+
 }  // namespace archivenaming

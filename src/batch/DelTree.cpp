@@ -12,7 +12,15 @@ bool TDelTree::RemoveTree() {
         Path.chop(1);
 
     const QFileInfo target(Path);
-    if (!target.isDir() || target.isSymLink()) {
+    // A link that stands for a folder goes as a link; what it points to is
+    // never emptied.
+    if (target.isSymLink()) {
+        if (QFile::remove(Path))
+            return true;
+        report(QStringLiteral("Cannot delete file %s"), Path);
+        return false;
+    }
+    if (!target.isDir()) {
         report(QStringLiteral("The directory %s doesn't exist"), Path);
         return true;
     }

@@ -4,7 +4,9 @@
 #include "platform/AppPaths.h"
 #include "widgets/FolderTree.h"
 
-AppFixture::AppFixture() {
+#include <QDir>
+
+AppFixture::AppFixture() : savedCurrent_(QDir::currentPath()) {
     tmp.mkdir("app");
     tmp.mkdir("home");
     platform::overrideAppFolder(tmp.path("app"));
@@ -14,6 +16,7 @@ AppFixture::AppFixture() {
 
 AppFixture::~AppFixture() {
     app.reset();
+    QDir::setCurrent(savedCurrent_);
     platform::overrideAppFolder({});
     platform::overrideDataFolder({});
     platform::overrideHomeFolder({});

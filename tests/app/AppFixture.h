@@ -27,4 +27,9 @@ class AppFixture : public ::testing::Test {
 
     testsupport::TempFolder tmp;
     std::unique_ptr<TovraneApp> app;
+
+  private:
+    // The folder batch leaves the process in the browsed folder, which goes
+    // with the test's temporary folder; the next test starts where this one did.
+    QString savedCurrent_;
 };

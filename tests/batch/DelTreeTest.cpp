@@ -65,6 +65,7 @@ TEST(DelTree, SymbolicLinksAreRemovedNotFollowed) {
     deleter.Path = tmp.path("alias");
     EXPECT_TRUE(deleter.RemoveTree());
     EXPECT_EQ(testsupport::readAll(outside), "precious");
+    EXPECT_FALSE(QFileInfo(tmp.path("alias")).isSymLink());  // the link itself goes
 }
 
 TEST(DelTree, HandlerSeesEveryFileAndCanCancel) {

@@ -124,8 +124,10 @@ class Collector {
             }
         }
         for (const std::string &sub : subFolders) {
+            // Looked at again without following links: a folder swapped for
+            // a link since it was listed is not walked out of the tree.
             struct stat info {};
-            if (stat(sub.c_str(), &info) != 0)
+            if (lstat(sub.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
                 continue;
             if (request_.folderEntries)
                 addFolder(sub, info);

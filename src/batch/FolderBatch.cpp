@@ -1,0 +1,174 @@
+#include "FolderBatch.h"
+
+#include "ArchiveListing.h"
+#include "ArchiveNaming.h"
+#include "BatchHost.h"
+#include "BatchSettings.h"
+#include "BatchSteps.h"
+#include "DelTree.h"
+#include "ErrorLogModel.h"
+#include "TreeCensus.h"
+#include "engine/ZeAbi.h"
+#include "engine/ZipEngine.h"
+#include "platform/FileSystem.h"
+#include "platform/Rounding.h"
+#include "widgets/FileListSource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+// A folder that could not be removed completely.
+constexpr int kNotFullyDeleted = 4004;
+
+// Hidden files are part of a folder's tree: an archive that left them out
+// could not stand for the folder it replaces. The component's own choice
+// comes back after the batch.
+class HiddenFilesIncluded {
+  public:
+    explicit HiddenFilesIncluded(TZipEngine &engine)
+        : engine_(engine), saved_(engine.IncludeHiddenFiles) {
+        engine_.IncludeHiddenFiles = true;
+    }
+    ~HiddenFilesIncluded() { engine_.IncludeHiddenFiles = saved_; }
+
+  private:
+    TZipEngine &engine_;
+    bool saved_;
+};
+
+// While it lives, the deleter removes only the files in `archived` and
+// stops at any other, so a file that appeared after the archive was
+// checked is never lost with its folder.
+class DeleteOnlyArchived {
+  public:
+    DeleteOnlyArchived(TDelTree &deleter, QSet<QString> archived)
+        : deleter_(deleter), saved_(std::move(deleter.OnProcessFile)) {
+        deleter_.OnProcessFile = [archived = std::move(archived)](TDelTree &, const QString &file,
+                                                                  const QFileInfo &, bool &cancel) {
+            cancel = !archived.contains(file);
+        };
+    }
+    ~DeleteOnlyArchived() { deleter_.OnProcessFile = std::move(saved_); }
+
+  private:
+    TDelTree &deleter_;
+    TDelTree::TDelTreeEvent saved_;
+};
+
+// The entry names the files of `census` have in an archive.
+QList<QByteArray> entryNamesOf(const TreeCensus &census, bool fullPaths) {
+    QList<QByteArray> names;
+    for (const QString &file : census.files)
+        names << QFile::encodeName(fullPaths ? file : QFileInfo(file).fileName());
+    return names;
+}
+
+// The archive holds every file of the tree, each under its own entry, and
+// nothing besides them.
+bool holdsTree(const QString &archive, const TreeCensus &census, bool fullPaths) {
+    if (!census.onlyFiles)
+        return false;
+    const std::optional<QList<QByteArray>> stored = archiveEntryNames(archive);
+    if (!stored)
+        return false;
+    QSet<QByteArray> held;
+    for (const QByteArray &name : *stored)
+        if (!name.endsWith('/'))
+            held.insert(name);
+    const QList<QByteArray> wanted = entryNamesOf(census, fullPaths);
+    const QSet<QByteArray> distinct(wanted.begin(), wanted.end());
+    if (distinct.size() != wanted.size() || held.size() != wanted.size())
+        return false;
+    return std::all_of(wanted.begin(), wanted.end(),
+                       [&](const QByteArray &name) { return held.contains(name); });
+}
+
+}  // namespace
+
+void FolderBatch::run() {
+    const QString extension =
+        settings_.upperCaseExtension ? QStringLiteral(".ZIP") : QStringLiteral(".zip");
+    TZipEngine &engine = host_.engine();
+    engine.UsePaths = settings_.fullPaths;
+    engine.Recurse = true;
+    const HiddenFilesIncluded hidden(engine);
+
+    FileListSource &folders = host_.folderList();
+    const int n = folders.selectedCount();
+    int c = 1;
+    for (int i = 0; i < folders.count(); ++i) {
+        if (batchsteps::stopRequested(host_))
+            break;
+        if (n > 0)
+            host_.setOverallProgress(platform::roundHalfEven(c * 100.0 / n));
+        const QString browsed = folders.directory();
+        const QString name = folders.name(i);
+        if (!folders.isSelected(i))
+            continue;
+        batchsteps::waitWhilePaused(host_);
+        host_.errorLog().scrollToEnd();
+        host_.setStatus(
+            QStringLiteral("Zipping folders...  (%1/%2)  (%3)").arg(c).arg(n).arg(name));
+        zipFolder(platform::withSeparator(browsed), name, extension);
+        ++c;
+        // The engine took the folder relative to the current directory, and
+        // the deleter may have moved it: both are undone here.
+        QDir::setCurrent(browsed);
+    }
+    host_.refreshFolders();
+    host_.setOverallProgress(0);
+}
+
+void FolderBatch::zipFolder(const QString &base, const QString &name, const QString &extension) {
+    TZipEngine &engine = host_.engine();
+    ErrorLogModel &log = host_.errorLog();
+    // The pattern below is relative: anywhere but the browsed folder it
+    // would take some other folder of that name. A browsed folder that is
+    // gone or cannot be entered leaves nothing to do for this folder.
+    if (!QDir::setCurrent(base)) {
+        log.add(ZE_ERR_NOTHING, name);
+        return;
+    }
+    // Relative to the browsed folder, stored paths begin with the folder's
+    // own name.
+    engine.FilesToProcess.append(name + QStringLiteral("/*"));
+    engine.ZipFileName = archivenaming::folderArchivePath(settings_.zipFolder, name, extension);
+    const QString archive = engine.ZipFileName;
+    int r = engine.Zip(zacNormal);
+    if (r != 0)
+        log.add(r, name);
+
+    if (r == 0 && settings_.deleteFolder && !removeZippedFolder(base, name, archive))
+        log.add(kNotFullyDeleted, name);
+
+    if (!settings_.includeFile.isEmpty()) {
+        engine.FilesToProcess.append(settings_.includeFile);
+        r = engine.Zip(zacNormal);
+        if (r != 0)
+            log.add(r, settings_.includeFile);
+    }
+    if (settings_.dateStamp)
+        engine.StampZipDate();
+}
+
+bool FolderBatch::removeZippedFolder(const QString &base, const QString &name,
+                                     const QString &archive) {
+    // Taken after the archive was made: a file that arrived meanwhile is
+    // found here and missing there, so the folder stays.
+    const TreeCensus census = takeCensus(base, name);
+    if (!holdsTree(archive, census, settings_.fullPaths))
+        return false;
+    QSet<QString> archived;
+    for (const QString &file : census.files)
+        archived.insert(base + file);
+    TDelTree &deleter = host_.deleter();
+    const DeleteOnlyArchived guard(deleter, std::move(archived));
+    deleter.Path = base + name;
+    return deleter.RemoveTree();
+}
