@@ -9,6 +9,7 @@ class TFileInclusion;
 class TFileInfo;
 class THelpWindow;
 class TSplash;
+class TTrash_Removal;
 class TUnzip_dest;
 class TZipDest;
 class Ttempdest;
@@ -30,4 +31,5 @@ struct SecondaryWindows {
     Tziptest *zipTest = nullptr;
     TErrorLog *errorLog = nullptr;
     TFileInfo *fileInfo = nullptr;
+    TTrash_Removal *trashRemoval = nullptr;
 };

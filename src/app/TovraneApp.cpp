@@ -2,14 +2,17 @@
 
 #include "AboutWindow.h"
 #include "BrowserPane.h"
+#include "ButtonBar.h"
 #include "CreateFolderDialog.h"
 #include "FileInclusionDialog.h"
 #include "FolderDialog.h"
 #include "HelpWindow.h"
 #include "MainForm.h"
 #include "OptionsPanel.h"
+#include "RezipCommand.h"
 #include "SplashWindow.h"
 #include "batch/ErrorLogWindow.h"
+#include "batch/TrashRemovalWindow.h"
 #include "engine/ZipTestWindow.h"
 #include "tools/DefinableExtDialog.h"
 #include "tools/TCRC32_Form.h"
@@ -71,9 +74,14 @@ void TovraneApp::createRest() {
     windows_.zipTest = zipTest_.get();
     windows_.errorLog = errorLog_.get();
     windows_.fileInfo = fileInfo_.get();
+    trashRemoval_ = std::make_unique<TTrash_Removal>(main_->RezipChoice, *main_);
+    windows_.trashRemoval = trashRemoval_.get();
+    rezip_ = std::make_unique<RezipCommand>(*main_, *trashRemoval_);
+    QObject::connect(main_->buttons->rezipButton, &QToolButton::clicked, main_.get(),
+                     [this] { rezip_->BitBtn3Click(); });
     for (QWidget *w : std::initializer_list<QWidget *>{
              main_.get(), splash_.get(), definableExt_.get(), about_.get(), crcReport_.get(),
-             zipTest_.get(), errorLog_.get(), fileInfo_.get()})
+             zipTest_.get(), errorLog_.get(), fileInfo_.get(), trashRemoval_.get()})
         centre(*w);
 }
 

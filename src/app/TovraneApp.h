@@ -14,6 +14,8 @@ class TFileInclusion;
 class TFileInfo;
 class THelpWindow;
 class TSplash;
+class TTrash_Removal;
+class RezipCommand;
 class TUnzip_dest;
 class TZipDest;
 class Ttempdest;
@@ -51,5 +53,7 @@ class TovraneApp {
     std::unique_ptr<Tziptest> zipTest_;
     std::unique_ptr<TErrorLog> errorLog_;
     std::unique_ptr<TFileInfo> fileInfo_;
+    std::unique_ptr<TTrash_Removal> trashRemoval_;
+    std::unique_ptr<RezipCommand> rezip_;
     SecondaryWindows windows_;
 };
