@@ -58,7 +58,7 @@ void RezipBatch::run() {
     engine.Compression = settings_.compressionLevel;
 
     FileListSource &files = host_.fileList();
-    const QString folder = platform::withSeparator(files.directory());
+    const QString folder = platform::withSeparator(QDir(files.directory()).absolutePath());
     const int count = files.count();
     // A selected archive of the temporary name is the user's, not a
     // leftover to remove: no archive can be rebuilt beside it.
@@ -91,7 +91,8 @@ void RezipBatch::run() {
 }
 
 QString RezipBatch::temporaryPath() const {
-    return settings_.workFolder + temporaryName();
+    // Absolute: the archive is built from inside the extraction folder.
+    return QFileInfo(settings_.workFolder + temporaryName()).absoluteFilePath();
 }
 
 void RezipBatch::rezipEntry(const QString &folder, const QString &name) {
