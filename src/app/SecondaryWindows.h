@@ -12,6 +12,7 @@ class TFileInfo;
 class TRename_Form;
 class THelpWindow;
 class TSplash;
+class TTrash_Removal;
 class TUnzip_dest;
 class TZipDest;
 class Ttempdest;
@@ -39,4 +40,5 @@ struct SecondaryWindows {
     TRename_Form *rename = nullptr;
     TDupes *dupes = nullptr;
     TDeleteScreen *deleteScreen = nullptr;
+    TTrash_Removal *trashRemoval = nullptr;
 };

@@ -12,8 +12,10 @@
 #include "MainForm.h"
 #include "MainMenu.h"
 #include "OptionsPanel.h"
+#include "RezipCommand.h"
 #include "SplashWindow.h"
 #include "batch/ErrorLogWindow.h"
+#include "batch/TrashRemovalWindow.h"
 #include "engine/ZipTestWindow.h"
 #include "tools/DefinableExtDialog.h"
 #include "tools/TCRC32_Form.h"
@@ -92,10 +94,15 @@ void TovraneApp::createRest() {
     dupes_ = std::make_unique<TDupes>(files, *gate_);
     windows_.dupes = dupes_.get();
     windows_.deleteScreen = &(new DeleteCommands(*main_))->screen();
+    trashRemoval_ = std::make_unique<TTrash_Removal>(main_->RezipChoice, *main_);
+    windows_.trashRemoval = trashRemoval_.get();
+    rezip_ = std::make_unique<RezipCommand>(*main_, *trashRemoval_);
+    QObject::connect(main_->buttons->rezipButton, &QToolButton::clicked, main_.get(),
+                     [this] { rezip_->BitBtn3Click(); });
     for (QWidget *w : std::initializer_list<QWidget *>{
              main_.get(), splash_.get(), definableExt_.get(), about_.get(), crcReport_.get(),
              zipTest_.get(), errorLog_.get(), fileInfo_.get(), trimmer_.get(), rename_.get(),
-             dupes_.get()})
+             dupes_.get(), trashRemoval_.get()})
         centre(*w);
     wireFolderDialogs();
     wireToolWindows();

@@ -17,6 +17,8 @@ class TRename_Form;
 class WindowGate;
 class THelpWindow;
 class TSplash;
+class TTrash_Removal;
+class RezipCommand;
 class TUnzip_dest;
 class TZipDest;
 class Ttempdest;
@@ -67,5 +69,7 @@ class TovraneApp {
     std::unique_ptr<Ttrimmer> trimmer_;
     std::unique_ptr<TRename_Form> rename_;
     std::unique_ptr<TDupes> dupes_;
+    std::unique_ptr<TTrash_Removal> trashRemoval_;
+    std::unique_ptr<RezipCommand> rezip_;
     SecondaryWindows windows_;
 };

@@ -25,11 +25,15 @@ void BatchDriver::run(const Loop &loop) {
     log.scrollToEnd();
     host_.setBusy(false);
     host_.setLocked(false);
-    host_.setStatus(host_.operationFlag() == QLatin1String("STOP") ? texts_.halted
-                                                                   : texts_.completed);
+    const QString &end =
+        host_.operationFlag() == QLatin1String("STOP") ? texts_.halted : texts_.completed;
+    if (!texts_.endTextAfterBeep)
+        host_.setStatus(end);
     host_.setOperationFlag(QStringLiteral("GO"));
     if (texts_.beep && settings.*texts_.beep)
         host_.beep();
+    if (texts_.endTextAfterBeep)
+        host_.setStatus(end);
     host_.setItemProgress(0);
     if (!log.isEmpty()) {
         host_.setStatus(texts_.completedWithErrors);
@@ -54,4 +58,16 @@ BatchTexts unzipBatchTexts() {
             QStringLiteral("Unzipping process halted by User."),
             QStringLiteral("Completed - errors occured."),
             &BatchSettings::beepUnzip};
+}
+
+BatchTexts rezipBatchTexts() {
+    // A stopped re-zip ends with the same words as a finished one.
+    BatchTexts texts{QStringLiteral("Zipping in progress...Please Wait."),
+                     QStringLiteral("Zipping operation complete."),
+                     QStringLiteral("Rezip operation Completed."),
+                     QStringLiteral("Rezip operation Completed."),
+                     QStringLiteral("Rezip operation Completed - Errors occured."),
+                     &BatchSettings::beepZip};
+    texts.endTextAfterBeep = true;
+    return texts;
 }

@@ -15,6 +15,8 @@ struct BatchTexts {
     QString halted;               // the end, after Stop
     QString completedWithErrors;  // the end, when the error log holds lines
     bool BatchSettings::*beep = nullptr;
+    // The end text comes after the beep instead of before it.
+    bool endTextAfterBeep = false;
 };
 
 // The steps every batch shares around its loop: the window lock, the error
@@ -38,3 +40,5 @@ class BatchDriver {
 BatchTexts zipBatchTexts();
 // The texts of the "&Unzip" command.
 BatchTexts unzipBatchTexts();
+// The texts of the "Rezip" command.
+BatchTexts rezipBatchTexts();
