@@ -46,12 +46,13 @@ class Installed : public ::testing::Test {
 };
 
 TEST_F(Installed, EveryFileInItsPlace) {
-    for (const char *file : {"bin/tovrane", "bin/tovrane-batch", "lib/tovrane/libzezip.so",
-                             "lib/tovrane/libzeunzip.so", "share/tovrane/help.html",
-                             "share/applications/org.tovrane.Tovrane.desktop",
-                             "share/metainfo/org.tovrane.Tovrane.metainfo.xml",
-                             "share/icons/hicolor/scalable/apps/org.tovrane.Tovrane.svg",
-                             "share/man/man1/tovrane-batch.1"})
+    for (const char *file :
+         {"bin/tovrane", "bin/tovrane-batch", "lib/tovrane/libzezip.so",
+          "lib/tovrane/libzeunzip.so", "share/tovrane/help.html", "share/tovrane/main-window.png",
+          "share/applications/org.tovrane.Tovrane.desktop",
+          "share/metainfo/org.tovrane.Tovrane.metainfo.xml",
+          "share/icons/hicolor/scalable/apps/org.tovrane.Tovrane.svg",
+          "share/man/man1/tovrane-batch.1"})
         EXPECT_TRUE(QFileInfo::exists(path(file))) << file;
     // Nothing beside the programs but the programs.
     EXPECT_EQ(QDir(path("bin")).entryList(QDir::Files, QDir::Name),
