@@ -17,6 +17,7 @@
 #include <QFileInfo>
 
 #include <map>
+#include <ostream>
 
 using clitest::runTool;
 using testsupport::dialogs;
@@ -29,6 +30,11 @@ struct Options {
     bool pinnedOut = false;
     enum { NoInclude, Include, MissingInclude } include = NoInclude;
 };
+
+// Names the row in test listings.
+void PrintTo(const Options &options, std::ostream *out) {
+    *out << options.label;
+}
 
 // What a zip run left behind: each archive with its sorted entry names and
 // time, the error-log lines, the files left beside them.
