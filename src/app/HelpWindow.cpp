@@ -2,6 +2,7 @@
 
 #include "platform/AppPaths.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -18,7 +19,11 @@ THelpWindow::THelpWindow() : QWidget(nullptr, Qt::Window) {
 }
 
 QString THelpWindow::helpFile() {
-    return platform::appFolder() + QStringLiteral("/docs/help.html");
+    // Beside the program in a build; under share/tovrane when installed.
+    const QString beside = platform::appFolder() + QStringLiteral("/docs/help.html");
+    const QString installed =
+        QDir::cleanPath(platform::appFolder() + QStringLiteral("/../share/tovrane/help.html"));
+    return QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside : installed;
 }
 
 void THelpWindow::showContents() {

@@ -13,8 +13,16 @@ ZeEntryPoint ZeLibrary::bind(const QString &folder) {
     if (entry_)
         return entry_;
     // An absolute path keeps QLibrary to this folder; it adds "lib" and ".so".
-    library_.setFileName(QDir(folder).absoluteFilePath(baseName_));
-    if (!library_.load())
+    // Beside the program in a build or a copied folder; under lib/tovrane
+    // of the prefix when installed.
+    bool loaded = false;
+    for (const QString &candidate : {folder, folder + QStringLiteral("/../lib/tovrane")}) {
+        library_.setFileName(QDir(candidate).absoluteFilePath(baseName_));
+        loaded = library_.load();
+        if (loaded)
+            break;
+    }
+    if (!loaded)
         return nullptr;
     entry_ = reinterpret_cast<ZeEntryPoint>(library_.resolve(entryName_.constData()));
     if (!entry_)

@@ -20,8 +20,12 @@ QString appFolder() {
 QString dataFolder() {
     if (!dataOverride.isEmpty())
         return dataOverride;
+    // A program folder of its own (a build, or a copied folder with the
+    // engine libraries beside the program) keeps its settings there. An
+    // installed program shares bin/ with others and must not write there,
+    // even when it could (as root): each user gets a folder of their own.
     const QString own = appFolder();
-    if (QFileInfo(own).isWritable())
+    if (QFileInfo(own).isWritable() && QFileInfo::exists(own + QStringLiteral("/libzezip.so")))
         return own;
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);

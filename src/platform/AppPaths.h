@@ -9,8 +9,9 @@ namespace platform {
 QString appFolder();
 
 // Where the settings file and the re-zip work folder live: the program's
-// folder, or the per-user configuration folder when the program's folder
-// cannot be written (a system-wide install).
+// folder when it can be written and holds the engine libraries beside the
+// program (a build or a copied folder), else the per-user configuration
+// folder (an installed program, whose libraries are in lib/tovrane).
 QString dataFolder();
 
 // The user's home folder: the start folder of the browser and of the dialogs,

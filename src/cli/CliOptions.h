@@ -1,0 +1,42 @@
+#pragma once
+
+#include "batch/BatchSettings.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace cli {
+
+// One run of the tool as its command line asks for it.
+struct CliOptions {
+    QString command;
+    // The window's options. Folders left empty follow the folder of each
+    // item, as the window's follow the browsed folder. Nothing is deleted
+    // and nothing beeps unless asked.
+    BatchSettings settings = defaultSettings();
+    QString passwordFile;
+    QString reportFile;          // crc: the report, saved as the window saves it
+    QStringList removePatterns;  // rezip: the file types taken out of the archives
+    QStringList paths;
+    bool help = false;
+
+    static BatchSettings defaultSettings();
+};
+
+struct ParsedCommandLine {
+    CliOptions options;
+    QString error;  // empty when the command line is good
+};
+
+// Reads the arguments after the program name: a command, then options and
+// paths in any order ("--" ends the options). "--name=value" and
+// "--name value" are both understood.
+ParsedCommandLine parseCommandLine(const QStringList &arguments);
+
+// The whole usage text, or that of one command.
+QString usageText(const QString &command = {});
+
+// The commands the tool knows, in the order --help lists them.
+QStringList commandNames();
+
+}  // namespace cli

@@ -1,0 +1,25 @@
+#include "PasswordFile.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+namespace cli {
+
+std::optional<QString> readPasswordFile(const QString &path) {
+    QFile file;
+    const bool opened = path == QLatin1String("-")
+                            ? file.open(stdin, QIODevice::ReadOnly)
+                            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!opened)
+        return std::nullopt;
+    // A line is plenty; a password longer than the engine takes is cut by it.
+    QByteArray line = file.readLine(4096);
+    if (line.isEmpty() && file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return QString::fromUtf8(line);
+}
+
+}  // namespace cli

@@ -1,0 +1,110 @@
+// tovrane-batch: Tovrane's batches and tools from a script, without the
+// window, on the same loops and engine.
+#include "BatchCommands.h"
+#include "CliOptions.h"
+#include "ConsoleDialogs.h"
+#include "ConsoleOutput.h"
+#include "PasswordFile.h"
+#include "StopSignal.h"
+#include "ToolCommands.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <initializer_list>
+#include <map>
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+using Command = int (*)(const cli::CliOptions &, cli::ConsoleOutput &);
+
+const std::map<QString, Command> &commands() {
+    static const std::map<QString, Command> table = {
+        {QStringLiteral("zip"), cli::runZip},
+        {QStringLiteral("zip-folders"), cli::runZipFolders},
+        {QStringLiteral("rezip"), cli::runRezip},
+        {QStringLiteral("unzip"), cli::runUnzip},
+        {QStringLiteral("test"), cli::runTest},
+        {QStringLiteral("crc"), cli::runCrc},
+        {QStringLiteral("dupes"), cli::runDupes},
+    };
+    return table;
+}
+
+int usageError(const QString &message, const QString &command) {
+    std::fprintf(stderr, "tovrane-batch: %s\n%s", qPrintable(message),
+                 qPrintable(cli::usageText(command)));
+    return kUsageError;
+}
+
+// Paths the command cannot take at all stop the run before anything is
+// done: a folder where files are listed, or the other way round.
+QString wrongKind(const cli::CliOptions &options) {
+    const bool wantsFolders = options.command == QLatin1String("zip-folders");
+    for (const QString &path : options.paths) {
+        const QFileInfo info(path);
+        if (info.exists() && info.isDir() != wantsFolders)
+            return wantsFolders ? QStringLiteral("not a folder: %1").arg(path)
+                                : QStringLiteral("a folder, not a file: %1").arg(path);
+    }
+    return {};
+}
+
+// Folders named by options must be there: the window only ever offers
+// folders that exist, and a batch into a missing one would fail item by item.
+QString missingFolder(const cli::CliOptions &options) {
+    const BatchSettings &s = options.settings;
+    for (const QString &folder : {s.zipFolder, s.unzipFolder, s.workFolder})
+        if (!folder.isEmpty() && !QFileInfo(folder).isDir())
+            return QStringLiteral("no such folder: %1").arg(folder);
+    return {};
+}
+
+// Where the command's password goes: the one it writes, the one it reads,
+// or both for a re-zip, which reads and writes the same archives.
+void setPassword(cli::CliOptions &options, const QString &password) {
+    if (options.command != QLatin1String("unzip"))
+        options.settings.zipPassword = password;
+    if (options.command == QLatin1String("unzip") || options.command == QLatin1String("rezip"))
+        options.settings.unzipPassword = password;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tovrane"));
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+
+    cli::ParsedCommandLine parsed = cli::parseCommandLine(arguments);
+    cli::CliOptions &options = parsed.options;
+    if (!parsed.error.isEmpty())
+        return usageError(parsed.error, options.command);
+    if (options.help) {
+        std::fputs(qPrintable(cli::usageText(options.command)), stdout);
+        return 0;
+    }
+    for (const QString &wrong : {wrongKind(options), missingFolder(options)})
+        if (!wrong.isEmpty())
+            return usageError(wrong, options.command);
+    if (!options.passwordFile.isEmpty()) {
+        const auto password = cli::readPasswordFile(options.passwordFile);
+        if (!password)
+            return usageError(
+                QStringLiteral("cannot read the password file %1").arg(options.passwordFile),
+                options.command);
+        setPassword(options, *password);
+    }
+
+    cli::ConsoleOutput output = cli::ConsoleOutput::standard();
+    cli::ConsoleDialogs dialogs(output);
+    platform::installDialogs(&dialogs);
+    cli::installStopHandler();
+    const int status = commands().at(options.command)(options, output);
+    platform::installDialogs(nullptr);
+    return status;
+}

@@ -1,0 +1,237 @@
+// tovrane-batch as a script sees it: each command on real files, exit
+// status, usage errors, a password that never is an argument, and Ctrl-C.
+#include "BatchTool.h"
+#include "support/ArchiveCheck.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
+
+using clitest::runTool;
+
+// Whether this build has the loops of the later batch commands.
+#if __has_include("batch/FolderBatch.h")
+constexpr bool kFolderBatch = true;
+#else
+constexpr bool kFolderBatch = false;
+#endif
+#if __has_include("batch/RezipBatch.h")
+constexpr bool kRezipBatch = true;
+#else
+constexpr bool kRezipBatch = false;
+#endif
+#if __has_include("batch/UnzipBatch.h")
+constexpr bool kUnzipBatch = true;
+#else
+constexpr bool kUnzipBatch = false;
+#endif
+using testsupport::TempFolder;
+
+TEST(BatchTool, EachCommandOnRealFiles) {
+    TempFolder tmp;
+    const QString a = tmp.write("in/a.txt", "same bytes");
+    const QString b = tmp.write("in/sub/b.txt", "same bytes");
+    const QString c = tmp.write("in/c.txt", "other");
+    const QString broken = tmp.write("in/broken.zip", "PK\x03\x04 not really");
+    ASSERT_EQ(runTool({"zip", "--to", tmp.path("in"), a, c}).exitCode, 0);
+    const QString good = tmp.path("in/a.zip");
+    tmp.mkdir("z");
+    struct Row {
+        QStringList args;
+        int status;
+        QStringList outLines;  // lines that must be in standard output
+        QStringList errLines;  // the whole of standard error
+    } rows[] = {
+        {{"zip", "--level", "1", "--to", tmp.path("z"), a, b},
+         0,
+         {"Zipping: 1/1 - 99% - (a.txt)", "Zipping: 1/1 - 99% - (b.txt)", "Completed."},
+         {}},
+        {{"zip", tmp.path("in/none.txt")}, 1, {"Completed - errors occured."}, {}},
+        {{"test", good, broken}, 1, {"a.zip  (Ok)"}, {}},
+        {{"test", good}, 0, {"a.zip  (Ok)"}, {}},
+        {{"crc", a, b},
+         0,
+         {"\"File Name\",\"File Crc 32\",File Size (Bytes)", "\"a.txt\",", "\"sub/b.txt\","},
+         {}},
+        {{"crc", a, tmp.path("in/none.txt")}, 1, {"\"none.txt\",\"XXXXXXXX\",- FILE IN USE -"}, {}},
+        {{"dupes", a, b, c}, 0, {"1\t10\ta.txt\n1\t10\tsub/b.txt\n"}, {}},
+    };
+    for (const Row &r : rows) {
+        const clitest::ToolRun run = runTool(r.args);
+        const std::string what = r.args.join(' ').toStdString();
+        EXPECT_EQ(run.exitCode, r.status) << what;
+        for (const QString &line : r.outLines)
+            EXPECT_TRUE(run.out.contains(line)) << what << "\n" << run.out.toStdString();
+        if (r.status != 1) {
+            EXPECT_EQ(run.errLines, r.errLines) << what;
+        } else if (r.args[0] == "zip") {
+            EXPECT_EQ(run.errLines.size(), 1) << what;
+        }
+    }
+    EXPECT_TRUE(testsupport::readersAccept(tmp.path("z/a.zip")));
+    EXPECT_EQ(testsupport::entryNames(tmp.path("z/b.zip")), QStringList{"b.txt"});
+}
+
+// The commands whose loops join the build later: the real work once the
+// loop is there, until then a clear refusal.
+TEST(BatchTool, FolderRezipAndUnzipCommands) {
+    TempFolder tmp;
+    tmp.write("in/proj/a.txt", "alpha");
+    tmp.write("in/proj/sub/b.txt", "beta");
+    tmp.write("in/keep.txt", "kept");
+    tmp.write("in/drop.bak", "dropped");
+    const QString out = tmp.mkdir("out");
+    // An archive made by Info-ZIP's zip, for the re-zip.
+    ASSERT_EQ(
+        testsupport::run("zip", {"-q", "old.zip", "keep.txt", "drop.bak"}, nullptr, tmp.path("in")),
+        0);
+    ASSERT_EQ(runTool({"zip", tmp.path("in/keep.txt")}).exitCode, 0);  // in/keep.zip
+    struct Row {
+        QStringList args;
+        bool available;
+        std::function<void()> check;
+    } rows[] = {
+        {{"zip-folders", "--to", out, tmp.path("in/proj")},
+         kFolderBatch,
+         [&] {
+             QStringList names = testsupport::entryNames(out + "/proj.zip");
+             EXPECT_TRUE(names.filter("a.txt").size() == 1 && names.filter("sub/b.txt").size() == 1)
+                 << names.join(' ').toStdString();
+             EXPECT_TRUE(QFile::exists(tmp.path("in/proj/a.txt")));
+         }},
+        {{"rezip", "--remove", "*.bak", tmp.path("in/old.zip")},
+         kRezipBatch,
+         [&] {
+             EXPECT_EQ(testsupport::entryNames(tmp.path("in/old.zip")), QStringList{"keep.txt"});
+             EXPECT_TRUE(testsupport::readersAccept(tmp.path("in/old.zip")));
+         }},
+        {{"unzip", "--to", out, tmp.path("in/keep.zip")},
+         kUnzipBatch,
+         [&] {
+             EXPECT_EQ(testsupport::readAll(out + "/keep.txt"), "kept");
+             EXPECT_TRUE(QFile::exists(tmp.path("in/keep.zip")));
+         }},
+    };
+    for (const Row &r : rows) {
+        const clitest::ToolRun run = runTool(r.args);
+        if (r.available) {
+            EXPECT_EQ(run.exitCode, 0) << run.errLines.join('\n').toStdString();
+            r.check();
+        } else {
+            EXPECT_EQ(run.exitCode, 2);
+            EXPECT_EQ(run.errLines, QStringList{"tovrane-batch: " + r.args[0] +
+                                                " is not available in this build"});
+        }
+    }
+}
+
+TEST(BatchTool, UsageErrorsChangeNothing) {
+    TempFolder tmp;
+    const QString file = tmp.write("in/a.txt", "a");
+    struct Row {
+        QStringList args;
+        const char *message;
+    } rows[] = {
+        {{}, "tovrane-batch: no command given"},
+        {{"zipp", file}, "tovrane-batch: unknown command \"zipp\""},
+        {{"zip", "--level", "10", file},
+         "tovrane-batch: the level must be a whole number from 1 to 9, not \"10\""},
+        {{"zip", "--sub-folder", file}, "tovrane-batch: --sub-folder does not apply to zip"},
+        {{"zip", tmp.path("in")}, "tovrane-batch: a folder, not a file: "},
+        {{"zip-folders", file}, "tovrane-batch: not a folder: "},
+        {{"zip", "--to", tmp.path("none"), file}, "tovrane-batch: no such folder: "},
+        {{"zip", "--password-file", tmp.path("none"), file},
+         "tovrane-batch: cannot read the password file "},
+    };
+    for (const Row &r : rows) {
+        const clitest::ToolRun run = runTool(r.args);
+        EXPECT_EQ(run.exitCode, 2) << r.message;
+        ASSERT_FALSE(run.errLines.isEmpty()) << r.message;
+        EXPECT_TRUE(run.errLines[0].startsWith(r.message)) << run.errLines[0].toStdString();
+        EXPECT_TRUE(run.errLines.join('\n').contains("Usage: tovrane-batch")) << r.message;
+    }
+    EXPECT_EQ(QDir(tmp.path("in")).entryList(QDir::Files), QStringList{"a.txt"});
+    const clitest::ToolRun help = runTool({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: tovrane-batch COMMAND"));
+}
+
+TEST(BatchTool, PasswordComesFromAFileOrStandardInput) {
+    TempFolder tmp;
+    const QString file = tmp.write("in/a.txt", QByteArray(4000, 'p'));
+    const QString pw = tmp.write("pw.txt", "s3cret word\n");
+    struct Row {
+        QStringList passwordArgs;
+        QByteArray input;
+    } rows[] = {{{"--password-file", pw}, {}}, {{"--password-file", "-"}, "s3cret word\r\n"}};
+    for (const Row &r : rows) {
+        QFile::remove(tmp.path("in/a.zip"));
+        const clitest::ToolRun run = runTool(
+            QStringList{"zip"} + r.passwordArgs + QStringList{file}, clitest::builtTool(), r.input);
+        ASSERT_EQ(run.exitCode, 0) << run.errLines.join('\n').toStdString();
+        EXPECT_TRUE(testsupport::sevenZipAccepts(tmp.path("in/a.zip"), "s3cret word"));
+        EXPECT_FALSE(testsupport::sevenZipAccepts(tmp.path("in/a.zip"), "s3cret"));
+    }
+}
+
+// Ctrl-C while many files are zipped with their originals deleted: the
+// file under work is finished, nothing after it is started, and every file
+// is either still there or in a complete archive.
+TEST(BatchTool, InterruptStopsBetweenFilesAndLosesNothing) {
+    TempFolder tmp;
+    constexpr int kFiles = 400;
+    QStringList paths;
+    QRandomGenerator random(7);
+    for (int i = 0; i < kFiles; ++i) {
+        QByteArray bytes(64 * 1024, '\0');
+        random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
+        paths << tmp.write(QStringLiteral("in/f%1.bin").arg(i, 3, 10, QLatin1Char('0')), bytes);
+    }
+    struct Row {
+        int interrupts;
+    } rows[] = {{1}, {2}};
+    for (const Row &r : rows) {
+        QDir(tmp.path("out")).removeRecursively();
+        QProcess tool;
+        tool.start(clitest::builtTool(),
+                   QStringList{"zip", "--delete-originals", "--to", tmp.mkdir("out")} + paths);
+        ASSERT_TRUE(tool.waitForStarted());
+        QByteArray seen;
+        // Once the third file is under way; a second Ctrl-C right after the
+        // first must change nothing.
+        while (!seen.contains("Zipping: 3/") && tool.state() == QProcess::Running) {
+            tool.waitForReadyRead(1000);
+            seen += tool.readAllStandardOutput();
+        }
+        for (int i = 0; i < r.interrupts; ++i)
+            ::kill(static_cast<pid_t>(tool.processId()), SIGINT);
+        ASSERT_TRUE(tool.waitForFinished(120000));
+        seen += tool.readAllStandardOutput();
+        EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(tool.exitCode(), 1);
+        EXPECT_TRUE(seen.endsWith("Zipping process halted by User.\n")) << seen.right(200).data();
+        const QStringList archives = QDir(tmp.path("out")).entryList(QDir::Files);
+        EXPECT_LT(archives.size(), kFiles);
+        for (const QString &archive : archives) {
+            EXPECT_TRUE(archive.endsWith(".zip")) << "left over: " << archive.toStdString();
+            EXPECT_TRUE(testsupport::unzipAccepts(tmp.path("out/" + archive)))
+                << archive.toStdString();
+        }
+        for (const QString &path : paths) {
+            const QString base = QFileInfo(path).completeBaseName();
+            if (!QFile::exists(path)) {
+                EXPECT_TRUE(archives.contains(base + ".zip")) << "lost " << base.toStdString();
+            }
+        }
+        // Put the deleted originals back for the next row.
+        for (const QString &archive : archives)
+            testsupport::run("unzip", {"-oq", tmp.path("out/" + archive), "-d", tmp.path("in")});
+    }
+}
