@@ -5,6 +5,7 @@
 #include "app/AppFixture.h"
 #include "app/BrowserPane.h"
 #include "app/ButtonBar.h"
+#include "app/FolderOptions.h"
 #include "app/MainMenu.h"
 #include "app/OptionsPanel.h"
 #include "support/ArchiveCheck.h"
@@ -109,11 +110,11 @@ class SameAsWindow : public AppFixture, public ::testing::WithParamInterface<Opt
         action(f.menu->dateStamp, p.stamp);
         if (p.pinnedOut) {
             f.options->zipFolder.button->setChecked(true);
-            f.setOption(f.ZipFolder, out() + "/");
+            f.folders.set(FolderOption::Zip, out() + "/");
         }
         if (p.include != Options::NoInclude) {
             f.options->includeFile.button->setChecked(true);
-            f.setOption(f.IncludeFile, includeFile());
+            f.folders.set(FolderOption::Include, includeFile());
         }
     }
     QStringList toolOptions() const {
