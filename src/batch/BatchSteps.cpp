@@ -1,6 +1,10 @@
 #include "BatchSteps.h"
 
 #include "BatchHost.h"
+#include "ErrorLogModel.h"
+#include "platform/FileSystem.h"
+#include "platform/Rounding.h"
+#include "widgets/FileListSource.h"
 
 namespace batchsteps {
 
@@ -14,6 +18,28 @@ void waitWhilePaused(BatchHost &host) {
     host.setStatus(QStringLiteral("Paused - Click Pause again to continue."));
     while (host.operationFlag() == QLatin1String("PAUSE"))
         host.waitForMessages();
+}
+
+int SelectedEntry::statusPercent() const {
+    return platform::roundHalfEven(c * 100.0 / n) - 1;
+}
+
+void forEachSelected(BatchHost &host, FileListSource &list,
+                     const std::function<void(const SelectedEntry &)> &handle) {
+    const int n = list.selectedCount();
+    int c = 1;
+    for (int i = 0; i < list.count(); ++i) {
+        if (stopRequested(host))
+            break;
+        if (n > 0)
+            host.setOverallProgress(platform::roundHalfEven(c * 100.0 / n));
+        if (!list.isSelected(i))
+            continue;
+        waitWhilePaused(host);
+        host.errorLog().scrollToEnd();
+        handle({c, n, platform::withSeparator(list.directory()), list.name(i)});
+        ++c;
+    }
 }
 
 }  // namespace batchsteps

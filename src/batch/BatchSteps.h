@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QString>
+#include <functional>
+
 class BatchHost;
+class FileListSource;
 
 // Steps that every batch loop takes between its entries.
 namespace batchsteps {
@@ -9,5 +13,25 @@ bool stopRequested(const BatchHost &host);
 // When Pause is down: says so in the status bar and lets messages run until
 // it is released. Stop ends the wait too; the loop sees it at its next test.
 void waitWhilePaused(BatchHost &host);
+
+// One selected entry: its counter c (from 1), the selected count n taken
+// once at the start, the list's folder with a separator, and its name.
+struct SelectedEntry {
+    int c;
+    int n;
+    QString folder;
+    QString name;
+    // The percentage the status text shows: one below the overall bar.
+    int statusPercent() const;
+};
+
+// The walk that the zip, folder and unzip batches share: every entry of
+// `list` in order, Stop tested before each one (the first too), the overall
+// bar at c/n, then for a selected entry the Pause wait and the error log
+// scrolled to its end before `handle` runs. The entry at which a pause began
+// is handled even when Stop ended the pause; the walk sees the stop at the
+// next entry.
+void forEachSelected(BatchHost &host, FileListSource &list,
+                     const std::function<void(const SelectedEntry &)> &handle);
 
 }  // namespace batchsteps

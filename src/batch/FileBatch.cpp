@@ -7,7 +7,6 @@
 #include "ErrorLogModel.h"
 #include "engine/ZipEngine.h"
 #include "platform/FileSystem.h"
-#include "platform/Rounding.h"
 #include "widgets/FileListSource.h"
 
 #include <QFileInfo>
@@ -26,31 +25,17 @@ void FileBatch::run() {
     TZipEngine &engine = host_.engine();
     engine.UsePaths = settings_.fullPaths;
 
-    FileListSource &files = host_.fileList();
-    const int n = files.selectedCount();
-    int c = 1;
-    for (int i = 0; i < files.count(); ++i) {
-        if (batchsteps::stopRequested(host_))
-            break;
-        if (n > 0)
-            host_.setOverallProgress(platform::roundHalfEven(c * 100.0 / n));
-        const QString folder = platform::withSeparator(files.directory());
-        const QString name = files.name(i);
-        if (!files.isSelected(i))
-            continue;
-        // The entry at which the pause began is processed even if Stop
-        // ended the pause; the loop sees the stop at the next entry.
-        batchsteps::waitWhilePaused(host_);
-        host_.errorLog().scrollToEnd();
-        const int p = platform::roundHalfEven(c * 100.0 / n) - 1;
-        host_.setStatus(
-            QStringLiteral("Zipping: %1/%2 - %3% - (%4)").arg(c).arg(n).arg(p).arg(name));
-        if (archivenaming::isZipName(name))
-            host_.errorLog().add(kAlreadyZip, name);
+    batchsteps::forEachSelected(host_, host_.fileList(), [&](const batchsteps::SelectedEntry &e) {
+        host_.setStatus(QStringLiteral("Zipping: %1/%2 - %3% - (%4)")
+                            .arg(e.c)
+                            .arg(e.n)
+                            .arg(e.statusPercent())
+                            .arg(e.name));
+        if (archivenaming::isZipName(e.name))
+            host_.errorLog().add(kAlreadyZip, e.name);
         else
-            zipEntry(folder, name, extension);
-        ++c;
-    }
+            zipEntry(e.folder, e.name, extension);
+    });
     host_.rereadFileList();
     host_.setOverallProgress(0);
 }

@@ -100,27 +100,14 @@ void FolderBatch::run() {
     const HiddenFilesIncluded hidden(engine);
 
     FileListSource &folders = host_.folderList();
-    const int n = folders.selectedCount();
-    int c = 1;
-    for (int i = 0; i < folders.count(); ++i) {
-        if (batchsteps::stopRequested(host_))
-            break;
-        if (n > 0)
-            host_.setOverallProgress(platform::roundHalfEven(c * 100.0 / n));
-        const QString browsed = folders.directory();
-        const QString name = folders.name(i);
-        if (!folders.isSelected(i))
-            continue;
-        batchsteps::waitWhilePaused(host_);
-        host_.errorLog().scrollToEnd();
+    batchsteps::forEachSelected(host_, folders, [&](const batchsteps::SelectedEntry &e) {
         host_.setStatus(
-            QStringLiteral("Zipping folders...  (%1/%2)  (%3)").arg(c).arg(n).arg(name));
-        zipFolder(platform::withSeparator(browsed), name, extension);
-        ++c;
+            QStringLiteral("Zipping folders...  (%1/%2)  (%3)").arg(e.c).arg(e.n).arg(e.name));
+        zipFolder(e.folder, e.name, extension);
         // The engine took the folder relative to the current directory, and
         // the deleter may have moved it: both are undone here.
-        QDir::setCurrent(browsed);
-    }
+        QDir::setCurrent(folders.directory());
+    });
     host_.refreshFolders();
     host_.setOverallProgress(0);
 }

@@ -9,7 +9,6 @@
 #include "OutcomeLine.h"
 #include "engine/ZipEngine.h"
 #include "platform/FileSystem.h"
-#include "platform/Rounding.h"
 #include "widgets/FileListSource.h"
 
 #include <QFileInfo>
@@ -45,28 +44,14 @@ void UnzipBatch::run() {
     engine.Overwrite = zowAlways;
     engine.Password = settings_.unzipPassword;
 
-    FileListSource &files = host_.fileList();
-    const int n = files.selectedCount();
-    int c = 1;
-    for (int i = 0; i < files.count(); ++i) {
-        if (batchsteps::stopRequested(host_))
-            break;
-        if (n > 0)
-            host_.setOverallProgress(platform::roundHalfEven(c * 100.0 / n));
-        const QString folder = platform::withSeparator(files.directory());
-        const QString name = files.name(i);
-        if (!files.isSelected(i))
-            continue;
-        // As in the file batch: the archive at which the pause began is
-        // extracted even if Stop ended the pause.
-        batchsteps::waitWhilePaused(host_);
-        host_.errorLog().scrollToEnd();
-        const int p = platform::roundHalfEven(c * 100.0 / n) - 1;
-        host_.setStatus(
-            QStringLiteral("Unzipping: %1/%2 - %3% - (%4)").arg(c).arg(n).arg(p).arg(name));
-        unzipEntry(folder, name);
-        ++c;
-    }
+    batchsteps::forEachSelected(host_, host_.fileList(), [&](const batchsteps::SelectedEntry &e) {
+        host_.setStatus(QStringLiteral("Unzipping: %1/%2 - %3% - (%4)")
+                            .arg(e.c)
+                            .arg(e.n)
+                            .arg(e.statusPercent())
+                            .arg(e.name));
+        unzipEntry(e.folder, e.name);
+    });
     host_.rereadFileList();
     host_.setOverallProgress(0);
 }
