@@ -12,6 +12,8 @@ class WholeFolder final : public FileListSource {
     explicit WholeFolder(QString folder, bool subFolders = false)
         : folder_(std::move(folder)),
           names_(subFolders ? platform::listFolders(folder_) : platform::listFiles(folder_)) {}
+    WholeFolder(QString folder, QStringList names)
+        : folder_(std::move(folder)), names_(std::move(names)) {}
     WholeFolder() = default;
     QString directory() const override { return folder_; }
     int count() const override { return static_cast<int>(names_.size()); }

@@ -6,6 +6,7 @@
 //   tovrane_rezip_bench <folder> <extraction folder> <level>
 //
 // Prints the seconds the batch took and the number of error-log lines.
+#include "FolderListing.h"
 #include "batch/BatchDriver.h"
 #include "batch/ErrorLogModel.h"
 #include "batch/HeadlessBatchHost.h"
@@ -18,35 +19,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-class WholeFolder final : public FileListSource {
-  public:
-    explicit WholeFolder(QString folder)
-        : folder_(std::move(folder)), names_(platform::listFiles(folder_, "*.zip")) {}
-    QString directory() const override { return folder_; }
-    int count() const override { return static_cast<int>(names_.size()); }
-    QString name(int i) const override { return names_.at(i); }
-    bool isSelected(int) const override { return true; }
-    int selectedCount() const override { return count(); }
-
-  private:
-    QString folder_;
-    QStringList names_;
-};
-
-// The folders view is not used here.
-class NoFolders final : public FileListSource {
-  public:
-    QString directory() const override { return {}; }
-    int count() const override { return 0; }
-    QString name(int) const override { return {}; }
-    bool isSelected(int) const override { return false; }
-    int selectedCount() const override { return 0; }
-};
-
-}  // namespace
-
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     if (argc != 4) {
@@ -54,7 +26,7 @@ int main(int argc, char **argv) {
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    WholeFolder files(folder);
+    WholeFolder files(folder, platform::listFiles(folder, "*.zip"));
     NoFolders noFolders;
     HeadlessBatchHost host(files, noFolders);
     host.current.workFolder = platform::withSeparator(folder);
