@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QDir>
@@ -197,4 +198,33 @@ TEST(Leftovers, APendingFileIsNamedOnlyWhenCommitted) {
         EXPECT_EQ(after, QStringList{"t.bin"}) << r.label;
         EXPECT_EQ(testsupport::readAll(target), r.result) << r.label;
     }
+}
+
+TEST(ArchiveFile, ANewArchiveHasTheUsualPermissionsAndARewrittenOneKeepsItsOwn) {
+    const mode_t mask = umask(022);
+    const struct {
+        const char *label;
+        mode_t before;  // 0: no archive yet
+        mode_t after;
+    } rows[] = {
+        {"new", 0, 0644},
+        {"rewritten, private", 0600, 0600},
+        {"rewritten, shared", 0664, 0664},
+    };
+    for (const auto &r : rows) {
+        TempFolder tmp;
+        tmp.write("src/a.txt", textLike(3000, 1));
+        tmp.write("src/b.txt", textLike(3000, 2));
+        const std::string archive = str(tmp.path("x.zip"));
+        if (r.before != 0) {
+            ASSERT_EQ(zip({"", "-j", archive, "-W", str(tmp.path("src/a.txt"))}), ZE_OK);
+            ASSERT_EQ(chmod(archive.c_str(), r.before), 0);
+        }
+        ASSERT_EQ(zip({"", "-j", archive, "-W", str(tmp.path("src/b.txt"))}), ZE_OK) << r.label;
+        struct stat info {};
+        ASSERT_EQ(stat(archive.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, r.after) << r.label;
+        EXPECT_TRUE(testsupport::readersAccept(tmp.path("x.zip"))) << r.label;
+    }
+    umask(mask);
 }
