@@ -10,5 +10,5 @@ if command -v ccache >/dev/null 2>&1; then
   export CCACHE_BASEDIR="$PWD"
   launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVRANE_WERROR=ON "${launcher[@]}" "$@"
 cmake --build build

@@ -4,7 +4,6 @@
 #include "platform/SaveFile.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace {
 
@@ -39,6 +38,21 @@ constexpr Switch kSwitchesAfterFilters[] = {
 // A key in columns 1 to 8, filled up with blanks.
 QString column(const char *key) {
     return QString::fromLatin1(key).leftJustified(8, QLatin1Char(' '));
+}
+
+// A value as one line can hold it: control characters (NUL, CR, LF and the
+// rest) and the Unicode line and paragraph separators would end the line
+// early or split it for some later reader, so they are left out.
+QString oneLine(const QString &value) {
+    QString line;
+    line.reserve(value.size());
+    for (const QChar c : value) {
+        const QChar::Category category = c.category();
+        if (category != QChar::Other_Control && category != QChar::Separator_Line &&
+            category != QChar::Separator_Paragraph)
+            line += c;
+    }
+    return line;
 }
 
 // The first ten columns of a line: key, "=", blank.
@@ -108,7 +122,7 @@ QByteArray format(const Settings &settings) {
     };
     for (const Switch &s : kSwitchesBeforeFilters)
         sw(s);
-    text += lead("FED") + settings.filters + crlf;
+    text += lead("FED") + oneLine(settings.filters) + crlf;
     for (const Switch &s : kSwitchesAfterFilters)
         sw(s);
     text += lead("COMPSTR") + QString::number(settings.compression) + crlf;
@@ -127,17 +141,16 @@ QString locate(const QString &folder) {
 }
 
 std::optional<SettingsChanges> read(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Eighteen short lines; anything much larger, or anything but a regular
+    // file (a pipe, a device), is not a settings file.
+    const std::optional<QByteArray> contents = platform::readRegularFile(path, kMaxFileSize);
+    if (!contents)
         return std::nullopt;
-    const QByteArray contents = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return parse(contents);
+    return parse(*contents);
 }
 
 bool write(const QString &path, const Settings &settings) {
-    return platform::saveWhole(path, format(settings));
+    return platform::saveWholeInFolder(path, format(settings));
 }
 
 }  // namespace settingsfile

@@ -50,22 +50,26 @@ struct SettingsChanges {
 namespace settingsfile {
 
 inline constexpr auto kFileName = "Tovrane5.Cfg";
+inline constexpr qint64 kMaxFileSize = 1024 * 1024;
 
 // Reads the lines of a settings file. Keys are compared exactly (case
 // matters), later lines win, unknown keys and malformed values are skipped.
 SettingsChanges parse(const QByteArray &contents);
 
-// The eighteen lines, in key order, each ended by CR LF.
+// The eighteen lines, in key order, each ended by CR LF. Characters that
+// would break a line are left out of the values.
 QByteArray format(const Settings &settings);
 
 // The settings file in `folder`, its name matched without regard to case as
 // Windows does; the canonical name when there is none yet.
 QString locate(const QString &folder);
 
-// Reads the file; nothing when it is missing or cannot be read.
+// Reads the file; nothing when it is missing, cannot be read, is larger than
+// kMaxFileSize or is not a regular file.
 std::optional<SettingsChanges> read(const QString &path);
 
-// Writes the file whole, replacing it only once it is complete.
+// Writes the file whole, replacing it only once it is complete. A symbolic
+// link in its place is replaced by the file, never written through.
 bool write(const QString &path, const Settings &settings);
 
 }  // namespace settingsfile

@@ -2,6 +2,10 @@
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 using testsupport::TempFolder;
 
@@ -127,4 +131,81 @@ TEST(SettingsFile, WritingReplacesWholeOrNotAtAll) {
     // A folder that is really a file cannot take the settings.
     const QString blocker = tmp.write("blocker");
     EXPECT_FALSE(settingsfile::write(blocker + "/Tovrane5.Cfg", s));
+}
+
+TEST(SettingsFile, OnlySmallRegularFilesAreRead) {
+    TempFolder tmp;
+    const QString elsewhere = tmp.write("elsewhere/real.cfg", "SFFI    = F\r\n");
+    tmp.write("big.cfg", QByteArray("SFFI    = F\r\n").leftJustified(1024 * 1024 + 1, ' '));
+    tmp.write("limit.cfg", QByteArray("SFFI    = F\r\n").leftJustified(1024 * 1024, ' '));
+    ASSERT_EQ(mkfifo(QFile::encodeName(tmp.path("fifo.cfg")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", tmp.path("zero.cfg")));
+    ASSERT_TRUE(QFile::link(elsewhere, tmp.path("link.cfg")));
+    const struct {
+        const char *name;
+        bool read;
+    } rows[] = {
+        {"fifo.cfg", false},  // would block for a writer
+        {"zero.cfg", false},  // would never end
+        {"big.cfg", false},  {"limit.cfg", true},
+        {"link.cfg", true},  // reading through a link harms nothing
+    };
+    for (const auto &r : rows) {
+        const auto changes = settingsfile::read(tmp.path(r.name));
+        EXPECT_EQ(changes.has_value(), r.read) << r.name;
+        if (changes) {
+            EXPECT_EQ(changes->showIcons, std::optional<bool>(false)) << r.name;
+        }
+    }
+}
+
+TEST(SettingsFile, WritingReplacesALinkInsteadOfFollowingIt) {
+    TempFolder tmp;
+    const QString outside = tmp.write("outside/victim.txt", "keep me");
+    const QString settingsFolder = tmp.mkdir("app");
+    const struct {
+        const char *name;
+        QString target;
+    } rows[] = {
+        {"Tovrane5.Cfg", outside},
+        {"Dangling.Cfg", tmp.path("outside/missing.txt")},
+    };
+    for (const auto &r : rows) {
+        const QString path = settingsFolder + "/" + r.name;
+        ASSERT_TRUE(QFile::link(r.target, path));
+        Settings s;
+        s.showIcons = false;
+        ASSERT_TRUE(settingsfile::write(path, s)) << r.name;
+        EXPECT_FALSE(QFileInfo(path).isSymLink()) << r.name;
+        EXPECT_EQ(testsupport::readAll(path), settingsfile::format(s)) << r.name;
+    }
+    EXPECT_EQ(testsupport::readAll(outside), "keep me");
+    EXPECT_FALSE(QFile::exists(tmp.path("outside/missing.txt")));
+    // No temporary file is left beside the settings.
+    EXPECT_EQ(QDir(settingsFolder).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST(SettingsFile, ValuesNeverBreakTheirLine) {
+    const struct {
+        QString filters;
+        QString written;
+    } rows[] = {
+        {QString::fromUtf8("*.A|*.A\r\nSFFI    = F"), "*.A|*.ASFFI    = F"},
+        {QString::fromUtf8("*.A\0|*.A", 8), "*.A|*.A"},
+        {QString::fromUtf8("*.A\r|*.A"), "*.A|*.A"},
+        {QString::fromUtf8("*.A\t|\x1b*.A\x7f"), "*.A|*.A"},
+        {QString::fromUtf8("*.A\u2028|*.A\u0085"), "*.A|*.A"},
+        {QString::fromUtf8("*.É|*.日本"), QString::fromUtf8("*.É|*.日本")},
+    };
+    for (const auto &r : rows) {
+        Settings s;
+        s.filters = r.filters;
+        const QByteArray text = settingsfile::format(s);
+        EXPECT_EQ(text.count("\r\n"), 18) << text.constData();
+        EXPECT_EQ(text.count('\r'), 18) << text.constData();
+        EXPECT_EQ(text.count('\n'), 18) << text.constData();
+        EXPECT_FALSE(text.contains('\0'));
+        EXPECT_TRUE(text.contains("\r\nFED     = " + r.written.toUtf8() + "\r\nDOFASZ  = T\r\n"))
+            << text.constData();
+    }
 }

@@ -1,10 +1,25 @@
 #include "ArchiveOpen.h"
 
+#include "ArchiveFileSource.h"
 #include "ResultCodes.h"
 
 #include <cerrno>
 
 namespace zelib {
+
+namespace {
+
+int32_t openForWriting(const std::string &path, int flags, ArchiveHandle &archive) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_t *opened = openWritableArchive(path, flags, &error);
+    const int32_t code = opened != nullptr ? ZE_OK : codeForZipError(&error, Stage::Open);
+    zip_error_fini(&error);
+    archive.reset(opened);
+    return code;
+}
+
+}  // namespace
 
 int32_t openArchive(const std::string &path, OpenMode mode, ArchiveHandle &archive,
                     struct stat &info) {
@@ -15,12 +30,7 @@ int32_t openArchive(const std::string &path, OpenMode mode, ArchiveHandle &archi
         const int error = errno;
         info = {};
         if (error == ENOENT && mode == OpenMode::Create) {
-            int zipError = 0;
-            zip_t *created = zip_open(path.c_str(), ZIP_CREATE, &zipError);
-            if (created == nullptr)
-                return codeForZipError(zipError, errno, Stage::Open);
-            archive.reset(created);
-            return ZE_OK;
+            return openForWriting(path, ZIP_CREATE, archive);
         }
         // A path through a regular file: no archive can be made there.
         if (error == ENOTDIR && mode == OpenMode::Create)
@@ -36,6 +46,8 @@ int32_t openArchive(const std::string &path, OpenMode mode, ArchiveHandle &archi
     if (!S_ISREG(info.st_mode) || info.st_size == 0)
         return ZE_ERR_NOT_ZIP;
 
+    if (mode == OpenMode::Update || mode == OpenMode::Create)
+        return openForWriting(path, 0, archive);
     int flags = 0;
     if (mode == OpenMode::Read)
         flags = ZIP_RDONLY;

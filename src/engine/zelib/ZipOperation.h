@@ -11,12 +11,12 @@ class Reporter;
 // Zip: adds, freshens or updates the archive's entries from files, or (with
 // "-o") gives the archive the time of its newest entry.
 //
-// The archive is rebuilt by libzip in a temporary file beside it and renamed
-// over it only when complete, so "-g" (no temporary file) is ignored. "-b"
-// is accepted but the temporary file still goes beside the archive: libzip
-// 1.7.3 has no way to put it elsewhere (zip_archive_set_tempdir does
-// nothing), and keeping it on the archive's own file system is what makes
-// the final rename atomic.
+// The archive is rebuilt by libzip as a new file beside it (see
+// ArchiveFileSource.h) that replaces it only when complete and flushed to
+// disk, so "-g" (no temporary file) is ignored and result 0 means the
+// archive survives a crash. "-b" is accepted but the new file still goes
+// beside the archive: on the archive's own file system the final rename is
+// atomic.
 int32_t runZip(const ZipArguments &args, Reporter &reporter);
 
 }  // namespace zelib

@@ -203,7 +203,7 @@ QStringList leftovers(const QString &folder, const QString &archiveName) {
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString name = QFileInfo(it.next()).fileName();
-        if (name.startsWith(".ze-extract-") ||
+        if (name.startsWith(".ze-extract-") || name.startsWith(".~ze") ||
             (!archiveName.isEmpty() && name.startsWith(archiveName + ".")))
             found << name;
     }

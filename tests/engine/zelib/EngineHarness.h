@@ -81,7 +81,7 @@ class CurrentFolder {
 
 // Every file below `folder` (relative path → contents), links skipped.
 std::map<QString, QByteArray> snapshot(const QString &folder);
-// Names in `folder` that start with the prefix of the engine's temporary files
+// Names in `folder` that start with a prefix of the engine's temporary files
 // or libzip's (archive name followed by "."), i.e. leftovers.
 QStringList leftovers(const QString &folder, const QString &archiveName = {});
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <zip.h>
+#include <string>
+
+namespace zelib {
+
+// The archive file as libzip reads and rewrites it. libzip's own file source
+// writes the new archive under a temporary name beside the old one, which a
+// killed run leaves behind for good, and renames it into place without
+// flushing it, so a power loss can leave the name pointing at a file whose
+// bytes never reached the disk. This one writes the new archive as a
+// PendingFile: nameless until complete where the file system allows, and
+// flushed to disk, folder included, before zip_close reports success. That
+// is what lets a caller delete the originals once the archive is written.
+//
+// Opens the archive for writing through such a source, with zip_open's
+// flags; null with `error` set on failure.
+zip_t *openWritableArchive(const std::string &path, int flags, zip_error_t *error);
+
+}  // namespace zelib
