@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds the project in ./build (Ninja, warnings as errors).
+# Configures and builds the project (Ninja, warnings as errors): in ./build
+# as RelWithDebInfo, or in BUILD_DIR as BUILD_TYPE when they are set.
 # ccache is used when present; its base folder is the checkout, so several
 # checkouts of the project share one cache.
 set -euo pipefail
@@ -10,5 +11,7 @@ if command -v ccache >/dev/null 2>&1; then
   export CCACHE_BASEDIR="$PWD"
   launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVRANE_WERROR=ON "${launcher[@]}" "$@"
-cmake --build build
+dir="${BUILD_DIR:-build}"
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" \
+  -DTOVRANE_WERROR=ON "${launcher[@]}" "$@"
+cmake --build "$dir"
