@@ -11,6 +11,7 @@
 // size ratio (engine / zlib) and speed ratio (zlib time / engine time),
 // then the total size and speed ratios of every pair. Times are the
 // thread's CPU time, so other load on the machine matters little.
+#include "CompressPipeline.h"
 #include "DeflateJoin.h"
 #include "MemoryBudget.h"
 
@@ -63,11 +64,13 @@ uint64_t zlibSize(const std::vector<uint8_t> &data, int level, std::vector<uint8
 // chunk that does not shrink kept as stored blocks.
 uint64_t engineSize(const std::vector<uint8_t> &data, libdeflate_compressor *compressor,
                     std::vector<uint8_t> &out) {
-    const uint64_t chunkSize = zelib::MemoryBudget().chunkSize();
+    const size_t count =
+        zelib::CompressPipeline::chunkCount(data.size(), zelib::MemoryBudget().chunkSize());
+    const uint64_t piece = zelib::CompressPipeline::pieceLength(data.size(), count);
     uint64_t total = 0;
     size_t offset = 0;
     do {
-        const size_t length = std::min<size_t>(chunkSize, data.size() - offset);
+        const size_t length = std::min<size_t>(piece, data.size() - offset);
         const bool last = offset + length == data.size();
         const size_t bound = libdeflate_deflate_compress_bound(compressor, length);
         out.resize(bound);

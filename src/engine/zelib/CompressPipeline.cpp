@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <libdeflate.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 #include <new>
@@ -62,7 +63,10 @@ CompressPipeline::~CompressPipeline() {
 }
 
 size_t CompressPipeline::chunkCount(uint64_t size, uint64_t chunkSize) {
-    return size == 0 ? 1 : static_cast<size_t>((size + chunkSize - 1) / chunkSize);
+    if (size == 0)
+        return 1;
+    const size_t count = static_cast<size_t>((size + chunkSize - 1) / chunkSize);
+    return std::max<size_t>(count, size >= kSplitFrom ? 2 : 1);
 }
 
 size_t CompressPipeline::addFile(const std::string &path, const FileIdentity &listed) {
@@ -76,11 +80,12 @@ size_t CompressPipeline::addFile(const std::string &path, const FileIdentity &li
     source.unread = count;
     source.first = first;
     source.count = count;
+    const uint64_t piece = pieceLength(size, count);
     for (size_t k = 0; k < count; ++k) {
         Chunk chunk;
         chunk.file = file;
-        chunk.offset = k * chunkSize_;
-        chunk.length = k + 1 < count ? chunkSize_ : size - k * chunkSize_;
+        chunk.offset = k * piece;
+        chunk.length = k + 1 < count ? piece : size - k * piece;
         chunk.last = k + 1 == count;
         chunks_.push_back(std::move(chunk));
     }

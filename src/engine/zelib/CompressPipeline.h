@@ -52,7 +52,13 @@ class CompressPipeline {
 
     // Before start(): queues a file; returns its first chunk's index.
     size_t addFile(const std::string &path, const FileIdentity &listed);
+    // A file is cut in equal pieces of at most the chunk size; from
+    // kSplitFrom on in at least two, so that two cores share a file of
+    // middling size. The pieces depend on the size alone, never on the
+    // machine, so the same file always makes the same archive.
+    static constexpr uint64_t kSplitFrom = 1u << 20;
     static size_t chunkCount(uint64_t size, uint64_t chunkSize);
+    static uint64_t pieceLength(uint64_t size, size_t count) { return (size + count - 1) / count; }
     size_t chunkCountFor(uint64_t size) const { return chunkCount(size, chunkSize_); }
 
     void start(unsigned workers);

@@ -1,6 +1,7 @@
 // The compression the engine chooses: each level deflates no larger than
 // zlib (and so zip) at the same level, and data that deflate does not shrink
 // are stored, with or without a password, as the independent readers see.
+#include "CompressPipeline.h"
 #include "LevelMap.h"
 
 #include "EngineHarness.h"
@@ -215,5 +216,40 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<StoredRow> &param) {
         return std::string(param.param.label);
     });
+
+}  // namespace
+
+namespace {
+
+TEST(ChunkPlan, EqualPiecesCoverTheFileWithinTheChunkSize) {
+    constexpr uint64_t K = 1024, M = K * K;
+    const struct {
+        uint64_t size, chunkSize;
+        size_t count;
+    } rows[] = {
+        {0, 4 * M, 1},
+        {1, 4 * M, 1},
+        {M - 1, 4 * M, 1},
+        {M, 4 * M, 2},
+        {3 * M + 1, 4 * M, 2},
+        {4 * M + 1, 4 * M, 2},
+        {9 * M, 4 * M, 3},
+        {64 * M, 4 * M, 16},
+        {M + 1, 64 * K, 17},
+        {5 * M + 3, 16 * K, 321},
+        {100 * M + 7, 4 * M, 26},
+    };
+    for (const auto &row : rows) {
+        const size_t count = zelib::CompressPipeline::chunkCount(row.size, row.chunkSize);
+        EXPECT_EQ(count, row.count) << row.size;
+        const uint64_t piece = zelib::CompressPipeline::pieceLength(row.size, count);
+        EXPECT_LE(piece, row.chunkSize) << row.size;
+        // Every piece but the last is whole, and the last is not empty.
+        if (row.size > 0) {
+            EXPECT_LT((count - 1) * piece, row.size) << row.size;
+            EXPECT_GE(count * piece, row.size) << row.size;
+        }
+    }
+}
 
 }  // namespace
