@@ -60,13 +60,15 @@ def fresh(folder):
     return prepare
 
 
-def corpus_arguments(doc):
-    """Parses --build, --corpus and --runs; makes the corpus when missing.
-    Returns (args, build folder, corpus folder)."""
+def corpus_arguments(doc, extra=None):
+    """Parses --build, --corpus and --runs, and whatever `extra(parser)` adds;
+    makes the corpus when missing. Returns (args, build folder, corpus folder)."""
     parser = argparse.ArgumentParser(description=doc, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build", default="build")
     parser.add_argument("--corpus", default=None)
     parser.add_argument("--runs", type=int, default=3)
+    if extra is not None:
+        extra(parser)
     args = parser.parse_args()
     build = os.path.abspath(args.build)
     corpus = os.path.abspath(args.corpus or os.path.join(build, "bench-corpus"))

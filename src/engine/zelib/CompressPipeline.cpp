@@ -1,12 +1,14 @@
 #include "CompressPipeline.h"
 
 #include "DeflateJoin.h"
+#include "LevelMap.h"
 #include "Reporter.h"
 #include "engine/ZeAbi.h"
 
 #include <fcntl.h>
 #include <libdeflate.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 #include <new>
@@ -42,7 +44,9 @@ int32_t readRange(int fd, uint64_t offset, uint64_t length, uint8_t *buffer) {
 }  // namespace
 
 CompressPipeline::CompressPipeline(int level, const MemoryBudget &budget)
-    : level_(level), window_(budget.compressWindow()), chunkSize_(budget.chunkSize()) {}
+    : level_(libdeflateLevel(level)),
+      window_(budget.compressWindow()),
+      chunkSize_(budget.chunkSize()) {}
 
 CompressPipeline::~CompressPipeline() {
     {
@@ -59,7 +63,10 @@ CompressPipeline::~CompressPipeline() {
 }
 
 size_t CompressPipeline::chunkCount(uint64_t size, uint64_t chunkSize) {
-    return size == 0 ? 1 : static_cast<size_t>((size + chunkSize - 1) / chunkSize);
+    if (size == 0)
+        return 1;
+    const size_t count = static_cast<size_t>((size + chunkSize - 1) / chunkSize);
+    return std::max<size_t>(count, size >= kSplitFrom ? 2 : 1);
 }
 
 size_t CompressPipeline::addFile(const std::string &path, const FileIdentity &listed) {
@@ -71,11 +78,14 @@ size_t CompressPipeline::addFile(const std::string &path, const FileIdentity &li
     const uint64_t size = listed.size;
     const size_t count = chunkCount(size, chunkSize_);
     source.unread = count;
+    source.first = first;
+    source.count = count;
+    const uint64_t piece = pieceLength(size, count);
     for (size_t k = 0; k < count; ++k) {
         Chunk chunk;
         chunk.file = file;
-        chunk.offset = k * chunkSize_;
-        chunk.length = k + 1 < count ? chunkSize_ : size - k * chunkSize_;
+        chunk.offset = k * piece;
+        chunk.length = k + 1 < count ? piece : size - k * piece;
         chunk.last = k + 1 == count;
         chunks_.push_back(std::move(chunk));
     }
@@ -84,8 +94,9 @@ size_t CompressPipeline::addFile(const std::string &path, const FileIdentity &li
 
 uint64_t CompressPipeline::cost(const Chunk &chunk) const {
     // While a chunk is being compressed it is counted at the most its
-    // compressed form can take; once done, at what it really takes.
-    return chunk.length + chunk.length / 16 + 1024;
+    // compressed form can take, plus the bytes as read that an undecided
+    // file keeps; once done, at what it really takes.
+    return 2 * chunk.length + chunk.length / 16 + 1024;
 }
 
 void CompressPipeline::start(unsigned workers) {
@@ -122,7 +133,7 @@ int32_t CompressPipeline::read(Chunk &chunk, uint8_t *buffer) {
     return fd >= 0 ? code : file.code;
 }
 
-void CompressPipeline::compress(Chunk &chunk, libdeflate_compressor *compressor,
+void CompressPipeline::compress(Chunk &chunk, Method method, libdeflate_compressor *compressor,
                                 std::vector<uint8_t> &input, std::vector<uint8_t> &scratch,
                                 std::vector<uint8_t> &output) {
     input.resize(chunk.length);
@@ -130,6 +141,12 @@ void CompressPipeline::compress(Chunk &chunk, libdeflate_compressor *compressor,
     if (chunk.code != ZE_OK)
         return;
     chunk.crc = libdeflate_crc32(0, input.data(), input.size());
+    if (method == Method::Store) {
+        // An entry that does not shrink costs no further compression.
+        output.assign(input.begin(), input.end());
+        chunk.plain = true;
+        return;
+    }
     const size_t bound = libdeflate_deflate_compress_bound(compressor, input.size());
     if (scratch.size() < bound)
         scratch.resize(bound);
@@ -137,12 +154,39 @@ void CompressPipeline::compress(Chunk &chunk, libdeflate_compressor *compressor,
         libdeflate_deflate_compress(compressor, input.data(), input.size(), scratch.data(), bound);
     output.reserve(written + 8);
     output.assign(scratch.begin(), scratch.begin() + static_cast<std::ptrdiff_t>(written));
-    if (written == 0 || (!chunk.last && !makeJoinable(output))) {
+    const bool deflated = written != 0 && (chunk.last || makeJoinable(output));
+    if (chunk.offset == 0 && (!deflated || output.size() >= input.size())) {
+        // The first chunk decides: data that deflate does not shrink are
+        // stored, as zip does, and cost neither bytes nor time.
+        output.assign(input.begin(), input.end());
+        chunk.plain = true;
+        return;
+    }
+    if (!deflated) {
         output.clear();
         appendStoredBlocks(output, input.data(), input.size());
         if (chunk.last)
             output.insert(output.end(), {0x03, 0x00});  // empty final block
     }
+    if (method == Method::Undecided && chunk.offset != 0) {
+        chunk.original.assign(input.begin(), input.end());
+        chunk.undecided = true;
+    }
+}
+
+void CompressPipeline::settle(Chunk &chunk, Method method) {
+    // Under mutex_: keeps the form the entry needs once its method is known.
+    if (!chunk.undecided || method == Method::Undecided)
+        return;
+    if (method == Method::Store) {
+        inFlight_ -= chunk.data.capacity();
+        chunk.data.swap(chunk.original);
+        chunk.plain = true;
+    } else {
+        inFlight_ -= chunk.original.capacity();
+    }
+    std::vector<uint8_t>().swap(chunk.original);
+    chunk.undecided = false;
 }
 
 void CompressPipeline::work() noexcept {
@@ -152,6 +196,7 @@ void CompressPipeline::work() noexcept {
     std::vector<uint8_t> input, scratch;
     for (;;) {
         size_t index = 0;
+        Method method = Method::Undecided;
         {
             std::unique_lock<std::mutex> lock(mutex_);
             workAvailable_.wait(lock, [&] {
@@ -167,6 +212,7 @@ void CompressPipeline::work() noexcept {
             index = next_++;
             inFlight_ += cost(chunks_[index]);
             chunks_[index].state = Chunk::State::Working;
+            method = files_[chunks_[index].file].method;
         }
         // Only this worker touches the chunk's results until it is marked done.
         Chunk &chunk = chunks_[index];
@@ -174,20 +220,31 @@ void CompressPipeline::work() noexcept {
         try {
             if (!compressor)
                 throw std::bad_alloc();
-            compress(chunk, compressor.get(), input, scratch, output);
+            compress(chunk, method, compressor.get(), input, scratch, output);
         } catch (const std::bad_alloc &) {
             chunk.code = ZE_ERR_MEMORY;
         } catch (...) {
             // Nothing may leave a worker thread: it would end the process.
             chunk.code = ZE_ERR_INTERNAL;
         }
-        if (chunk.code != ZE_OK)
+        if (chunk.code != ZE_OK) {
             std::vector<uint8_t>().swap(output);
+            std::vector<uint8_t>().swap(chunk.original);
+            chunk.undecided = false;
+        }
         {
             std::lock_guard<std::mutex> lock(mutex_);
-            inFlight_ = inFlight_ - cost(chunk) + output.capacity();
+            inFlight_ = inFlight_ - cost(chunk) + output.capacity() + chunk.original.capacity();
             chunk.data = std::move(output);
             chunk.state = Chunk::State::Done;
+            SourceFile &file = files_[chunk.file];
+            if (chunk.offset == 0 && chunk.code == ZE_OK) {
+                file.method = chunk.plain ? Method::Store : Method::Deflate;
+                for (size_t k = file.first + 1; k < file.first + file.count; ++k)
+                    if (chunks_[k].state == Chunk::State::Done)
+                        settle(chunks_[k], file.method);
+            }
+            settle(chunk, file.method);
         }
         chunkDone_.notify_all();
         workAvailable_.notify_all();
@@ -234,8 +291,9 @@ void CompressPipeline::release(size_t index) {
         Chunk &chunk = chunks_[index];
         if (chunk.state != Chunk::State::Done)
             return;
-        inFlight_ -= chunk.data.capacity();
+        inFlight_ -= chunk.data.capacity() + chunk.original.capacity();
         std::vector<uint8_t>().swap(chunk.data);
+        std::vector<uint8_t>().swap(chunk.original);
         chunk.state = Chunk::State::Released;
     }
     workAvailable_.notify_all();

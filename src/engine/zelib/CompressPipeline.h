@@ -32,6 +32,14 @@ class CompressPipeline {
         bool last = false;  // the last chunk of its file keeps the final-block flag
         // Filled by the worker.
         std::vector<uint8_t> data;
+        // The data are the chunk's bytes as read: its file is stored, because
+        // its first chunk did not shrink when deflated.
+        bool plain = false;
+        // While the file's first chunk is still being compressed: the bytes
+        // as read, kept beside the deflated data until it is known which
+        // the entry needs.
+        std::vector<uint8_t> original;
+        bool undecided = false;
         uint32_t crc = 0;
         int32_t code = 0;  // result code of a chunk that failed
         enum class State { Waiting, Working, Done, Released } state = State::Waiting;
@@ -44,7 +52,13 @@ class CompressPipeline {
 
     // Before start(): queues a file; returns its first chunk's index.
     size_t addFile(const std::string &path, const FileIdentity &listed);
+    // A file is cut in equal pieces of at most the chunk size; from
+    // kSplitFrom on in at least two, so that two cores share a file of
+    // middling size. The pieces depend on the size alone, never on the
+    // machine, so the same file always makes the same archive.
+    static constexpr uint64_t kSplitFrom = 1u << 20;
     static size_t chunkCount(uint64_t size, uint64_t chunkSize);
+    static uint64_t pieceLength(uint64_t size, size_t count) { return (size + count - 1) / count; }
     size_t chunkCountFor(uint64_t size) const { return chunkCount(size, chunkSize_); }
 
     void start(unsigned workers);
@@ -58,6 +72,7 @@ class CompressPipeline {
     int32_t failure() const { return failure_; }
 
   private:
+    enum class Method { Undecided, Deflate, Store };
     struct SourceFile {
         std::string path;
         FileIdentity listed;
@@ -65,11 +80,16 @@ class CompressPipeline {
         int fd = -1;
         size_t unread = 0;  // chunks not read yet
         int32_t code = 0;   // the file failed as a whole
+        // Under mutex_: set when the file's first chunk is done.
+        Method method = Method::Undecided;
+        size_t first = 0, count = 0;
     };
 
     void work() noexcept;
-    void compress(Chunk &chunk, libdeflate_compressor *compressor, std::vector<uint8_t> &input,
-                  std::vector<uint8_t> &scratch, std::vector<uint8_t> &output);
+    void compress(Chunk &chunk, Method method, libdeflate_compressor *compressor,
+                  std::vector<uint8_t> &input, std::vector<uint8_t> &scratch,
+                  std::vector<uint8_t> &output);
+    void settle(Chunk &chunk, Method method);
     int32_t read(Chunk &chunk, uint8_t *buffer);
     uint64_t cost(const Chunk &chunk) const;
 

@@ -29,6 +29,10 @@ zip_int64_t DeflateChunkSource::read(uint8_t *buffer, uint64_t length) {
     while (copied < length) {
         if (chunk_ == nullptr) {
             if (current_ == first_ + count_) {
+                if (stored_ && !facts_.encrypted) {
+                    facts_.method = 0;
+                    facts_.versionNeeded = 10;
+                }
                 if (!finishEntry(crc_, compressed_))
                     return fail(ZIP_ER_CANCELLED, ZE_ERR_ABORTED);
                 break;
@@ -43,6 +47,10 @@ zip_int64_t DeflateChunkSource::read(uint8_t *buffer, uint64_t length) {
                                                       : ZIP_ER_READ,
                             code != ZE_OK ? code : ZE_ERR_READ);
             }
+            if (current_ == first_)
+                stored_ = chunk_->plain;
+            else if (chunk_->plain != stored_)
+                return fail(ZIP_ER_INTERNAL, ZE_ERR_INTERNAL);
             crc_ =
                 current_ == first_ ? chunk_->crc : crc32Combine(crc_, chunk_->crc, chunk_->length);
             offset_ = 0;
@@ -70,6 +78,8 @@ void DeflateChunkSource::describe(zip_stat_t &stat) const {
     stat.comp_method = ZIP_CM_DEFLATE;
     stat.mtime = facts_.mtime;
     if (finished()) {
+        if (stored_)
+            stat.comp_method = ZIP_CM_STORE;
         stat.valid |= ZIP_STAT_CRC | ZIP_STAT_COMP_SIZE;
         stat.crc = crc_;
         stat.comp_size = compressed_;

@@ -8,7 +8,10 @@ namespace zelib {
 // An entry whose data the pipeline compresses with libdeflate. Its stat says
 // ZIP_CM_DEFLATE, so libzip writes the bytes as they come (and encrypts them
 // when asked); size is known from the start, CRC and compressed size once the
-// last chunk has been read, which is when libzip asks for them again.
+// last chunk has been read, which is when libzip asks for them again. Data
+// that deflate does not shrink come as they are, and the final stat then
+// says ZIP_CM_STORE: libzip takes the method from it when it rewrites the
+// entry's headers.
 class DeflateChunkSource : public EntrySource {
   public:
     DeflateChunkSource(Reporter &reporter, OperationFailure &failure, EntryFacts facts,
@@ -34,6 +37,7 @@ class DeflateChunkSource : public EntrySource {
     size_t offset_ = 0;
     uint32_t crc_ = 0;
     uint64_t compressed_ = 0;
+    bool stored_ = false;
 };
 
 }  // namespace zelib
