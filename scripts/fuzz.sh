@@ -4,7 +4,7 @@
 #
 #   scripts/fuzz.sh [seconds per target, default 300] [target...]
 #
-# Targets: fuzz_settings, fuzz_filters, fuzz_archive (all by default). Inputs
+# Targets: fuzz_settings, fuzz_filters, fuzz_integer, fuzz_archive (all by default). Inputs
 # that crash are kept in build-fuzz/findings/<target>/; the corpus grown by a
 # run stays in build-fuzz/corpus/<target>/ for the next one.
 set -euo pipefail
@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-300}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_settings fuzz_filters fuzz_archive)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_settings fuzz_filters fuzz_integer fuzz_archive)
 
 ./scripts/install-deps.sh
 missing=()
