@@ -111,6 +111,10 @@ void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
     // its place: what is there now is that entry, not the archive.
     if (extracted.wrote(archive))
         return;
-    if (!platform::deleteFile(archive))
+    // The extracted files reach the disk before their only other copy goes,
+    // so that a power loss cannot take both. An archive with nothing in it
+    // may have left no destination folder to reach them by.
+    const QString written = QFileInfo(destination).isDir() ? destination : folder;
+    if (!platform::flushFileSystemOf(written) || !platform::deleteFile(archive))
         log.add(kNotDeleted, name);
 }

@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -129,6 +131,16 @@ QStringList listFolders(const QString &folder, bool includeHidden) {
     }
     sortWithoutCase(names);
     return names;
+}
+
+bool flushFileSystemOf(const QString &folder) {
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool flushed = ::syncfs(fd) == 0;
+    ::close(fd);
+    return flushed;
 }
 
 }  // namespace platform

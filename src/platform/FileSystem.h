@@ -21,6 +21,11 @@ bool clearAttributes(const QString &path);
 // Clears the attributes and deletes one file (never a folder).
 bool deleteFile(const QString &path);
 
+// Writes to disk everything still cached for the file system that holds
+// `folder`: what a step is about to rely on before it deletes the only
+// other copy. False when the folder cannot be opened or the flush failed.
+bool flushFileSystemOf(const QString &folder);
+
 // What tells one state of a file from another: the same file (device and
 // inode) with the same size and modification time. `exists` is false when
 // the path names nothing that can be examined.

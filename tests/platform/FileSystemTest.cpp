@@ -86,3 +86,18 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(platform::walkPercent(1, 9), 12);  // 12.5 rounds to 12
     EXPECT_EQ(platform::walkPercent(3, 9), 38);  // 37.5 rounds to 38
 }
+
+TEST(FileSystem, FlushingNeedsAFolderToReachTheDiskBy) {
+    TempFolder tmp;
+    const QString file = tmp.write("a.txt", "a");
+    const struct {
+        QString path;
+        bool flushed;
+    } rows[] = {
+        {tmp.path(), true},
+        {tmp.path("missing"), false},
+        {file, false},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(flushFileSystemOf(row.path), row.flushed) << row.path.toStdString();
+}
