@@ -24,6 +24,8 @@ int32_t record(int32_t code, void *block, void *component) {
     if (std::this_thread::get_id() != r.thread)
         r.otherThread = true;
     r.codes.push_back(code);
+    if (code == ZE_CB_GLOBAL_STATUS)
+        r.lastPercent = static_cast<ZeGlobalStatusBlock *>(block)->percent;
     if (r.hook)
         r.hook(code);
     const bool abort = (r.abortCode == code && ++r.seen == r.abortAfter) ||

@@ -24,8 +24,9 @@ struct Recorder {
     std::vector<std::pair<std::string, uint8_t>> skipped;  // code 1060
     std::vector<std::string> deleted;                      // code 1020
     std::vector<uint8_t> percents;                         // code 150
-    std::vector<std::string> replaceQuestions;             // code 10
-    std::vector<std::string> passwordQuestions;            // code 100
+    int lastPercent = -1;  // of the code 150 now being answered, seen by the hook
+    std::vector<std::string> replaceQuestions;   // code 10
+    std::vector<std::string> passwordQuestions;  // code 100
     bool otherThread = false;
 
     // Script.
