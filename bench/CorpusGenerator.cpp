@@ -12,7 +12,7 @@
 
 namespace {
 
-// splitmix64: tiny, fast and fully specified, so the corpus is the same everywhere.
+// splitmix64: tiny, fast and fully defined, so the corpus is the same everywhere.
 class Random {
   public:
     explicit Random(uint64_t seed) : state_(seed) {}

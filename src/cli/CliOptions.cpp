@@ -30,7 +30,7 @@ const CommandSpec kCommands[] = {
 
 using Apply = std::function<QString(CliOptions &, const QString &)>;
 
-struct OptionSpec {
+struct OptionRule {
     const char *name;
     const char *value;     // nullptr for a switch
     const char *commands;  // blank-separated
@@ -52,8 +52,8 @@ Apply flag(bool BatchSettings::*member, bool on = true) {
     };
 }
 
-const QList<OptionSpec> &optionSpecs() {
-    static const QList<OptionSpec> specs = {
+const QList<OptionRule> &optionRules() {
+    static const QList<OptionRule> rules = {
         {"--level", "N", "zip zip-folders rezip",
          "compression level, 1 (fastest) to 9 (smallest); 8 if not given",
          [](CliOptions &o, const QString &v) {
@@ -123,23 +123,23 @@ const QList<OptionSpec> &optionSpecs() {
              return QString();
          }},
     };
-    return specs;
+    return rules;
 }
 
-bool appliesTo(const OptionSpec &spec, const QString &command) {
-    return QString::fromLatin1(spec.commands).split(QLatin1Char(' ')).contains(command);
+bool appliesTo(const OptionRule &rule, const QString &command) {
+    return QString::fromLatin1(rule.commands).split(QLatin1Char(' ')).contains(command);
 }
 
-const OptionSpec *findOption(const QString &name, const QString &command) {
-    for (const OptionSpec &spec : optionSpecs())
-        if (QLatin1String(spec.name) == name && appliesTo(spec, command))
-            return &spec;
+const OptionRule *findOption(const QString &name, const QString &command) {
+    for (const OptionRule &rule : optionRules())
+        if (QLatin1String(rule.name) == name && appliesTo(rule, command))
+            return &rule;
     return nullptr;
 }
 
 bool knownOption(const QString &name) {
-    for (const OptionSpec &spec : optionSpecs())
-        if (QLatin1String(spec.name) == name)
+    for (const OptionRule &rule : optionRules())
+        if (QLatin1String(rule.name) == name)
             return true;
     return false;
 }
@@ -201,29 +201,29 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments) {
         }
         const qsizetype equals = arg.indexOf(QLatin1Char('='));
         const QString name = equals < 0 ? arg : arg.left(equals);
-        const OptionSpec *spec = findOption(name, o.command);
-        if (!spec) {
+        const OptionRule *rule = findOption(name, o.command);
+        if (!rule) {
             parsed.error = knownOption(name)
                                ? QStringLiteral("%1 does not apply to %2").arg(name, o.command)
                                : QStringLiteral("unknown option \"%1\"").arg(name);
             return parsed;
         }
         QString value;
-        if (spec->value) {
+        if (rule->value) {
             if (equals >= 0) {
                 value = arg.mid(equals + 1);
             } else if (i + 1 < arguments.size()) {
                 value = arguments[++i];
             } else {
                 parsed.error =
-                    QStringLiteral("%1 needs a value (%2)").arg(name, QLatin1String(spec->value));
+                    QStringLiteral("%1 needs a value (%2)").arg(name, QLatin1String(rule->value));
                 return parsed;
             }
         } else if (equals >= 0) {
             parsed.error = QStringLiteral("%1 takes no value").arg(name);
             return parsed;
         }
-        parsed.error = spec->apply(o, value);
+        parsed.error = rule->apply(o, value);
         if (!parsed.error.isEmpty())
             return parsed;
     }
@@ -254,13 +254,13 @@ QString usageText(const QString &command) {
         if (QLatin1String(c.name) == command)
             text += QStringLiteral("Usage: tovrane-batch %1 [OPTION]... %2\n%3.\n\nOptions:\n")
                         .arg(command, QLatin1String(c.operands), QLatin1String(c.summary));
-    for (const OptionSpec &spec : optionSpecs()) {
-        if (!appliesTo(spec, command))
+    for (const OptionRule &rule : optionRules()) {
+        if (!appliesTo(rule, command))
             continue;
-        QString name = QLatin1String(spec.name);
-        if (spec.value)
-            name += QLatin1Char(' ') + QLatin1String(spec.value);
-        text += QStringLiteral("  %1 %2\n").arg(name, -22).arg(QLatin1String(spec.help));
+        QString name = QLatin1String(rule.name);
+        if (rule.value)
+            name += QLatin1Char(' ') + QLatin1String(rule.value);
+        text += QStringLiteral("  %1 %2\n").arg(name, -22).arg(QLatin1String(rule.help));
     }
     text += QStringLiteral("  %1 %2\n")
                 .arg(QStringLiteral("--help"), -22)
