@@ -11,13 +11,13 @@ namespace cli {
 
 namespace {
 
-struct CommandSpec {
+struct CommandUsage {
     const char *name;
     const char *operands;
     const char *summary;
 };
 
-const CommandSpec kCommands[] = {
+const CommandUsage kCommands[] = {
     {"zip", "FILE...", "pack each file into a zip archive of its own"},
     {"zip-folders", "FOLDER...",
      "pack each folder, with everything below it, into an archive of its own"},
@@ -159,7 +159,7 @@ BatchSettings CliOptions::defaultSettings() {
 
 QStringList commandNames() {
     QStringList names;
-    for (const CommandSpec &c : kCommands)
+    for (const CommandUsage &c : kCommands)
         names << QLatin1String(c.name);
     return names;
 }
@@ -238,7 +238,7 @@ QString usageText(const QString &command) {
         text += QStringLiteral(
             "Usage: tovrane-batch COMMAND [OPTION]... PATH...\n\n"
             "Tovrane's batches and tools without the window.\n\nCommands:\n");
-        for (const CommandSpec &c : kCommands)
+        for (const CommandUsage &c : kCommands)
             text += QStringLiteral("  %1 %2\n")
                         .arg(QLatin1String(c.name), -12)
                         .arg(QLatin1String(c.summary));
@@ -250,7 +250,7 @@ QString usageText(const QString &command) {
             "stopped (Ctrl-C), 2 for a usage error.\n");
         return text;
     }
-    for (const CommandSpec &c : kCommands)
+    for (const CommandUsage &c : kCommands)
         if (QLatin1String(c.name) == command)
             text += QStringLiteral("Usage: tovrane-batch %1 [OPTION]... %2\n%3.\n\nOptions:\n")
                         .arg(command, QLatin1String(c.operands), QLatin1String(c.summary));
