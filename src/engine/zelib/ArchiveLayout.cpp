@@ -1,5 +1,6 @@
 #include "ArchiveLayout.h"
 
+#include "ReadAt.h"
 #include "engine/ZeAbi.h"
 
 #include <sys/stat.h>
@@ -33,19 +34,8 @@ bool signature(const uint8_t *p, uint8_t a, uint8_t b) {
     return p[0] == 'P' && p[1] == 'K' && p[2] == a && p[3] == b;
 }
 
-// Reads exactly `length` bytes at `offset`: false at a read error or the end.
-bool readAt(int fd, uint64_t offset, uint8_t *buffer, uint64_t length) {
-    uint64_t done = 0;
-    while (done < length) {
-        const ssize_t n =
-            pread(fd, buffer + done, length - done, static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<uint64_t>(n);
-    }
-    return true;
+bool readWhole(int fd, uint64_t offset, uint8_t *buffer, uint64_t length) {
+    return readAt(fd, offset, buffer, length) == 0;
 }
 
 struct Directory {
@@ -60,7 +50,7 @@ struct Directory {
 int32_t findEndRecords(int fd, uint64_t fileSize, std::vector<uint64_t> &found) {
     const uint64_t tailSize = std::min(fileSize, kEndRecordSize + kMaxComment);
     std::vector<uint8_t> tail(tailSize);
-    if (!readAt(fd, fileSize - tailSize, tail.data(), tailSize))
+    if (!readWhole(fd, fileSize - tailSize, tail.data(), tailSize))
         return ZE_ERR_READ;
     std::vector<uint64_t> others;
     for (uint64_t i = tailSize < kEndRecordSize ? 0 : tailSize - kEndRecordSize + 1; i-- > 0;) {
@@ -78,7 +68,7 @@ int32_t findEndRecords(int fd, uint64_t fileSize, std::vector<uint64_t> &found) 
 // when there is one.
 int32_t directoryAt(int fd, uint64_t fileSize, uint64_t endAt, Directory &directory) {
     uint8_t end[kEndRecordSize];
-    if (!readAt(fd, endAt, end, kEndRecordSize))
+    if (!readWhole(fd, endAt, end, kEndRecordSize))
         return ZE_ERR_READ;
     directory.entries = get16(end + 10);
     directory.size = get32(end + 12);
@@ -86,11 +76,11 @@ int32_t directoryAt(int fd, uint64_t fileSize, uint64_t endAt, Directory &direct
     // The zip64 record is found through its locator, just before; a short
     // record that merely holds 65535 entries has none.
     uint8_t locator[kLocatorSize], end64[kEnd64Size];
-    if (endAt >= kLocatorSize && readAt(fd, endAt - kLocatorSize, locator, kLocatorSize) &&
+    if (endAt >= kLocatorSize && readWhole(fd, endAt - kLocatorSize, locator, kLocatorSize) &&
         signature(locator, 6, 7)) {
         const uint64_t end64At = get64(locator + 8);
         if (end64At > fileSize || fileSize - end64At < kEnd64Size ||
-            !readAt(fd, end64At, end64, kEnd64Size) || !signature(end64, 6, 6))
+            !readWhole(fd, end64At, end64, kEnd64Size) || !signature(end64, 6, 6))
             return ZE_ERR_INCOMPLETE;
         directory.entries = get64(end64 + 32);
         directory.size = get64(end64 + 40);
@@ -125,7 +115,7 @@ int32_t readEntries(int fd, uint64_t fileSize, const Directory &directory, Archi
     if (directory.entries > directory.size / kCentralSize)
         return ZE_ERR_INCOMPLETE;
     std::vector<uint8_t> records(directory.size);
-    if (!readAt(fd, directory.offset, records.data(), directory.size))
+    if (!readWhole(fd, directory.offset, records.data(), directory.size))
         return ZE_ERR_READ;
     layout.entries.reserve(directory.entries);
 
@@ -159,7 +149,7 @@ int32_t readEntries(int fd, uint64_t fileSize, const Directory &directory, Archi
 
         uint8_t local[kLocalSize];
         if (span.header > fileSize || fileSize - span.header < kLocalSize ||
-            !readAt(fd, span.header, local, kLocalSize) || !signature(local, 3, 4))
+            !readWhole(fd, span.header, local, kLocalSize) || !signature(local, 3, 4))
             return ZE_ERR_INCOMPLETE;
         span.dataBegin = span.header + kLocalSize + get16(local + 26) + get16(local + 28);
         if (compressed > std::numeric_limits<uint64_t>::max() - span.dataBegin)

@@ -2,6 +2,7 @@
 
 #include "DeflateJoin.h"
 #include "LevelMap.h"
+#include "ReadAt.h"
 #include "Reporter.h"
 #include "engine/ZeAbi.h"
 
@@ -28,17 +29,10 @@ struct CompressorDeleter {
 // Reads exactly `length` bytes at `offset`; a file that has become shorter
 // since it was listed is a read failure.
 int32_t readRange(int fd, uint64_t offset, uint64_t length, uint8_t *buffer) {
-    uint64_t done = 0;
-    while (done < length) {
-        const ssize_t n =
-            pread(fd, buffer + done, length - done, static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return n < 0 && errno == ENOMEM ? ZE_ERR_MEMORY : ZE_ERR_READ;
-        done += static_cast<uint64_t>(n);
-    }
-    return ZE_OK;
+    const int error = readAt(fd, offset, buffer, length);
+    if (error == 0)
+        return ZE_OK;
+    return error == ENOMEM ? ZE_ERR_MEMORY : ZE_ERR_READ;
 }
 
 }  // namespace
