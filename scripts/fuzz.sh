@@ -14,18 +14,7 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(fuzz_settings fuzz_filters fuzz_integer fuzz_archive)
 
-./scripts/install-deps.sh
-missing=()
-for p in clang libclang-rt-14-dev; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo_cmd=""
-  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo_cmd apt-get update
-  $sudo_cmd apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+./scripts/install-deps.sh clang libclang-rt-14-dev
 
 launcher=()
 if command -v ccache >/dev/null 2>&1; then

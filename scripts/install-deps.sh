@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs to build, test and benchmark.
+# Packages named as arguments are installed too (the fuzz script's clang).
 # Safe to run repeatedly: packages already present are left alone.
 set -euo pipefail
 
@@ -10,6 +11,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   zip unzip p7zip-full python3 jdupes fdupes
   desktop-file-utils appstream dpkg-dev
+  "$@"
 )
 
 missing=()
