@@ -2,6 +2,7 @@
 """The program's whole file batch against `zip -N` per file, in one run.
 
     bench/batch_vs_zip.py [--build build] [--corpus build/bench-corpus] [--runs 3] [--level 8]
+                          [--work FOLDER]
 
 Makes the corpus if it is missing (ze_corpus, the engine benchmark's), then,
 `--runs` times each (the fastest run counts):
@@ -11,6 +12,17 @@ Makes the corpus if it is missing (ze_corpus, the engine benchmark's), then,
 Prints the throughput ratio (target: at least 6 times zip) and the output
 size ratio (target: no larger than zip's). bench/levels_vs_zlib.py makes a
 mixed corpus of this machine's files: --corpus build/mixed-corpus.
+
+--work names the folder the archives are written in (a temporary folder by
+default). Where it lies matters as much as the program: creating a file
+costs what the file system makes it cost. On an ext4 without a journal (as
+some virtual machines' disks are) every new file first passes over the
+inodes freed in the last minutes, so a run right after deleting thousands of
+archives pays for them, whoever writes. A journaled ext4, as desktops have,
+can be tried on a loop device:
+    truncate -s 2G /tmp/j.img && mkfs.ext4 -q -F /tmp/j.img
+    mkdir -p /mnt/j && mount -o loop /tmp/j.img /mnt/j
+    bench/batch_vs_zip.py --corpus build/mixed-corpus --work /mnt/j
 """
 import os
 import shutil
@@ -27,8 +39,10 @@ def fastest(runs, folder, commands, cwd=None):
 
 
 def main():
-    args, build, corpus = corpus_arguments(
-        __doc__, lambda parser: parser.add_argument("--level", type=int, default=8, choices=range(1, 10)))
+    def extra(parser):
+        parser.add_argument("--level", type=int, default=8, choices=range(1, 10))
+        parser.add_argument("--work", default=None)
+    args, build, corpus = corpus_arguments(__doc__, extra)
     level = str(args.level)
     # One batch per corpus folder, as a user browses to each and selects all
     # of its files; the "tree" folder is the recursive benchmark's.
@@ -36,7 +50,7 @@ def main():
     folders = sorted(d for d in os.listdir(corpus) if os.path.isdir(os.path.join(corpus, d)) and d != "tree")
     t_ours = t_zip = 0.0
     size_ours = size_zip = total = count = 0
-    work = tempfile.mkdtemp(prefix="batch-bench-")
+    work = tempfile.mkdtemp(prefix="batch-bench-", dir=args.work)
     try:
         for folder in folders:
             source = os.path.join(corpus, folder)
@@ -58,6 +72,7 @@ def main():
     print("corpus: %s, %d files in %d folders, %.1f MB; cores %d, load %.2f, fastest of %d runs" %
           (corpus, count, len(folders), total / 1e6, len(os.sched_getaffinity(0)), os.getloadavg()[0],
            args.runs))
+    print("archives written under %s" % (args.work or tempfile.gettempdir()))
     print("level %s: file batch: %.2f s (%.1f MB/s); zip -%s per file: %.2f s (%.1f MB/s)" %
           (level, t_ours, total / 1e6 / t_ours, level, t_zip, total / 1e6 / t_zip))
     ratio = t_zip / t_ours

@@ -2,6 +2,7 @@
 
 #include "BatchHost.h"
 #include "ErrorLogModel.h"
+#include "engine/ZipEngine.h"
 #include "platform/FileSystem.h"
 #include "platform/Rounding.h"
 #include "widgets/FileListSource.h"
@@ -15,6 +16,7 @@ bool stopRequested(const BatchHost &host) {
 void waitWhilePaused(BatchHost &host) {
     if (host.operationFlag() != QLatin1String("PAUSE"))
         return;
+    host.engine().PrepareZip({});
     host.setStatus(QStringLiteral("Paused - Click Pause again to continue."));
     while (host.operationFlag() == QLatin1String("PAUSE"))
         host.waitForMessages();
@@ -37,7 +39,7 @@ void forEachSelected(BatchHost &host, FileListSource &list,
             continue;
         waitWhilePaused(host);
         host.errorLog().scrollToEnd();
-        handle({c, n, platform::withSeparator(list.directory()), list.name(i)});
+        handle({c, n, i, platform::withSeparator(list.directory()), list.name(i)});
         ++c;
     }
 }

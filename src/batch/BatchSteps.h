@@ -12,13 +12,16 @@ namespace batchsteps {
 bool stopRequested(const BatchHost &host);
 // When Pause is down: says so in the status bar and lets messages run until
 // it is released. Stop ends the wait too; the loop sees it at its next test.
+// Work the engine was doing ahead for the next entries stops meanwhile.
 void waitWhilePaused(BatchHost &host);
 
 // One selected entry: its counter c (from 1), the selected count n taken
-// once at the start, the list's folder with a separator, and its name.
+// once at the start, its index in the list, the list's folder with a
+// separator, and its name.
 struct SelectedEntry {
     int c;
     int n;
+    int index;
     QString folder;
     QString name;
     // The percentage the status text shows: one below the overall bar.

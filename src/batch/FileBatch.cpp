@@ -17,6 +17,10 @@ namespace {
 constexpr int kAlreadyZip = 4000;
 constexpr int kNotDeleted = 4001;
 
+// Entries whose files the engine may compress ahead of the loop: enough to
+// keep every core busy while small files' archives are written.
+constexpr int kEntriesAhead = 8;
+
 }  // namespace
 
 void FileBatch::run() {
@@ -24,6 +28,8 @@ void FileBatch::run() {
         settings_.upperCaseExtension ? QStringLiteral(".ZIP") : QStringLiteral(".zip");
     TZipEngine &engine = host_.engine();
     engine.UsePaths = settings_.fullPaths;
+    // An original is deleted only once its archive is on disk.
+    engine.FlushNewArchives = settings_.deleteOriginal;
 
     batchsteps::forEachSelected(host_, host_.fileList(), [&](const batchsteps::SelectedEntry &e) {
         host_.setStatus(QStringLiteral("Zipping: %1/%2 - %3% - (%4)")
@@ -31,13 +37,31 @@ void FileBatch::run() {
                             .arg(e.n)
                             .arg(e.statusPercent())
                             .arg(e.name));
-        if (archivenaming::isZipName(e.name))
+        if (archivenaming::isZipName(e.name)) {
             host_.errorLog().add(kAlreadyZip, e.name);
-        else
+        } else {
+            prepareAhead(e.folder, e.index);
             zipEntry(e.folder, e.name, extension);
+        }
     });
+    engine.PrepareZip({});
     host_.rereadFileList();
     host_.setOverallProgress(0);
+}
+
+void FileBatch::prepareAhead(const QString &folder, int index) {
+    FileListSource &list = host_.fileList();
+    QStringList files;
+    for (int i = index, entries = 0; i < list.count() && entries < kEntriesAhead; ++i) {
+        if (!list.isSelected(i) || archivenaming::isZipName(list.name(i)))
+            continue;
+        // In the order of the engine calls: the file, then the include file.
+        files << folder + list.name(i);
+        if (!settings_.includeFile.isEmpty())
+            files << settings_.includeFile;
+        ++entries;
+    }
+    host_.engine().PrepareZip(files);
 }
 
 void FileBatch::zipEntry(const QString &folder, const QString &name, const QString &extension) {

@@ -30,6 +30,10 @@ ZeEntryPoint ZeLibrary::bind(const QString &folder) {
     return entry_;
 }
 
+ZeEntryPoint ZeLibrary::optional(const char *name) {
+    return entry_ ? reinterpret_cast<ZeEntryPoint>(library_.resolve(name)) : nullptr;
+}
+
 void ZeLibrary::release() {
     if (library_.isLoaded())
         library_.unload();

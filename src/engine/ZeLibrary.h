@@ -21,6 +21,8 @@ class ZeLibrary {
     // elsewhere is never picked up.
     ZeEntryPoint bind(const QString &folder);
     bool isBound() const { return entry_ != nullptr; }
+    // Another entry point of the bound library that it may lack: null then.
+    ZeEntryPoint optional(const char *name);
     void release();
 
   private:

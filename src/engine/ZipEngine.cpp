@@ -95,6 +95,8 @@ ZeArguments TZipEngine::zipArguments(TZeAction action) const {
     }
     if (!UseTempFile)
         a << QStringLiteral("-g");
+    if (!FlushNewArchives && !sfxOnly)
+        a << QStringLiteral("--no-flush");
     if (!TempPath.isEmpty())
         a << QStringLiteral("-b") << TempPath;
     if (!sfxOnly) {
@@ -184,6 +186,27 @@ int TZipEngine::StampZipDate() {
     OperationGuard guard(*this);
     // Stamping keeps the password answer of the operation before it.
     return run(zipLibrary_, std::nullopt, stampArguments());
+}
+
+void TZipEngine::PrepareZip(const QStringList &files) {
+    if (running_)
+        return;
+    const ZeEntryPoint ahead =
+        zipLibrary_.bind(libraryFolder_) ? zipLibrary_.optional("zezipahead") : nullptr;
+    if (!ahead)
+        return;
+    // The vector Zip would send for these files; the archive is left as it
+    // is, the engine does not look at it.
+    const QStringList taken = std::exchange(FilesToProcess, files);
+    const QString archive = ZipFileName.isEmpty() ? QStringLiteral("-") : ZipFileName;
+    const QString named = std::exchange(ZipFileName, archive);
+    const ZeArguments arguments = zipArguments(zacNormal);
+    FilesToProcess = taken;
+    ZipFileName = named;
+    if (arguments.refusal() != 0 || !arguments.isPassable())
+        return;
+    const ZeArguments::Argv argv = arguments.argv();
+    ahead(ZE_VERSION, argv.count(), argv.data(), nullptr, nullptr);
 }
 
 int TZipEngine::run(ZeLibrary &library, std::optional<Operation> kind,

@@ -51,6 +51,11 @@ class TZipEngine : public QObject {
     QString TempPath;
     bool UsePaths = true;
     bool UseTempFile = true;
+    // A new archive is on disk, folder entry included, before Zip returns.
+    // Only a caller that deletes nothing on the strength of the archive may
+    // turn this off: the flush then costs more than packing a small file.
+    // Replacing an archive and MoveFiles flush whatever this says.
+    bool FlushNewArchives = true;
     QString ZipFileName;
 
     // --- Run-time state --------------------------------------------------
@@ -86,6 +91,12 @@ class TZipEngine : public QObject {
     int Extract(TZeAction action = zacNormal);
     int Test();
     int StampZipDate();
+    // The next Zip calls will each take one of these files, in this order,
+    // with the properties as they are then: the engine may compress them
+    // meanwhile on idle cores. Nothing is written and no event is raised;
+    // a Zip call that takes anything else, or an empty list, drops that
+    // work. Without an engine that offers it, nothing happens.
+    void PrepareZip(const QStringList &files);
 
     // The vectors the operations send, for the current properties. A
     // refused call has refusal() 430 (multi-disk mode) or -1 (an action the

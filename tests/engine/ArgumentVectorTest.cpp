@@ -55,6 +55,13 @@ TEST(ArgumentVector, EachOperationSlotBySlot) {
          plain,
          [](auto &e) { return zip(e, zacNormal); },
          {"", "-6", "-n", kStored, "-t", "01011980", "a.zip", "-W", "f"}},
+        {"zip, new archives not flushed",
+         [](auto &e) {
+             plain(e);
+             e.FlushNewArchives = false;
+         },
+         [](auto &e) { return zip(e, zacNormal); },
+         {"", "-6", "--no-flush", "-n", kStored, "-t", "01011980", "a.zip", "-W", "f"}},
         {"extract defaults",
          plain,
          [](auto &e) { return e.extractArguments(zacNormal); },

@@ -15,7 +15,9 @@ namespace {
 
 class ArchiveFile {
   public:
-    explicit ArchiveFile(std::string path) : path_(std::move(path)) { zip_error_init(&error_); }
+    ArchiveFile(std::string path, bool flushNew) : path_(std::move(path)), flushNew_(flushNew) {
+        zip_error_init(&error_);
+    }
     ~ArchiveFile() {
         closeReading();
         zip_error_fini(&error_);
@@ -41,6 +43,8 @@ class ArchiveFile {
     zip_int64_t beginWrite();
 
     const std::string path_;
+    const bool flushNew_;
+    bool replacing_ = false;
     zip_error_t error_;
     int readFd_ = -1;
     zip_uint64_t readSize_ = 0;
@@ -101,6 +105,7 @@ zip_int64_t ArchiveFile::beginWrite() {
     // ones for a new file.
     struct stat info {};
     const bool exists = ::stat(path_.c_str(), &info) == 0;
+    replacing_ = exists;
     if (const int error = pending_.create(path_, 0666))
         return fail(ZIP_ER_TMPOPEN, error);
     if (exists && fchmod(pending_.fd(), info.st_mode & 07777) != 0) {
@@ -161,7 +166,9 @@ zip_int64_t ArchiveFile::command(void *data, zip_uint64_t length, zip_source_cmd
             return at;
         }
         case ZIP_SOURCE_COMMIT_WRITE:
-            if (const int error = pending_.commit(true, true))
+            // A rename over an archive that was not flushed first could lose
+            // the old archive and the new one in a power loss.
+            if (const int error = pending_.commit(true, replacing_ || flushNew_))
                 return fail(ZIP_ER_RENAME, error);
             return 0;
         case ZIP_SOURCE_ROLLBACK_WRITE:
@@ -189,8 +196,8 @@ zip_int64_t callback(void *state, void *data, zip_uint64_t length, zip_source_cm
 
 }  // namespace
 
-zip_t *openWritableArchive(const std::string &path, int flags, zip_error_t *error) {
-    auto *file = new (std::nothrow) ArchiveFile(path);
+zip_t *openWritableArchive(const std::string &path, int flags, bool flushNew, zip_error_t *error) {
+    auto *file = new (std::nothrow) ArchiveFile(path, flushNew);
     if (file == nullptr) {
         zip_error_set(error, ZIP_ER_MEMORY, 0);
         return nullptr;

@@ -9,10 +9,10 @@ namespace zelib {
 
 namespace {
 
-int32_t openForWriting(const std::string &path, int flags, ArchiveHandle &archive) {
+int32_t openForWriting(const std::string &path, int flags, bool flushNew, ArchiveHandle &archive) {
     zip_error_t error;
     zip_error_init(&error);
-    zip_t *opened = openWritableArchive(path, flags, &error);
+    zip_t *opened = openWritableArchive(path, flags, flushNew, &error);
     const int32_t code = opened != nullptr ? ZE_OK : codeForZipError(&error, Stage::Open);
     zip_error_fini(&error);
     archive.reset(opened);
@@ -22,7 +22,7 @@ int32_t openForWriting(const std::string &path, int flags, ArchiveHandle &archiv
 }  // namespace
 
 int32_t openArchive(const std::string &path, OpenMode mode, ArchiveHandle &archive,
-                    struct stat &info) {
+                    struct stat &info, bool flushNew) {
     info = {};
     if (path.empty())
         return ZE_ERR_INTERNAL;
@@ -30,7 +30,7 @@ int32_t openArchive(const std::string &path, OpenMode mode, ArchiveHandle &archi
         const int error = errno;
         info = {};
         if (error == ENOENT && mode == OpenMode::Create) {
-            return openForWriting(path, ZIP_CREATE, archive);
+            return openForWriting(path, ZIP_CREATE, flushNew, archive);
         }
         // A path through a regular file: no archive can be made there.
         if (error == ENOTDIR && mode == OpenMode::Create)
@@ -47,7 +47,7 @@ int32_t openArchive(const std::string &path, OpenMode mode, ArchiveHandle &archi
         return ZE_ERR_NOT_ZIP;
 
     if (mode == OpenMode::Update || mode == OpenMode::Create)
-        return openForWriting(path, 0, archive);
+        return openForWriting(path, 0, flushNew, archive);
     int flags = 0;
     if (mode == OpenMode::Read)
         flags = ZIP_RDONLY;

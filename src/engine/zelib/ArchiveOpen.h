@@ -17,8 +17,8 @@ enum class OpenMode {
 
 // Opens the archive for the mode and returns 0 or the result code (100, 110,
 // 120, 290...). `info` receives the archive file's status, or st_ino 0 when
-// a new archive is being created.
+// a new archive is being created. `flushNew`: see openWritableArchive.
 int32_t openArchive(const std::string &path, OpenMode mode, ArchiveHandle &archive,
-                    struct stat &info);
+                    struct stat &info, bool flushNew = true);
 
 }  // namespace zelib

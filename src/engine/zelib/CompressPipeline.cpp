@@ -37,10 +37,11 @@ int32_t readRange(int fd, uint64_t offset, uint64_t length, uint8_t *buffer) {
 
 }  // namespace
 
-CompressPipeline::CompressPipeline(int level, const MemoryBudget &budget)
+CompressPipeline::CompressPipeline(int level, const MemoryBudget &budget, bool ahead)
     : level_(libdeflateLevel(level)),
-      window_(budget.compressWindow()),
-      chunkSize_(budget.chunkSize()) {}
+      window_(ahead ? budget.aheadWindow() : budget.compressWindow()),
+      chunkSize_(budget.chunkSize()),
+      ahead_(ahead) {}
 
 CompressPipeline::~CompressPipeline() {
     {
@@ -64,6 +65,7 @@ size_t CompressPipeline::chunkCount(uint64_t size, uint64_t chunkSize) {
 }
 
 size_t CompressPipeline::addFile(const std::string &path, const FileIdentity &listed) {
+    std::unique_lock<std::mutex> lock(mutex_);
     const size_t first = chunks_.size();
     const uint32_t file = static_cast<uint32_t>(files_.size());
     SourceFile &source = files_.emplace_back();
@@ -83,6 +85,8 @@ size_t CompressPipeline::addFile(const std::string &path, const FileIdentity &li
         chunk.last = k + 1 == count;
         chunks_.push_back(std::move(chunk));
     }
+    lock.unlock();
+    workAvailable_.notify_all();
     return first;
 }
 
@@ -94,20 +98,25 @@ uint64_t CompressPipeline::cost(const Chunk &chunk) const {
 }
 
 void CompressPipeline::start(unsigned workers) {
-    if (chunks_.empty())
+    if (chunks_.empty() || !workers_.empty())
         return;
-    const size_t count = std::min<size_t>(std::max(1u, workers), chunks_.size());
+    const size_t count =
+        ahead_ ? std::max(1u, workers) : std::min<size_t>(std::max(1u, workers), chunks_.size());
     for (size_t i = 0; i < count; ++i)
         workers_.emplace_back([this] { work(); });
 }
 
-int32_t CompressPipeline::read(Chunk &chunk, uint8_t *buffer) {
-    SourceFile &file = files_[chunk.file];
+int32_t CompressPipeline::read(Chunk &chunk, SourceFile &file, uint8_t *buffer) {
     int fd = -1;
     {
         std::lock_guard<std::mutex> lock(file.guard);
         if (file.fd < 0 && file.code == ZE_OK) {
-            file.fd = ::open(file.path.c_str(), O_RDONLY | O_CLOEXEC);
+            // Only the owner (or a privileged user) may spare the access
+            // time; anyone else reads as usual.
+            if (ahead_)
+                file.fd = ::open(file.path.c_str(), O_RDONLY | O_CLOEXEC | O_NOATIME);
+            if (file.fd < 0)
+                file.fd = ::open(file.path.c_str(), O_RDONLY | O_CLOEXEC);
             if (file.fd < 0)
                 file.code = errno == ENOMEM ? ZE_ERR_MEMORY : ZE_ERR_READ;
             else if (!stillAsListed(file.fd, file.path, file.listed))
@@ -127,11 +136,11 @@ int32_t CompressPipeline::read(Chunk &chunk, uint8_t *buffer) {
     return fd >= 0 ? code : file.code;
 }
 
-void CompressPipeline::compress(Chunk &chunk, Method method, libdeflate_compressor *compressor,
-                                std::vector<uint8_t> &input, std::vector<uint8_t> &scratch,
-                                std::vector<uint8_t> &output) {
+void CompressPipeline::compress(Chunk &chunk, SourceFile &file, Method method,
+                                libdeflate_compressor *compressor, std::vector<uint8_t> &input,
+                                std::vector<uint8_t> &scratch, std::vector<uint8_t> &output) {
     input.resize(chunk.length);
-    chunk.code = read(chunk, input.data());
+    chunk.code = read(chunk, file, input.data());
     if (chunk.code != ZE_OK)
         return;
     chunk.crc = libdeflate_crc32(0, input.data(), input.size());
@@ -189,13 +198,16 @@ void CompressPipeline::work() noexcept {
     // Reused between chunks: only the exact compressed bytes are kept.
     std::vector<uint8_t> input, scratch;
     for (;;) {
-        size_t index = 0;
+        Chunk *taken = nullptr;
+        SourceFile *source = nullptr;
         Method method = Method::Undecided;
         {
             std::unique_lock<std::mutex> lock(mutex_);
             workAvailable_.wait(lock, [&] {
                 if (stopping_)
                     return true;
+                while (next_ < chunks_.size() && chunks_[next_].state == Chunk::State::Released)
+                    ++next_;
                 if (next_ >= chunks_.size())
                     return false;
                 return inFlight_ == 0 || inFlight_ + cost(chunks_[next_]) <= window_ ||
@@ -203,18 +215,19 @@ void CompressPipeline::work() noexcept {
             });
             if (stopping_ || next_ >= chunks_.size())
                 return;
-            index = next_++;
-            inFlight_ += cost(chunks_[index]);
-            chunks_[index].state = Chunk::State::Working;
-            method = files_[chunks_[index].file].method;
+            taken = &chunks_[next_++];
+            inFlight_ += cost(*taken);
+            taken->state = Chunk::State::Working;
+            source = &files_[taken->file];
+            method = source->method;
         }
         // Only this worker touches the chunk's results until it is marked done.
-        Chunk &chunk = chunks_[index];
+        Chunk &chunk = *taken;
         std::vector<uint8_t> output;
         try {
             if (!compressor)
                 throw std::bad_alloc();
-            compress(chunk, method, compressor.get(), input, scratch, output);
+            compress(chunk, *source, method, compressor.get(), input, scratch, output);
         } catch (const std::bad_alloc &) {
             chunk.code = ZE_ERR_MEMORY;
         } catch (...) {
@@ -231,7 +244,7 @@ void CompressPipeline::work() noexcept {
             inFlight_ = inFlight_ - cost(chunk) + output.capacity() + chunk.original.capacity();
             chunk.data = std::move(output);
             chunk.state = Chunk::State::Done;
-            SourceFile &file = files_[chunk.file];
+            SourceFile &file = *source;
             if (chunk.offset == 0 && chunk.code == ZE_OK) {
                 file.method = chunk.plain ? Method::Store : Method::Deflate;
                 for (size_t k = file.first + 1; k < file.first + file.count; ++k)
@@ -272,11 +285,27 @@ const CompressPipeline::Chunk *CompressPipeline::await(size_t index, Reporter &r
         code = file.code;
     }
     if (code != ZE_OK) {
-        if (failure_ == ZE_OK)
-            failure_ = code;
+        failure_ = code;
         return nullptr;
     }
     return &chunk;
+}
+
+void CompressPipeline::discardBefore(size_t index) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        for (size_t &k = discarded_; k < index && k < chunks_.size(); ++k) {
+            Chunk &chunk = chunks_[k];
+            if (chunk.state == Chunk::State::Done)
+                inFlight_ -= chunk.data.capacity() + chunk.original.capacity();
+            if (chunk.state == Chunk::State::Done || chunk.state == Chunk::State::Waiting) {
+                std::vector<uint8_t>().swap(chunk.data);
+                std::vector<uint8_t>().swap(chunk.original);
+                chunk.state = Chunk::State::Released;
+            }
+        }
+    }
+    workAvailable_.notify_all();
 }
 
 void CompressPipeline::release(size_t index) {

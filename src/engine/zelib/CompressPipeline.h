@@ -23,6 +23,11 @@ class Reporter;
 // far as the compression window allows, so memory stays bounded whatever the
 // file sizes. The writer runs on the calling thread and waits in await(),
 // which keeps calling back for progress while it waits.
+//
+// A pipeline "ahead" works for zip operations still to come (see
+// CompressAhead.h): it lives across operations, takes files while it runs,
+// holds at most a quarter of the budget, and reads without touching the
+// files' access times, so that nothing shows it read a file early.
 class CompressPipeline {
   public:
     struct Chunk {
@@ -45,12 +50,13 @@ class CompressPipeline {
         enum class State { Waiting, Working, Done, Released } state = State::Waiting;
     };
 
-    CompressPipeline(int level, const MemoryBudget &budget);
+    CompressPipeline(int level, const MemoryBudget &budget, bool ahead = false);
     ~CompressPipeline();
     CompressPipeline(const CompressPipeline &) = delete;
     CompressPipeline &operator=(const CompressPipeline &) = delete;
 
-    // Before start(): queues a file; returns its first chunk's index.
+    // Queues a file; returns its first chunk's index. Before start(), or at
+    // any time in a pipeline ahead.
     size_t addFile(const std::string &path, const FileIdentity &listed);
     // A file is cut in equal pieces of at most the chunk size; from
     // kSplitFrom on in at least two, so that two cores share a file of
@@ -60,6 +66,10 @@ class CompressPipeline {
     static size_t chunkCount(uint64_t size, uint64_t chunkSize);
     static uint64_t pieceLength(uint64_t size, size_t count) { return (size + count - 1) / count; }
     size_t chunkCountFor(uint64_t size) const { return chunkCount(size, chunkSize_); }
+    // What the chunks depend on besides the files: two pipelines that agree
+    // on these make the same chunks of the same file.
+    int deflateLevel() const { return level_; }
+    uint64_t chunkSize() const { return chunkSize_; }
 
     void start(unsigned workers);
 
@@ -68,8 +78,12 @@ class CompressPipeline {
     const Chunk *await(size_t index, Reporter &reporter);
     // The writer has copied the chunk: its memory goes back to the window.
     void release(size_t index);
-    // Result code of the first failed chunk awaited, 0 if none.
+    // Result code of the last failed chunk awaited, 0 if none.
     int32_t failure() const { return failure_; }
+    // The chunks before `index` are wanted no more (an operation that
+    // ended early left them): those not compressed yet never will be, and
+    // the memory of those done goes back to the window.
+    void discardBefore(size_t index);
 
   private:
     enum class Method { Undecided, Deflate, Store };
@@ -86,18 +100,21 @@ class CompressPipeline {
     };
 
     void work() noexcept;
-    void compress(Chunk &chunk, Method method, libdeflate_compressor *compressor,
+    void compress(Chunk &chunk, SourceFile &file, Method method, libdeflate_compressor *compressor,
                   std::vector<uint8_t> &input, std::vector<uint8_t> &scratch,
                   std::vector<uint8_t> &output);
     void settle(Chunk &chunk, Method method);
-    int32_t read(Chunk &chunk, uint8_t *buffer);
+    int32_t read(Chunk &chunk, SourceFile &file, uint8_t *buffer);
     uint64_t cost(const Chunk &chunk) const;
 
     const int level_;
     const uint64_t window_;
     const uint64_t chunkSize_;
-    std::deque<SourceFile> files_;  // stable addresses: each holds a mutex
-    std::deque<Chunk> chunks_;      // stable addresses: await() hands out pointers
+    const bool ahead_;
+    // Grown under mutex_ (a pipeline ahead grows while it runs); elements
+    // keep their addresses, so a reference taken under the lock stays good.
+    std::deque<SourceFile> files_;  // each holds a mutex
+    std::deque<Chunk> chunks_;      // await() hands out pointers
 
     std::mutex mutex_;
     std::condition_variable workAvailable_;
@@ -108,6 +125,7 @@ class CompressPipeline {
     uint64_t inFlight_ = 0;
     bool stopping_ = false;
     int32_t failure_ = 0;
+    size_t discarded_ = 0;  // discardBefore() is done up to here
     std::vector<std::thread> workers_;
 };
 

@@ -9,15 +9,12 @@
 namespace zelib {
 
 DeflateChunkSource::DeflateChunkSource(Reporter &reporter, OperationFailure &failure,
-                                       EntryFacts facts, int32_t eventCode,
-                                       CompressPipeline &pipeline, int level)
-    : EntrySource(reporter, failure, std::move(facts), eventCode),
-      pipeline_(pipeline),
-      level_(level) {}
+                                       EntryFacts facts, int32_t eventCode, int level)
+    : EntrySource(reporter, failure, std::move(facts), eventCode), level_(level) {}
 
 bool DeflateChunkSource::open() {
     // libzip reads each new entry once; a second pass would find the chunks gone.
-    if (current_ != first_ || count_ == 0) {
+    if (pipeline_ == nullptr || current_ != first_ || count_ == 0) {
         fail(ZIP_ER_INTERNAL, ZE_ERR_INTERNAL);
         return false;
     }
@@ -37,11 +34,11 @@ zip_int64_t DeflateChunkSource::read(uint8_t *buffer, uint64_t length) {
                     return fail(ZIP_ER_CANCELLED, ZE_ERR_ABORTED);
                 break;
             }
-            chunk_ = pipeline_.await(current_, reporter_);
+            chunk_ = pipeline_->await(current_, reporter_);
             if (chunk_ == nullptr) {
                 if (reporter_.aborted())
                     return fail(ZIP_ER_CANCELLED, ZE_ERR_ABORTED);
-                const int32_t code = pipeline_.failure();
+                const int32_t code = pipeline_->failure();
                 return fail(code == ZE_ERR_MEMORY     ? ZIP_ER_MEMORY
                             : code == ZE_ERR_INTERNAL ? ZIP_ER_INTERNAL
                                                       : ZIP_ER_READ,
@@ -62,7 +59,7 @@ zip_int64_t DeflateChunkSource::read(uint8_t *buffer, uint64_t length) {
         if (offset_ == chunk_->data.size()) {
             compressed_ += chunk_->data.size();
             reporter_.advance(chunk_->length);
-            pipeline_.release(current_);
+            pipeline_->release(current_);
             ++current_;
             chunk_ = nullptr;
         }

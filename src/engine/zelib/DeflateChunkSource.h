@@ -15,10 +15,12 @@ namespace zelib {
 class DeflateChunkSource : public EntrySource {
   public:
     DeflateChunkSource(Reporter &reporter, OperationFailure &failure, EntryFacts facts,
-                       int32_t eventCode, CompressPipeline &pipeline, int level);
+                       int32_t eventCode, int level);
 
     // The pipeline chunks that hold the data, set once the order is known.
-    void setChunks(size_t first, size_t count) {
+    // The pipeline must outlive the source.
+    void setChunks(CompressPipeline &pipeline, size_t first, size_t count) {
+        pipeline_ = &pipeline;
         first_ = current_ = first;
         count_ = count;
     }
@@ -30,7 +32,7 @@ class DeflateChunkSource : public EntrySource {
     uint16_t flagBits() const override;
 
   private:
-    CompressPipeline &pipeline_;
+    CompressPipeline *pipeline_ = nullptr;
     int level_;
     size_t first_ = 0, count_ = 0, current_ = 0;
     const CompressPipeline::Chunk *chunk_ = nullptr;

@@ -23,6 +23,19 @@ struct FileIdentity {
     bool operator==(const FileIdentity &) const = default;
 };
 
+// When the file's status last changed (ctime): any write, truncation, change
+// of permissions or of links moves it, and nobody can set it back. A file
+// with the same identity and change time still holds the bytes it held.
+struct ChangeTime {
+    int64_t seconds = 0;
+    long nanoseconds = 0;
+
+    static ChangeTime of(const struct stat &info) {
+        return {static_cast<int64_t>(info.st_ctim.tv_sec), info.st_ctim.tv_nsec};
+    }
+    bool operator==(const ChangeTime &) const = default;
+};
+
 // True when the open descriptor is still the file as listed and `path`
 // still names that file.
 bool stillAsListed(int fd, const std::string &path, const FileIdentity &listed);

@@ -19,6 +19,9 @@ class MemoryBudget {
     uint64_t total() const { return total_; }
     // Compressed chunks that the workers may produce ahead of the archive writer.
     uint64_t compressWindow() const { return total_ / 2; }
+    // Files compressed ahead for operations still to come; what an operation
+    // of its own holds comes on top of it.
+    uint64_t aheadWindow() const { return total_ / 4; }
     // Files are compressed in pieces of this size, so that one large file
     // keeps every worker busy and its progress moves.
     uint64_t chunkSize() const { return std::clamp<uint64_t>(total_ / 16, 16u << 10, 4u << 20); }

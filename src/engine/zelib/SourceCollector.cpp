@@ -169,7 +169,8 @@ class Collector {
             return;
         }
         result_.items.push_back({path, entry, static_cast<uint64_t>(info.st_size), info.st_mtime,
-                                 info.st_mode, false, FileIdentity::of(info)});
+                                 info.st_mode, false, FileIdentity::of(info),
+                                 ChangeTime::of(info)});
     }
 
     void addFolder(const std::string &path, const struct stat &info) {
@@ -184,7 +185,7 @@ class Collector {
             return;
         if (!taken_.emplace(entry, std::make_pair(info.st_dev, info.st_ino)).second)
             return;
-        result_.items.push_back({path, entry, 0, info.st_mtime, info.st_mode, true, {}});
+        result_.items.push_back({path, entry, 0, info.st_mtime, info.st_mode, true, {}, {}});
     }
 
     bool stopped() {

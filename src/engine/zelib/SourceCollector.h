@@ -21,6 +21,7 @@ struct SourceItem {
     mode_t mode = 0;
     bool folder = false;
     FileIdentity identity;  // of a file, as listed
+    ChangeTime changed;     // of a file, as listed
 };
 
 struct SourceRequest {

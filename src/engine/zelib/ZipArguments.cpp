@@ -116,6 +116,8 @@ int32_t parseZipArguments(int32_t argc, const char *const *argv, ZipArguments &o
             out.since = parseDayDate(date);
             if (!out.since)
                 return ZE_ERR_INTERNAL;
+        } else if (token == "--no-flush") {
+            out.flushNew = false;
         } else if (parseBudget(token, out.memoryBudget)) {
         } else {
             break;  // the first text that is no option names the archive

@@ -42,6 +42,10 @@ struct ZipArguments {
     std::vector<std::string> includes;  // after "-i"
     std::vector<std::string> excludes;  // after "-x"
     uint64_t memoryBudget = 0;          // hidden "--memory-budget=N" for tests; 0 = default
+    // "--no-flush": a new archive need not be on disk when the call returns,
+    // because the caller deletes nothing on the strength of it. A replaced
+    // archive and a move ("-m") are flushed all the same.
+    bool flushNew = true;
 };
 
 // 0, or the result code for a vector that cannot be run: ZE_ERR_UNSUPPORTED

@@ -1,6 +1,7 @@
 #include "ZipOperation.h"
 
 #include "ArchiveOpen.h"
+#include "CompressAhead.h"
 #include "CompressPipeline.h"
 #include "DeflateChunkSource.h"
 #include "DosTime.h"
@@ -15,6 +16,7 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
+#include <memory>
 #include <new>
 
 namespace zelib {
@@ -78,8 +80,7 @@ class ZipOperation {
     ZipOperation(const ZipArguments &args, Reporter &reporter)
         : args_(args),
           reporter_(reporter),
-          budget_(args.memoryBudget != 0 ? args.memoryBudget : MemoryBudget::kDefault),
-          pipeline_(args.level, budget_) {}
+          budget_(args.memoryBudget != 0 ? args.memoryBudget : MemoryBudget::kDefault) {}
 
     int32_t run();
 
@@ -96,6 +97,7 @@ class ZipOperation {
 
     std::vector<std::string> archiveFileNames() const;
     int32_t addEntry(const Planned &planned);
+    void compressEntries();
     int32_t zipFailure() const {
         return codeForZipError(zip_get_error(archive_.get()), Stage::Write);
     }
@@ -110,7 +112,8 @@ class ZipOperation {
     CloseHooks hooks_{reporter_, failure_};
     // The pipeline must outlive the archive: libzip frees the sources, which
     // point into the pipeline, when the archive is discarded.
-    CompressPipeline pipeline_;
+    // Its own, or the one that compressed this call's files ahead.
+    std::shared_ptr<CompressPipeline> pipeline_;
     ArchiveHandle archive_;
     std::string password_;
     SourceList sources_;
@@ -168,8 +171,7 @@ int32_t ZipOperation::addEntry(const Planned &planned) {
             return zipFailure();
         folderEvents_.push_back(factsFor(item, true));
     } else {
-        const bool stored =
-            args_.level == 0 || item.size == 0 || hasStoredSuffix(item.entry, args_.storedSuffixes);
+        const bool stored = !deflatesEntry(args_, item);
         EntrySource *source = nullptr;
         DeflateChunkSource *deflated = nullptr;
         if (stored) {
@@ -177,7 +179,7 @@ int32_t ZipOperation::addEntry(const Planned &planned) {
                                           item.path, item.identity);
         } else {
             deflated = new DeflateChunkSource(reporter_, failure_, factsFor(item, false), event,
-                                              pipeline_, args_.level);
+                                              args_.level);
             source = deflated;
         }
         zip_source_t *wrapped = EntrySource::attach(za, source);
@@ -210,6 +212,34 @@ int32_t ZipOperation::addEntry(const Planned &planned) {
         zip_file_set_external_attributes(za, at, 0, ZIP_OPSYS_UNIX, attributes) != 0)
         return zipFailure();
     return ZE_OK;
+}
+
+void ZipOperation::compressEntries() {
+    // zip_close asks for the new data in entry order: compress in that order.
+    std::sort(compressed_.begin(), compressed_.end(),
+              [](const Compressed &a, const Compressed &b) { return a.index < b.index; });
+    std::vector<ListedFile> files;
+    for (const Compressed &entry : compressed_)
+        files.push_back({entry.item->path, entry.item->identity, entry.item->changed});
+    if (args_.action == ZipArguments::Action::Add) {
+        auto claim = CompressAhead::shared().claim(args_.names, files, args_.level, budget_);
+        if (claim && claim->pipeline) {
+            pipeline_ = std::move(claim->pipeline);
+            for (size_t i = 0; i < compressed_.size(); ++i)
+                compressed_[i].source->setChunks(*pipeline_, claim->firsts[i],
+                                                 pipeline_->chunkCountFor(files[i].identity.size));
+            return;
+        }
+    } else {
+        CompressAhead::shared().drop();
+    }
+    pipeline_ = std::make_shared<CompressPipeline>(args_.level, budget_);
+    for (size_t i = 0; i < files.size(); ++i) {
+        const size_t first = pipeline_->addFile(files[i].path, files[i].identity);
+        compressed_[i].source->setChunks(*pipeline_, first,
+                                         pipeline_->chunkCountFor(files[i].identity.size));
+    }
+    pipeline_->start(workerCount());
 }
 
 int32_t ZipOperation::outcome() const {
@@ -253,7 +283,8 @@ int32_t ZipOperation::run() {
     struct stat archiveInfo {};
     const OpenMode mode =
         args_.action == ZipArguments::Action::Freshen ? OpenMode::Update : OpenMode::Create;
-    if (const int32_t code = openArchive(args_.archive, mode, archive_, archiveInfo))
+    if (const int32_t code =
+            openArchive(args_.archive, mode, archive_, archiveInfo, args_.flushNew || args_.move))
         return code;
 
     password_ = args_.password;
@@ -266,19 +297,9 @@ int32_t ZipOperation::run() {
         password_ = *asked;
     }
 
-    SourceRequest request;
-    request.names = args_.names;
+    SourceRequest request = sourceRequestFor(args_, archiveInfo);
     if (request.names.empty() && args_.action != ZipArguments::Action::Add)
         request.names = archiveFileNames();
-    request.includes = args_.includes;
-    request.excludes = args_.excludes;
-    request.recurse = args_.recurse;
-    request.hidden = args_.hidden;
-    request.folderEntries = args_.folderEntries;
-    request.keepPaths = !args_.junkPaths;
-    request.since = args_.since;
-    request.archiveDevice = archiveInfo.st_dev;
-    request.archiveInode = archiveInfo.st_ino;
     request.keepGoing = [this] { return reporter_.tick(); };
     sources_ = collectSources(request);
     if (reporter_.aborted())
@@ -319,13 +340,7 @@ int32_t ZipOperation::run() {
         if (const int32_t code = addEntry(planned))
             return code;
 
-    // zip_close asks for the new data in entry order: compress in that order.
-    std::sort(compressed_.begin(), compressed_.end(),
-              [](const Compressed &a, const Compressed &b) { return a.index < b.index; });
-    for (const Compressed &entry : compressed_) {
-        const size_t first = pipeline_.addFile(entry.item->path, entry.item->identity);
-        entry.source->setChunks(first, pipeline_.chunkCountFor(entry.item->size));
-    }
+    compressEntries();
 
     reporter_.begin(plan_.size(), totalBytes_);
     for (const EntryFacts &folder : folderEvents_) {
@@ -337,7 +352,6 @@ int32_t ZipOperation::run() {
         zip_register_cancel_callback_with_state(za, cancelRequested, nullptr, &hooks_) != 0)
         return zipFailure();
 
-    pipeline_.start(workerCount());
     if (archive_.close() != 0) {
         if (failure_.code != 0)
             return failure_.code;
@@ -390,6 +404,26 @@ int32_t stampZipDate(const ZipArguments &args, Reporter &reporter) {
 }
 
 }  // namespace
+
+SourceRequest sourceRequestFor(const ZipArguments &args, const struct stat &archive) {
+    SourceRequest request;
+    request.names = args.names;
+    request.includes = args.includes;
+    request.excludes = args.excludes;
+    request.recurse = args.recurse;
+    request.hidden = args.hidden;
+    request.folderEntries = args.folderEntries;
+    request.keepPaths = !args.junkPaths;
+    request.since = args.since;
+    request.archiveDevice = archive.st_dev;
+    request.archiveInode = archive.st_ino;
+    return request;
+}
+
+bool deflatesEntry(const ZipArguments &args, const SourceItem &item) {
+    return !item.folder && args.level != 0 && item.size != 0 &&
+           !hasStoredSuffix(item.entry, args.storedSuffixes);
+}
 
 int32_t runZip(const ZipArguments &args, Reporter &reporter) {
     if (args.action == ZipArguments::Action::Stamp)

@@ -1,4 +1,6 @@
-// libzezip.so: the entry point "zezip" (Zip and StampZipDate).
+// libzezip.so: the entry points "zezip" (Zip and StampZipDate) and
+// "zezipahead" (the files of the calls to come).
+#include "CompressAhead.h"
 #include "Reporter.h"
 #include "ZipArguments.h"
 #include "ZipOperation.h"
@@ -19,6 +21,28 @@ extern "C" ZE_EXPORT int32_t zezip(int32_t version, int32_t argc, const char *co
     } catch (const std::bad_alloc &) {
         return ZE_ERR_MEMORY;
     } catch (...) {
+        return ZE_ERR_INTERNAL;
+    }
+}
+
+extern "C" ZE_EXPORT int32_t zezipahead(int32_t version, int32_t argc, const char *const *argv,
+                                        ZeCallback, void *) {
+    if (version != ZE_VERSION)
+        return ZE_ERR_INTERNAL;
+    try {
+        zelib::ZipArguments args;
+        const int32_t code = zelib::parseZipArguments(argc, argv, args);
+        if (code != ZE_OK) {
+            zelib::CompressAhead::shared().drop();
+            return code;
+        }
+        zelib::expectZipCalls(args);
+        return ZE_OK;
+    } catch (const std::bad_alloc &) {
+        zelib::CompressAhead::shared().drop();
+        return ZE_ERR_MEMORY;
+    } catch (...) {
+        zelib::CompressAhead::shared().drop();
         return ZE_ERR_INTERNAL;
     }
 }
