@@ -66,8 +66,8 @@ size_t CompressPipeline::chunkCount(uint64_t size, uint64_t chunkSize) {
 
 size_t CompressPipeline::addFile(const std::string &path, const FileIdentity &listed) {
     std::unique_lock<std::mutex> lock(mutex_);
-    const size_t first = chunks_.size();
-    const uint32_t file = static_cast<uint32_t>(files_.size());
+    const size_t first = chunkBase_ + chunks_.size();
+    const size_t file = fileBase_ + files_.size();
     SourceFile &source = files_.emplace_back();
     source.path = path;
     source.listed = listed;
@@ -206,19 +206,20 @@ void CompressPipeline::work() noexcept {
             workAvailable_.wait(lock, [&] {
                 if (stopping_)
                     return true;
-                while (next_ < chunks_.size() && chunks_[next_].state == Chunk::State::Released)
+                next_ = std::max(next_, chunkBase_);
+                while (next_ < chunkEnd() && chunkAt(next_).state == Chunk::State::Released)
                     ++next_;
-                if (next_ >= chunks_.size())
+                if (next_ >= chunkEnd())
                     return false;
-                return inFlight_ == 0 || inFlight_ + cost(chunks_[next_]) <= window_ ||
+                return inFlight_ == 0 || inFlight_ + cost(chunkAt(next_)) <= window_ ||
                        (urgent_ != kNone && next_ <= urgent_);
             });
-            if (stopping_ || next_ >= chunks_.size())
+            if (stopping_ || next_ >= chunkEnd())
                 return;
-            taken = &chunks_[next_++];
+            taken = &chunkAt(next_++);
             inFlight_ += cost(*taken);
             taken->state = Chunk::State::Working;
-            source = &files_[taken->file];
+            source = &fileAt(taken->file);
             method = source->method;
         }
         // Only this worker touches the chunk's results until it is marked done.
@@ -248,8 +249,8 @@ void CompressPipeline::work() noexcept {
             if (chunk.offset == 0 && chunk.code == ZE_OK) {
                 file.method = chunk.plain ? Method::Store : Method::Deflate;
                 for (size_t k = file.first + 1; k < file.first + file.count; ++k)
-                    if (chunks_[k].state == Chunk::State::Done)
-                        settle(chunks_[k], file.method);
+                    if (chunkAt(k).state == Chunk::State::Done)
+                        settle(chunkAt(k), file.method);
             }
             settle(chunk, file.method);
         }
@@ -260,15 +261,15 @@ void CompressPipeline::work() noexcept {
 
 const CompressPipeline::Chunk *CompressPipeline::await(size_t index, Reporter &reporter) {
     std::unique_lock<std::mutex> lock(mutex_);
-    if (chunks_[index].state == Chunk::State::Waiting && (urgent_ == kNone || urgent_ < index)) {
+    if (chunkAt(index).state == Chunk::State::Waiting && (urgent_ == kNone || urgent_ < index)) {
         // The writer needs this chunk now: it may pass the window, so that a
         // writer asking out of order can never wait for ever.
         urgent_ = index;
         workAvailable_.notify_all();
     }
-    while (chunks_[index].state != Chunk::State::Done) {
+    while (chunkAt(index).state != Chunk::State::Done) {
         chunkDone_.wait_for(lock, kWaitSlice);
-        if (chunks_[index].state == Chunk::State::Done)
+        if (chunkAt(index).state == Chunk::State::Done)
             break;
         lock.unlock();
         const bool going = reporter.tick();
@@ -276,11 +277,11 @@ const CompressPipeline::Chunk *CompressPipeline::await(size_t index, Reporter &r
         if (!going)
             return nullptr;
     }
-    const Chunk &chunk = chunks_[index];
+    const Chunk &chunk = chunkAt(index);
     int32_t code = chunk.code;
     if (code == ZE_OK && chunk.last) {
         // Every chunk of the file is done by now, so its final check has run.
-        SourceFile &file = files_[chunk.file];
+        SourceFile &file = fileAt(chunk.file);
         std::lock_guard<std::mutex> fileLock(file.guard);
         code = file.code;
     }
@@ -294,8 +295,8 @@ const CompressPipeline::Chunk *CompressPipeline::await(size_t index, Reporter &r
 void CompressPipeline::discardBefore(size_t index) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        for (size_t &k = discarded_; k < index && k < chunks_.size(); ++k) {
-            Chunk &chunk = chunks_[k];
+        for (size_t k = chunkBase_; k < index && k < chunkEnd(); ++k) {
+            Chunk &chunk = chunkAt(k);
             if (chunk.state == Chunk::State::Done)
                 inFlight_ -= chunk.data.capacity() + chunk.original.capacity();
             if (chunk.state == Chunk::State::Done || chunk.state == Chunk::State::Waiting) {
@@ -304,6 +305,21 @@ void CompressPipeline::discardBefore(size_t index) {
                 chunk.state = Chunk::State::Released;
             }
         }
+        // A pipeline ahead lives for a whole batch: what lies behind goes,
+        // so that its memory does not grow with the number of files. A chunk
+        // still being compressed holds the trimming back until a later call;
+        // a file goes with its last chunk, when no worker can be reading it.
+        while (chunkBase_ < index && !chunks_.empty() &&
+               chunks_.front().state == Chunk::State::Released) {
+            chunks_.pop_front();
+            ++chunkBase_;
+        }
+        while (!files_.empty() && files_.front().first + files_.front().count <= chunkBase_) {
+            if (files_.front().fd >= 0)
+                ::close(files_.front().fd);
+            files_.pop_front();
+            ++fileBase_;
+        }
     }
     workAvailable_.notify_all();
 }
@@ -311,7 +327,7 @@ void CompressPipeline::discardBefore(size_t index) {
 void CompressPipeline::release(size_t index) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        Chunk &chunk = chunks_[index];
+        Chunk &chunk = chunkAt(index);
         if (chunk.state != Chunk::State::Done)
             return;
         inFlight_ -= chunk.data.capacity() + chunk.original.capacity();

@@ -31,7 +31,7 @@ class Reporter;
 class CompressPipeline {
   public:
     struct Chunk {
-        uint32_t file = 0;
+        size_t file = 0;
         uint64_t offset = 0;
         uint64_t length = 0;
         bool last = false;  // the last chunk of its file keeps the final-block flag
@@ -81,8 +81,9 @@ class CompressPipeline {
     // Result code of the last failed chunk awaited, 0 if none.
     int32_t failure() const { return failure_; }
     // The chunks before `index` are wanted no more (an operation that
-    // ended early left them): those not compressed yet never will be, and
-    // the memory of those done goes back to the window.
+    // ended early left them): those not compressed yet never will be, the
+    // memory of those done goes back to the window, and the records of
+    // chunks and files behind go.
     void discardBefore(size_t index);
 
   private:
@@ -111,10 +112,16 @@ class CompressPipeline {
     const uint64_t window_;
     const uint64_t chunkSize_;
     const bool ahead_;
-    // Grown under mutex_ (a pipeline ahead grows while it runs); elements
-    // keep their addresses, so a reference taken under the lock stays good.
+    // Grown and trimmed at the front under mutex_ (a pipeline ahead does
+    // both while it runs); elements keep their addresses, so a reference
+    // taken under the lock stays good. Indices count from the first chunk
+    // and file ever queued.
     std::deque<SourceFile> files_;  // each holds a mutex
     std::deque<Chunk> chunks_;      // await() hands out pointers
+    size_t chunkBase_ = 0, fileBase_ = 0;
+    Chunk &chunkAt(size_t index) { return chunks_[index - chunkBase_]; }
+    SourceFile &fileAt(size_t index) { return files_[index - fileBase_]; }
+    size_t chunkEnd() const { return chunkBase_ + chunks_.size(); }
 
     std::mutex mutex_;
     std::condition_variable workAvailable_;
@@ -125,7 +132,6 @@ class CompressPipeline {
     uint64_t inFlight_ = 0;
     bool stopping_ = false;
     int32_t failure_ = 0;
-    size_t discarded_ = 0;  // discardBefore() is done up to here
     std::vector<std::thread> workers_;
 };
 
