@@ -30,6 +30,7 @@ import sys
 import tempfile
 
 from engine_vs_zip import best, corpus_arguments, folder_size, fresh
+from levels_vs_zlib import make_corpus
 
 TARGET = 6.0
 
@@ -42,6 +43,11 @@ def main():
     def extra(parser):
         parser.add_argument("--level", type=int, default=8, choices=range(1, 10))
         parser.add_argument("--work", default=None)
+    if "--corpus" in sys.argv:
+        # The mixed corpus is made from this machine's files when missing.
+        wanted = os.path.abspath(sys.argv[sys.argv.index("--corpus") + 1])
+        if os.path.basename(wanted) == "mixed-corpus" and not os.path.isdir(wanted):
+            make_corpus(wanted)
     args, build, corpus = corpus_arguments(__doc__, extra)
     level = str(args.level)
     # One batch per corpus folder, as a user browses to each and selects all
