@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <functional>
 
 namespace {
@@ -112,5 +113,24 @@ TEST(HeadlessBatch, TheFileBatchIsALoopPlusItsTexts) {
         EXPECT_EQ(host.operationFlag(), "GO");
         EXPECT_EQ(host.itemProgress(), 0);
         EXPECT_EQ(host.overallProgress(), 0);
+    }
+}
+
+TEST(HeadlessBatch, NewArchivesAreFlushedWhenTheirOriginalsGo) {
+    // Sparing the flush is only for a batch that deletes nothing.
+    for (const bool deleteOriginal : {false, true}) {
+        SCOPED_TRACE(deleteOriginal);
+        testsupport::TempFolder tmp;
+        tmp.write("in/a.txt", "a");
+        TableFileList files(tmp.path("in"), {{"a.txt", true}});
+        TableFileList folders(tmp.path("in"), {});
+        HeadlessBatchHost host(files, folders);
+        host.current.zipFolder = tmp.mkdir("out") + "/";
+        host.current.deleteOriginal = deleteOriginal;
+        FileBatch(host, host.current).run();
+        EXPECT_TRUE(testsupport::readersAccept(tmp.path("out/a.zip")));
+        EXPECT_EQ(QFile::exists(tmp.path("in/a.txt")), !deleteOriginal);
+        EXPECT_EQ(host.engine().zipArguments(zacNormal).texts().contains("--no-flush"),
+                  !deleteOriginal);
     }
 }
