@@ -85,8 +85,10 @@ size_t CompressPipeline::addFile(const std::string &path, const FileIdentity &li
         chunk.last = k + 1 == count;
         chunks_.push_back(std::move(chunk));
     }
+    const bool wake = idle_ > 0;
     lock.unlock();
-    workAvailable_.notify_all();
+    if (wake)
+        workAvailable_.notify_all();
     return first;
 }
 
@@ -203,6 +205,7 @@ void CompressPipeline::work() noexcept {
         Method method = Method::Undecided;
         {
             std::unique_lock<std::mutex> lock(mutex_);
+            ++idle_;
             workAvailable_.wait(lock, [&] {
                 if (stopping_)
                     return true;
@@ -214,6 +217,7 @@ void CompressPipeline::work() noexcept {
                 return inFlight_ == 0 || inFlight_ + cost(chunkAt(next_)) <= window_ ||
                        (urgent_ != kNone && next_ <= urgent_);
             });
+            --idle_;
             if (stopping_ || next_ >= chunkEnd())
                 return;
             taken = &chunkAt(next_++);
@@ -240,6 +244,7 @@ void CompressPipeline::work() noexcept {
             std::vector<uint8_t>().swap(chunk.original);
             chunk.undecided = false;
         }
+        bool wakeWriter = false, wakeWorkers = false;
         {
             std::lock_guard<std::mutex> lock(mutex_);
             inFlight_ = inFlight_ - cost(chunk) + output.capacity() + chunk.original.capacity();
@@ -253,9 +258,14 @@ void CompressPipeline::work() noexcept {
                         settle(chunkAt(k), file.method);
             }
             settle(chunk, file.method);
+            wakeWriter = writerWaiting_;
+            wakeWorkers = workersWanted();
         }
-        chunkDone_.notify_all();
-        workAvailable_.notify_all();
+        // Wake-ups nobody waits for cost more than compressing a small file.
+        if (wakeWriter)
+            chunkDone_.notify_all();
+        if (wakeWorkers)
+            workAvailable_.notify_all();
     }
 }
 
@@ -268,7 +278,9 @@ const CompressPipeline::Chunk *CompressPipeline::await(size_t index, Reporter &r
         workAvailable_.notify_all();
     }
     while (chunkAt(index).state != Chunk::State::Done) {
+        writerWaiting_ = true;
         chunkDone_.wait_for(lock, kWaitSlice);
+        writerWaiting_ = false;
         if (chunkAt(index).state == Chunk::State::Done)
             break;
         lock.unlock();
@@ -293,6 +305,7 @@ const CompressPipeline::Chunk *CompressPipeline::await(size_t index, Reporter &r
 }
 
 void CompressPipeline::discardBefore(size_t index) {
+    bool wake = false;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         for (size_t k = chunkBase_; k < index && k < chunkEnd(); ++k) {
@@ -320,11 +333,14 @@ void CompressPipeline::discardBefore(size_t index) {
             files_.pop_front();
             ++fileBase_;
         }
+        wake = workersWanted();
     }
-    workAvailable_.notify_all();
+    if (wake)
+        workAvailable_.notify_all();
 }
 
 void CompressPipeline::release(size_t index) {
+    bool wake = false;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         Chunk &chunk = chunkAt(index);
@@ -334,8 +350,10 @@ void CompressPipeline::release(size_t index) {
         std::vector<uint8_t>().swap(chunk.data);
         std::vector<uint8_t>().swap(chunk.original);
         chunk.state = Chunk::State::Released;
+        wake = workersWanted();
     }
-    workAvailable_.notify_all();
+    if (wake)
+        workAvailable_.notify_all();
 }
 
 }  // namespace zelib

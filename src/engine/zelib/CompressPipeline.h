@@ -122,6 +122,8 @@ class CompressPipeline {
     Chunk &chunkAt(size_t index) { return chunks_[index - chunkBase_]; }
     SourceFile &fileAt(size_t index) { return files_[index - fileBase_]; }
     size_t chunkEnd() const { return chunkBase_ + chunks_.size(); }
+    // Under mutex_: a worker waits while there are chunks to take.
+    bool workersWanted() const { return idle_ > 0 && next_ < chunkEnd(); }
 
     std::mutex mutex_;
     std::condition_variable workAvailable_;
@@ -132,6 +134,8 @@ class CompressPipeline {
     uint64_t inFlight_ = 0;
     bool stopping_ = false;
     int32_t failure_ = 0;
+    unsigned idle_ = 0;           // workers waiting for work
+    bool writerWaiting_ = false;  // await() waits for a chunk
     std::vector<std::thread> workers_;
 };
 
