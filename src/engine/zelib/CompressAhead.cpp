@@ -79,7 +79,7 @@ std::optional<CompressAhead::Claim> CompressAhead::claim(const std::vector<std::
     if (next.file) {
         // Whatever an earlier call left unread goes now.
         pipeline_->discardBefore(next.first);
-        claimed = {pipeline_, {next.first}};
+        claimed = {pipeline_, next.first};
     }
     expected_.pop_front();
     return claimed;

@@ -54,12 +54,12 @@ class CompressAhead {
 
     // A call naming `names` that compresses `files`, in archive order. When
     // it is the next call expected, with the same files, level and chunks,
-    // the pipeline that holds them (none when the call compresses nothing)
-    // and each file's first chunk; otherwise nothing, and nothing stays
-    // expected.
+    // the pipeline that holds its one file (none when the call compresses
+    // nothing) and the file's first chunk; otherwise nothing, and nothing
+    // stays expected.
     struct Claim {
         std::shared_ptr<CompressPipeline> pipeline;
-        std::vector<size_t> firsts;
+        size_t first = 0;
     };
     std::optional<Claim> claim(const std::vector<std::string> &names,
                                const std::vector<ListedFile> &files, int level,

@@ -224,10 +224,10 @@ void ZipOperation::compressEntries() {
     if (args_.action == ZipArguments::Action::Add) {
         auto claim = CompressAhead::shared().claim(args_.names, files, args_.level, budget_);
         if (claim && claim->pipeline) {
+            // A claim holds exactly this call's one file.
             pipeline_ = std::move(claim->pipeline);
-            for (size_t i = 0; i < compressed_.size(); ++i)
-                compressed_[i].source->setChunks(*pipeline_, claim->firsts[i],
-                                                 pipeline_->chunkCountFor(files[i].identity.size));
+            compressed_.front().source->setChunks(
+                *pipeline_, claim->first, pipeline_->chunkCountFor(files.front().identity.size));
             return;
         }
     } else {
