@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
-#include "widgets/FileListSource.h"
 
 #include <QStringList>
 

@@ -11,8 +11,8 @@
 #include "batch/ErrorLogModel.h"
 #include "batch/HeadlessBatchHost.h"
 #include "batch/RezipBatch.h"
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
-#include "widgets/FileListSource.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

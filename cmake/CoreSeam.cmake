@@ -1,6 +1,7 @@
 # tovrane_check_core_seam(<target>): fails the configuration when <target>
 # reaches, through any chain of linked libraries, QtWidgets, QtGui or one of
-# the project's window libraries.
+# the project's window libraries (the widgets, the application, and every
+# library of a ui/ folder, named *_ui).
 function(_tovrane_core_walk target chain)
   if(NOT TARGET ${target})
     return()
@@ -10,7 +11,7 @@ function(_tovrane_core_walk target chain)
     return()
   endif()
   set_property(GLOBAL APPEND PROPERTY _TOVRANE_CORE_SEEN ${target})
-  if(target MATCHES "^Qt6::(Widgets|Gui)$" OR target MATCHES "^tovrane_(widgets|platform_widgets|tools|ziptest|errorlog_window|app)$")
+  if(target MATCHES "^Qt6::(Widgets|Gui)$" OR target MATCHES "^tovrane_(widgets|platform_widgets|tools|app|[a-z_]+_ui)$")
     message(FATAL_ERROR "The core library must not link ${target}: ${chain}${target}")
   endif()
   get_target_property(type ${target} TYPE)

@@ -2,7 +2,7 @@
 // upper-cased, and survive a trip through the list they make.
 #include "FuzzTarget.h"
 #include "platform/AsciiCase.h"
-#include "tools/FileFilters.h"
+#include "tools/filters/FileFilters.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QString text =

@@ -1,7 +1,7 @@
 // The integer parser on any text: whatever it accepts lies within its
 // bounds, and what it gives back reads back the same, in decimal and in hex.
 #include "FuzzTarget.h"
-#include "tools/IntegerParser.h"
+#include "tools/trim/IntegerParser.h"
 
 #include <QString>
 

@@ -8,9 +8,9 @@
 //
 // The corpus is the engine benchmark's (ze_corpus: fixed seed, 1 KB to 64 MB
 // files, about 168 MB); it is made when the folder does not exist.
-#include "tools/Crc32.h"
-#include "tools/Crc32Kernels.h"
-#include "tools/FileCrc32.h"
+#include "tools/crc/Crc32.h"
+#include "tools/crc/Crc32Kernels.h"
+#include "tools/crc/FileCrc32.h"
 
 #include <QCoreApplication>
 #include <QDir>

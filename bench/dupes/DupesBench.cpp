@@ -2,11 +2,11 @@
 // folders (every file of a folder selected, one search per folder, as a
 // user browses to each and selects all). Prints one line per group found,
 // its files' full paths separated by tabs. Not a test.
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
-#include "tools/DupesHost.h"
-#include "tools/DupesTable.h"
-#include "tools/DupesWalk.h"
-#include "widgets/FileListSource.h"
+#include "tools/dupes/DupesHost.h"
+#include "tools/dupes/DupesTable.h"
+#include "tools/dupes/DupesWalk.h"
 
 #include <QCoreApplication>
 #include <QStringList>

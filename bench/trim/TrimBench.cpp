@@ -12,7 +12,7 @@
 // hard link to it, which the trim replaces, so the source stays whole. The
 // source is read from the page cache by both sides; dirty pages are written
 // out before every timed run.
-#include "tools/FileTrim.h"
+#include "tools/trim/FileTrim.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,9 +5,9 @@
 #include "MainForm.h"
 #include "MainMenu.h"
 #include "MainWindowBatchHost.h"
-#include "batch/DeleteScreen.h"
 #include "batch/FileDeletion.h"
 #include "batch/FolderDeletion.h"
+#include "batch/ui/DeleteScreen.h"
 
 #include <QAction>
 #include <QToolButton>

@@ -4,7 +4,7 @@
 #include "MainWindowBatchHost.h"
 #include "batch/BatchDriver.h"
 #include "batch/RezipBatch.h"
-#include "batch/TrashRemovalWindow.h"
+#include "batch/ui/TrashRemovalWindow.h"
 #include "platform/Dialogs.h"
 
 void RezipCommand::BitBtn3Click() {

@@ -3,9 +3,9 @@
 #include "BatchHost.h"
 #include "ErrorLogModel.h"
 #include "engine/ZipEngine.h"
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
 #include "platform/Rounding.h"
-#include "widgets/FileListSource.h"
 
 namespace batchsteps {
 

@@ -6,8 +6,8 @@
 #include "BatchSteps.h"
 #include "ErrorLogModel.h"
 #include "engine/ZipEngine.h"
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
-#include "widgets/FileListSource.h"
 
 #include <QFileInfo>
 

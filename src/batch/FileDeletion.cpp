@@ -2,8 +2,8 @@
 
 #include "BatchHost.h"
 #include "platform/Dialogs.h"
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
-#include "widgets/FileListSource.h"
 
 void deleteSelectedFiles(BatchHost &host) {
     if (platform::confirm(

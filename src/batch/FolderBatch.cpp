@@ -10,9 +10,9 @@
 #include "TreeCensus.h"
 #include "engine/ZeAbi.h"
 #include "engine/ZipEngine.h"
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
 #include "platform/Rounding.h"
-#include "widgets/FileListSource.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,8 +4,8 @@
 #include "DelTree.h"
 #include "ErrorLogModel.h"
 #include "platform/Dialogs.h"
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
-#include "widgets/FileListSource.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "RezipTempArchive.h"
 #include "ScopedCurrentDirectory.h"
 #include "engine/ZipEngine.h"
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
 #include "platform/Rounding.h"
-#include "widgets/FileListSource.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -8,8 +8,8 @@
 #include "ExtractedEntries.h"
 #include "OutcomeLine.h"
 #include "engine/ZipEngine.h"
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
-#include "widgets/FileListSource.h"
 
 #include <QFileInfo>
 #include <utility>

@@ -1,7 +1,7 @@
 #include "CliOptions.h"
 
 #include "platform/FileSystem.h"
-#include "tools/IntegerParser.h"
+#include "tools/trim/IntegerParser.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/FileListSource.h"
+#include "platform/FileListSource.h"
 
 #include <QList>
 #include <QString>

@@ -6,12 +6,12 @@
 #include "StopSignal.h"
 #include "engine/ZipEngine.h"
 #include "engine/ZipTestWalk.h"
-#include "tools/Crc32ReportFile.h"
-#include "tools/Crc32ReportHost.h"
-#include "tools/Crc32ReportWalk.h"
-#include "tools/DupesHost.h"
-#include "tools/DupesTable.h"
-#include "tools/DupesWalk.h"
+#include "tools/crc/Crc32ReportFile.h"
+#include "tools/crc/Crc32ReportHost.h"
+#include "tools/crc/Crc32ReportWalk.h"
+#include "tools/dupes/DupesHost.h"
+#include "tools/dupes/DupesTable.h"
+#include "tools/dupes/DupesWalk.h"
 
 #include <QCoreApplication>
 

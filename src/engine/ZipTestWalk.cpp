@@ -2,9 +2,9 @@
 
 #include "engine/ZipEngine.h"
 #include "platform/AsciiCase.h"
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
 #include "platform/Rounding.h"
-#include "widgets/FileListSource.h"
 
 namespace ziptest {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileListSource.h"
+#include "platform/FileListSource.h"
 
 #include <QListWidget>
 

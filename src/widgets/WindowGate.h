@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainWindowGate.h"
+#include "platform/MainWindowGate.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -18,7 +18,9 @@ class WindowGate final : public MainWindowGate {
 
     WindowGate(QWidget *window, StatusSetter setStatus = {}, Action reread = {},
                BusySetter setBusy = {})
-        : window_(window), setStatus_(std::move(setStatus)), reread_(std::move(reread)),
+        : window_(window),
+          setStatus_(std::move(setStatus)),
+          reread_(std::move(reread)),
           setBusy_(std::move(setBusy)) {}
 
     void disableMain() override {

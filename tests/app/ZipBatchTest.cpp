@@ -11,7 +11,7 @@
 #include "app/OptionsPanel.h"
 #include "app/SecondaryWindows.h"
 #include "batch/ArchiveNaming.h"
-#include "batch/ErrorLogWindow.h"
+#include "batch/ui/ErrorLogWindow.h"
 #include "platform/AppPaths.h"
 #include "support/ArchiveCheck.h"
 #include "support/RecordingShell.h"

@@ -2,7 +2,7 @@
 // end of a batch.
 #include "batch/EndOfBatch.h"
 #include "batch/ErrorLogModel.h"
-#include "batch/ErrorLogWindow.h"
+#include "batch/ui/ErrorLogWindow.h"
 #include "platform/AppPaths.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"

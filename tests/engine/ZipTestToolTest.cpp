@@ -1,11 +1,11 @@
 // The zip testing tool: verdict lines, progress, the no-selection box, Stop
 // and closing the window during a run.
-#include "platform/Rounding.h"
 #include "EngineFixture.h"
+#include "platform/Rounding.h"
 #include "support/TableFileList.h"
 
 #include "engine/ZipEngine.h"
-#include "engine/ZipTestWindow.h"
+#include "engine/ui/ZipTestWindow.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "widgets/BusyIndicator.h"

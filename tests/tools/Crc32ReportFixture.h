@@ -2,7 +2,7 @@
 
 #include "support/TableFileList.h"
 #include "support/TempFolder.h"
-#include "tools/Crc32ReportRow.h"
+#include "tools/crc/Crc32ReportRow.h"
 
 #include <ostream>
 

@@ -3,7 +3,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TableFileList.h"
 #include "support/TempFolder.h"
-#include "tools/TCRC32_Form.h"
+#include "tools/crc/ui/TCRC32_Form.h"
 
 #include <gtest/gtest.h>
 #include <QProgressBar>

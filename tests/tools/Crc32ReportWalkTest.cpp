@@ -3,8 +3,8 @@
 #include "platform/Rounding.h"
 #include "support/TableFileList.h"
 #include "support/TempFolder.h"
-#include "tools/Crc32ReportHost.h"
-#include "tools/Crc32ReportWalk.h"
+#include "tools/crc/Crc32ReportHost.h"
+#include "tools/crc/Crc32ReportWalk.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "support/TempFolder.h"
-#include "tools/Crc32.h"
-#include "tools/Crc32Kernels.h"
-#include "tools/Crc32Table.h"
-#include "tools/FileCrc32.h"
-#include "tools/FileError.h"
+#include "tools/crc/Crc32.h"
+#include "tools/crc/Crc32Kernels.h"
+#include "tools/crc/Crc32Table.h"
+#include "tools/crc/FileCrc32.h"
+#include "tools/crc/FileError.h"
 
 #include <gtest/gtest.h>
 #include <QFile>

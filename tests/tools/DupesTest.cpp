@@ -1,14 +1,14 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/MainWindowGate.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TableFileList.h"
 #include "support/TempFolder.h"
-#include "tools/Crc32.h"
-#include "tools/DupesHost.h"
-#include "tools/DupesTable.h"
-#include "tools/DupesWalk.h"
-#include "tools/TDupes.h"
-#include "widgets/MainWindowGate.h"
+#include "tools/crc/Crc32.h"
+#include "tools/dupes/DupesHost.h"
+#include "tools/dupes/DupesTable.h"
+#include "tools/dupes/DupesWalk.h"
+#include "tools/dupes/ui/TDupes.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

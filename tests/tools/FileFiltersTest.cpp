@@ -1,6 +1,6 @@
 #include "support/ScriptedDialogs.h"
-#include "tools/DefinableExtDialog.h"
-#include "tools/FileFilters.h"
+#include "tools/filters/FileFilters.h"
+#include "tools/filters/ui/DefinableExtDialog.h"
 #include "widgets/FilterComboBox.h"
 
 #include <gtest/gtest.h>

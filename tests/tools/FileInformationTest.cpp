@@ -1,7 +1,7 @@
 #include "support/TableFileList.h"
 #include "support/TempFolder.h"
-#include "tools/FileInformation.h"
-#include "tools/TFileInfo.h"
+#include "tools/info/FileInformation.h"
+#include "tools/info/ui/TFileInfo.h"
 
 #include <gtest/gtest.h>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/MainWindowGate.h"
+#include "platform/MainWindowGate.h"
 
 #include <QStringList>
 

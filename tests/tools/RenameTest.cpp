@@ -4,9 +4,9 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TableFileList.h"
 #include "support/TempFolder.h"
-#include "tools/RenameRules.h"
-#include "tools/RenameWalk.h"
-#include "tools/TRename_Form.h"
+#include "tools/rename/RenameRules.h"
+#include "tools/rename/RenameWalk.h"
+#include "tools/rename/ui/TRename_Form.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

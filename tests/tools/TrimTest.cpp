@@ -3,11 +3,11 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TableFileList.h"
 #include "support/TempFolder.h"
-#include "tools/Crc32.h"
-#include "tools/FileTrim.h"
-#include "tools/IntegerParser.h"
-#include "tools/TrimOffsets.h"
-#include "tools/Ttrimmer.h"
+#include "tools/crc/Crc32.h"
+#include "tools/trim/FileTrim.h"
+#include "tools/trim/IntegerParser.h"
+#include "tools/trim/TrimOffsets.h"
+#include "tools/trim/ui/Ttrimmer.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

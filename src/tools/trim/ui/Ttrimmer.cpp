@@ -1,15 +1,15 @@
 #include "Ttrimmer.h"
 
-#include "Crc32.h"
-#include "FileCrc32.h"
-#include "FileTrim.h"
-#include "TrimOffsets.h"
 #include "platform/AsciiCase.h"
 #include "platform/Dialogs.h"
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
+#include "platform/MainWindowGate.h"
 #include "platform/Shell.h"
-#include "widgets/FileListSource.h"
-#include "widgets/MainWindowGate.h"
+#include "tools/crc/Crc32.h"
+#include "tools/crc/FileCrc32.h"
+#include "tools/trim/FileTrim.h"
+#include "tools/trim/TrimOffsets.h"
 
 #include <QCoreApplication>
 #include <QFormLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FolderDeletion.h"
+#include "batch/FolderDeletion.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "DefinableExtDialog.h"
 
-#include "FileFilters.h"
 #include "platform/Dialogs.h"
+#include "tools/filters/FileFilters.h"
 #include "widgets/FilterComboBox.h"
 
 #include <QGroupBox>

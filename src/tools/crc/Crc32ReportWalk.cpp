@@ -3,9 +3,9 @@
 #include "Crc32.h"
 #include "Crc32ReportHost.h"
 #include "FileCrc32.h"
-#include "platform/Rounding.h"
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
-#include "widgets/FileListSource.h"
+#include "platform/Rounding.h"
 
 namespace tools {
 

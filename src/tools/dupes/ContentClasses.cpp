@@ -1,8 +1,8 @@
 #include "ContentClasses.h"
 
-#include "Crc32.h"
-#include "FileCrc32.h"
-#include "WriteAccessLift.h"
+#include "tools/crc/Crc32.h"
+#include "tools/crc/FileCrc32.h"
+#include "tools/crc/WriteAccessLift.h"
 
 #include <QFile>
 

@@ -1,10 +1,10 @@
 #include "TDupes.h"
 
-#include "DupesWalk.h"
 #include "platform/Dialogs.h"
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
-#include "widgets/FileListSource.h"
-#include "widgets/MainWindowGate.h"
+#include "platform/MainWindowGate.h"
+#include "tools/dupes/DupesWalk.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

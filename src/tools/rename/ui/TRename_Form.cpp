@@ -1,9 +1,9 @@
 #include "TRename_Form.h"
 
-#include "RenameWalk.h"
 #include "platform/Dialogs.h"
+#include "platform/MainWindowGate.h"
 #include "platform/Shell.h"
-#include "widgets/MainWindowGate.h"
+#include "tools/rename/RenameWalk.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

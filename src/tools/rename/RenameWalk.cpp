@@ -1,9 +1,9 @@
 #include "RenameWalk.h"
 
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
 #include "platform/NoReplaceRename.h"
 #include "platform/Rounding.h"
-#include "widgets/FileListSource.h"
 
 #include <QFile>
 

@@ -2,8 +2,8 @@
 
 #include "engine/ZipEngine.h"
 #include "platform/Dialogs.h"
+#include "platform/FileListSource.h"
 #include "widgets/BusyIndicator.h"
-#include "widgets/FileListSource.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

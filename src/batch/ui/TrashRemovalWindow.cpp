@@ -1,6 +1,6 @@
 #include "TrashRemovalWindow.h"
 
-#include "RezipFilters.h"
+#include "batch/RezipFilters.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,13 +1,13 @@
 #include "DupesWalk.h"
 
 #include "ContentClasses.h"
-#include "Crc32.h"
 #include "DupesHost.h"
 #include "DupesTable.h"
 #include "platform/Dialogs.h"
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
 #include "platform/Rounding.h"
-#include "widgets/FileListSource.h"
+#include "tools/crc/Crc32.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Crc32ReportHost.h"
+#include "tools/crc/Crc32ReportHost.h"
 #include "widgets/WindowGate.h"
 
 #include <QString>

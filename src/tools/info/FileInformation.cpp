@@ -1,8 +1,8 @@
 #include "FileInformation.h"
 
 #include "platform/AsciiCase.h"
+#include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
-#include "widgets/FileListSource.h"
 
 #include <QFile>
 

@@ -1,10 +1,10 @@
 #include "TCRC32_Form.h"
 
-#include "Crc32ReportFile.h"
-#include "Crc32ReportWalk.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/SaveFile.h"
+#include "tools/crc/Crc32ReportFile.h"
+#include "tools/crc/Crc32ReportWalk.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

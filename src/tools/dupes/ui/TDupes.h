@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DupesHost.h"
-#include "DupesTable.h"
+#include "tools/dupes/DupesHost.h"
+#include "tools/dupes/DupesTable.h"
 
 #include <QString>
 #include <QWidget>

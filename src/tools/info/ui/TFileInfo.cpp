@@ -1,6 +1,6 @@
 #include "TFileInfo.h"
 
-#include "FileInformation.h"
+#include "tools/info/FileInformation.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

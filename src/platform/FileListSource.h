@@ -6,7 +6,7 @@
 // the browsed folder and the listed names with their selection. The file list
 // widget provides it; tests can provide it from a plain table.
 class FileListSource {
-public:
+  public:
     virtual ~FileListSource() = default;
     // The browsed folder, without a trailing separator (the root is "/").
     virtual QString directory() const = 0;

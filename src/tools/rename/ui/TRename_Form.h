@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RenameRules.h"
+#include "tools/rename/RenameRules.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "FileTrim.h"
 
-#include "Crc32.h"
 #include "platform/Rounding.h"
+#include "tools/crc/Crc32.h"
 
 #include <QFile>
 #include <QSaveFile>
