@@ -101,6 +101,11 @@ TEST_F(Installed, HelpAndSettingsFoldersOfAnInstalledProgram) {
         EXPECT_EQ(THelpWindow::helpFile(), r.help);
         EXPECT_EQ(platform::dataFolder() == r.programFolder, r.settingsBesideProgram)
             << r.programFolder.toStdString() << " -> " << platform::dataFolder().toStdString();
+        // The re-zip work folder is scratch data: the cache, not the settings' folder.
+        EXPECT_EQ(platform::workFolder(),
+                  r.settingsBesideProgram
+                      ? r.programFolder
+                      : QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     }
 }
 
