@@ -1,7 +1,8 @@
 # The installed layout: both programs in bin/, the engine libraries in
 # lib/tovrane (the engine looks there as well as beside the program), the
 # help in share/tovrane (Help looks there too), the desktop entry, icon,
-# AppStream metadata and manual page where desktops and man expect them.
+# AppStream metadata and manual page where desktops and man expect them, and
+# the file-manager actions where Dolphin and Nemo look for them.
 # `cpack -G DEB` packs the same tree.
 set(TOVRANE_APP_ID org.tovrane.Tovrane)
 
@@ -11,6 +12,14 @@ install(FILES docs/help.html docs/main-window.png DESTINATION share/tovrane)
 install(FILES packaging/${TOVRANE_APP_ID}.desktop DESTINATION share/applications)
 install(FILES packaging/${TOVRANE_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES packaging/${TOVRANE_APP_ID}.svg DESTINATION share/icons/hicolor/scalable/apps)
+
+# Dolphin's service menus and Nemo's actions: "Zip each file", "Zip each
+# folder", "Unzip each archive here" and "Test archives" through
+# tovrane-batch --notify.
+file(GLOB TOVRANE_SERVICE_MENUS ${CMAKE_SOURCE_DIR}/packaging/filemanager/*.desktop)
+file(GLOB TOVRANE_NEMO_ACTIONS ${CMAKE_SOURCE_DIR}/packaging/filemanager/*.nemo_action)
+install(FILES ${TOVRANE_SERVICE_MENUS} DESTINATION share/kio/servicemenus)
+install(FILES ${TOVRANE_NEMO_ACTIONS} DESTINATION share/nemo/actions)
 install(FILES docs/tovrane-batch.1 DESTINATION share/man/man1)
 
 set(CPACK_PACKAGE_NAME tovrane)
