@@ -20,6 +20,9 @@ file(GLOB TOVRANE_SERVICE_MENUS ${CMAKE_SOURCE_DIR}/packaging/filemanager/*.desk
 file(GLOB TOVRANE_NEMO_ACTIONS ${CMAKE_SOURCE_DIR}/packaging/filemanager/*.nemo_action)
 install(FILES ${TOVRANE_SERVICE_MENUS} DESTINATION share/kio/servicemenus)
 install(FILES ${TOVRANE_NEMO_ACTIONS} DESTINATION share/nemo/actions)
+
+# The licence, where Debian keeps it: share/doc/<package>/copyright.
+install(FILES packaging/copyright DESTINATION share/doc/tovrane)
 install(FILES docs/tovrane-batch.1 DESTINATION share/man/man1)
 
 set(CPACK_PACKAGE_NAME tovrane)
