@@ -53,7 +53,8 @@ TEST_F(Installed, EveryFileInItsPlace) {
           "share/applications/org.tovrane.Tovrane.desktop",
           "share/metainfo/org.tovrane.Tovrane.metainfo.xml",
           "share/icons/hicolor/scalable/apps/org.tovrane.Tovrane.svg",
-          "share/man/man1/tovrane-batch.1"})
+          "share/man/man1/tovrane.1.gz", "share/man/man1/tovrane-batch.1.gz",
+          "share/doc/tovrane/copyright", "share/doc/tovrane/changelog.gz"})
         EXPECT_TRUE(QFileInfo::exists(path(file))) << file;
     // Nothing beside the programs but the programs.
     EXPECT_EQ(QDir(path("bin")).entryList(QDir::Files, QDir::Name),
