@@ -10,7 +10,7 @@ packages=(
   libzip-dev libdeflate-dev zlib1g-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   zip unzip p7zip-full python3 jdupes fdupes
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev dbus
   "$@"
 )
 

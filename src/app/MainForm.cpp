@@ -276,7 +276,7 @@ QString TMainform::settingsPath() const {
 }
 
 QString TMainform::workFolderPath() const {
-    return platform::withSeparator(platform::dataFolder()) + QStringLiteral("temp.$$$");
+    return platform::withSeparator(platform::workFolder()) + QStringLiteral("temp.$$$");
 }
 
 void TMainform::Timer1Timer() {

@@ -115,6 +115,12 @@ const QList<OptionRule> &optionRules() {
          flag(&BatchSettings::recurse, false)},
         {"--delete-zips", nullptr, "unzip", "delete each archive once all of it is extracted",
          flag(&BatchSettings::deleteZip)},
+        {"--notify", nullptr, "zip zip-folders rezip unzip test",
+         "report the end as a desktop notification; the error log is saved to a file it names",
+         [](CliOptions &o, const QString &) {
+             o.notify = true;
+             return QString();
+         }},
         {"--output", "FILE", "crc", "also save the report as comma-separated text",
          [](CliOptions &o, const QString &v) {
              if (v.isEmpty())

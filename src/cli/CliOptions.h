@@ -19,6 +19,7 @@ struct CliOptions {
     QStringList removePatterns;  // rezip: the file types taken out of the archives
     QStringList paths;
     bool help = false;
+    bool notify = false;  // the end as a desktop notification (file-manager actions)
 
     static BatchSettings defaultSettings();
 };

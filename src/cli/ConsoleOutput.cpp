@@ -29,7 +29,13 @@ void ConsoleOutput::line(const QString &text) {
         drawStatus();
 }
 
+void ConsoleOutput::failedLine(const QString &text) {
+    failures_ << text;
+    line(text);
+}
+
 void ConsoleOutput::error(const QString &text) {
+    failures_ << text;
     clearStatus();
     std::fputs(qPrintable(text + QLatin1Char('\n')), err_);
     std::fflush(err_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdio>
 
@@ -21,6 +22,12 @@ class ConsoleOutput {
     // A result line on standard output (reports, verdicts), never redrawn.
     void line(const QString &text);
     void error(const QString &text);
+    // A result line that tells of a failed item (a test verdict other than
+    // Ok): on standard output like line(), and kept among the failures.
+    void failedLine(const QString &text);
+    // Every error and failed result line so far, in order: the error log
+    // that a notification points to.
+    const QStringList &failures() const { return failures_; }
     // Ends a status line left open on a terminal.
     void finish();
 
@@ -33,6 +40,7 @@ class ConsoleOutput {
     bool terminal_;
     QString shown_;
     bool open_ = false;
+    QStringList failures_;
 };
 
 }  // namespace cli

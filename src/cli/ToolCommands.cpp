@@ -25,8 +25,9 @@ class ConsoleZipTestHost final : public ZipTestHost {
     bool runFlagIsGo() const override { return !stopRequested(); }
     void setProgress(int) override {}
     void addVerdict(const QString &line) override {
-        output_.line(line);
-        failed |= !line.endsWith(QLatin1String("  (Ok)"));
+        const bool ok = line.endsWith(QLatin1String("  (Ok)"));
+        ok ? output_.line(line) : output_.failedLine(line);
+        failed |= !ok;
     }
     bool failed = false;
 

@@ -5,6 +5,7 @@
 #include "ConsoleDialogs.h"
 #include "ConsoleOutput.h"
 #include "PasswordFile.h"
+#include "RunOutcome.h"
 #include "StopSignal.h"
 #include "ToolCommands.h"
 
@@ -34,9 +35,11 @@ const std::map<QString, Command> &commands() {
     return table;
 }
 
-int usageError(const QString &message, const QString &command) {
+int usageError(const QString &message, const QString &command, bool notify = false) {
     std::fprintf(stderr, "tovrane-batch: %s\n%s", qPrintable(message),
                  qPrintable(cli::usageText(command)));
+    if (notify)
+        cli::notifyNothingDone(message);
     return kUsageError;
 }
 
@@ -90,7 +93,7 @@ int main(int argc, char **argv) {
     }
     for (const QString &wrong : {wrongKind(options), missingFolder(options)})
         if (!wrong.isEmpty())
-            return usageError(wrong, options.command);
+            return usageError(wrong, options.command, options.notify);
     if (!options.passwordFile.isEmpty()) {
         const auto password = cli::readPasswordFile(options.passwordFile);
         if (!password)
@@ -105,6 +108,8 @@ int main(int argc, char **argv) {
     platform::installDialogs(&dialogs);
     cli::installStopHandler();
     const int status = commands().at(options.command)(options, output);
+    if (options.notify)
+        cli::notifyEnd(options, output, cli::stopRequested());
     platform::installDialogs(nullptr);
     return status;
 }

@@ -11,6 +11,22 @@ namespace {
 QString appOverride;
 QString dataOverride;
 QString homeOverride;
+
+// A program folder of its own (a build, or a copied folder with the engine
+// libraries beside the program) keeps its files there. An installed program
+// shares bin/ with others and must not write there, even when it could (as
+// root): each user gets folders of their own.
+bool runsFromOwnFolder() {
+    const QString own = appFolder();
+    return QFileInfo(own).isWritable() && QFileInfo::exists(own + QStringLiteral("/libzezip.so"));
+}
+
+QString perUserFolder(QStandardPaths::StandardLocation location) {
+    const QString folder = QStandardPaths::writableLocation(location);
+    QDir().mkpath(folder);
+    return folder;
+}
+
 }  // namespace
 
 QString appFolder() {
@@ -20,16 +36,13 @@ QString appFolder() {
 QString dataFolder() {
     if (!dataOverride.isEmpty())
         return dataOverride;
-    // A program folder of its own (a build, or a copied folder with the
-    // engine libraries beside the program) keeps its settings there. An
-    // installed program shares bin/ with others and must not write there,
-    // even when it could (as root): each user gets a folder of their own.
-    const QString own = appFolder();
-    if (QFileInfo(own).isWritable() && QFileInfo::exists(own + QStringLiteral("/libzezip.so")))
-        return own;
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(config);
-    return config;
+    return runsFromOwnFolder() ? appFolder() : perUserFolder(QStandardPaths::AppConfigLocation);
+}
+
+QString workFolder() {
+    if (!dataOverride.isEmpty())
+        return dataOverride;
+    return runsFromOwnFolder() ? appFolder() : perUserFolder(QStandardPaths::CacheLocation);
 }
 
 QString homeFolder() {

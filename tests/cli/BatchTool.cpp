@@ -1,5 +1,6 @@
 #include "BatchTool.h"
 
+#include <QEventLoop>
 #include <QProcess>
 
 namespace clitest {
@@ -17,6 +18,25 @@ ToolRun runTool(const QStringList &arguments, const QString &program, const QByt
     process.write(input);
     process.closeWriteChannel();
     process.waitForFinished(300000);
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.errLines =
+        QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    return run;
+}
+
+ToolRun runInEnvironment(const QStringList &arguments, const QString &program,
+                         const QProcessEnvironment &environment) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    process.start(program, arguments);
+    ToolRun run;
+    if (!process.waitForStarted())
+        return run;
+    process.closeWriteChannel();
+    loop.exec();
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.errLines =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -18,5 +19,10 @@ QString builtTool();
 
 ToolRun runTool(const QStringList &arguments, const QString &program = builtTool(),
                 const QByteArray &input = {});
+
+// Runs `program` in `environment` while this process's event loop turns, so
+// that a session bus this test serves can answer the program.
+ToolRun runInEnvironment(const QStringList &arguments, const QString &program,
+                         const QProcessEnvironment &environment);
 
 }  // namespace clitest

@@ -1,6 +1,6 @@
 // The installed layout: `cmake --install` into a temporary prefix, then the
 // programs run from there find their engine libraries, help and settings
-// folder as an installed program must.
+// folder as an installed program must, and the file-manager actions work.
 #include "BatchTool.h"
 #include "app/HelpWindow.h"
 #include "platform/AppPaths.h"
@@ -8,6 +8,7 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -52,7 +53,8 @@ TEST_F(Installed, EveryFileInItsPlace) {
           "share/applications/org.tovrane.Tovrane.desktop",
           "share/metainfo/org.tovrane.Tovrane.metainfo.xml",
           "share/icons/hicolor/scalable/apps/org.tovrane.Tovrane.svg",
-          "share/man/man1/tovrane-batch.1"})
+          "share/man/man1/tovrane.1.gz", "share/man/man1/tovrane-batch.1.gz",
+          "share/doc/tovrane/copyright", "share/doc/tovrane/changelog.gz"})
         EXPECT_TRUE(QFileInfo::exists(path(file))) << file;
     // Nothing beside the programs but the programs.
     EXPECT_EQ(QDir(path("bin")).entryList(QDir::Files, QDir::Name),
@@ -101,6 +103,117 @@ TEST_F(Installed, HelpAndSettingsFoldersOfAnInstalledProgram) {
         EXPECT_EQ(THelpWindow::helpFile(), r.help);
         EXPECT_EQ(platform::dataFolder() == r.programFolder, r.settingsBesideProgram)
             << r.programFolder.toStdString() << " -> " << platform::dataFolder().toStdString();
+        // The re-zip work folder is scratch data: the cache, not the settings' folder.
+        EXPECT_EQ(platform::workFolder(),
+                  r.settingsBesideProgram
+                      ? r.programFolder
+                      : QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
+    }
+}
+
+// Each action of a Dolphin service menu or a Nemo action file: the name in
+// the menu and the command line.
+struct Action {
+    QString name;
+    QString exec;
+};
+
+QList<Action> actionsIn(const QString &file) {
+    QList<Action> actions;
+    QString name;
+    for (const QString &line : QString::fromUtf8(testsupport::readAll(file)).split('\n')) {
+        if (line.startsWith("Name="))
+            name = line.mid(5);
+        else if (line.startsWith("Exec="))
+            actions.append({name, line.mid(5)});
+    }
+    return actions;
+}
+
+// Every file below `folder` with its bytes.
+QMap<QString, QByteArray> contents(const QString &folder) {
+    QMap<QString, QByteArray> files;
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString file = it.next();
+        files[file] = testsupport::readAll(file);
+    }
+    return files;
+}
+
+TEST_F(Installed, FileManagerActionsMakeArchivesAndDeleteNothing) {
+    QList<Action> actions;
+    const QDir menus(path("share/kio/servicemenus"));
+    for (const QString &menu : menus.entryList(QDir::Files)) {
+        actions += actionsIn(menus.filePath(menu));
+        // Dolphin's service menus are of type Service, for which the validator
+        // takes MimeType and Actions for errors: those two lines only.
+        QString output;
+        testsupport::run("desktop-file-validate", {menus.filePath(menu)}, &output);
+        for (const QString &line : output.split('\n', Qt::SkipEmptyParts))
+            EXPECT_TRUE(line.contains("the type is \"Service\" while this key is only valid"))
+                << line.toStdString();
+    }
+    const QDir nemo(path("share/nemo/actions"));
+    for (const QString &file : nemo.entryList(QDir::Files))
+        actions += actionsIn(nemo.filePath(file));
+    QStringList names;
+    for (const Action &a : actions)
+        names << a.name;
+    names.sort();
+    EXPECT_EQ(names, QStringList({"Test archives", "Test archives", "Unzip each archive here",
+                                  "Unzip each archive here", "Zip each file into its own archive",
+                                  "Zip each file into its own archive",
+                                  "Zip each folder into its own archive",
+                                  "Zip each folder into its own archive"}));
+
+    for (const Action &action : actions) {
+        TempFolder work;
+        const QString a = work.write("in/a report.txt", QByteArray(5000, 'a'));
+        const QString b = work.write("in/b.txt", "b");
+        const QString d = work.mkdir("in/d");
+        work.write("in/d/sub/c.txt", "c");
+        ASSERT_EQ(testsupport::run("zip", {"-q", "-j", "e.zip", b}, nullptr, work.path("in")), 0);
+        const QString zipped = work.path("in/e.zip");
+        struct Expect {
+            QString command;
+            QStringList selection;
+            QStringList made;  // archives the readers accept, or files extracted
+        } expects[] = {
+            {"zip", {a, b}, {"in/a report.zip", "in/b.zip"}},
+            {"zip-folders", {d}, {"in/D.ZIP"}},  // the folder batch's names are capitals
+            {"unzip", {zipped}, {"in/e/b.txt"}},
+            {"test", {zipped}, {}},
+        };
+        QStringList words = action.exec.split(' ');
+        const Expect *expect = nullptr;
+        for (const Expect &e : expects)
+            if (words.value(1) == e.command)
+                expect = &e;
+        ASSERT_TRUE(expect && words.first() == "tovrane-batch") << action.exec.toStdString();
+        words.replace(words.indexOf("%F"), expect->selection.join('\n'));
+        const QStringList args = words.mid(1).join('\n').split('\n');
+        const QMap<QString, QByteArray> before = contents(work.path("in"));
+
+        // No desktop here: no session bus, which must change nothing.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + work.path("no-bus"));
+        environment.insert("XDG_CACHE_HOME", work.path("cache"));
+        const clitest::ToolRun run =
+            clitest::runInEnvironment(args, path("bin/tovrane-batch"), environment);
+
+        EXPECT_EQ(run.exitCode, 0) << action.exec.toStdString();
+        EXPECT_TRUE(run.errLines.isEmpty()) << run.errLines.join('\n').toStdString();
+        for (const QString &made : expect->made)
+            EXPECT_TRUE(made.endsWith(".zip", Qt::CaseInsensitive)
+                            ? testsupport::readersAccept(work.path(made))
+                            : QFileInfo::exists(work.path(made)))
+                << action.exec.toStdString() << ": " << made.toStdString();
+        if (expect->command == "test") {
+            EXPECT_TRUE(run.out.contains("(Ok)")) << run.out.toStdString();
+        }
+        const QMap<QString, QByteArray> after = contents(work.path("in"));
+        for (auto it = before.begin(); it != before.end(); ++it)
+            EXPECT_EQ(after.value(it.key()), it.value()) << it.key().toStdString();
     }
 }
 
