@@ -1,6 +1,6 @@
 #pragma once
 
-#include "batch/BatchSettings.h"
+#include "app/OptionValues.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,17 +10,22 @@ namespace cli {
 // One run of the tool as its command line asks for it.
 struct CliOptions {
     QString command;
-    // The window's options. Folders left empty follow the folder of each
-    // item, as the window's follow the browsed folder. Nothing is deleted
-    // and nothing beeps unless asked.
-    BatchSettings settings = defaultSettings();
+    // The window's options, as the command line sets them. Folders left
+    // empty follow the folder of each item, as the window's follow the
+    // browsed folder. Nothing is deleted and nothing beeps unless asked.
+    OptionValues values = defaultValues();
+    // The re-zip's extraction folder, a private one.
+    QString rezipFolder;
     QString passwordFile;
     QString reportFile;          // crc: the report, saved as the window saves it
     QStringList removePatterns;  // rezip: the file types taken out of the archives
     QStringList paths;
     bool help = false;
 
-    static BatchSettings defaultSettings();
+    // What the batches read.
+    BatchSettings settings() const;
+
+    static OptionValues defaultValues();
 };
 
 struct ParsedCommandLine {
