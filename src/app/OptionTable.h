@@ -12,17 +12,25 @@
 // The settings file, the window's widgets and menu items, the batches'
 // settings snapshot and tovrane-batch all work from this table.
 //
-// Adding a setting: add its name to `Option` and one row to kOptionTable at
-// the same place, then its widget (a menu item through MainMenu, a check
-// box through OptionsPanel) and the code that uses it. A new setting goes
-// after `folderPaneWidth`: stored settings are written in table order, so
-// it lands after the eighteen lines every earlier version wrote, and a file
-// without its key leaves it at the row's default. For example:
+// Adding a setting takes one row here and its uses elsewhere:
+//  1. its name in `Option` and its row in kOptionTable, both right after
+//     `folderPaneWidth`. Stored settings are written in table order, so a
+//     new key lands after the eighteen lines earlier versions wrote, and a
+//     file without it leaves the setting at the row's default;
+//  2. its control: m.option(menu, Option::name) in buildMainMenu() for a
+//     check-marked menu item, optionbinding::checkBox() in OptionsPanel for
+//     a check box; both bind themselves to the model;
+//  3. where a batch reads it: a field of BatchSettings named in `.batch`,
+//     and the loop that uses it; a tovrane-batch option named in `.cli`
+//     goes into the list of cli/CliOptions.cpp, where it is shown.
+// For example (the key, captions and option being the new setting's own):
 //
-//   {.id = Option::testArchives, .name = "testArchives", .kind = OptionKind::Switch,
-//    .key = "TABDO", .on = false,
+//   {.id = Option::testArchives,
+//    .name = "testArchives",
+//    .kind = OptionKind::Switch,
+//    .key = "TESTARC",
+//    .on = false,
 //    .menuItem = "Test Archives Before Deleting Originals",
-//    .cli = {"--test-first", nullptr, "zip zip-folders", "test each archive before ..."},
 //    .batch = &BatchSettings::testArchives},
 
 // The options, in table order. The names are the ones the window's widgets
