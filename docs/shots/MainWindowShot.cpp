@@ -1,7 +1,6 @@
 // Takes the picture of the main window that the help shows: the real
 // program on a few sample files, drawn without a screen.
 //   QT_QPA_PLATFORM=offscreen build/bin/main_window_shot docs/main-window.png
-#include "app/BrowserPane.h"
 #include "app/MainForm.h"
 #include "app/TovraneApp.h"
 #include "platform/AppPaths.h"
@@ -41,8 +40,8 @@ int main(int argc, char **argv) {
     tovrane.start();
     TMainform &form = tovrane.main();
     form.Timer1Timer();
-    form.browser->DirectoryListBox1->setDirectory(home);
-    FileListBox &list = *form.browser->FileListBox1;
+    form.findChild<FolderTree *>(QStringLiteral("DirectoryListBox1"))->setDirectory(home);
+    FileListBox &list = *form.findChild<FileListBox *>(QStringLiteral("FileListBox1"));
     list.reread();
     for (int i = 0; i < list.count(); ++i)
         list.setSelected(i, list.name(i) != QLatin1String("notes.txt"));

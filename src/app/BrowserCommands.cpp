@@ -2,8 +2,8 @@
 
 #include "BrowserPane.h"
 #include "ButtonBar.h"
-#include "FolderOptions.h"
-#include "MainMenu.h"
+#include "CommandActions.h"
+#include "OptionsModel.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
@@ -13,7 +13,10 @@
 #include "widgets/FolderListBox.h"
 #include "widgets/FolderTree.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QRadioButton>
 
 QString filesSelectedText(int count) {
     return QString::number(count) + QStringLiteral(" files selected.");
@@ -23,37 +26,42 @@ QString foldersSelectedText(int count) {
     return QString::number(count) + QStringLiteral(" folders selected.");
 }
 
-BrowserCommands::BrowserCommands(BrowserPane &browser, MainMenu &menu, ButtonBar &buttons,
-                                 FolderOptions &folders, StatusSetter setStatus, QObject *parent)
+BrowserCommands::BrowserCommands(BrowserPane &browser, ButtonBar &buttons, OptionsModel &options,
+                                 CommandActions &commands, StatusSetter setStatus, QObject *parent)
     : QObject(parent),
       browser_(browser),
-      menu_(menu),
       buttons_(buttons),
-      folders_(folders),
+      options_(options),
+      commands_(commands),
       setStatus_(std::move(setStatus)) {
-    deleteFiles = fileListMenu.addAction(QStringLiteral("Delete Selected File(s)"));
-    renameFiles = fileListMenu.addAction(QStringLiteral("Rename Selected File(s)"));
-    fileListMenu.addSeparator();
-    fileInformation = fileListMenu.addAction(QStringLiteral("View file information"));
-    fileListMenu.addSeparator();
-    testZips = fileListMenu.addAction(QStringLiteral("Test zip file(s) integrity"));
-    fileListMenu.addSeparator();
-    trimFile = fileListMenu.addAction(QStringLiteral("Trim File"));
-    deleteFolders = folderListMenu.addAction(QStringLiteral("Delete selected folders"));
-    folderListMenu.addSeparator();
-    createFolder = folderListMenu.addAction(QStringLiteral("Create a new folder"));
-
     BrowserPane &b = browser_;
+    fileListMenu_ = new QMenu(b.FileListBox1);
+    fileListMenu_->setObjectName(QStringLiteral("fileListMenu"));
+    deleteFiles_ = commands.popupItem(fileListMenu_, "Delete Selected File(s)", "DeleteFiles");
+    renameFiles_ = commands.popupItem(fileListMenu_, "Rename Selected File(s)", "Rename");
+    fileListMenu_->addSeparator();
+    fileInformation_ = commands.popupItem(fileListMenu_, "View file information", "FileInfo");
+    fileListMenu_->addSeparator();
+    testZips_ = commands.popupItem(fileListMenu_, "Test zip file(s) integrity", "Test");
+    fileListMenu_->addSeparator();
+    trimFile_ = commands.popupItem(fileListMenu_, "Trim File", "Trim");
+    folderListMenu_ = new QMenu(b.ListBox2);
+    folderListMenu_->setObjectName(QStringLiteral("folderListMenu"));
+    deleteFolders_ =
+        commands.popupItem(folderListMenu_, "Delete selected folders", "DeleteFolders");
+    folderListMenu_->addSeparator();
+    createFolder_ = commands.popupItem(folderListMenu_, "Create a new folder", "CreateFolder");
+    connect(fileListMenu_, &QMenu::aboutToShow, this, &BrowserCommands::updateFileListMenu);
+    connect(folderListMenu_, &QMenu::aboutToShow, this, &BrowserCommands::updateFolderListMenu);
+
     for (QListWidget *list :
          {static_cast<QListWidget *>(b.FileListBox1), static_cast<QListWidget *>(b.ListBox2)})
         list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(b.FileListBox1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        updateFileListMenu();
-        fileListMenu.popup(browser_.FileListBox1->viewport()->mapToGlobal(at));
+        fileListMenu_->popup(browser_.FileListBox1->viewport()->mapToGlobal(at));
     });
     connect(b.ListBox2, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        updateFolderListMenu();
-        folderListMenu.popup(browser_.ListBox2->viewport()->mapToGlobal(at));
+        folderListMenu_->popup(browser_.ListBox2->viewport()->mapToGlobal(at));
     });
     connect(b.FileListBox1, &FileListBox::userSelected, this, &BrowserCommands::clickInFileList);
     connect(b.ListBox2, &FolderListBox::userSelected, this, &BrowserCommands::clickInFolderList);
@@ -63,7 +71,6 @@ BrowserCommands::BrowserCommands(BrowserPane &browser, MainMenu &menu, ButtonBar
     connect(b.DirectoryListBox1, &FolderTree::folderDoubleClicked, this,
             &BrowserCommands::folderDoubleClicked);
     connect(b.DirectoryListBox1, &FolderTree::mousePressed, this, &BrowserCommands::selectNone);
-    connect(&b, &BrowserPane::bannerClicked, this, &BrowserCommands::refresh);
     connect(b.filesRadio, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             switchToFiles();
@@ -164,6 +171,11 @@ void BrowserCommands::driveChosen(const QString &root) {
     goHome();
 }
 
+void BrowserCommands::startAt(const QString &folder) {
+    browser_.ListBox2->fill(folder);
+    browser_.DirectoryListBox1->setDirectory(folder);
+}
+
 void BrowserCommands::goHome() {
     const QString home = platform::homeFolder();
     browser_.DriveComboBox1->setDrive(home);
@@ -183,7 +195,7 @@ void BrowserCommands::folderChanged(const QString &folder) {
     }
     doubleClick_ = false;
     b.DriveComboBox1->setDrive(folder);
-    folders_.followBrowser(folder);
+    options_.followBrowser(folder);
     b.FileListBox1->setDirectory(folder);
     if (foldersView()) {
         b.ListBox2->fill(folder);
@@ -192,15 +204,7 @@ void BrowserCommands::folderChanged(const QString &folder) {
 }
 
 void BrowserCommands::setFileCommandsEnabled(bool enabled) {
-    MainMenu &m = menu_;
-    m.deleteSelectedFolders->setEnabled(!enabled);
-    for (QAction *a : {m.deleteSelectedFiles, m.renameTool, m.zipTestTool, m.trimTool, m.crcTool})
-        a->setEnabled(enabled);
-    ButtonBar &bar = buttons_;
-    for (QToolButton *b : {bar.renameButton, bar.crcButton, bar.trimButton, bar.testButton,
-                           bar.rezipButton, bar.unzipButton})
-        b->setEnabled(enabled);
-    bar.deleteButton->setEnabled(true);
+    commands_.setFilesView(enabled);
     browser_.filterBand->setVisible(enabled);
 }
 
@@ -213,26 +217,22 @@ void BrowserCommands::showFoldersView() {
 }
 
 void BrowserCommands::switchToFiles() {
-    MainMenu &m = menu_;
-    m.fullPaths->setChecked(FullPathSaved);
-    m.fullPaths->setEnabled(true);
+    options_.setOn(Option::fullPaths, FullPathSaved);
     QApplication::processEvents();
     setFileCommandsEnabled(true);
     browser_.showFolderList(false);
     setStatus_(QStringLiteral("Files Selected."));
-    m.viewFiles->setChecked(true);
+    commands_.action(QStringLiteral("ViewFiles"))->setChecked(true);
 }
 
 void BrowserCommands::switchToFolders() {
-    MainMenu &m = menu_;
     // A folder's archive keeps the folder's tree, so paths are stored while
     // this view shows; the files view's own choice comes back with it.
-    FullPathSaved = m.fullPaths->isChecked();
-    m.fullPaths->setChecked(true);
-    m.fullPaths->setEnabled(false);
+    FullPathSaved = options_.isOn(Option::fullPaths);
+    options_.setOn(Option::fullPaths, true);
     QApplication::processEvents();
     setFileCommandsEnabled(false);
-    m.viewFolders->setChecked(true);
+    commands_.action(QStringLiteral("ViewFolders"))->setChecked(true);
     browser_.ListBox2->fill(browser_.DirectoryListBox1->directory());
     browser_.showFolderList(true);
     setStatus_(foldersSelectedText(0));
@@ -240,15 +240,15 @@ void BrowserCommands::switchToFolders() {
 
 void BrowserCommands::updateFileListMenu() {
     const int selected = browser_.FileListBox1->selectedCount();
-    for (QAction *a : {deleteFiles, renameFiles, testZips})
+    for (QAction *a : {deleteFiles_, renameFiles_, testZips_})
         a->setEnabled(selected >= 1);
-    for (QAction *a : {fileInformation, trimFile})
+    for (QAction *a : {fileInformation_, trimFile_})
         a->setEnabled(selected == 1);
 }
 
 void BrowserCommands::updateFolderListMenu() {
-    deleteFolders->setEnabled(browser_.ListBox2->selectedCount() >= 1);
-    createFolder->setEnabled(true);
+    deleteFolders_->setEnabled(browser_.ListBox2->selectedCount() >= 1);
+    createFolder_->setEnabled(true);
 }
 
 void BrowserCommands::newFolderMade(bool attempted) {
@@ -261,4 +261,30 @@ void BrowserCommands::newFolderMade(bool attempted) {
     // The folder list this was started from shows the new folder at once.
     if (foldersView())
         b.ListBox2->fill(b.DirectoryListBox1->directory());
+}
+
+QString BrowserCommands::browsedFolder() const {
+    return browser_.DirectoryListBox1->directory();
+}
+
+FileListSource &BrowserCommands::fileList() {
+    return *browser_.FileListBox1;
+}
+
+FileListSource &BrowserCommands::folderList() {
+    return *browser_.ListBox2;
+}
+
+void BrowserCommands::rereadFileList() {
+    browser_.FileListBox1->reread();
+}
+
+void BrowserCommands::refreshFolders() {
+    BrowserPane &b = browser_;
+    b.DirectoryListBox1->reread();
+    b.ListBox2->fill(b.DirectoryListBox1->directory());
+}
+
+void BrowserCommands::hideFolderList() {
+    browser_.showFolderList(false);
 }

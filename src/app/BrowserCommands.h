@@ -1,13 +1,15 @@
 #pragma once
 
-#include <QMenu>
 #include <QObject>
 #include <functional>
 
 class BrowserPane;
 class ButtonBar;
-class FolderOptions;
-class MainMenu;
+class CommandActions;
+class FileListSource;
+class OptionsModel;
+class QAction;
+class QMenu;
 
 // The browser's commands on the main window: selection with its status
 // texts, refresh, drive and folder changes (with the folder options that
@@ -17,10 +19,11 @@ class BrowserCommands : public QObject {
   public:
     using StatusSetter = std::function<void(const QString &)>;
 
-    // The browser's widgets, the menus and buttons its views enable, the
-    // folder options that follow the browsed folder, and the status bar.
-    BrowserCommands(BrowserPane &browser, MainMenu &menu, ButtonBar &buttons,
-                    FolderOptions &folders, StatusSetter setStatus, QObject *parent);
+    // The browser's widgets, the button bar, the options (the folders that
+    // follow the browsed folder, the full-path setting the folders view
+    // holds), the commands its views enable, and the status bar.
+    BrowserCommands(BrowserPane &browser, ButtonBar &buttons, OptionsModel &options,
+                    CommandActions &commands, StatusSetter setStatus, QObject *parent);
 
     // "Store Full File Paths in Zip Files" kept while the folders view shows.
     bool FullPathSaved = false;
@@ -46,28 +49,40 @@ class BrowserCommands : public QObject {
     void switchToFiles();
     void switchToFolders();
 
-    // The pop-up menus, their items enabled from the current selection.
-    QMenu fileListMenu;
-    QAction *deleteFiles, *renameFiles, *fileInformation, *testZips, *trimFile;
-    QMenu folderListMenu;
-    QAction *deleteFolders, *createFolder;
-    void updateFileListMenu();
-    void updateFolderListMenu();
-
+    // Starts the browser on `folder` (the folder list too).
+    void startAt(const QString &folder);
     // Returns the browser to the home folder (after "Drive not ready").
     void goHome();
+    // The folder the tree shows.
+    QString browsedFolder() const;
     // "Create a new folder" of the folder list handed back: after "Create
     // Folder" the views are refreshed, after "Cancel" the tree is re-read.
     void newFolderMade(bool attempted);
 
+    // What the batches and tools read and ask of the browser.
+    FileListSource &fileList();
+    FileListSource &folderList();
+    void rereadFileList();
+    // Rebuilds the folder tree and refills the folder list from disk.
+    void refreshFolders();
+    void hideFolderList();
+
   private:
     void setFileCommandsEnabled(bool enabled);
+    // The pop-up menus, their items enabled from the current selection when
+    // they pop up.
+    void updateFileListMenu();
+    void updateFolderListMenu();
 
     BrowserPane &browser_;
-    MainMenu &menu_;
     ButtonBar &buttons_;
-    FolderOptions &folders_;
+    OptionsModel &options_;
+    CommandActions &commands_;
     StatusSetter setStatus_;
+    QMenu *fileListMenu_;
+    QAction *deleteFiles_, *renameFiles_, *fileInformation_, *testZips_, *trimFile_;
+    QMenu *folderListMenu_;
+    QAction *deleteFolders_, *createFolder_;
     bool doubleClick_ = false;
 };
 

@@ -1,22 +1,32 @@
 #include "BrowserPane.h"
 
+#include "CommandActions.h"
+#include "OptionBinding.h"
 #include "widgets/DriveComboBox.h"
 #include "widgets/FileListBox.h"
 #include "widgets/FilterComboBox.h"
 #include "widgets/FolderListBox.h"
 #include "widgets/FolderTree.h"
 
+#include <QAction>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QStackedWidget>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-BrowserPane::BrowserPane(QWidget *parent) : QWidget(parent) {
+BrowserPane::BrowserPane(OptionsModel &options, CommandActions &commands, QWidget *parent)
+    : QWidget(parent) {
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
     banner = new QLabel(QStringLiteral("Tovrane"), this);
+    banner->setObjectName(QStringLiteral("banner"));
     banner->setFixedHeight(115);
     banner->setAlignment(Qt::AlignCenter);
     banner->setCursor(Qt::PointingHandCursor);
@@ -40,8 +50,10 @@ BrowserPane::BrowserPane(QWidget *parent) : QWidget(parent) {
     left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(0);
     DriveComboBox1 = new DriveComboBox(leftPane);
+    DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
     left->addWidget(DriveComboBox1);
     DirectoryListBox1 = new FolderTree(leftPane);
+    DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
     left->addWidget(DirectoryListBox1, 1);
 
     auto *rightPane = new QWidget(splitter);
@@ -51,20 +63,23 @@ BrowserPane::BrowserPane(QWidget *parent) : QWidget(parent) {
     right->setSpacing(0);
     lists = new QStackedWidget(rightPane);
     FileListBox1 = new FileListBox(lists);
+    FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
     ListBox2 = new FolderListBox(lists);
+    ListBox2->setObjectName(QStringLiteral("ListBox2"));
     lists->addWidget(FileListBox1);
     lists->addWidget(ListBox2);
     right->addWidget(lists, 1);
     filterBand = new QWidget(rightPane);
+    filterBand->setObjectName(QStringLiteral("filterBand"));
     filterBand->setFixedHeight(22);
     auto *filter = new QHBoxLayout(filterBand);
     filter->setContentsMargins(0, 0, 0, 0);
     filter->setSpacing(0);
     FilterComboBox1 = new FilterComboBox(filterBand);
+    FilterComboBox1->setObjectName(QStringLiteral("FilterComboBox1"));
     filter->addWidget(FilterComboBox1, 1);
-    filterButton = new QToolButton(filterBand);
-    filterButton->setText(QStringLiteral("+"));
-    filterButton->setToolTip(QStringLiteral("Click Here to Add More File Filters"));
+    auto *filterButton = new QToolButton(filterBand);
+    filterButton->setDefaultAction(commands.action(QStringLiteral("DefineFilters")));
     filterButton->setFixedSize(22, 22);
     filter->addWidget(filterButton);
     right->addWidget(filterBand);
@@ -72,8 +87,10 @@ BrowserPane::BrowserPane(QWidget *parent) : QWidget(parent) {
     radioBand = new QWidget(this);
     radioBand->setFixedHeight(27);
     foldersRadio = new QRadioButton(QStringLiteral("Set view to folders"), radioBand);
+    foldersRadio->setObjectName(QStringLiteral("foldersRadio"));
     foldersRadio->setToolTip(QStringLiteral("Changes the View to folders"));
     filesRadio = new QRadioButton(QStringLiteral("Set view to files"), radioBand);
+    filesRadio->setObjectName(QStringLiteral("filesRadio"));
     filesRadio->setToolTip(QStringLiteral("Changes the View to files"));
     filesRadio->setChecked(true);
     radioBand->installEventFilter(this);
@@ -81,14 +98,32 @@ BrowserPane::BrowserPane(QWidget *parent) : QWidget(parent) {
 
     // Moving the splitter re-applies the band rules; the layouts do that.
     connect(splitter, &QSplitter::splitterMoved, this, [this] { placeRadios(); });
+    connect(FilterComboBox1, &FilterComboBox::maskChanged, FileListBox1, &FileListBox::setMask);
+    connect(this, &BrowserPane::bannerClicked, commands.action(QStringLiteral("Refresh")),
+            &QAction::trigger);
+
+    optionbinding::onChange(options, Option::filters, FilterComboBox1, [this, &options] {
+        FilterComboBox1->setFilter(options.text(Option::filters));
+    });
+    // Icons are on at start; the setting switches them in both lists.
+    optionbinding::onChange(options, Option::showIcons, this, [this, &options] {
+        const bool on = options.isOn(Option::showIcons);
+        FileListBox1->setIconsVisible(on);
+        ListBox2->setIconsVisible(on);
+    });
+
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{banner, foldersRadio, filesRadio, DirectoryListBox1,
+                                          DriveComboBox1, FileListBox1, ListBox2, filterBand})
+        commands.addInputWidget(w);
+}
+
+int BrowserPane::folderPaneWidth() const {
+    return leftPane->width();
 }
 
 void BrowserPane::showFolderList(bool visible) {
     lists->setCurrentWidget(visible ? static_cast<QWidget *>(ListBox2) : FileListBox1);
-}
-
-bool BrowserPane::folderListVisible() const {
-    return lists->currentWidget() == ListBox2;
 }
 
 void BrowserPane::resizeEvent(QResizeEvent *event) {

@@ -1,26 +1,48 @@
 #pragma once
 
-#include <QLabel>
-#include <QRadioButton>
-#include <QSplitter>
-#include <QStackedWidget>
-#include <QToolButton>
 #include <QWidget>
 
+class CommandActions;
 class DriveComboBox;
 class FileListBox;
 class FilterComboBox;
 class FolderListBox;
 class FolderTree;
+class OptionsModel;
+class QLabel;
+class QRadioButton;
+class QSplitter;
+class QStackedWidget;
 
 // The browser region of the main window: the banner, the drive box above the
 // folder tree, the splitter, the file list (or the folder list over it) with
 // the filter band, and the band with the two view radio buttons. It holds
-// the widgets and their sizing rules; the commands live in BrowserCommands.
+// the widgets, their sizing rules and their bindings to the options (icons,
+// filter list); the commands live in BrowserCommands, the one class that
+// works on its widgets.
 class BrowserPane : public QWidget {
     Q_OBJECT
   public:
-    explicit BrowserPane(QWidget *parent = nullptr);
+    // The pane registers its controls with `commands`, which disables them
+    // while a batch runs.
+    BrowserPane(OptionsModel &options, CommandActions &commands, QWidget *parent = nullptr);
+
+    // The width of the folder tree's pane, as stored at close.
+    int folderPaneWidth() const;
+
+  signals:
+    void bannerClicked();
+
+  protected:
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+  private:
+    friend class BrowserCommands;
+
+    // The folder list shows over the file list (folders view) or not.
+    void showFolderList(bool visible);
+    void placeRadios();
 
     QLabel *banner;
     DriveComboBox *DriveComboBox1;
@@ -32,24 +54,7 @@ class BrowserPane : public QWidget {
     FolderListBox *ListBox2;
     QWidget *filterBand;
     FilterComboBox *FilterComboBox1;
-    QToolButton *filterButton;
     QWidget *radioBand;
     QRadioButton *foldersRadio;  // "Set view to folders"
     QRadioButton *filesRadio;    // "Set view to files"
-
-    // The folder list shows over the file list (folders view) or not.
-    void showFolderList(bool visible);
-    bool folderListVisible() const;
-    // The width of the folder tree's pane, as stored at close.
-    int folderPaneWidth() const { return leftPane->width(); }
-
-  signals:
-    void bannerClicked();
-
-  protected:
-    void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-  private:
-    void placeRadios();
 };

@@ -1,34 +1,25 @@
 #pragma once
 
-#include <QList>
-#include <QToolButton>
 #include <QWidget>
 
+class CommandActions;
+class QAction;
+
 // The fourteen command buttons across the bottom of the main window, glyph
-// above caption, in their fixed order.
+// above caption, in their fixed order. Each shows its command's action.
 class ButtonBar : public QWidget {
     Q_OBJECT
   public:
-    explicit ButtonBar(QWidget *parent = nullptr);
+    ButtonBar(CommandActions &commands, QWidget *parent = nullptr);
 
-    QToolButton *pauseButton;  // BitBtn8
-    QToolButton *stopButton;   // BitBtn7
-    QToolButton *invertButton;
-    QToolButton *noneButton;
-    QToolButton *allButton;
-    QToolButton *unzipButton;
-    QToolButton *zipButton;   // BitBtn1
-    QToolButton *testButton;  // BitBtn12
-    QToolButton *rezipButton;
-    QToolButton *deleteButton;  // BitBtn13
-    QToolButton *renameButton;
-    QToolButton *crcButton;  // BitBtn10
-    QToolButton *trimButton;
-    QToolButton *dupesButton;
+    // The command whose button is being clicked, while its action runs;
+    // nullptr when the command came from elsewhere.
+    QAction *clickedCommand() const { return clicked_; }
 
-    // All fourteen, left to right.
-    const QList<QToolButton *> &buttons() const { return buttons_; }
+  signals:
+    // A button's command has run.
+    void commandClicked(QAction *command);
 
   private:
-    QList<QToolButton *> buttons_;
+    QAction *clicked_ = nullptr;
 };

@@ -1,39 +1,30 @@
 #include "DeleteCommands.h"
 
-#include "BrowserCommands.h"
-#include "ButtonBar.h"
 #include "MainForm.h"
-#include "MainMenu.h"
 #include "MainWindowBatchHost.h"
 #include "batch/FileDeletion.h"
 #include "batch/FolderDeletion.h"
 #include "batch/ui/DeleteScreen.h"
 
 #include <QAction>
-#include <QToolButton>
 
-DeleteCommands::DeleteCommands(TMainform &form)
-    : QObject(&form), form_(form), screen_(std::make_unique<TDeleteScreen>(form)) {
-    connect(form.buttons->deleteButton, &QToolButton::clicked, this,
+DeleteCommands::DeleteCommands(TMainform &form, TDeleteScreen &screen)
+    : form_(form), screen_(screen) {
+    connect(form.findAction(QStringLiteral("Delete")), &QAction::triggered, this,
             &DeleteCommands::BitBtn13Click);
-    connect(form.menu->deleteSelectedFiles, &QAction::triggered, this,
+    connect(form.findAction(QStringLiteral("DeleteFiles")), &QAction::triggered, this,
             &DeleteCommands::deleteSelectedFiles);
-    connect(form.browse->deleteFiles, &QAction::triggered, this,
-            &DeleteCommands::deleteSelectedFiles);
-    connect(form.menu->deleteSelectedFolders, &QAction::triggered, this,
-            &DeleteCommands::deleteSelectedFolders);
-    connect(form.browse->deleteFolders, &QAction::triggered, this,
+    connect(form.findAction(QStringLiteral("DeleteFolders")), &QAction::triggered, this,
             &DeleteCommands::deleteSelectedFolders);
 }
 
-DeleteCommands::~DeleteCommands() = default;
-
 void DeleteCommands::BitBtn13Click() {
-    // Exactly one view is active; the files view is asked first.
-    if (form_.browse->filesView())
-        deleteSelectedFiles();
-    else if (form_.browse->foldersView())
+    // Exactly one view is active.
+    MainWindowBatchHost host(form_.parts());
+    if (host.foldersView())
         deleteSelectedFolders();
+    else
+        deleteSelectedFiles();
 }
 
 void DeleteCommands::deleteSelectedFiles() {
@@ -46,6 +37,6 @@ void DeleteCommands::deleteSelectedFiles() {
 void DeleteCommands::deleteSelectedFolders() {
     form_.runCommand([this] {
         MainWindowBatchHost host(form_.parts());
-        ::deleteSelectedFolders(host, *screen_);
+        ::deleteSelectedFolders(host, screen_);
     });
 }

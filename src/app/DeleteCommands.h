@@ -1,21 +1,17 @@
 #pragma once
 
 #include <QObject>
-#include <memory>
 
 class TDeleteScreen;
 class TMainform;
 
-// The two delete commands from all their entry points: the "Delete" button
-// (files in the files view, folders in the folders view), the File menu's
-// two items and the lists' pop-up items. Owns the folder deletion's window.
+// The two delete commands: "Delete" (files in the files view, folders in
+// the folders view), "Delete Selected Files" and "Delete Selected Folders",
+// with the pop-up items that run them. The folder deletion shows `screen`.
 class DeleteCommands : public QObject {
     Q_OBJECT
   public:
-    explicit DeleteCommands(TMainform &form);
-    ~DeleteCommands() override;
-
-    TDeleteScreen &screen() { return *screen_; }
+    DeleteCommands(TMainform &form, TDeleteScreen &screen);
 
     void BitBtn13Click();
     void deleteSelectedFiles();
@@ -23,5 +19,5 @@ class DeleteCommands : public QObject {
 
   private:
     TMainform &form_;
-    std::unique_ptr<TDeleteScreen> screen_;
+    TDeleteScreen &screen_;
 };

@@ -12,7 +12,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-TFileInclusion::TFileInclusion(FolderOptions &options, WindowGate mainWindow)
+TFileInclusion::TFileInclusion(OptionsModel &options, WindowGate mainWindow)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint),
       options_(options),
@@ -116,21 +116,21 @@ void TFileInclusion::OKClick() {
     if (file.isEmpty())
         return;
     main_.enableMain();
-    options_.set(FolderOption::Include, file);
+    options_.setText(Option::includeFile, file);
     main_.showMain();
     hide();
 }
 
 void TFileInclusion::releaseToggle() {
     // Up without its release action: that action would empty the option.
-    options_.setPinned(FolderOption::Include, false);
+    options_.setPinned(Option::includeFile, false);
     main_.enableMain();
     hide();
 }
 
 void TFileInclusion::NoneClick() {
     releaseToggle();
-    options_.set(FolderOption::Include, {});
+    options_.setText(Option::includeFile, {});
 }
 
 void TFileInclusion::CancelClick() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FolderOptions.h"
+#include "OptionsModel.h"
 #include "widgets/WindowGate.h"
 
 #include <QDialog>
@@ -17,7 +17,7 @@ class FolderTree;
 class TFileInclusion : public QDialog {
     Q_OBJECT
   public:
-    TFileInclusion(FolderOptions &options, WindowGate mainWindow);
+    TFileInclusion(OptionsModel &options, WindowGate mainWindow);
 
     // The toggle button went down: disables the main window, re-reads the
     // file list, disables "OK" and shows the dialog.
@@ -49,6 +49,6 @@ class TFileInclusion : public QDialog {
     void goHome();
     void releaseToggle();
 
-    FolderOptions &options_;
+    OptionsModel &options_;
     WindowGate main_;
 };

@@ -14,19 +14,19 @@ namespace {
 const FolderDialogKind kZipDest{"Select Folder",
                                 "Choose a destination folder where Tovrane will store your newly\n"
                                 "created zip files.",
-                                "Zip", FolderOption::Zip, false};
+                                "Zip", Option::zipFolder, false};
 const FolderDialogKind kUnzipDest{"File Destination",
                                   "Choose a destination folder where Tovrane will store\n"
                                   "your files after unzipping them.",
-                                  "Unzip", FolderOption::Unzip, false};
+                                  "Unzip", Option::unzipFolder, false};
 const FolderDialogKind kTempDest{"Set temporary path",
                                  "Choose a temporary folder where Tovrane can use for\n"
                                  "compressing and uncompressing your Zip files.",
-                                 "Temp", FolderOption::Work, true};
+                                 "Temp", Option::workFolder, true};
 
 }  // namespace
 
-FolderDialog::FolderDialog(FolderOptions &options, WindowGate mainWindow,
+FolderDialog::FolderDialog(OptionsModel &options, WindowGate mainWindow,
                            const FolderDialogKind &kind)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint),
@@ -97,7 +97,7 @@ void FolderDialog::DriveChosen(const QString &root) {
 void FolderDialog::OKClick() {
     main_.enableMain();
     hide();
-    options_.set(kind_.option, platform::withSeparator(folder()));
+    options_.setText(kind_.option, platform::withSeparator(folder()));
 }
 
 void FolderDialog::CancelClick() {
@@ -126,9 +126,9 @@ void FolderDialog::returnFromNewFolder(bool attempted) {
         rereadTree();
 }
 
-TZipDest::TZipDest(FolderOptions &options, WindowGate mainWindow)
+TZipDest::TZipDest(OptionsModel &options, WindowGate mainWindow)
     : FolderDialog(options, std::move(mainWindow), kZipDest) {}
-TUnzip_dest::TUnzip_dest(FolderOptions &options, WindowGate mainWindow)
+TUnzip_dest::TUnzip_dest(OptionsModel &options, WindowGate mainWindow)
     : FolderDialog(options, std::move(mainWindow), kUnzipDest) {}
-Ttempdest::Ttempdest(FolderOptions &options, WindowGate mainWindow)
+Ttempdest::Ttempdest(OptionsModel &options, WindowGate mainWindow)
     : FolderDialog(options, std::move(mainWindow), kTempDest) {}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FolderOptions.h"
+#include "OptionsModel.h"
 #include "widgets/WindowGate.h"
 
 #include <QDialog>
@@ -18,7 +18,7 @@ struct FolderDialogKind {
     // How "Create a new folder" names this dialog when it hands back.
     const char *returnMarker;
     // The option that "OK" sets.
-    FolderOption option;
+    Option option;
     // Whether the tree is read again when the new-folder dialog was left
     // with "Cancel" (after "Create Folder" every dialog reads it again).
     bool rereadAfterCancel;
@@ -61,14 +61,14 @@ class FolderDialog : public QDialog {
     void CreateFolderClick();
 
   protected:
-    FolderDialog(FolderOptions &options, WindowGate mainWindow, const FolderDialogKind &kind);
+    FolderDialog(OptionsModel &options, WindowGate mainWindow, const FolderDialogKind &kind);
     // Escape (and a close by the window manager) is "Cancel".
     void reject() override;
 
   private:
     void goHome();
 
-    FolderOptions &options_;
+    OptionsModel &options_;
     WindowGate main_;
     const FolderDialogKind kind_;
 };
@@ -77,19 +77,19 @@ class FolderDialog : public QDialog {
 class TZipDest final : public FolderDialog {
     Q_OBJECT
   public:
-    TZipDest(FolderOptions &options, WindowGate mainWindow);
+    TZipDest(OptionsModel &options, WindowGate mainWindow);
 };
 
 // "File Destination": where files are unzipped (`UnzipFolder`).
 class TUnzip_dest final : public FolderDialog {
     Q_OBJECT
   public:
-    TUnzip_dest(FolderOptions &options, WindowGate mainWindow);
+    TUnzip_dest(OptionsModel &options, WindowGate mainWindow);
 };
 
 // "Set temporary path": the engine's work folder (`WorkFolder`).
 class Ttempdest final : public FolderDialog {
     Q_OBJECT
   public:
-    Ttempdest(FolderOptions &options, WindowGate mainWindow);
+    Ttempdest(OptionsModel &options, WindowGate mainWindow);
 };

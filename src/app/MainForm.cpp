@@ -3,6 +3,7 @@
 #include "BrowserCommands.h"
 #include "BrowserPane.h"
 #include "ButtonBar.h"
+#include "CommandActions.h"
 #include "MainMenu.h"
 #include "MainWindowBatchHost.h"
 #include "OptionsPanel.h"
@@ -16,17 +17,14 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
-#include "widgets/BusyIndicator.h"
-#include "widgets/FileListBox.h"
-#include "widgets/FilterComboBox.h"
-#include "widgets/FolderListBox.h"
-#include "widgets/FolderTree.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -40,11 +38,11 @@ const QUrl kSuggestions(
 
 TMainform::TMainform(QWidget *parent) : QMainWindow(parent) {
     buildWindow();
-    browse = new BrowserCommands(
-        *browser, *menu, *buttons, folders, [this](const QString &text) { setStatus(text); }, this);
+    browse_ = new BrowserCommands(
+        *browser_, *buttons_, options_, *commands_,
+        [this](const QString &text) { setStatus(text); }, this);
     wireBrowserCommands();
     wireBatchCommands();
-    wireSettings();
     wireShellCommands();
     wireFolderOptions();
     FormCreate();
@@ -62,7 +60,8 @@ void TMainform::buildWindow() {
     compact.setPointSizeF(8.0);
     setFont(compact);
 
-    menu = new MainMenu(menuBar());
+    commands_ = new CommandActions(this);
+    buildMainMenu(menuBar(), *commands_, options_);
 
     auto *central = new QWidget(this);
     auto *column = new QVBoxLayout(central);
@@ -75,116 +74,81 @@ void TMainform::buildWindow() {
     column->addWidget(line);
     auto *row = new QHBoxLayout;
     row->setSpacing(0);
-    browser = new BrowserPane(central);
-    row->addWidget(browser, 1);
-    options = new OptionsPanel(central);
-    row->addWidget(options);
+    browser_ = new BrowserPane(options_, *commands_, central);
+    row->addWidget(browser_, 1);
+    panel_ = new OptionsPanel(options_, *commands_, central);
+    row->addWidget(panel_);
     column->addLayout(row, 1);
-    buttons = new ButtonBar(central);
-    column->addWidget(buttons);
+    buttons_ = new ButtonBar(*commands_, central);
+    column->addWidget(buttons_);
     setCentralWidget(central);
 
     StatusBar1 = new QLabel(QStringLiteral("Tovrane 6.04 - batch archiving made simple"));
     statusBar()->addWidget(StatusBar1, 1);
     statusBar()->setSizeGripEnabled(true);
 
-    browser->FilterComboBox1->setFilter(QString::fromLatin1(kDefaultFilterList));
-    connect(browser->FilterComboBox1, &FilterComboBox::maskChanged, browser->FileListBox1,
-            &FileListBox::setMask);
-
     Timer1.setSingleShot(true);
     Timer1.setInterval(2000);
     connect(&Timer1, &QTimer::timeout, this, &TMainform::Timer1Timer);
+}
 
-    connect(buttons->pauseButton, &QToolButton::clicked, this, &TMainform::BitBtn8Click);
-    connect(buttons->stopButton, &QToolButton::clicked, this, &TMainform::BitBtn7Click);
+void TMainform::on(const char *command, const std::function<void()> &run) {
+    connect(commands_->action(QString::fromLatin1(command)), &QAction::triggered, this, run);
 }
 
 void TMainform::wireBrowserCommands() {
-    // Selection commands and refresh, from buttons and menus alike.
-    connect(buttons->allButton, &QToolButton::clicked, this, [this] { browse->selectAll(true); });
-    connect(menu->selectAll, &QAction::triggered, this, [this] { browse->selectAll(false); });
-    connect(buttons->noneButton, &QToolButton::clicked, browse, &BrowserCommands::selectNone);
-    connect(menu->selectNone, &QAction::triggered, browse, &BrowserCommands::selectNone);
-    connect(buttons->invertButton, &QToolButton::clicked, browse, &BrowserCommands::invert);
-    connect(menu->invertSelection, &QAction::triggered, browse, &BrowserCommands::invert);
-    connect(menu->refreshFromEdit, &QAction::triggered, browse, &BrowserCommands::refresh);
-    connect(menu->refreshFromView, &QAction::triggered, browse, &BrowserCommands::refresh);
-    connect(menu->viewFiles, &QAction::triggered, browse, &BrowserCommands::showFilesView);
-    connect(menu->viewFolders, &QAction::triggered, browse, &BrowserCommands::showFoldersView);
+    // "&All" from its button keeps the bar disabled while it selects.
+    on("All", [this] {
+        browse_->selectAll(buttons_->clickedCommand() == commands_->action(QStringLiteral("All")));
+    });
+    on("None", [this] { browse_->selectNone(); });
+    on("Invert", [this] { browse_->invert(); });
+    on("Refresh", [this] { browse_->refresh(); });
+    on("ViewFiles", [this] { browse_->showFilesView(); });
+    on("ViewFolders", [this] { browse_->showFoldersView(); });
 }
 
 // The batches that run on this window through its batch host. Commands that
 // open another window (tools, dialogs, the error log) are wired by TovraneApp.
 void TMainform::wireBatchCommands() {
-    connect(buttons->zipButton, &QToolButton::clicked, this, &TMainform::BitBtn1Click);
-    connect(buttons->unzipButton, &QToolButton::clicked, this,
-            [this] { runCommand([this] { runUnzipCommand(parts()); }); });
-}
-
-void TMainform::wireSettings() {
-    // A check box and its menu item always show the same state.
-    const std::pair<QCheckBox *, QAction *> pairs[] = {
-        {options->keepExtensionBox, menu->keepExtension},
-        {options->deleteOriginalBox, menu->deleteOriginal},
-        {options->beepZipBox, menu->beepZip},
-        {options->recurseBox, menu->recurse},
-        {options->beepUnzipBox, menu->beepUnzip},
-        {options->deleteZipBox, menu->deleteZip}};
-    for (const auto &[box, item] : pairs) {
-        connect(box, &QCheckBox::clicked, item,
-                [box, item] { item->setChecked(box->isChecked()); });
-        connect(item, &QAction::triggered, box, [box, item] {
-            box->setChecked(!box->isChecked());
-            item->setChecked(box->isChecked());
-        });
-    }
-    connect(menu->showIcons, &QAction::triggered, this, [this](bool on) {
-        browser->FileListBox1->setIconsVisible(on);
-        browser->ListBox2->setIconsVisible(on);
+    on("Zip", [this] { BitBtn1Click(); });
+    on("Unzip", [this] { runCommand([this] { runUnzipCommand(parts()); }); });
+    on("Pause", [this] { BitBtn8Click(); });
+    on("Stop", [this] { BitBtn7Click(); });
+    // The "Test" button, unlike the menu items, also resets the item bar
+    // once its run has ended.
+    connect(buttons_, &ButtonBar::commandClicked, this, [this](QAction *command) {
+        if (command == commands_->action(QStringLiteral("Test")))
+            panel_->setItemProgress(0);
     });
-    connect(menu->showPasswordText, &QAction::triggered, options,
-            &OptionsPanel::setPasswordsVisible);
-    connect(menu->showSettings, &QAction::triggered, options, &QWidget::setVisible);
-    connect(menu->restoreDefaults, &QAction::triggered, this, &TMainform::RestoreDefaultSettings);
-    connect(browser->filterButton, &QToolButton::clicked, menu->defineFilters, &QAction::trigger);
 }
 
 void TMainform::wireShellCommands() {
-    connect(menu->exit, &QAction::triggered, this, &QWidget::close);
-    connect(menu->homepage, &QAction::triggered, this, &TMainform::openHomepage);
-    connect(menu->suggestion, &QAction::triggered, this,
-            [] { platform::shell().openUrl(kSuggestions); });
-    connect(menu->formatTool, &QAction::triggered, this, &TMainform::DiskFormatTool);
+    on("Exit", [this] { close(); });
+    on("Homepage", [this] { openHomepage(); });
+    on("Suggestion", [] { platform::shell().openUrl(kSuggestions); });
+    on("FormatTool", [this] { DiskFormatTool(); });
+    on("RestoreDefaults", [this] { RestoreDefaultSettings(); });
 }
 
 void TMainform::wireFolderOptions() {
     // A toggle is down exactly while its option is pinned. Released by the
     // user, a folder option follows the browser again at once and the
     // include file empties; pressed, it opens its dialog (TovraneApp wires
-    // that). The dialogs release a toggle through setPinned(), which runs
+    // that). The dialogs release a toggle through the options, which runs
     // no release action.
-    for (FolderOption which :
-         {FolderOption::Zip, FolderOption::Unzip, FolderOption::Work, FolderOption::Include}) {
-        QToolButton *button = fieldOf(which).button;
-        connect(button, &QToolButton::toggled, this,
-                [this, which](bool down) { folders.setPinned(which, down); });
-        connect(button, &QToolButton::clicked, this, [this, which](bool down) {
+    for (Option which :
+         {Option::zipFolder, Option::unzipFolder, Option::workFolder, Option::includeFile}) {
+        QAction *pin = findAction(QString::fromLatin1(descriptorOf(which).name));
+        connect(pin, &QAction::triggered, this, [this, which](bool down) {
             if (!down)
-                folders.release(which, browser->DirectoryListBox1->directory());
+                options_.release(which, browse_->browsedFolder());
         });
     }
-    connect(&folders, &FolderOptions::changed, this, [this](FolderOption which) {
-        OptionField &f = fieldOf(which);
-        f.field->setText(platform::asciiLower(folders.value(which)));
-        f.button->setChecked(folders.isPinned(which));
-    });
 }
 
 void TMainform::FormCreate() {
-    const QString home = platform::homeFolder();
-    browser->ListBox2->fill(home);
-    browser->DirectoryListBox1->setDirectory(home);
+    browse_->startAt(platform::homeFolder());
     if (const QScreen *screen = QGuiApplication::primaryScreen();
         screen && screenTooSmall(screen->geometry().height())) {
         platform::inform(QStringLiteral(
@@ -193,7 +157,7 @@ void TMainform::FormCreate() {
     }
     ZipEngine1.Overwrite = zowAlways;
     ZipEngine1.OnGlobalStatus = [this](TZipEngine *, const TZeGlobalStats &stats) {
-        options->ProgressBar2->setValue(stats.Percent);
+        panel_->setItemProgress(stats.Percent);
     };
     OperationFlag = QStringLiteral("GO");
     AppFolder = platform::appFolder();
@@ -212,22 +176,14 @@ void TMainform::holdCommands(bool held) {
 WindowGate TMainform::gate() {
     return WindowGate(
         this, [this](const QString &text) { setStatus(text); },
-        [this] { browser->FileListBox1->reread(); },
-        [this](bool busy) {
-            if (busy)
-                options->Animate1->start();
-            else
-                options->Animate1->stop();
-        });
+        [this] { browse_->rereadFileList(); }, [this](bool busy) { panel_->setBusy(busy); });
 }
 
 MainWindowParts TMainform::parts() {
-    return {*menu,
-            *browser,
-            *options,
-            *buttons,
-            *browse,
-            folders,
+    return {options_,
+            *browse_,
+            *commands_,
+            *panel_,
             OperationFlag,
             ErrorLog,
             ZipEngine1,
@@ -238,14 +194,26 @@ MainWindowParts TMainform::parts() {
             [this] { return closePending_; }};
 }
 
-QString TMainform::ZipPassword() const {
-    return options->zipPasswordEdit->text();
+QAction *TMainform::findAction(const QString &name) const {
+    if (QAction *command = commands_->action(name))
+        return command;
+    return findChild<QAction *>(name);
 }
-QString TMainform::UnzipPassword() const {
-    return options->unzipPasswordEdit->text();
+
+const FileListSource &TMainform::fileList() const {
+    return browse_->fileList();
 }
-int TMainform::CompressionLevel() const {
-    return options->compressionBar->value();
+
+BusyIndicator &TMainform::busyIndicator() {
+    return panel_->busyIndicator();
+}
+
+QString TMainform::browsedFolder() const {
+    return browse_->browsedFolder();
+}
+
+void TMainform::newFolderMade(bool attempted) {
+    browse_->newFolderMade(attempted);
 }
 
 void TMainform::setStatus(const QString &text) {
@@ -255,20 +223,6 @@ void TMainform::setStatus(const QString &text) {
 
 QString TMainform::status() const {
     return StatusBar1->text();
-}
-
-OptionField &TMainform::fieldOf(FolderOption option) {
-    switch (option) {
-        case FolderOption::Zip:
-            return options->zipFolder;
-        case FolderOption::Unzip:
-            return options->unzipFolder;
-        case FolderOption::Work:
-            return options->workFolder;
-        case FolderOption::Include:
-            break;
-    }
-    return options->includeFile;
 }
 
 QString TMainform::settingsPath() const {
@@ -329,79 +283,16 @@ void TMainform::readSettings() {
         applySettings(*changes);
 }
 
-void TMainform::applySettings(const SettingsChanges &c) {
-    const std::tuple<const std::optional<bool> &, QCheckBox *, QAction *> pairs[] = {
-        {c.keepExtension, options->keepExtensionBox, menu->keepExtension},
-        {c.deleteOriginal, options->deleteOriginalBox, menu->deleteOriginal},
-        {c.beepZip, options->beepZipBox, menu->beepZip},
-        {c.recurse, options->recurseBox, menu->recurse},
-        {c.beepUnzip, options->beepUnzipBox, menu->beepUnzip},
-        {c.deleteZip, options->deleteZipBox, menu->deleteZip}};
-    for (const auto &[value, box, item] : pairs) {
-        if (!value)
-            continue;
-        box->setChecked(*value);
-        item->setChecked(*value);
-    }
-    const std::pair<const std::optional<bool> &, QAction *> items[] = {
-        {c.fullPaths, menu->fullPaths},
-        {c.dateStamp, menu->dateStamp},
-        {c.subFolder, menu->subFolder},
-        {c.deleteFolder, menu->deleteFolder},
-        {c.trayIcon, menu->showTrayIcon}};
-    for (const auto &[value, item] : items)
-        if (value)
-            item->setChecked(*value);
-    if (c.upperCaseZip)
-        (*c.upperCaseZip ? menu->upperCase : menu->lowerCase)->setChecked(true);
-    if (c.showIcons) {
-        menu->showIcons->setChecked(*c.showIcons);
-        if (!*c.showIcons) {
-            browser->FileListBox1->setIconsVisible(false);
-            browser->ListBox2->setIconsVisible(false);
-        }
-    }
-    if (c.showSettings) {
-        menu->showSettings->setChecked(*c.showSettings);
-        options->setVisible(*c.showSettings);
-    }
-    if (c.showPasswords) {
-        menu->showPasswordText->setChecked(*c.showPasswords);
-        options->setPasswordsVisible(*c.showPasswords);
-    }
-    if (c.filters)
-        browser->FilterComboBox1->setFilter(*c.filters);
-    if (c.compression)
-        options->compressionBar->setValue(*c.compression);
-}
-
-Settings TMainform::currentSettings() const {
-    Settings s;
-    s.keepExtension = options->keepExtensionBox->isChecked();
-    s.showIcons = menu->showIcons->isChecked();
-    s.upperCaseZip = menu->upperCase->isChecked();
-    s.filters = browser->FilterComboBox1->filter();
-    s.deleteOriginal = options->deleteOriginalBox->isChecked();
-    s.beepZip = options->beepZipBox->isChecked();
-    s.fullPaths = menu->fullPaths->isChecked();
-    s.recurse = options->recurseBox->isChecked();
-    s.beepUnzip = options->beepUnzipBox->isChecked();
-    s.deleteZip = options->deleteZipBox->isChecked();
-    s.dateStamp = menu->dateStamp->isChecked();
-    s.subFolder = menu->subFolder->isChecked();
-    s.deleteFolder = menu->deleteFolder->isChecked();
-    s.showPasswords = menu->showPasswordText->isChecked();
-    s.showSettings = menu->showSettings->isChecked();
-    s.trayIcon = menu->showTrayIcon->isChecked();
-    s.compression = options->compressionBar->value();
-    s.folderPaneWidth = browser->folderPaneWidth();
-    return s;
+void TMainform::applySettings(const SettingsChanges &changes) {
+    for (Option option : changes.present)
+        options_.copyFrom(changes.values, option);
 }
 
 void TMainform::writeSettings() {
+    options_.setNumber(Option::folderPaneWidth, browser_->folderPaneWidth());
     // A folder that cannot be written loses only this run's changes; there
     // is nobody left to tell at close, so the failure goes to the log.
-    if (!settingsfile::write(settingsPath(), currentSettings()))
+    if (!settingsfile::write(settingsPath(), options_.values()))
         qWarning("Tovrane: could not write the settings file %s", qPrintable(settingsPath()));
 }
 
@@ -457,7 +348,7 @@ void TMainform::shutdown() {
         Timer1.stop();
         readSettings();
     }
-    browse->showFilesView();
+    browse_->showFilesView();
     QApplication::processEvents();
     const QString work = workFolderPath();
     if (QFileInfo(work).isDir()) {

@@ -1,24 +1,25 @@
 #pragma once
 
-#include "FolderOptions.h"
 #include "MainWindowParts.h"
+#include "OptionsModel.h"
 #include "batch/DelTree.h"
 #include "batch/ErrorLogModel.h"
 #include "engine/ZipEngine.h"
 #include "widgets/WindowGate.h"
 
-#include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
 
 class BrowserCommands;
 class BrowserPane;
+class BusyIndicator;
 class ButtonBar;
-class MainMenu;
+class CommandActions;
+class FileListSource;
 class OptionsPanel;
-struct OptionField;
-struct Settings;
+class QAction;
+class QLabel;
 struct SettingsChanges;
 
 // The one working window: browser, options panel, button bar, menus, status
@@ -26,6 +27,10 @@ struct SettingsChanges;
 // living for the whole run; closing it ends the program. It runs its own
 // commands (the batches, the settings, the shell's small commands); the
 // application object connects the commands that open other windows.
+//
+// Its widgets are its own. From outside, a command is its action
+// (findAction("Zip")), an option or setting is in options(); the tool
+// windows get the file list and the gate.
 class TMainform : public QMainWindow {
     Q_OBJECT
   public:
@@ -38,31 +43,32 @@ class TMainform : public QMainWindow {
     QString RezipChoice = QStringLiteral("WAIT");
     // The program's folder, without a trailing separator.
     QString AppFolder;
-    // `ZipFolder`, `UnzipFolder`, `WorkFolder`, `IncludeFile` and their
-    // pinned states, shown by the options panel.
-    FolderOptions folders;
-
-    QString ZipPassword() const;
-    QString UnzipPassword() const;
-    int CompressionLevel() const;
-
-    MainMenu *menu;
-    BrowserPane *browser;
-    OptionsPanel *options;
-    ButtonBar *buttons;
-    QLabel *StatusBar1;
     QTimer Timer1;
     TZipEngine ZipEngine1;
     TDelTree Deltree1;
     // The lines of the error log window, filled by the batches.
     ErrorLogModel ErrorLog;
-    BrowserCommands *browse;
+
+    // Every option and setting the window shows.
+    OptionsModel &options() { return options_; }
+    // A command ("Zip", "Trim", ...), an option's menu item or toggle (by the
+    // option's name), by object name; nullptr when there is none.
+    QAction *findAction(const QString &name) const;
+    // The file list the tools work on.
+    const FileListSource &fileList() const;
+    // The busy animation, which the zip testing tool runs while it tests.
+    BusyIndicator &busyIndicator();
+    // The folder the browser shows.
+    QString browsedFolder() const;
+    // "Create a new folder" of the folder list handed back: after "Create
+    // Folder" the views are refreshed, after "Cancel" the tree is re-read.
+    void newFolderMade(bool attempted);
 
     void setStatus(const QString &text);
     QString status() const;
     // What tool windows and dialogs may do to this window.
     WindowGate gate();
-    // What the batch host and the window lock work on.
+    // What the batch host works on.
     MainWindowParts parts();
 
     // Runs a batch or a tool that keeps the window responsive while it works.
@@ -86,7 +92,6 @@ class TMainform : public QMainWindow {
     void readSettings();
     void writeSettings();
     void applySettings(const SettingsChanges &changes);
-    Settings currentSettings() const;
     void RestoreDefaultSettings();
     void DiskFormatTool();
     void openHomepage();
@@ -106,9 +111,10 @@ class TMainform : public QMainWindow {
 
   private:
     void buildWindow();
+    // Connects a command's action to what runs it.
+    void on(const char *command, const std::function<void()> &run);
     void wireBrowserCommands();
     void wireBatchCommands();
-    void wireSettings();
     void wireShellCommands();
     void wireFolderOptions();
     void FormCreate();
@@ -116,8 +122,14 @@ class TMainform : public QMainWindow {
     // would run on the built-in defaults, not on the user's settings.
     void holdCommands(bool held);
     void shutdown();
-    OptionField &fieldOf(FolderOption option);
 
+    OptionsModel options_;
+    CommandActions *commands_;
+    BrowserPane *browser_;
+    OptionsPanel *panel_;
+    ButtonBar *buttons_;
+    QLabel *StatusBar1;
+    BrowserCommands *browse_;
     bool restarting_ = false;
     int running_ = 0;
     bool closePending_ = false;

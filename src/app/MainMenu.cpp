@@ -1,101 +1,112 @@
 #include "MainMenu.h"
 
-#include <QActionGroup>
+#include "CommandActions.h"
+#include "OptionBinding.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace {
 
-QAction *item(QMenu *menu, const char *caption) {
-    return menu->addAction(QString::fromUtf8(caption));
-}
+class MenuBuilder {
+  public:
+    MenuBuilder(CommandActions &commands, OptionsModel &options)
+        : commands_(commands), options_(options) {}
 
-QAction *check(QMenu *menu, const char *caption, bool checked) {
-    QAction *a = item(menu, caption);
-    a->setCheckable(true);
-    a->setChecked(checked);
-    return a;
-}
+    QMenu *title(QMenuBar *bar, const char *caption, const char *name) {
+        QMenu *menu = bar->addMenu(QString::fromUtf8(caption));
+        menu->setObjectName(QString::fromLatin1(name));
+        // Locked as a widget: a menu disabled so stays disabled when the
+        // main window is disabled and enabled again meanwhile.
+        commands_.addInputWidget(menu);
+        return menu;
+    }
+    QAction *command(QMenu *menu, const char *name) {
+        QAction *a = commands_.action(QString::fromLatin1(name));
+        menu->addAction(a);
+        return a;
+    }
+    QAction *option(QMenu *menu, Option which) {
+        return optionbinding::menuItem(options_, which, menu);
+    }
+
+  private:
+    CommandActions &commands_;
+    OptionsModel &options_;
+};
 
 }  // namespace
 
-MainMenu::MainMenu(QMenuBar *bar) {
-    fileMenu = bar->addMenu(QStringLiteral("&File"));
-    deleteSelectedFiles = item(fileMenu, "Delete Selected Files");
-    deleteSelectedFolders = item(fileMenu, "Delete Selected Folders");
-    deleteSelectedFolders->setEnabled(false);
-    fileMenu->addSeparator();
-    exit = item(fileMenu, "E&xit");
+void buildMainMenu(QMenuBar *bar, CommandActions &commands, OptionsModel &options) {
+    MenuBuilder m(commands, options);
 
-    editMenu = bar->addMenu(QStringLiteral("&Edit"));
-    selectAll = item(editMenu, "Select &All");
-    selectNone = item(editMenu, "Select &None");
-    invertSelection = item(editMenu, "Invert Selection");
-    editMenu->addSeparator();
-    refreshFromEdit = item(editMenu, "Refresh File or Folder View");
+    QMenu *file = m.title(bar, "&File", "fileMenu");
+    m.command(file, "DeleteFiles");
+    m.command(file, "DeleteFolders");
+    file->addSeparator();
+    m.command(file, "Exit");
 
-    viewMenu = bar->addMenu(QStringLiteral("Vie&w"));
-    QMenu *focus = viewMenu->addMenu(QStringLiteral("Set Viewing Focus to"));
-    auto *views = new QActionGroup(focus);
-    viewFiles = check(focus, "Files", true);
-    viewFolders = check(focus, "Folders", false);
-    views->addAction(viewFiles);
-    views->addAction(viewFolders);
-    viewMenu->addSeparator();
-    showIcons = check(viewMenu, "Show File and Folder Icons", true);
-    showPasswordText = check(viewMenu, "Show Password Text", true);
-    showTrayIcon = check(viewMenu, "Show Icon in System Tray", true);
-    showTrayIcon->setVisible(false);
-    showSettings = check(viewMenu, "Show Settings", true);
-    showSettings->setVisible(false);
-    viewMenu->addSeparator();
-    viewErrorLog = item(viewMenu, "View Error Log");
-    viewMenu->addSeparator();
-    refreshFromView = item(viewMenu, "Refresh File or Folder View");
+    QMenu *edit = m.title(bar, "&Edit", "editMenu");
+    m.command(edit, "All");
+    m.command(edit, "None");
+    m.command(edit, "Invert");
+    edit->addSeparator();
+    m.command(edit, "Refresh");
 
-    settingsMenu = bar->addMenu(QStringLiteral("&Settings"));
-    QMenu *zipSettings = settingsMenu->addMenu(QStringLiteral("Zip Settings"));
+    QMenu *view = m.title(bar, "Vie&w", "viewMenu");
+    QMenu *focus = view->addMenu(QStringLiteral("Set Viewing Focus to"));
+    m.command(focus, "ViewFiles");
+    m.command(focus, "ViewFolders");
+    view->addSeparator();
+    m.option(view, Option::showIcons);
+    m.option(view, Option::showPasswords);
+    m.option(view, Option::trayIcon)->setVisible(false);
+    m.option(view, Option::showSettings)->setVisible(false);
+    view->addSeparator();
+    m.command(view, "ViewErrorLog");
+    view->addSeparator();
+    m.command(view, "Refresh");
+
+    QMenu *settings = m.title(bar, "&Settings", "settingsMenu");
+    QMenu *zipSettings = settings->addMenu(QStringLiteral("Zip Settings"));
     QMenu *fileSettings = zipSettings->addMenu(QStringLiteral("Zip File Settings"));
-    keepExtension = check(fileSettings, "Keep Original File Extension in Zip File Names", false);
-    deleteOriginal = check(fileSettings, "Delete Original File After Successfully Zipping", true);
-    beepZip = check(fileSettings, "Beep When Zipping Process is Complete", true);
-    fullPaths = check(fileSettings, "Store Full File Paths in Zip Files", false);
-    QMenu *extension = fileSettings->addMenu(QStringLiteral("Make Zip Extension"));
-    auto *cases = new QActionGroup(extension);
-    upperCase = check(extension, "Uppercase", false);
-    lowerCase = check(extension, "Lowercase", true);
-    cases->addAction(upperCase);
-    cases->addAction(lowerCase);
+    m.option(fileSettings, Option::keepExtension);
+    m.option(fileSettings, Option::deleteOriginal);
+    m.option(fileSettings, Option::beepZip);
+    // The folders view stores paths whatever this says, and shows so.
+    commands.follow(m.option(fileSettings, Option::fullPaths), CommandRule::IdleFilesView);
+    m.option(fileSettings->addMenu(QStringLiteral("Make Zip Extension")),
+             Option::upperCaseExtension);
     fileSettings->addSeparator();
-    dateStamp =
-        check(fileSettings, "Make Zip Date Stamp Equal to Latest File in the Archive", false);
+    m.option(fileSettings, Option::dateStamp);
     QMenu *folderSettings = zipSettings->addMenu(QStringLiteral("Zip Folder Settings"));
-    deleteFolder = check(folderSettings, "Delete Folder After Successfully Zipping", false);
-    QMenu *unzipSettings = settingsMenu->addMenu(QStringLiteral("Unzip Settings"));
-    recurse = check(unzipSettings, "Recurse Folders if Zip Contains them", true);
-    beepUnzip = check(unzipSettings, "Beep When Unzipping Process has Completed", true);
-    deleteZip = check(unzipSettings, "Delete Zip File After Successfully Unzipping", true);
+    m.option(folderSettings, Option::deleteFolder);
+    QMenu *unzipSettings = settings->addMenu(QStringLiteral("Unzip Settings"));
+    m.option(unzipSettings, Option::recurse);
+    m.option(unzipSettings, Option::beepUnzip);
+    m.option(unzipSettings, Option::deleteZip);
     unzipSettings->addSeparator();
-    subFolder =
-        check(unzipSettings, "Extract Each Zip File into a Filename Based Sub Folder", false);
-    settingsMenu->addSeparator();
-    defineFilters = item(settingsMenu, "Define File Filters");
-    settingsMenu->addSeparator();
-    restoreDefaults = item(settingsMenu, "Restore Default Settings");
+    m.option(unzipSettings, Option::subFolder);
+    settings->addSeparator();
+    m.command(settings, "DefineFilters");
+    settings->addSeparator();
+    m.command(settings, "RestoreDefaults");
 
-    toolsMenu = bar->addMenu(QStringLiteral("Tools"));
-    crcTool = item(toolsMenu, "CRC32 Reporting Tool");
-    dupesTool = item(toolsMenu, "Duplicate File Removal Tool");
-    trimTool = item(toolsMenu, "File Trimming Tool");
-    renameTool = item(toolsMenu, "Rename Using Templates Tool");
-    zipTestTool = item(toolsMenu, "Zip Testing Tool");
-    toolsMenu->addSeparator();
-    formatTool = item(toolsMenu, "Disk Format Tool");
+    QMenu *tools = m.title(bar, "Tools", "toolsMenu");
+    m.command(tools, "CRC32");
+    m.command(tools, "Dupes");
+    m.command(tools, "Trim");
+    m.command(tools, "Rename");
+    m.command(tools, "Test");
+    tools->addSeparator();
+    m.command(tools, "FormatTool");
 
-    helpMenu = bar->addMenu(QStringLiteral("&Help"));
-    helpContents = item(helpMenu, "Help with Tovrane");
-    helpMenu->addSeparator();
-    homepage = item(helpMenu, "Visit the Tovrane homepage");
-    suggestion = item(helpMenu, "Email a Suggestion");
-    suggestion->setVisible(false);
-    helpMenu->addSeparator();
-    about = item(helpMenu, "About Tovrane");
+    QMenu *help = m.title(bar, "&Help", "helpMenu");
+    m.command(help, "Help");
+    help->addSeparator();
+    m.command(help, "Homepage");
+    m.command(help, "Suggestion")->setVisible(false);
+    help->addSeparator();
+    m.command(help, "About");
 }

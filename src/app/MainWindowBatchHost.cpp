@@ -1,18 +1,12 @@
 #include "MainWindowBatchHost.h"
 
 #include "BrowserCommands.h"
-#include "BrowserPane.h"
-#include "FolderOptions.h"
-#include "MainMenu.h"
+#include "CommandActions.h"
+#include "OptionsModel.h"
 #include "OptionsPanel.h"
-#include "WindowLock.h"
 #include "batch/EndOfBatch.h"
 #include "batch/ErrorLogModel.h"
 #include "platform/Shell.h"
-#include "widgets/BusyIndicator.h"
-#include "widgets/FileListBox.h"
-#include "widgets/FolderListBox.h"
-#include "widgets/FolderTree.h"
 
 #include <QApplication>
 
@@ -33,37 +27,17 @@ void MainWindowBatchHost::pumpMessages() {
 }
 
 BatchSettings MainWindowBatchHost::settings() const {
-    const OptionsPanel &o = window_.options;
-    const MainMenu &m = window_.menu;
-    BatchSettings s;
-    s.zipFolder = window_.folders.ZipFolder();
-    s.unzipFolder = window_.folders.UnzipFolder();
-    s.workFolder = window_.folders.WorkFolder();
-    s.includeFile = window_.folders.IncludeFile();
+    BatchSettings s = window_.options.snapshot();
     s.rezipFolder = window_.rezipFolder;
-    s.zipPassword = o.zipPasswordEdit->text();
-    s.unzipPassword = o.unzipPasswordEdit->text();
-    s.compressionLevel = o.compressionBar->value();
-    s.keepExtension = o.keepExtensionBox->isChecked();
-    s.deleteOriginal = o.deleteOriginalBox->isChecked();
-    s.beepZip = o.beepZipBox->isChecked();
-    s.fullPaths = m.fullPaths->isChecked();
-    s.upperCaseExtension = m.upperCase->isChecked();
-    s.dateStamp = m.dateStamp->isChecked();
-    s.deleteFolder = m.deleteFolder->isChecked();
-    s.recurse = o.recurseBox->isChecked();
-    s.beepUnzip = o.beepUnzipBox->isChecked();
-    s.deleteZip = o.deleteZipBox->isChecked();
-    s.subFolder = m.subFolder->isChecked();
     return s;
 }
 
 FileListSource &MainWindowBatchHost::fileList() {
-    return *window_.browser.FileListBox1;
+    return window_.browse.fileList();
 }
 
 FileListSource &MainWindowBatchHost::folderList() {
-    return *window_.browser.ListBox2;
+    return window_.browse.folderList();
 }
 
 bool MainWindowBatchHost::foldersView() const {
@@ -71,18 +45,16 @@ bool MainWindowBatchHost::foldersView() const {
 }
 
 void MainWindowBatchHost::rereadFileList() {
-    window_.browser.FileListBox1->reread();
+    window_.browse.rereadFileList();
 }
 
 void MainWindowBatchHost::refreshFolders() {
-    BrowserPane &b = window_.browser;
-    b.DirectoryListBox1->reread();
-    b.ListBox2->fill(b.DirectoryListBox1->directory());
+    window_.browse.refreshFolders();
 }
 
 void MainWindowBatchHost::showFilesView() {
     window_.browse.showFilesView();
-    window_.browser.showFolderList(false);
+    window_.browse.hideFolderList();
 }
 
 void MainWindowBatchHost::setStatus(const QString &text) {
@@ -90,11 +62,11 @@ void MainWindowBatchHost::setStatus(const QString &text) {
 }
 
 void MainWindowBatchHost::setOverallProgress(int percent) {
-    window_.options.ProgressBar1->setValue(percent);
+    window_.panel.setOverallProgress(percent);
 }
 
 void MainWindowBatchHost::setItemProgress(int percent) {
-    window_.options.ProgressBar2->setValue(percent);
+    window_.panel.setItemProgress(percent);
 }
 
 ErrorLogModel &MainWindowBatchHost::errorLog() {
@@ -110,18 +82,11 @@ TDelTree &MainWindowBatchHost::deleter() {
 }
 
 void MainWindowBatchHost::setLocked(bool locked) {
-    WindowLock lock(window_);
-    if (locked)
-        lock.lock();
-    else
-        lock.unlock();
+    window_.commands.setLocked(locked);
 }
 
 void MainWindowBatchHost::setBusy(bool busy) {
-    if (busy)
-        window_.options.Animate1->start();
-    else
-        window_.options.Animate1->stop();
+    window_.panel.setBusy(busy);
 }
 
 void MainWindowBatchHost::beep() {

@@ -4,24 +4,21 @@
 #include <functional>
 
 class BrowserCommands;
-class BrowserPane;
-class ButtonBar;
+class CommandActions;
 class ErrorLogModel;
-class FolderOptions;
-class MainMenu;
+class OptionsModel;
 class OptionsPanel;
 class TDelTree;
 class TZipEngine;
 
-// The pieces of the main window that its batch host and its window lock work
-// on, handed over one by one so that neither needs the window's class.
+// The pieces of the main window that its batch host works on, handed over
+// one by one so that the host does not need the window's class.
 struct MainWindowParts {
-    MainMenu &menu;
-    BrowserPane &browser;
-    OptionsPanel &options;
-    ButtonBar &buttons;
+    OptionsModel &options;
     BrowserCommands &browse;
-    FolderOptions &folders;
+    CommandActions &commands;
+    // The progress bars and the busy animation.
+    OptionsPanel &panel;
     // `OperationFlag`: "GO", "PAUSE" or "STOP".
     QString &operationFlag;
     ErrorLogModel &errorLog;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 class TAbout;
 class TCRC32_Form;
 class TCreate_Folder;
@@ -20,25 +22,30 @@ class Ttrimmer;
 class Tziptest;
 
 // The windows created after the main window, each once, afterwards only
-// shown and hidden. TovraneApp fills this table and wires the main window's
-// commands to them; tests reach them through it.
+// shown and hidden: the one registry that owns them. TovraneApp fills it
+// and wires the main window's commands to them; tests reach them through it.
 struct SecondaryWindows {
-    TSplash *splash = nullptr;
-    TDefinable_Ext *definableExt = nullptr;
-    TZipDest *zipDest = nullptr;
-    TFileInclusion *fileInclusion = nullptr;
-    TCreate_Folder *createFolder = nullptr;
-    TUnzip_dest *unzipDest = nullptr;
-    Ttempdest *tempDest = nullptr;
-    TAbout *about = nullptr;
-    THelpWindow *help = nullptr;
-    TCRC32_Form *crcReport = nullptr;
-    Tziptest *zipTest = nullptr;
-    TErrorLog *errorLog = nullptr;
-    TFileInfo *fileInfo = nullptr;
-    Ttrimmer *trimmer = nullptr;
-    TRename_Form *rename = nullptr;
-    TDupes *dupes = nullptr;
-    TDeleteScreen *deleteScreen = nullptr;
-    TTrash_Removal *trashRemoval = nullptr;
+    SecondaryWindows();
+    ~SecondaryWindows();
+    SecondaryWindows(const SecondaryWindows &) = delete;
+    SecondaryWindows &operator=(const SecondaryWindows &) = delete;
+
+    std::unique_ptr<TSplash> splash;
+    std::unique_ptr<TDefinable_Ext> definableExt;
+    std::unique_ptr<TZipDest> zipDest;
+    std::unique_ptr<TFileInclusion> fileInclusion;
+    std::unique_ptr<TCreate_Folder> createFolder;
+    std::unique_ptr<TUnzip_dest> unzipDest;
+    std::unique_ptr<Ttempdest> tempDest;
+    std::unique_ptr<TAbout> about;
+    std::unique_ptr<THelpWindow> help;
+    std::unique_ptr<TCRC32_Form> crcReport;
+    std::unique_ptr<Tziptest> zipTest;
+    std::unique_ptr<TErrorLog> errorLog;
+    std::unique_ptr<TFileInfo> fileInfo;
+    std::unique_ptr<Ttrimmer> trimmer;
+    std::unique_ptr<TRename_Form> rename;
+    std::unique_ptr<TDupes> dupes;
+    std::unique_ptr<TDeleteScreen> deleteScreen;
+    std::unique_ptr<TTrash_Removal> trashRemoval;
 };

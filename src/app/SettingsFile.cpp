@@ -7,34 +7,6 @@
 
 namespace {
 
-// The switches in file order, with where each lives in the two structures.
-struct Switch {
-    const char *key;
-    bool Settings::*value;
-    std::optional<bool> SettingsChanges::*change;
-};
-
-constexpr Switch kSwitchesBeforeFilters[] = {
-    {"POFEIZF", &Settings::keepExtension, &SettingsChanges::keepExtension},
-    {"SFFI", &Settings::showIcons, &SettingsChanges::showIcons},
-    {"MZEU", &Settings::upperCaseZip, &SettingsChanges::upperCaseZip},
-};
-
-constexpr Switch kSwitchesAfterFilters[] = {
-    {"DOFASZ", &Settings::deleteOriginal, &SettingsChanges::deleteOriginal},
-    {"BWZPIC", &Settings::beepZip, &SettingsChanges::beepZip},
-    {"SFFPIZF", &Settings::fullPaths, &SettingsChanges::fullPaths},
-    {"RFIZCT", &Settings::recurse, &SettingsChanges::recurse},
-    {"BWUPIC", &Settings::beepUnzip, &SettingsChanges::beepUnzip},
-    {"DZASU", &Settings::deleteZip, &SettingsChanges::deleteZip},
-    {"MDTSSAS", &Settings::dateStamp, &SettingsChanges::dateStamp},
-    {"UEFIIOF", &Settings::subFolder, &SettingsChanges::subFolder},
-    {"DFOLDER", &Settings::deleteFolder, &SettingsChanges::deleteFolder},
-    {"SPWT", &Settings::showPasswords, &SettingsChanges::showPasswords},
-    {"SHOWSET", &Settings::showSettings, &SettingsChanges::showSettings},
-    {"SIIST", &Settings::trayIcon, &SettingsChanges::trayIcon},
-};
-
 // A key in columns 1 to 8, filled up with blanks.
 QString column(const char *key) {
     return QString::fromLatin1(key).leftJustified(8, QLatin1Char(' '));
@@ -60,22 +32,57 @@ QString lead(const char *key) {
     return column(key) + QStringLiteral("= ");
 }
 
+// Reads the value of `line` for the option of `d` into `changes`, when it
+// is a valid one.
+void readValue(const OptionDescriptor &d, const QString &line, SettingsChanges &changes) {
+    // Column 11 (index 10) holds a switch's value and a number's digit.
+    const QChar value = line.size() > 10 ? line.at(10) : QChar();
+    switch (d.kind) {
+        case OptionKind::Switch:
+            if (value != QLatin1Char('T') && value != QLatin1Char('F'))
+                return;
+            changes.values.setOn(d.id, value == QLatin1Char('T'));
+            break;
+        case OptionKind::Number: {
+            // Only column 11 counts, so "12" reads as 1; a digit outside the
+            // option's range (the track bar's 1 to 9) is skipped like any
+            // bad value.
+            if (value < QLatin1Char('0') || value > QLatin1Char('9'))
+                return;
+            const int digit = value.unicode() - '0';
+            if (digit < d.minimum || digit > d.maximum)
+                return;
+            changes.values.setNumber(d.id, digit);
+            break;
+        }
+        case OptionKind::Text:
+        case OptionKind::Folder:
+        case OptionKind::File: {
+            const QString text = line.mid(10);
+            changes.values.setText(d.id, d.upperCaseOnRead ? platform::asciiUpper(text) : text);
+            break;
+        }
+    }
+    changes.present.removeAll(d.id);
+    changes.present.append(d.id);
+}
+
 }  // namespace
 
-void SettingsChanges::applyTo(Settings &settings) const {
-    for (const Switch &s : kSwitchesBeforeFilters)
-        if (this->*s.change)
-            settings.*s.value = *(this->*s.change);
-    for (const Switch &s : kSwitchesAfterFilters)
-        if (this->*s.change)
-            settings.*s.value = *(this->*s.change);
-    if (filters)
-        settings.filters = *filters;
-    if (compression)
-        settings.compression = *compression;
+void SettingsChanges::applyTo(OptionValues &target) const {
+    for (Option option : present)
+        target.copyFrom(values, option);
 }
 
 namespace settingsfile {
+
+int lineCount() {
+    int lines = 0;
+    for (const OptionDescriptor &d : kOptionTable)
+        if (d.key)
+            ++lines;
+    return lines;
+}
 
 SettingsChanges parse(const QByteArray &contents) {
     SettingsChanges changes;
@@ -84,49 +91,38 @@ SettingsChanges parse(const QByteArray &contents) {
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         const QString key = line.left(8);
-        // Column 11 (index 10) holds a switch's value and a number's digit.
-        const QChar value = line.size() > 10 ? line.at(10) : QChar();
-        bool handled = false;
-        auto applySwitch = [&](const Switch &s) {
-            if (key != column(s.key))
-                return;
-            handled = true;
-            if (value == QLatin1Char('T'))
-                changes.*s.change = true;
-            if (value == QLatin1Char('F'))
-                changes.*s.change = false;
-        };
-        for (const Switch &s : kSwitchesBeforeFilters)
-            applySwitch(s);
-        for (const Switch &s : kSwitchesAfterFilters)
-            applySwitch(s);
-        if (handled)
-            continue;
-        if (key == column("FED")) {
-            changes.filters = platform::asciiUpper(line.mid(10));
-        } else if (key == column("COMPSTR")) {
-            // Only column 11 counts, so "12" reads as 1. A 0 lies outside the
-            // track bar's range of 1 to 9 and is skipped like any bad value.
-            if (value >= QLatin1Char('1') && value <= QLatin1Char('9'))
-                changes.compression = value.digitValue();
+        for (const OptionDescriptor &d : kOptionTable) {
+            if (d.key && !d.writtenOnly && key == column(d.key)) {
+                readValue(d, line, changes);
+                break;
+            }
         }
     }
     return changes;
 }
 
-QByteArray format(const Settings &settings) {
+QByteArray format(const OptionValues &values) {
     QString text;
     const QString crlf = QStringLiteral("\r\n");
-    auto sw = [&](const Switch &s) {
-        text += lead(s.key) + (settings.*s.value ? QLatin1Char('T') : QLatin1Char('F')) + crlf;
-    };
-    for (const Switch &s : kSwitchesBeforeFilters)
-        sw(s);
-    text += lead("FED") + oneLine(settings.filters) + crlf;
-    for (const Switch &s : kSwitchesAfterFilters)
-        sw(s);
-    text += lead("COMPSTR") + QString::number(settings.compression) + crlf;
-    text += lead("DIRWIDT") + QString::number(settings.folderPaneWidth) + crlf;
+    for (const OptionDescriptor &d : kOptionTable) {
+        if (!d.key)
+            continue;
+        text += lead(d.key);
+        switch (d.kind) {
+            case OptionKind::Switch:
+                text += values.isOn(d.id) ? QLatin1Char('T') : QLatin1Char('F');
+                break;
+            case OptionKind::Number:
+                text += QString::number(values.number(d.id));
+                break;
+            case OptionKind::Text:
+            case OptionKind::Folder:
+            case OptionKind::File:
+                text += oneLine(values.text(d.id));
+                break;
+        }
+        text += crlf;
+    }
     return text.toUtf8();
 }
 
@@ -141,7 +137,7 @@ QString locate(const QString &folder) {
 }
 
 std::optional<SettingsChanges> read(const QString &path) {
-    // Eighteen short lines; anything much larger, or anything but a regular
+    // A few short lines; anything much larger, or anything but a regular
     // file (a pipe, a device), is not a settings file.
     const std::optional<QByteArray> contents = platform::readRegularFile(path, kMaxFileSize);
     if (!contents)
@@ -149,8 +145,8 @@ std::optional<SettingsChanges> read(const QString &path) {
     return parse(*contents);
 }
 
-bool write(const QString &path, const Settings &settings) {
-    return platform::saveWholeInFolder(path, format(settings));
+bool write(const QString &path, const OptionValues &values) {
+    return platform::saveWholeInFolder(path, format(values));
 }
 
 }  // namespace settingsfile

@@ -2,28 +2,13 @@
 
 #include "SecondaryWindows.h"
 
+#include <functional>
 #include <memory>
 
-class TMainform;
-class TAbout;
-class TCRC32_Form;
-class TCreate_Folder;
-class TDefinable_Ext;
-class TDupes;
-class TErrorLog;
-class TFileInclusion;
-class TFileInfo;
-class TRename_Form;
-class WindowGate;
-class THelpWindow;
-class TSplash;
-class TTrash_Removal;
+class DeleteCommands;
 class RezipCommand;
-class TUnzip_dest;
-class TZipDest;
-class Ttempdest;
-class Ttrimmer;
-class Tziptest;
+class TMainform;
+class WindowGate;
 
 // Every window of the program, created once in the fixed start-up order and
 // living until the end: the main window first, then the splash and the
@@ -44,6 +29,8 @@ class TovraneApp {
 
   private:
     void createRest();
+    // Connects a command of the main window to what runs it.
+    void on(const char *command, const std::function<void()> &run);
     // The folder dialogs, "File Inclusion" and "Create a new folder".
     void wireFolderDialogs();
     // The tools on the main file list and the error log.
@@ -51,25 +38,11 @@ class TovraneApp {
     // Help and About.
     void wireShellWindows();
 
+    // Declared in the order they must outlive each other: the windows hold
+    // on to the main window and the gate, the commands to the windows.
     std::unique_ptr<TMainform> main_;
-    std::unique_ptr<TSplash> splash_;
-    std::unique_ptr<TDefinable_Ext> definableExt_;
-    std::unique_ptr<TZipDest> zipDest_;
-    std::unique_ptr<TFileInclusion> fileInclusion_;
-    std::unique_ptr<TCreate_Folder> createFolder_;
-    std::unique_ptr<TUnzip_dest> unzipDest_;
-    std::unique_ptr<Ttempdest> tempDest_;
-    std::unique_ptr<TAbout> about_;
-    std::unique_ptr<THelpWindow> help_;
-    std::unique_ptr<TCRC32_Form> crcReport_;
-    std::unique_ptr<Tziptest> zipTest_;
-    std::unique_ptr<TErrorLog> errorLog_;
-    std::unique_ptr<TFileInfo> fileInfo_;
     std::unique_ptr<WindowGate> gate_;
-    std::unique_ptr<Ttrimmer> trimmer_;
-    std::unique_ptr<TRename_Form> rename_;
-    std::unique_ptr<TDupes> dupes_;
-    std::unique_ptr<TTrash_Removal> trashRemoval_;
-    std::unique_ptr<RezipCommand> rezip_;
     SecondaryWindows windows_;
+    std::unique_ptr<RezipCommand> rezip_;
+    std::unique_ptr<DeleteCommands> delete_;
 };

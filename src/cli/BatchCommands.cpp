@@ -26,7 +26,7 @@ int runZipFolders(const CliOptions &options, ConsoleOutput &output) {
     // The window's folders view always stores paths, so that an archive
     // keeps the folder's tree.
     CliOptions folders = options;
-    folders.settings.fullPaths = true;
+    folders.values.setOn(Option::fullPaths, true);
     return runBatch(
         folders, output, zipBatchTexts(),
         [](BatchHost &host, const BatchSettings &settings) { FolderBatch(host, settings).run(); });
@@ -53,9 +53,9 @@ int runUnzip(const CliOptions &options, ConsoleOutput &output) {
 
 CliOptions withPrivateRezipFolders(CliOptions options, const QString &folder) {
     const QString own = platform::withSeparator(folder);
-    options.settings.rezipFolder = own + QStringLiteral("temp.$$$");
-    if (options.settings.workFolder.isEmpty())
-        options.settings.workFolder = own;
+    options.rezipFolder = own + QStringLiteral("temp.$$$");
+    if (options.values.text(Option::workFolder).isEmpty())
+        options.values.setText(Option::workFolder, own);
     return options;
 }
 

@@ -45,40 +45,59 @@ QString folderValue(const QString &value, QString &target) {
     return {};
 }
 
-Apply flag(bool BatchSettings::*member, bool on = true) {
-    return [member, on](CliOptions &o, const QString &) {
-        o.settings.*member = on;
-        return QString();
+QString argument(const char *name) {
+    return QString::fromLatin1(name).mid(2);
+}
+
+// The rule of an option of the window's, as kOptionTable names it; `off`
+// for the form that switches it off.
+OptionRule windowOption(Option option, bool off = false) {
+    const OptionDescriptor &d = descriptorOf(option);
+    const CliOption &cli = off ? d.cliOff : d.cli;
+    Apply apply = [&d, off](CliOptions &o, const QString &v) -> QString {
+        switch (d.kind) {
+            case OptionKind::Switch:
+                o.values.setOn(d.id, !off);
+                return {};
+            case OptionKind::Number: {
+                const auto number = tools::parseInteger(v, d.minimum, d.maximum);
+                if (!number)
+                    return QStringLiteral("the %1 must be a whole number from %2 to %3, not \"%4\"")
+                        .arg(argument(d.cli.name))
+                        .arg(d.minimum)
+                        .arg(d.maximum)
+                        .arg(v);
+                o.values.setNumber(d.id, static_cast<int>(*number));
+                return {};
+            }
+            case OptionKind::Folder: {
+                QString folder;
+                const QString error = folderValue(v, folder);
+                if (error.isEmpty())
+                    o.values.setText(d.id, folder);
+                return error;
+            }
+            case OptionKind::File:
+                if (v.isEmpty())
+                    return QStringLiteral("an empty %1 file name").arg(argument(d.cli.name));
+                o.values.setText(d.id, QDir::cleanPath(QDir::current().absoluteFilePath(v)));
+                return {};
+            case OptionKind::Text:
+                o.values.setText(d.id, v);
+                return {};
+        }
+        return {};
     };
+    return {cli.name, cli.value, cli.commands, cli.help, apply};
 }
 
 const QList<OptionRule> &optionRules() {
     static const QList<OptionRule> rules = {
-        {"--level", "N", "zip zip-folders rezip",
-         "compression level, 1 (fastest) to 9 (smallest); 8 if not given",
-         [](CliOptions &o, const QString &v) {
-             const auto level = tools::parseInteger(v, 1, 9);
-             if (!level)
-                 return QStringLiteral("the level must be a whole number from 1 to 9, not \"%1\"")
-                     .arg(v);
-             o.settings.compressionLevel = static_cast<int>(*level);
-             return QString();
-         }},
-        {"--to", "DIR", "zip zip-folders", "where the archives go; beside each item if not given",
-         [](CliOptions &o, const QString &v) { return folderValue(v, o.settings.zipFolder); }},
-        {"--to", "DIR", "unzip",
-         "where the archives are extracted; beside each archive if not given",
-         [](CliOptions &o, const QString &v) { return folderValue(v, o.settings.unzipFolder); }},
-        {"--work", "DIR", "zip zip-folders rezip",
-         "the engine's temporary folder; beside each item if not given (rezip: a private one)",
-         [](CliOptions &o, const QString &v) { return folderValue(v, o.settings.workFolder); }},
-        {"--include", "FILE", "zip zip-folders rezip", "a file added to every archive",
-         [](CliOptions &o, const QString &v) {
-             if (v.isEmpty())
-                 return QStringLiteral("an empty include file name");
-             o.settings.includeFile = QDir::cleanPath(QDir::current().absoluteFilePath(v));
-             return QString();
-         }},
+        windowOption(Option::compressionLevel),
+        windowOption(Option::zipFolder),
+        windowOption(Option::unzipFolder),
+        windowOption(Option::workFolder),
+        windowOption(Option::includeFile),
         {"--password-file", "FILE", "zip zip-folders rezip unzip",
          "read the password from the first line of FILE (\"-\" for standard input, "
          "/dev/fd/N for an inherited descriptor)",
@@ -88,18 +107,12 @@ const QList<OptionRule> &optionRules() {
              o.passwordFile = v;
              return QString();
          }},
-        {"--delete-originals", nullptr, "zip", "delete each file once its archive is complete",
-         flag(&BatchSettings::deleteOriginal)},
-        {"--delete-folders", nullptr, "zip-folders",
-         "delete each folder once its archive holds all of it", flag(&BatchSettings::deleteFolder)},
-        {"--keep-extension", nullptr, "zip", "name archives after the whole file name (a.txt.zip)",
-         flag(&BatchSettings::keepExtension)},
-        {"--full-paths", nullptr, "zip zip-folders", "store folder paths in the archives",
-         flag(&BatchSettings::fullPaths)},
-        {"--upper-case", nullptr, "zip zip-folders", "end archive names in .ZIP",
-         flag(&BatchSettings::upperCaseExtension)},
-        {"--date-stamp", nullptr, "zip zip-folders",
-         "give each archive the date of its newest entry", flag(&BatchSettings::dateStamp)},
+        windowOption(Option::deleteOriginal),
+        windowOption(Option::deleteFolder),
+        windowOption(Option::keepExtension),
+        windowOption(Option::fullPaths),
+        windowOption(Option::upperCaseExtension),
+        windowOption(Option::dateStamp),
         {"--remove", "PATTERN", "rezip", "a file type to take out, e.g. \"*.bak\" (repeatable)",
          [](CliOptions &o, const QString &v) {
              if (v.trimmed().isEmpty())
@@ -107,14 +120,10 @@ const QList<OptionRule> &optionRules() {
              o.removePatterns << v.trimmed();
              return QString();
          }},
-        {"--sub-folder", nullptr, "unzip", "extract each archive into a folder named after it",
-         flag(&BatchSettings::subFolder)},
-        {"--recurse", nullptr, "unzip", "recreate the folders stored in the archives (the default)",
-         flag(&BatchSettings::recurse)},
-        {"--no-recurse", nullptr, "unzip", "extract every entry straight into the destination",
-         flag(&BatchSettings::recurse, false)},
-        {"--delete-zips", nullptr, "unzip", "delete each archive once all of it is extracted",
-         flag(&BatchSettings::deleteZip)},
+        windowOption(Option::subFolder),
+        windowOption(Option::recurse),
+        windowOption(Option::recurse, true),
+        windowOption(Option::deleteZip),
         {"--notify", nullptr, "zip zip-folders rezip unzip test",
          "report the end as a desktop notification; the error log is saved to a file it names",
          [](CliOptions &o, const QString &) {
@@ -152,14 +161,17 @@ bool knownOption(const QString &name) {
 
 }  // namespace
 
-BatchSettings CliOptions::defaultSettings() {
-    BatchSettings s;
-    s.deleteOriginal = false;
-    s.deleteZip = false;
-    s.deleteFolder = false;
-    s.beepZip = false;
-    s.beepUnzip = false;
-    s.recurse = true;
+OptionValues CliOptions::defaultValues() {
+    OptionValues values;
+    for (const OptionDescriptor &d : kOptionTable)
+        if (d.offInBatchTool)
+            values.setOn(d.id, false);
+    return values;
+}
+
+BatchSettings CliOptions::settings() const {
+    BatchSettings s = values.snapshot();
+    s.rezipFolder = rezipFolder;
     return s;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "batch/BatchSettings.h"
+#include "app/OptionValues.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,10 +10,12 @@ namespace cli {
 // One run of the tool as its command line asks for it.
 struct CliOptions {
     QString command;
-    // The window's options. Folders left empty follow the folder of each
-    // item, as the window's follow the browsed folder. Nothing is deleted
-    // and nothing beeps unless asked.
-    BatchSettings settings = defaultSettings();
+    // The window's options, as the command line sets them. Folders left
+    // empty follow the folder of each item, as the window's follow the
+    // browsed folder. Nothing is deleted and nothing beeps unless asked.
+    OptionValues values = defaultValues();
+    // The re-zip's extraction folder, a private one.
+    QString rezipFolder;
     QString passwordFile;
     QString reportFile;          // crc: the report, saved as the window saves it
     QStringList removePatterns;  // rezip: the file types taken out of the archives
@@ -21,7 +23,10 @@ struct CliOptions {
     bool help = false;
     bool notify = false;  // the end as a desktop notification (file-manager actions)
 
-    static BatchSettings defaultSettings();
+    // What the batches read.
+    BatchSettings settings() const;
+
+    static OptionValues defaultValues();
 };
 
 struct ParsedCommandLine {

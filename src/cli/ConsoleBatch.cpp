@@ -19,7 +19,7 @@ int runBatch(const CliOptions &options, ConsoleOutput &output, const BatchTexts 
     const QList<PathGroup> groups = groupByFolder(options.paths);
     GroupFileList list;
     ConsoleBatchHost host(list, list);
-    host.current = options.settings;
+    host.current = options.settings();
     host.onStatus = [&output](const QString &text) { output.status(text); };
     QObject::connect(&host.errorLog(), &ErrorLogModel::lineAppended,
                      [&output](const QString &line) { output.error(line); });

@@ -59,7 +59,7 @@ QString wrongKind(const cli::CliOptions &options) {
 // Folders named by options must be there: the window only ever offers
 // folders that exist, and a batch into a missing one would fail item by item.
 QString missingFolder(const cli::CliOptions &options) {
-    const BatchSettings &s = options.settings;
+    const BatchSettings s = options.settings();
     for (const QString &folder : {s.zipFolder, s.unzipFolder, s.workFolder})
         if (!folder.isEmpty() && !QFileInfo(folder).isDir())
             return QStringLiteral("no such folder: %1").arg(folder);
@@ -70,9 +70,9 @@ QString missingFolder(const cli::CliOptions &options) {
 // or both for a re-zip, which reads and writes the same archives.
 void setPassword(cli::CliOptions &options, const QString &password) {
     if (options.command != QLatin1String("unzip"))
-        options.settings.zipPassword = password;
+        options.values.setText(Option::zipPassword, password);
     if (options.command == QLatin1String("unzip") || options.command == QLatin1String("rezip"))
-        options.settings.unzipPassword = password;
+        options.values.setText(Option::unzipPassword, password);
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
 #include "AppFixture.h"
 
-#include "app/BrowserPane.h"
 #include "platform/AppPaths.h"
+#include "widgets/FileListBox.h"
+#include "widgets/FolderListBox.h"
 #include "widgets/FolderTree.h"
 
+#include <QAction>
 #include <QDir>
+#include <QMenu>
+#include <QToolButton>
 
 AppFixture::AppFixture() : savedCurrent_(QDir::currentPath()) {
     tmp.mkdir("app");
@@ -30,5 +34,42 @@ void AppFixture::startProgram(bool applySettings) {
 }
 
 void AppFixture::browseTo(const QString &folder) {
-    form().browser->DirectoryListBox1->setDirectory(folder);
+    folderTree().setDirectory(folder);
+}
+
+QAction *AppFixture::action(const QString &name) {
+    QAction *a = form().findAction(name);
+    if (!a)
+        ADD_FAILURE() << "no action " << name.toStdString();
+    return a;
+}
+
+QToolButton *AppFixture::button(const QString &command) {
+    for (QToolButton *b : form().findChildren<QToolButton *>())
+        if (b->defaultAction() && b->defaultAction()->objectName() == command)
+            return b;
+    ADD_FAILURE() << "no button for " << command.toStdString();
+    return nullptr;
+}
+
+FileListBox &AppFixture::fileList() {
+    return widget<FileListBox>("FileListBox1");
+}
+
+FolderListBox &AppFixture::folderList() {
+    return widget<FolderListBox>("ListBox2");
+}
+
+FolderTree &AppFixture::folderTree() {
+    return widget<FolderTree>("DirectoryListBox1");
+}
+
+QAction *AppFixture::popupItem(const QString &menu, const QString &caption) {
+    auto &popup = widget<QMenu>(menu);
+    emit popup.aboutToShow();
+    for (QAction *a : popup.actions())
+        if (a->text() == caption)
+            return a;
+    ADD_FAILURE() << "no item " << caption.toStdString();
+    return nullptr;
 }

@@ -1,10 +1,5 @@
 #include "AppFixture.h"
 
-#include "app/BrowserCommands.h"
-#include "app/BrowserPane.h"
-#include "app/ButtonBar.h"
-#include "app/MainMenu.h"
-#include "app/OptionsPanel.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/DriveComboBox.h"
 #include "widgets/FileListBox.h"
@@ -12,7 +7,11 @@
 #include "widgets/FolderListBox.h"
 #include "widgets/FolderTree.h"
 
+#include <QAction>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 
 using testsupport::dialogs;
 
@@ -25,8 +24,26 @@ class Browser : public AppFixture {
             tmp.mkdir(QString("home/") + name);
         startProgram();
     }
-    FileListBox &files() { return *form().browser->FileListBox1; }
-    FolderListBox &folders() { return *form().browser->ListBox2; }
+    FileListBox &files() { return fileList(); }
+    FolderListBox &folders() { return folderList(); }
+    QWidget &buttonBar() { return *button("Zip")->parentWidget(); }
+    // The state of the browser's view and the commands it enables.
+    struct ViewState {
+        bool folderList, filterBand, fullPathsChecked, fullPathsEnabled;
+        QStringList enabled;
+    };
+    ViewState viewState() {
+        ViewState v{widget<QWidget>("ListBox2").isVisible(),
+                    widget<QWidget>("filterBand").isVisible(),
+                    action("fullPaths")->isChecked(),
+                    action("fullPaths")->isEnabled(),
+                    {}};
+        for (const char *name : {"DeleteFiles", "DeleteFolders", "Rename", "Test", "Trim", "CRC32",
+                                 "Rezip", "Unzip", "Delete", "Zip"})
+            if (action(name)->isEnabled())
+                v.enabled << name;
+        return v;
+    }
     QStringList selectedFiles() {
         QStringList names;
         for (int i = 0; i < files().count(); ++i)
@@ -39,46 +56,42 @@ class Browser : public AppFixture {
 TEST_F(Browser, StartsAtHomeWithTheFilesViewAndFollowingOptions) {
     EXPECT_EQ(files().directory(), home());
     EXPECT_EQ(files().count(), 3);  // the hidden file is left out
-    EXPECT_EQ(form().folders.ZipFolder(), home() + "/");
-    EXPECT_EQ(form().folders.UnzipFolder(), home() + "/");
-    EXPECT_EQ(form().folders.WorkFolder(), home() + "/");
-    EXPECT_TRUE(form().folders.IncludeFile().isEmpty());
-    EXPECT_EQ(form().options->zipFolder.field->text(), home().toLower() + "/");
+    EXPECT_EQ(options().text(Option::zipFolder), home() + "/");
+    EXPECT_EQ(options().text(Option::unzipFolder), home() + "/");
+    EXPECT_EQ(options().text(Option::workFolder), home() + "/");
+    EXPECT_TRUE(options().text(Option::includeFile).isEmpty());
+    EXPECT_EQ(widget<QLineEdit>("zipFolder").text(), home().toLower() + "/");
 }
 
 TEST_F(Browser, SelectionCommandsReportTheirCounts) {
     struct Step {
-        std::function<void(TMainform &)> command;
+        std::function<void()> command;
         QStringList selected;
         const char *status;
     } steps[] = {
-        {[](TMainform &f) { f.buttons->allButton->click(); },
-         {"a.txt", "B.doc", "c.TXT"},
-         "3 files selected."},
-        {[](TMainform &f) { f.buttons->noneButton->click(); }, {}, "0 files selected."},
-        {[](TMainform &f) {
-             f.browser->FileListBox1->setSelected(1, true);
-             f.buttons->invertButton->click();
+        {[this] { button("All")->click(); }, {"a.txt", "B.doc", "c.TXT"}, "3 files selected."},
+        {[this] { button("None")->click(); }, {}, "0 files selected."},
+        {[this] {
+             files().setSelected(1, true);
+             button("Invert")->click();
          },
          {"a.txt", "c.TXT"},
          "2 files selected."},
-        {[](TMainform &f) { f.menu->invertSelection->trigger(); }, {"B.doc"}, "1 files selected."},
-        {[](TMainform &f) { f.menu->selectAll->trigger(); },
-         {"a.txt", "B.doc", "c.TXT"},
-         "3 files selected."},
-        {[](TMainform &f) { f.menu->selectNone->trigger(); }, {}, "0 files selected."},
+        {[this] { action("Invert")->trigger(); }, {"B.doc"}, "1 files selected."},
+        {[this] { action("All")->trigger(); }, {"a.txt", "B.doc", "c.TXT"}, "3 files selected."},
+        {[this] { action("None")->trigger(); }, {}, "0 files selected."},
     };
     for (const Step &s : steps) {
-        s.command(form());
+        s.command();
         EXPECT_EQ(selectedFiles(), s.selected) << s.status;
         EXPECT_EQ(form().status(), s.status);
-        EXPECT_TRUE(form().buttons->isEnabled());
+        EXPECT_TRUE(buttonBar().isEnabled());
     }
 }
 
 TEST_F(Browser, SelectAllInAnEmptyFolder) {
     browseTo(tmp.mkdir("home/alpha"));
-    form().buttons->allButton->click();
+    button("All")->click();
     EXPECT_EQ(form().status(), "0 files selected.");
 }
 
@@ -92,115 +105,104 @@ TEST_F(Browser, ClickInTheListReportsTheSelection) {
 }
 
 TEST_F(Browser, PressingIntoTheTreeClearsTheSelectionAtOnce) {
-    form().buttons->allButton->click();
-    QTest::mousePress(form().browser->DirectoryListBox1->viewport(), Qt::RightButton);
+    button("All")->click();
+    QTest::mousePress(folderTree().viewport(), Qt::RightButton);
     EXPECT_TRUE(selectedFiles().isEmpty());
     EXPECT_EQ(form().status(), "0 files selected.");
 }
 
 TEST_F(Browser, FolderChangeMovesTheFollowingOptionsButNotPinnedOnes) {
-    form().options->zipFolder.button->setChecked(true);
-    const QString pinned = form().folders.ZipFolder();
+    options().setPinned(Option::zipFolder, true);
+    EXPECT_TRUE(action("zipFolder")->isChecked());
+    const QString pinned = options().text(Option::zipFolder);
     browseTo(home("Zeta"));
     EXPECT_EQ(form().status(), "0 Files Selected");
-    EXPECT_EQ(form().folders.ZipFolder(), pinned);
-    EXPECT_EQ(form().folders.UnzipFolder(), home("Zeta") + "/");
-    EXPECT_EQ(form().folders.WorkFolder(), home("Zeta") + "/");
-    EXPECT_EQ(form().options->workFolder.field->text(), home("Zeta").toLower() + "/");
+    EXPECT_EQ(options().text(Option::zipFolder), pinned);
+    EXPECT_EQ(options().text(Option::unzipFolder), home("Zeta") + "/");
+    EXPECT_EQ(options().text(Option::workFolder), home("Zeta") + "/");
+    EXPECT_EQ(widget<QLineEdit>("workFolder").text(), home("Zeta").toLower() + "/");
     browseTo("/");
-    EXPECT_EQ(form().folders.UnzipFolder(), "/");
-    EXPECT_EQ(form().folders.ZipFolder(), pinned);
+    EXPECT_EQ(options().text(Option::unzipFolder), "/");
+    EXPECT_EQ(options().text(Option::zipFolder), pinned);
 }
 
 TEST_F(Browser, FoldersViewListsSubFoldersAndSetsTheCommands) {
-    form().menu->fullPaths->trigger();  // on in the files view
-    form().menu->fullPaths->trigger();  // and off again
-    form().browser->foldersRadio->click();
-    EXPECT_TRUE(form().browser->folderListVisible());
+    action("fullPaths")->trigger();  // on in the files view
+    action("fullPaths")->trigger();  // and off again
+    widget<QRadioButton>("foldersRadio").click();
     EXPECT_EQ(folders().names(), QStringList({"alpha", "Zeta"}));
     EXPECT_EQ(form().status(), "0 folders selected.");
-    MainMenu &m = *form().menu;
-    EXPECT_TRUE(m.viewFolders->isChecked());
-    EXPECT_TRUE(m.deleteSelectedFolders->isEnabled());
-    for (QAction *a : {m.deleteSelectedFiles, m.renameTool, m.zipTestTool, m.trimTool, m.crcTool})
-        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
-    ButtonBar &b = *form().buttons;
-    for (QToolButton *t :
-         {b.renameButton, b.crcButton, b.trimButton, b.testButton, b.rezipButton, b.unzipButton})
-        EXPECT_FALSE(t->isEnabled()) << t->text().toStdString();
-    EXPECT_TRUE(b.deleteButton->isEnabled());
-    EXPECT_TRUE(b.zipButton->isEnabled());
-    EXPECT_FALSE(form().browser->filterBand->isVisible());
-    EXPECT_TRUE(m.fullPaths->isChecked());
-    EXPECT_FALSE(m.fullPaths->isEnabled());
+    EXPECT_TRUE(action("ViewFolders")->isChecked());
+    const ViewState inFolders = viewState();
+    EXPECT_TRUE(inFolders.folderList);
+    EXPECT_FALSE(inFolders.filterBand);
+    EXPECT_TRUE(inFolders.fullPathsChecked);
+    EXPECT_FALSE(inFolders.fullPathsEnabled);
+    EXPECT_EQ(inFolders.enabled, QStringList({"DeleteFolders", "Delete", "Zip"}));
+    for (const char *name : {"Rename", "CRC32", "Trim", "Test", "Rezip", "Unzip", "Delete", "Zip"})
+        EXPECT_EQ(button(name)->isEnabled(), action(name)->isEnabled()) << name;
 
-    form().buttons->allButton->click();
+    button("All")->click();
     EXPECT_EQ(form().status(), "2 folders selected.");
     browseTo(home("Zeta"));
     EXPECT_EQ(form().status(), "0 Folders Selected");
     EXPECT_TRUE(folders().names().isEmpty());
 
-    form().menu->viewFiles->trigger();
-    EXPECT_TRUE(form().browser->filesRadio->isChecked());
-    EXPECT_FALSE(form().browser->folderListVisible());
+    action("ViewFiles")->trigger();
+    EXPECT_TRUE(widget<QRadioButton>("filesRadio").isChecked());
     EXPECT_EQ(form().status(), "Files Selected.");
-    EXPECT_FALSE(m.deleteSelectedFolders->isEnabled());
-    for (QAction *a : {m.deleteSelectedFiles, m.renameTool, m.zipTestTool, m.trimTool, m.crcTool})
-        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
-    for (QToolButton *t :
-         {b.renameButton, b.crcButton, b.trimButton, b.testButton, b.rezipButton, b.unzipButton})
-        EXPECT_TRUE(t->isEnabled()) << t->text().toStdString();
-    EXPECT_TRUE(form().browser->filterBand->isVisible());
-    EXPECT_FALSE(m.fullPaths->isChecked());
-    EXPECT_TRUE(m.fullPaths->isEnabled());
+    const ViewState inFiles = viewState();
+    EXPECT_FALSE(inFiles.folderList);
+    EXPECT_TRUE(inFiles.filterBand);
+    EXPECT_FALSE(inFiles.fullPathsChecked);
+    EXPECT_TRUE(inFiles.fullPathsEnabled);
+    EXPECT_EQ(inFiles.enabled, QStringList({"DeleteFiles", "Rename", "Test", "Trim", "CRC32",
+                                            "Rezip", "Unzip", "Delete", "Zip"}));
 }
 
 TEST_F(Browser, SwitchingToTheViewAlreadyShownDoesNothing) {
     form().setStatus("untouched");
-    form().browser->filesRadio->click();
-    form().menu->viewFiles->trigger();
+    widget<QRadioButton>("filesRadio").click();
+    action("ViewFiles")->trigger();
     EXPECT_EQ(form().status(), "untouched");
 }
 
 TEST_F(Browser, InvertInTheFoldersViewWorksOnTheFolderList) {
-    form().browse->showFoldersView();
+    action("ViewFolders")->trigger();
     folders().setSelected(0, true);
-    form().browse->invert();
+    action("Invert")->trigger();
     EXPECT_FALSE(folders().isSelected(0));
     EXPECT_TRUE(folders().isSelected(1));
     EXPECT_EQ(form().status(), "1 folders selected.");
 }
 
 TEST_F(Browser, PopUpMenusFollowTheSelection) {
-    BrowserCommands &b = *form().browse;
     struct Row {
         int selected;
         bool many, one;
     } rows[] = {{0, false, false}, {1, true, true}, {2, true, false}};
+    auto item = [this](const char *caption) { return popupItem("fileListMenu", caption); };
     for (const Row &r : rows) {
         files().clearSelection();
         for (int i = 0; i < r.selected; ++i)
             files().setSelected(i, true);
-        b.updateFileListMenu();
-        EXPECT_EQ(b.deleteFiles->isEnabled(), r.many) << r.selected;
-        EXPECT_EQ(b.renameFiles->isEnabled(), r.many) << r.selected;
-        EXPECT_EQ(b.testZips->isEnabled(), r.many) << r.selected;
-        EXPECT_EQ(b.fileInformation->isEnabled(), r.one) << r.selected;
-        EXPECT_EQ(b.trimFile->isEnabled(), r.one) << r.selected;
+        EXPECT_EQ(item("Delete Selected File(s)")->isEnabled(), r.many) << r.selected;
+        EXPECT_EQ(item("Rename Selected File(s)")->isEnabled(), r.many) << r.selected;
+        EXPECT_EQ(item("Test zip file(s) integrity")->isEnabled(), r.many) << r.selected;
+        EXPECT_EQ(item("View file information")->isEnabled(), r.one) << r.selected;
+        EXPECT_EQ(item("Trim File")->isEnabled(), r.one) << r.selected;
     }
-    form().browse->showFoldersView();
-    b.updateFolderListMenu();
-    EXPECT_FALSE(b.deleteFolders->isEnabled());
-    EXPECT_TRUE(b.createFolder->isEnabled());
+    action("ViewFolders")->trigger();
+    EXPECT_FALSE(popupItem("folderListMenu", "Delete selected folders")->isEnabled());
+    EXPECT_TRUE(popupItem("folderListMenu", "Create a new folder")->isEnabled());
     folders().setSelected(1, true);
-    b.updateFolderListMenu();
-    EXPECT_TRUE(b.deleteFolders->isEnabled());
+    EXPECT_TRUE(popupItem("folderListMenu", "Delete selected folders")->isEnabled());
 }
 
 TEST_F(Browser, DriveThatIsNotReadyReturnsHome) {
     browseTo(home("Zeta"));
     dialogs().answer(platform::Cancel);
-    form().browse->driveChosen("/no/such/volume");
+    emit widget<DriveComboBox>("DriveComboBox1").driveChosen("/no/such/volume");
     ASSERT_EQ(dialogs().boxes().size(), 1);
     EXPECT_EQ(dialogs().boxes()[0].text,
               "Drive not ready, please check you have inserted a disk and try again");
@@ -208,18 +210,18 @@ TEST_F(Browser, DriveThatIsNotReadyReturnsHome) {
     EXPECT_EQ(files().directory(), home());
 
     dialogs().answer(platform::Ok);
-    form().browse->driveChosen("C:");
+    emit widget<DriveComboBox>("DriveComboBox1").driveChosen("C:");
     EXPECT_EQ(dialogs().texts().last(), "Not a valid drive letter");
 }
 
 TEST_F(Browser, ReadyDriveMovesTheTreeToItsRoot) {
-    form().browse->driveChosen("/");
-    EXPECT_EQ(form().browser->DirectoryListBox1->directory(), "/");
-    EXPECT_EQ(form().folders.ZipFolder(), "/");
+    emit widget<DriveComboBox>("DriveComboBox1").driveChosen("/");
+    EXPECT_EQ(folderTree().directory(), "/");
+    EXPECT_EQ(options().text(Option::zipFolder), "/");
 }
 
 TEST_F(Browser, FilterBoxNarrowsTheFileList) {
-    FilterComboBox &filter = *form().browser->FilterComboBox1;
+    auto &filter = widget<FilterComboBox>("FilterComboBox1");
     filter.setCurrentIndex(4);  // *.TXT
     emit filter.activated(4);
     EXPECT_EQ(files().count(), 2);
@@ -231,6 +233,6 @@ TEST_F(Browser, FilterBoxNarrowsTheFileList) {
 TEST_F(Browser, RefreshShowsFilesMadeMeanwhile) {
     tmp.write("home/new.bin", "y");
     EXPECT_EQ(files().count(), 3);
-    form().menu->refreshFromView->trigger();
+    action("Refresh")->trigger();
     EXPECT_EQ(files().count(), 4);
 }

@@ -3,11 +3,6 @@
 // with read-only parts and links, and a file that cannot be deleted.
 #include "AppFixture.h"
 
-#include "app/BrowserCommands.h"
-#include "app/BrowserPane.h"
-#include "app/ButtonBar.h"
-#include "app/MainMenu.h"
-#include "app/OptionsPanel.h"
 #include "app/SecondaryWindows.h"
 #include "batch/ui/DeleteScreen.h"
 #include "batch/ui/ErrorLogWindow.h"
@@ -18,11 +13,13 @@
 #include "widgets/FolderListBox.h"
 #include "widgets/FolderTree.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 #include <functional>
 
 using testsupport::dialogs;
@@ -56,8 +53,8 @@ class Immutable {
 
 class Deletion : public AppFixture {
   protected:
-    FileListBox &files() { return *form().browser->FileListBox1; }
-    FolderListBox &folders() { return *form().browser->ListBox2; }
+    FileListBox &files() { return fileList(); }
+    FolderListBox &folders() { return folderList(); }
     TDeleteScreen &screen() { return *app->windows().deleteScreen; }
     template <typename List>
     void select(List &list, const QStringList &names) {
@@ -77,27 +74,19 @@ class Deletion : public AppFixture {
     }
     void startInFoldersView() {
         startProgram();
-        form().browse->showFoldersView();
+        action("ViewFolders")->trigger();
     }
     // The three ways in to each command: the button, the File menu, the pop-up.
     void deleteFiles(int way) {
         const std::function<void()> ways[] = {
-            [this] { form().buttons->deleteButton->click(); },
-            [this] { form().menu->deleteSelectedFiles->trigger(); },
-            [this] {
-                form().browse->updateFileListMenu();
-                form().browse->deleteFiles->trigger();
-            }};
+            [this] { button("Delete")->click(); }, [this] { action("DeleteFiles")->trigger(); },
+            [this] { popupItem("fileListMenu", "Delete Selected File(s)")->trigger(); }};
         ways[way]();
     }
     void deleteFolders(int way) {
         const std::function<void()> ways[] = {
-            [this] { form().buttons->deleteButton->click(); },
-            [this] { form().menu->deleteSelectedFolders->trigger(); },
-            [this] {
-                form().browse->updateFolderListMenu();
-                form().browse->deleteFolders->trigger();
-            }};
+            [this] { button("Delete")->click(); }, [this] { action("DeleteFolders")->trigger(); },
+            [this] { popupItem("folderListMenu", "Delete selected folders")->trigger(); }};
         ways[way]();
     }
 };
@@ -120,7 +109,7 @@ TEST_F(Deletion, SelectedFilesFromEveryEntryPoint) {
         EXPECT_EQ(dialogs().texts(), QStringList({kFilesQuestion, kFilesQuestion})) << entry;
         EXPECT_EQ(QDir(home()).entryList(QDir::Files), QStringList({"keep.txt"})) << entry;
         EXPECT_EQ(files().count(), 1) << entry;  // the list was read again
-        EXPECT_FALSE(form().options->Animate1->isRunning());
+        EXPECT_FALSE(widget<BusyIndicator>("Animate1").isRunning());
         dialogs().reset();
     }
 }
@@ -131,7 +120,7 @@ TEST_F(Deletion, SelectedFoldersFromEveryEntryPoint) {
         tmp.write("home/Other/x.txt", "x");
         if (!app)
             startInFoldersView();
-        form().browser->DirectoryListBox1->reread();
+        folderTree().reread();
         folders().fill(home());
         select(folders(), {"Tree"});
         form().ErrorLog.append("left from before");
@@ -162,7 +151,7 @@ TEST_F(Deletion, LinksGoAsLinksAndWhatTheyPointToStays) {
     startInFoldersView();
     select(folders(), {"Tree", "Alias"});
     dialogs().answer(platform::Yes);
-    form().buttons->deleteButton->click();
+    button("Delete")->click();
     EXPECT_FALSE(QFileInfo::exists(home("Tree")));
     EXPECT_FALSE(QFileInfo(home("Alias")).isSymLink());
     EXPECT_EQ(testsupport::readAll(precious), "keep");
@@ -197,7 +186,7 @@ TEST_F(Deletion, CancelOrEscDuringTheSecondOfFiveFolders) {
                 r.cancel(screen());
         };
         dialogs().answer(platform::Yes);
-        form().buttons->deleteButton->click();
+        button("Delete")->click();
         form().Deltree1.OnProcessFile = nullptr;
         shown.removeDuplicates();
         EXPECT_EQ(shown, QStringList({"F1", "F2"})) << r.how;
@@ -224,7 +213,7 @@ TEST_F(Deletion, AFileThatCannotBeDeletedKeepsItsFoldersAndIsLogged) {
     select(folders(), {"A", "B", "C"});
     dialogs().answer(platform::Yes);
     dialogs().answer(platform::Yes);
-    form().buttons->deleteButton->click();
+    button("Delete")->click();
     EXPECT_EQ(dialogs().texts(), QStringList({kFoldersQuestion, kLogQuestion}));
     EXPECT_EQ(form().ErrorLog.lines(), QStringList({"B cound not fully be deleted (In use?)"}));
     EXPECT_TRUE(app->windows().errorLog->isVisible());
@@ -242,10 +231,10 @@ TEST_F(Deletion, AFolderZippedButNotDeletableIsLogged) {
     if (!guard.ok())
         GTEST_SKIP() << "this file system cannot make a file undeletable (chattr +i)";
     startInFoldersView();
-    form().menu->deleteFolder->trigger();
+    action("deleteFolder")->trigger();
     select(folders(), {"B"});
     dialogs().answer(platform::No);
-    form().buttons->zipButton->click();
+    button("Zip")->click();
     EXPECT_EQ(form().ErrorLog.lines(), QStringList({"B cound not fully be deleted (In use?)"}));
     EXPECT_TRUE(testsupport::readersAccept(home("B.ZIP")));
     EXPECT_TRUE(QFileInfo::exists(stuck));

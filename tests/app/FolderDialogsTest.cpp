@@ -1,12 +1,9 @@
 #include "AppFixture.h"
 
-#include "app/BrowserCommands.h"
-#include "app/BrowserPane.h"
 #include "app/CreateFolderDialog.h"
 #include "app/FileInclusionDialog.h"
 #include "app/FolderDialog.h"
 #include "app/NewFolder.h"
-#include "app/OptionsPanel.h"
 #include "platform/Volumes.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/DriveComboBox.h"
@@ -14,8 +11,11 @@
 #include "widgets/FolderListBox.h"
 #include "widgets/FolderTree.h"
 
+#include <QAction>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTest>
+#include <QToolButton>
 
 using testsupport::dialogs;
 
@@ -41,17 +41,19 @@ class FolderDialogs : public AppFixture {
     // The three folder options, each with its dialog, in the panel's order.
     struct Row {
         const char *marker;
-        const QString &option;
-        OptionField &toggle;
+        Option option;
         FolderDialog &dialog;
     };
     std::vector<Row> folderOptions() {
-        TMainform &f = form();
         SecondaryWindows &w = app->windows();
-        return {{"Zip", f.folders.ZipFolder(), f.options->zipFolder, *w.zipDest},
-                {"Unzip", f.folders.UnzipFolder(), f.options->unzipFolder, *w.unzipDest},
-                {"Temp", f.folders.WorkFolder(), f.options->workFolder, *w.tempDest}};
+        return {{"Zip", Option::zipFolder, *w.zipDest},
+                {"Unzip", Option::unzipFolder, *w.unzipDest},
+                {"Temp", Option::workFolder, *w.tempDest}};
     }
+    // The option's value, its toggle button and its field on the panel.
+    QString value(Option option) { return options().text(option); }
+    QToolButton &toggle(Option option) { return *button(descriptorOf(option).name); }
+    QLineEdit &field(Option option) { return widget<QLineEdit>(descriptorOf(option).name); }
     TFileInclusion &inclusion() { return *app->windows().fileInclusion; }
     TCreate_Folder &creator() { return *app->windows().createFolder; }
 
@@ -75,7 +77,7 @@ TEST_F(FolderDialogs, OkPinsTheOptionUntilTheButtonIsReleased) {
     for (const Row &r : folderOptions()) {
         SCOPED_TRACE(r.marker);
         browseTo(home());
-        r.toggle.button->click();
+        toggle(r.option).click();
         EXPECT_FALSE(form().isEnabled());
         EXPECT_TRUE(r.dialog.isVisible());
 
@@ -85,24 +87,24 @@ TEST_F(FolderDialogs, OkPinsTheOptionUntilTheButtonIsReleased) {
         } picks[] = {{tmp.path("far/away"), tmp.path("far/away") + "/"}, {"/", "/"}};
         for (const Pick &p : picks) {
             if (!r.dialog.isVisible()) {
-                r.toggle.button->click();  // up: follows again
-                r.toggle.button->click();  // down: the dialog again
+                toggle(r.option).click();  // up: follows again
+                toggle(r.option).click();  // down: the dialog again
             }
             r.dialog.DirectoryListBox1->setDirectory(p.folder);
             r.dialog.okButton->click();
             EXPECT_TRUE(form().isEnabled());
             EXPECT_FALSE(r.dialog.isVisible());
-            EXPECT_TRUE(r.toggle.button->isChecked());
-            EXPECT_EQ(r.option, p.pinned);
-            EXPECT_EQ(r.toggle.field->text(), p.pinned.toLower());
+            EXPECT_TRUE(toggle(r.option).isChecked());
+            EXPECT_EQ(value(r.option), p.pinned);
+            EXPECT_EQ(field(r.option).text(), p.pinned.toLower());
         }
 
         browseTo(home("Zeta"));
-        EXPECT_EQ(r.option, "/") << "a pinned option ignores the browser";
-        r.toggle.button->click();
+        EXPECT_EQ(value(r.option), "/") << "a pinned option ignores the browser";
+        toggle(r.option).click();
         EXPECT_FALSE(r.dialog.isVisible());
-        EXPECT_FALSE(r.toggle.button->isChecked());
-        EXPECT_EQ(r.option, home("Zeta") + "/") << "released, it follows at once";
+        EXPECT_FALSE(toggle(r.option).isChecked());
+        EXPECT_EQ(value(r.option), home("Zeta") + "/") << "released, it follows at once";
     }
 }
 
@@ -112,7 +114,7 @@ TEST_F(FolderDialogs, CancelReleasesTheButtonAndKeepsTheOption) {
         for (const Row &r : folderOptions()) {
             SCOPED_TRACE(std::string(r.marker) + (escape ? " Escape" : " Cancel"));
             browseTo(home());
-            r.toggle.button->click();
+            toggle(r.option).click();
             r.dialog.DirectoryListBox1->setDirectory(tmp.path("far"));
             if (escape)
                 QTest::keyClick(&r.dialog, Qt::Key_Escape);
@@ -120,10 +122,10 @@ TEST_F(FolderDialogs, CancelReleasesTheButtonAndKeepsTheOption) {
                 r.dialog.cancelButton->click();
             EXPECT_TRUE(form().isEnabled());
             EXPECT_FALSE(r.dialog.isVisible());
-            EXPECT_FALSE(r.toggle.button->isChecked());
-            EXPECT_EQ(r.option, home() + "/");
+            EXPECT_FALSE(toggle(r.option).isChecked());
+            EXPECT_EQ(value(r.option), home() + "/");
             browseTo(home("Zeta"));
-            EXPECT_EQ(r.option, home("Zeta") + "/") << "follows from the next folder change";
+            EXPECT_EQ(value(r.option), home("Zeta") + "/") << "follows from the next folder change";
         }
     }
 }
@@ -131,15 +133,15 @@ TEST_F(FolderDialogs, CancelReleasesTheButtonAndKeepsTheOption) {
 TEST_F(FolderDialogs, AFolderDialogReopensWhereItWasLeft) {
     FolderDialog &zip = *app->windows().zipDest;
     EXPECT_EQ(zip.folder(), home());
-    form().options->zipFolder.button->click();
+    toggle(Option::zipFolder).click();
     zip.DirectoryListBox1->setDirectory(tmp.path("far/away"));
     zip.cancelButton->click();
     browseTo(home("Zeta"));
-    form().options->zipFolder.button->click();
+    toggle(Option::zipFolder).click();
     EXPECT_EQ(zip.folder(), tmp.path("far/away"));
     EXPECT_EQ(zip.DriveComboBox1->drive(), platform::volumeOf(tmp.path("far/away")));
     QTest::keyClick(&zip, Qt::Key_Return);  // OK is the default button
-    EXPECT_EQ(form().folders.ZipFolder(), tmp.path("far/away") + "/");
+    EXPECT_EQ(value(Option::zipFolder), tmp.path("far/away") + "/");
 }
 
 TEST_F(FolderDialogs, DriveNotReadyReturnsTheDialogHome) {
@@ -168,10 +170,10 @@ TEST_F(FolderDialogs, DriveNotReadyReturnsTheDialogHome) {
 }
 
 TEST_F(FolderDialogs, IncludeFileNeedsAPickedFile) {
-    OptionField &toggle = form().options->includeFile;
+    QToolButton &include = toggle(Option::includeFile);
     TFileInclusion &d = inclusion();
     d.DirectoryListBox1->setDirectory(tmp.path("far/away"));  // left elsewhere last time
-    toggle.button->click();
+    include.click();
     EXPECT_FALSE(form().isEnabled());
     ASSERT_TRUE(d.isVisible());
     EXPECT_EQ(d.DirectoryListBox1->directory(), home()) << "every opening starts at home";
@@ -192,19 +194,19 @@ TEST_F(FolderDialogs, IncludeFileNeedsAPickedFile) {
     d.okButton->click();
     EXPECT_TRUE(form().isEnabled());
     EXPECT_FALSE(d.isVisible());
-    EXPECT_TRUE(toggle.button->isChecked());
-    EXPECT_EQ(form().folders.IncludeFile(), tmp.path("far/away/Include Me.TXT"));
-    EXPECT_EQ(toggle.field->text(), tmp.path("far/away/include me.txt").toLower());
+    EXPECT_TRUE(include.isChecked());
+    EXPECT_EQ(value(Option::includeFile), tmp.path("far/away/Include Me.TXT"));
+    EXPECT_EQ(field(Option::includeFile).text(), tmp.path("far/away/include me.txt").toLower());
 
     browseTo(home("Zeta"));
-    EXPECT_EQ(form().folders.IncludeFile(), tmp.path("far/away/Include Me.TXT"));
-    toggle.button->click();  // released: nothing included any more
-    EXPECT_TRUE(form().folders.IncludeFile().isEmpty());
-    EXPECT_TRUE(toggle.field->text().isEmpty());
+    EXPECT_EQ(value(Option::includeFile), tmp.path("far/away/Include Me.TXT"));
+    include.click();  // released: nothing included any more
+    EXPECT_TRUE(value(Option::includeFile).isEmpty());
+    EXPECT_TRUE(field(Option::includeFile).text().isEmpty());
 }
 
 TEST_F(FolderDialogs, AFolderChangeTakesBackThePick) {
-    form().options->includeFile.button->click();
+    toggle(Option::includeFile).click();
     TFileInclusion &d = inclusion();
     clickFile(*d.FileListBox1, 1);
     ASSERT_TRUE(d.okButton->isEnabled());
@@ -214,29 +216,29 @@ TEST_F(FolderDialogs, AFolderChangeTakesBackThePick) {
 }
 
 TEST_F(FolderDialogs, NoneAndCancelReleaseTheIncludeButton) {
-    OptionField &toggle = form().options->includeFile;
+    QToolButton &include = toggle(Option::includeFile);
     TFileInclusion &d = inclusion();
     // A file included earlier, then the toggle down again without releasing
     // it through its action (as after an OK and a fresh press).
-    form().folders.set(FolderOption::Include, home("a.txt"));
+    options().setText(Option::includeFile, home("a.txt"));
     struct Case {
         QPushButton *TFileInclusion::*button;
         bool emptied;
     } cases[] = {{&TFileInclusion::cancelButton, false}, {&TFileInclusion::noneButton, true}};
     for (const Case &c : cases) {
-        toggle.button->setChecked(true);
+        options().setPinned(Option::includeFile, true);
         form().setEnabled(false);
         d.Open();
         (d.*c.button)->click();
-        EXPECT_FALSE(toggle.button->isChecked());
+        EXPECT_FALSE(include.isChecked());
         EXPECT_TRUE(form().isEnabled());
         EXPECT_FALSE(d.isVisible());
-        EXPECT_EQ(form().folders.IncludeFile().isEmpty(), c.emptied);
+        EXPECT_EQ(value(Option::includeFile).isEmpty(), c.emptied);
     }
 }
 
 TEST_F(FolderDialogs, IncludeDialogDriveNotReadyGoesHomeWithOkDisabled) {
-    form().options->includeFile.button->click();
+    toggle(Option::includeFile).click();
     TFileInclusion &d = inclusion();
     d.DirectoryListBox1->setDirectory(tmp.path("far/away"));
     clickFile(*d.FileListBox1, 0);
@@ -254,7 +256,7 @@ TEST_F(FolderDialogs, CreateFolderHandsBackToTheCallingDialog) {
         SCOPED_TRACE(r.marker);
         dialogs().reset();
         r.dialog.DirectoryListBox1->setDirectory(home());
-        r.toggle.button->click();
+        toggle(r.option).click();
         r.dialog.createFolderButton->click();
         EXPECT_FALSE(r.dialog.isVisible());
         ASSERT_TRUE(creator().isVisible());
@@ -279,15 +281,15 @@ TEST_F(FolderDialogs, CreateFolderHandsBackToTheCallingDialog) {
         EXPECT_TRUE(r.dialog.isVisible()) << "a failure hands back as a success does";
         EXPECT_FALSE(creator().isVisible());
         r.dialog.okButton->click();
-        EXPECT_EQ(r.option, home() + "/");
-        r.toggle.button->click();
+        EXPECT_EQ(value(r.option), home() + "/");
+        toggle(r.option).click();
     }
 }
 
 TEST_F(FolderDialogs, CancelInTheNewFolderDialogHandsBack) {
     for (const Row &r : folderOptions()) {
         SCOPED_TRACE(r.marker);
-        r.toggle.button->click();
+        toggle(r.option).click();
         r.dialog.createFolderButton->click();
         tmp.mkdir("home/Made Meanwhile " + QString(r.marker));
         QTest::keyClick(&creator(), Qt::Key_Escape);
@@ -301,8 +303,8 @@ TEST_F(FolderDialogs, CancelInTheNewFolderDialogHandsBack) {
 }
 
 TEST_F(FolderDialogs, CreateFromTheFolderListRefreshesTheMainWindow) {
-    form().browse->showFoldersView();
-    form().browse->createFolder->trigger();
+    action("ViewFolders")->trigger();
+    popupItem("folderListMenu", "Create a new folder")->trigger();
     ASSERT_TRUE(creator().isVisible());
     EXPECT_FALSE(form().isEnabled());
     EXPECT_EQ(creator().ReturnTo, "Main");
@@ -313,18 +315,18 @@ TEST_F(FolderDialogs, CreateFromTheFolderListRefreshesTheMainWindow) {
     EXPECT_TRUE(QFileInfo(home("Fresh")).isDir());
     EXPECT_FALSE(creator().isVisible());
     EXPECT_TRUE(form().isEnabled());
-    EXPECT_TRUE(treeShows(*form().browser->DirectoryListBox1, "Fresh"));
-    EXPECT_EQ(form().browser->FileListBox1->count(), 3);
-    EXPECT_EQ(form().browser->ListBox2->names(), QStringList({"Fresh", "Zeta"}));
+    EXPECT_TRUE(treeShows(folderTree(), "Fresh"));
+    EXPECT_EQ(fileList().count(), 3);
+    EXPECT_EQ(folderList().names(), QStringList({"Fresh", "Zeta"}));
 
     // Cancel re-reads the tree only.
     tmp.mkdir("home/Later");
     tmp.write("home/d.new", "d");
-    form().browse->createFolder->trigger();
+    action("CreateFolder")->trigger();
     creator().cancelButton->click();
     EXPECT_TRUE(form().isEnabled());
-    EXPECT_TRUE(treeShows(*form().browser->DirectoryListBox1, "Later"));
-    EXPECT_EQ(form().browser->FileListBox1->count(), 3);
+    EXPECT_TRUE(treeShows(folderTree(), "Later"));
+    EXPECT_EQ(fileList().count(), 3);
 }
 
 TEST_F(FolderDialogs, NamesThatAreNotOneNewFolderFail) {
@@ -342,7 +344,7 @@ TEST_F(FolderDialogs, NamesThatAreNotOneNewFolderFail) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed);
         dialogs().reset();
-        form().browse->createFolder->trigger();
+        action("CreateFolder")->trigger();
         createNamed(c.typed, platform::MessageKind::Warning, "Cannot create folder");
         EXPECT_EQ(creator().pathLabel->text(), home() + "/" + c.shownPath);
         EXPECT_TRUE(form().isEnabled());
@@ -352,7 +354,7 @@ TEST_F(FolderDialogs, NamesThatAreNotOneNewFolderFail) {
 }
 
 TEST_F(FolderDialogs, CreateButtonFollowsTheNameField) {
-    form().browse->createFolder->trigger();
+    action("CreateFolder")->trigger();
     QLineEdit &edit = *creator().nameEdit;
     QTest::keyClick(&edit, Qt::Key_Space);
     EXPECT_TRUE(creator().createFolderButton->isEnabled()) << "a blank is a character";
@@ -362,7 +364,7 @@ TEST_F(FolderDialogs, CreateButtonFollowsTheNameField) {
     EXPECT_TRUE(creator().createFolderButton->isEnabled());
     creator().cancelButton->click();
 
-    form().browse->createFolder->trigger();
+    action("CreateFolder")->trigger();
     EXPECT_TRUE(edit.text().isEmpty()) << "cleared on every opening";
     EXPECT_FALSE(creator().createFolderButton->isEnabled());
     creator().cancelButton->click();
@@ -376,17 +378,17 @@ TEST_F(FolderDialogs, DialogsAreFixedTopWindowsWithoutACloseBox) {
         QLabel *explanation;
         QString text;
     } rows[] = {
-        {w.zipDest, "Select Folder", w.zipDest->explanation,
+        {w.zipDest.get(), "Select Folder", w.zipDest->explanation,
          "Choose a destination folder where Tovrane will store your newly\ncreated zip files."},
-        {w.unzipDest, "File Destination", w.unzipDest->explanation,
+        {w.unzipDest.get(), "File Destination", w.unzipDest->explanation,
          "Choose a destination folder where Tovrane will store\nyour files after unzipping "
          "them."},
-        {w.tempDest, "Set temporary path", w.tempDest->explanation,
+        {w.tempDest.get(), "Set temporary path", w.tempDest->explanation,
          "Choose a temporary folder where Tovrane can use for\ncompressing and uncompressing "
          "your Zip files."},
-        {w.fileInclusion, "File Inclusion", w.fileInclusion->explanation,
+        {w.fileInclusion.get(), "File Inclusion", w.fileInclusion->explanation,
          "Please choose a file you want Tovrane to include in every zip."},
-        {w.createFolder, "Create a new folder", nullptr, {}},
+        {w.createFolder.get(), "Create a new folder", nullptr, {}},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.caption);

@@ -1,6 +1,6 @@
 // The folder options and the include file apart from any window: which
 // options follow the browser, what a release does, and when the panel hears.
-#include "app/FolderOptions.h"
+#include "app/OptionsModel.h"
 
 #include <gtest/gtest.h>
 
@@ -8,14 +8,14 @@
 
 namespace {
 
-constexpr FolderOption kAll[] = {FolderOption::Zip, FolderOption::Unzip, FolderOption::Work,
-                                 FolderOption::Include};
+constexpr Option kAll[] = {Option::zipFolder, Option::unzipFolder, Option::workFolder,
+                           Option::includeFile};
 
 }  // namespace
 
 TEST(FolderOptions, OnlyUnpinnedFoldersFollowTheBrowser) {
     const struct {
-        QList<FolderOption> pinned;
+        QList<Option> pinned;
         const char *browsed;
         // Zip, Unzip, Work, Include after the move
         QStringList values;
@@ -23,58 +23,57 @@ TEST(FolderOptions, OnlyUnpinnedFoldersFollowTheBrowser) {
         {{}, "/home/u", {"/home/u/", "/home/u/", "/home/u/", "/kept.txt"}},
         {{}, "/", {"/", "/", "/", "/kept.txt"}},
         {{}, "/home/u/", {"/home/u/", "/home/u/", "/home/u/", "/kept.txt"}},
-        {{FolderOption::Zip}, "/x", {"/pin/", "/x/", "/x/", "/kept.txt"}},
-        {{FolderOption::Unzip, FolderOption::Work}, "/x", {"/x/", "/pin/", "/pin/", "/kept.txt"}},
-        {{FolderOption::Include}, "/x", {"/x/", "/x/", "/x/", "/kept.txt"}},
+        {{Option::zipFolder}, "/x", {"/pin/", "/x/", "/x/", "/kept.txt"}},
+        {{Option::unzipFolder, Option::workFolder}, "/x", {"/x/", "/pin/", "/pin/", "/kept.txt"}},
+        {{Option::includeFile}, "/x", {"/x/", "/x/", "/x/", "/kept.txt"}},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.browsed);
-        FolderOptions options;
-        for (FolderOption which : kAll)
-            options.set(which, which == FolderOption::Include ? "/kept.txt" : "/pin/");
-        for (FolderOption which : r.pinned)
+        OptionsModel options;
+        for (Option which : kAll)
+            options.setText(which, which == Option::includeFile ? "/kept.txt" : "/pin/");
+        for (Option which : r.pinned)
             options.setPinned(which, true);
         options.followBrowser(r.browsed);
         QStringList values;
-        for (FolderOption which : kAll)
-            values << options.value(which);
+        for (Option which : kAll)
+            values << options.text(which);
         EXPECT_EQ(values, r.values);
     }
 }
 
 TEST(FolderOptions, ReleaseUnpinsAndFollowsOrEmpties) {
     const struct {
-        FolderOption which;
+        Option which;
         const char *after;
-    } rows[] = {{FolderOption::Zip, "/now/"},
-                {FolderOption::Unzip, "/now/"},
-                {FolderOption::Work, "/now/"},
-                {FolderOption::Include, ""}};
+    } rows[] = {{Option::zipFolder, "/now/"},
+                {Option::unzipFolder, "/now/"},
+                {Option::workFolder, "/now/"},
+                {Option::includeFile, ""}};
     for (const auto &r : rows) {
-        FolderOptions options;
-        options.set(r.which, "/chosen/file");
+        OptionsModel options;
+        options.setText(r.which, "/chosen/file");
         options.setPinned(r.which, true);
         options.release(r.which, "/now");
         EXPECT_FALSE(options.isPinned(r.which));
-        EXPECT_EQ(options.value(r.which), r.after);
+        EXPECT_EQ(options.text(r.which), r.after);
     }
 }
 
 TEST(FolderOptions, ThePanelHearsEveryValueButOnlyRealPinChanges) {
-    FolderOptions options;
-    QList<FolderOption> heard;
-    QObject::connect(&options, &FolderOptions::changed,
-                     [&heard](FolderOption which) { heard << which; });
-    options.set(FolderOption::Work, "/w/");
-    options.set(FolderOption::Work, "/w/");       // set again: the field is rewritten
-    options.setPinned(FolderOption::Zip, false);  // no change
-    options.setPinned(FolderOption::Zip, true);
-    options.setPinned(FolderOption::Zip, true);  // no change
+    OptionsModel options;
+    QList<Option> heard;
+    QObject::connect(&options, &OptionsModel::changed, [&heard](Option which) { heard << which; });
+    options.setText(Option::workFolder, "/w/");
+    options.setText(Option::workFolder, "/w/");   // set again: the field is rewritten
+    options.setPinned(Option::zipFolder, false);  // no change
+    options.setPinned(Option::zipFolder, true);
+    options.setPinned(Option::zipFolder, true);  // no change
     options.followBrowser("/b");                 // Unzip and Work follow, Zip is pinned
-    EXPECT_EQ(heard, QList<FolderOption>({FolderOption::Work, FolderOption::Work, FolderOption::Zip,
-                                          FolderOption::Unzip, FolderOption::Work}));
-    EXPECT_EQ(options.ZipFolder(), "");
-    EXPECT_EQ(options.UnzipFolder(), "/b/");
-    EXPECT_EQ(options.WorkFolder(), "/b/");
-    EXPECT_EQ(options.IncludeFile(), "");
+    EXPECT_EQ(heard, QList<Option>({Option::workFolder, Option::workFolder, Option::zipFolder,
+                                    Option::unzipFolder, Option::workFolder}));
+    EXPECT_EQ(options.text(Option::zipFolder), "");
+    EXPECT_EQ(options.text(Option::unzipFolder), "/b/");
+    EXPECT_EQ(options.text(Option::workFolder), "/b/");
+    EXPECT_EQ(options.text(Option::includeFile), "");
 }

@@ -3,19 +3,17 @@
 // browsed folder that is gone by the time the batch reaches it.
 #include "AppFixture.h"
 
-#include "app/BrowserCommands.h"
-#include "app/BrowserPane.h"
-#include "app/ButtonBar.h"
-#include "app/MainMenu.h"
-#include "app/OptionsPanel.h"
 #include "support/ArchiveCheck.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/FileListBox.h"
 #include "widgets/FolderListBox.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 
 using testsupport::dialogs;
 using testsupport::entryNames;
@@ -31,29 +29,29 @@ class FolderZip : public AppFixture {
             tmp.write("home/" + f + "/one/two/deep.txt", "deep");
         }
         startProgram();
-        form().browse->showFoldersView();
+        action("ViewFolders")->trigger();
         recordStatuses();
     }
     void recordStatuses() {
         QObject::connect(&form(), &TMainform::statusChanged,
                          [this](const QString &s) { statuses << s; });
     }
-    FolderListBox &folders() { return *form().browser->ListBox2; }
+    FolderListBox &folders() { return folderList(); }
     void select(const QStringList &names) {
         folders().clearSelection();
         for (int i = 0; i < folders().count(); ++i)
             if (names.contains(folders().name(i)))
                 folders().setSelected(i, true);
     }
-    void zip() { form().buttons->zipButton->click(); }
+    void zip() { button("Zip")->click(); }
 
     QStringList statuses;
 };
 
 TEST_F(FolderZip, EachFolderBecomesOneArchiveAndGoesWhenAsked) {
     start({"Docs", "photos", "Kept"});
-    ASSERT_FALSE(form().menu->deleteFolder->isChecked());  // off by default
-    form().menu->deleteFolder->trigger();
+    ASSERT_FALSE(action("deleteFolder")->isChecked());  // off by default
+    action("deleteFolder")->trigger();
     select({"Docs", "photos"});
     zip();
     for (const char *archive : {"DOCS.ZIP", "PHOTOS.ZIP"}) {
@@ -72,9 +70,9 @@ TEST_F(FolderZip, EachFolderBecomesOneArchiveAndGoesWhenAsked) {
     EXPECT_TRUE(statuses.contains("Zipping folders...  (2/2)  (photos)"));
     EXPECT_EQ(form().status(), "Completed.");
     // The batch ends in the files view, its new archives listed.
-    EXPECT_TRUE(form().browser->filesRadio->isChecked());
-    EXPECT_TRUE(form().browser->FileListBox1->isEnabled());
-    EXPECT_TRUE(form().buttons->zipButton->isEnabled());
+    EXPECT_TRUE(widget<QRadioButton>("filesRadio").isChecked());
+    EXPECT_TRUE(fileList().isEnabled());
+    EXPECT_TRUE(button("Zip")->isEnabled());
     EXPECT_EQ(QDir::currentPath(), home());
     EXPECT_TRUE(form().ErrorLog.isEmpty());
 }
@@ -84,12 +82,12 @@ TEST_F(FolderZip, PauseThenStopFinishesTheFolderWherePauseBegan) {
     bool paused = false;
     form().ZipEngine1.OnAdding = [&](TZipEngine *, const TZeFileStats &) {
         if (!paused)
-            form().buttons->pauseButton->click();
+            button("Pause")->click();
         paused = true;
     };
     QObject::connect(&form(), &TMainform::statusChanged, [this](const QString &s) {
         if (s == "Paused - Click Pause again to continue.")
-            QTimer::singleShot(0, [this] { form().buttons->stopButton->click(); });
+            QTimer::singleShot(0, [this] { button("Stop")->click(); });
     });
     select({"A", "B", "C"});
     zip();
@@ -105,7 +103,7 @@ TEST_F(FolderZip, VanishedBrowsedFolderGivesOneLinePerFolderAndUnlocks) {
     tmp.write("home/work/B/b.txt", "b");
     startProgram();
     browseTo(home("work"));
-    form().browse->showFoldersView();
+    action("ViewFolders")->trigger();
     select({"A", "B"});
     ASSERT_TRUE(QDir().rename(home("work"), home("moved")));
     dialogs().answer(platform::No);
@@ -117,9 +115,9 @@ TEST_F(FolderZip, VanishedBrowsedFolderGivesOneLinePerFolderAndUnlocks) {
               "Some errors occured during the zipping operation. Would you like to view the "
               "error log now ?");
     EXPECT_EQ(form().status(), "Completed - errors occured.");
-    EXPECT_TRUE(form().buttons->zipButton->isEnabled());
-    EXPECT_FALSE(form().buttons->stopButton->isEnabled());
-    EXPECT_TRUE(form().browser->FileListBox1->isEnabled());
+    EXPECT_TRUE(button("Zip")->isEnabled());
+    EXPECT_FALSE(button("Stop")->isEnabled());
+    EXPECT_TRUE(fileList().isEnabled());
     EXPECT_TRUE(QFileInfo::exists(home("moved/A/a.txt")));
     EXPECT_TRUE(QDir(home()).entryList({"*.ZIP"}, QDir::Files).isEmpty());
 }

@@ -1,12 +1,7 @@
 #include "AppFixture.h"
 
 #include "app/AboutWindow.h"
-#include "app/BrowserCommands.h"
-#include "app/BrowserPane.h"
-#include "app/ButtonBar.h"
 #include "app/HelpWindow.h"
-#include "app/MainMenu.h"
-#include "app/OptionsPanel.h"
 #include "app/SettingsFile.h"
 #include "app/SplashWindow.h"
 #include "platform/AppPaths.h"
@@ -16,10 +11,17 @@
 #include "widgets/FilterComboBox.h"
 #include "widgets/FolderListBox.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QSlider>
 #include <QTest>
+#include <QToolButton>
 
 using testsupport::dialogs;
 using testsupport::readAll;
@@ -37,20 +39,21 @@ TEST_F(MainWindow, StartsWithItsCaptionSizeAndButtons) {
     const QStringList captions = {"Pause", "Stop",  "Invert", "&None",  "&All",  "&Unzip", "&Zip",
                                   "Test",  "Rezip", "Delete", "Rename", "CRC32", "Trim",   "Dupes"};
     QStringList shown;
-    for (QToolButton *b : form().buttons->buttons())
+    const QWidget *bar = button("Zip")->parentWidget();
+    for (QToolButton *b : bar->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly))
         shown << b->text();
     EXPECT_EQ(shown, captions);
-    EXPECT_FALSE(form().buttons->pauseButton->isEnabled());
-    EXPECT_FALSE(form().buttons->stopButton->isEnabled());
-    EXPECT_EQ(form().buttons->stopButton->toolTip(), "Interupts the operation in progress");
-    EXPECT_FALSE(form().menu->deleteSelectedFolders->isEnabled());
-    EXPECT_FALSE(form().menu->suggestion->isVisible());
-    EXPECT_EQ(form().options->compressionBar->value(), 8);
+    EXPECT_FALSE(button("Pause")->isEnabled());
+    EXPECT_FALSE(button("Stop")->isEnabled());
+    EXPECT_EQ(button("Stop")->toolTip(), "Interupts the operation in progress");
+    EXPECT_FALSE(action("DeleteFolders")->isEnabled());
+    EXPECT_FALSE(action("Suggestion")->isVisible());
+    EXPECT_EQ(widget<QSlider>("TrackBar1").value(), 8);
 }
 
 TEST_F(MainWindow, SplashHidesAtItsFirstTick) {
     startProgram();
-    TSplash *splash = app->windows().splash;
+    TSplash *splash = app->windows().splash.get();
     EXPECT_TRUE(splash->isVisible());
     EXPECT_TRUE(splash->timerRunning());
     QTRY_VERIFY_WITH_TIMEOUT(!splash->isVisible(), 5000);
@@ -80,12 +83,12 @@ TEST_F(MainWindow, PauseTogglesAndStopWins) {
 TEST_F(MainWindow, UnchangedRunWritesTheDefaultsAtClose) {
     startProgram();
     form().close();
-    Settings defaults;
-    defaults.folderPaneWidth = form().browser->folderPaneWidth();
+    OptionValues defaults;
+    const int width = options().number(Option::folderPaneWidth);
+    defaults.setNumber(Option::folderPaneWidth, width);
     EXPECT_EQ(readAll(settingsFile()), settingsfile::format(defaults));
     EXPECT_TRUE(
-        readAll(settingsFile())
-            .endsWith("DIRWIDT = " + QByteArray::number(defaults.folderPaneWidth) + "\r\n"));
+        readAll(settingsFile()).endsWith("DIRWIDT = " + QByteArray::number(width) + "\r\n"));
 }
 
 TEST_F(MainWindow, SettingsFileDrivesTheControlsAndIsWrittenBack) {
@@ -95,30 +98,31 @@ TEST_F(MainWindow, SettingsFileDrivesTheControlsAndIsWrittenBack) {
               "DZASU   = F\r\nMDTSSAS = T\r\nUEFIIOF = T\r\nDFOLDER = T\r\nSPWT    = F\r\n"
               "SHOWSET = F\r\nSIIST   = F\r\nCOMPSTR = 3\r\nDIRWIDT = 999\r\n");
     startProgram();
-    MainMenu &m = *form().menu;
-    OptionsPanel &o = *form().options;
-    EXPECT_TRUE(o.keepExtensionBox->isChecked());
-    EXPECT_TRUE(m.keepExtension->isChecked());
-    EXPECT_FALSE(m.showIcons->isChecked());
-    EXPECT_FALSE(form().browser->FileListBox1->iconsVisible());
-    EXPECT_FALSE(form().browser->ListBox2->iconsVisible());
-    EXPECT_TRUE(m.upperCase->isChecked());
-    EXPECT_FALSE(m.lowerCase->isChecked());
-    EXPECT_EQ(form().browser->FilterComboBox1->filter(), "*.*|*.*|*.TXT|*.TXT");
-    EXPECT_FALSE(o.deleteOriginalBox->isChecked());
-    EXPECT_FALSE(m.deleteOriginal->isChecked());
-    EXPECT_TRUE(m.fullPaths->isChecked());
-    EXPECT_FALSE(o.recurseBox->isChecked());
-    EXPECT_FALSE(m.deleteZip->isChecked());
-    EXPECT_TRUE(m.dateStamp->isChecked());
-    EXPECT_TRUE(m.subFolder->isChecked());
-    EXPECT_TRUE(m.deleteFolder->isChecked());
-    EXPECT_FALSE(m.showPasswordText->isChecked());
-    EXPECT_EQ(o.zipPasswordEdit->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(o.unzipPasswordEdit->echoMode(), QLineEdit::Password);
-    EXPECT_FALSE(o.isVisible());
-    EXPECT_FALSE(m.showTrayIcon->isChecked());
-    EXPECT_EQ(form().CompressionLevel(), 3);
+    auto item = [this](const char *name) { return action(name)->isChecked(); };
+    auto box = [this](const char *name) { return widget<QCheckBox>(name).isChecked(); };
+    EXPECT_TRUE(box("keepExtension"));
+    EXPECT_TRUE(item("keepExtension"));
+    EXPECT_FALSE(item("showIcons"));
+    EXPECT_FALSE(fileList().iconsVisible());
+    EXPECT_FALSE(folderList().iconsVisible());
+    EXPECT_TRUE(item("upperCaseExtension"));
+    EXPECT_FALSE(item("upperCaseExtensionOff"));
+    EXPECT_EQ(widget<FilterComboBox>("FilterComboBox1").filter(), "*.*|*.*|*.TXT|*.TXT");
+    EXPECT_FALSE(box("deleteOriginal"));
+    EXPECT_FALSE(item("deleteOriginal"));
+    EXPECT_TRUE(item("fullPaths"));
+    EXPECT_FALSE(box("recurse"));
+    EXPECT_FALSE(item("deleteZip"));
+    EXPECT_TRUE(item("dateStamp"));
+    EXPECT_TRUE(item("subFolder"));
+    EXPECT_TRUE(item("deleteFolder"));
+    EXPECT_FALSE(item("showPasswords"));
+    EXPECT_EQ(widget<QLineEdit>("zipPassword").echoMode(), QLineEdit::Password);
+    EXPECT_EQ(widget<QLineEdit>("unzipPassword").echoMode(), QLineEdit::Password);
+    EXPECT_FALSE(widget<QWidget>("Panel12").isVisible());
+    EXPECT_FALSE(item("trayIcon"));
+    EXPECT_EQ(widget<QSlider>("TrackBar1").value(), 3);
+    EXPECT_EQ(options().number(Option::compressionLevel), 3);
 
     form().close();
     const QByteArray written = readAll(settingsFile());
@@ -131,9 +135,9 @@ TEST_F(MainWindow, SettingsFileDrivesTheControlsAndIsWrittenBack) {
 TEST_F(MainWindow, SettingsWaitForTheStartUpTimer) {
     tmp.write("app/Tovrane5.Cfg", "MZEU    = T\r\n");
     startProgram(false);
-    EXPECT_TRUE(form().menu->lowerCase->isChecked());
+    EXPECT_TRUE(action("upperCaseExtensionOff")->isChecked());
     EXPECT_TRUE(form().Timer1.isActive());
-    QTRY_VERIFY_WITH_TIMEOUT(form().menu->upperCase->isChecked(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(action("upperCaseExtension")->isChecked(), 5000);
     EXPECT_FALSE(form().Timer1.isActive());
 }
 
@@ -142,12 +146,11 @@ TEST_F(MainWindow, NoCommandStartsBeforeTheSettingsAreApplied) {
     // user's settings keep.
     tmp.write("app/Tovrane5.Cfg", "DOFASZ  = F\r\n");
     startProgram(false);
-    QWidget *commands[] = {form().buttons->zipButton, form().buttons->crcButton,
-                           form().browser->FileListBox1, form().menuBar()};
+    QWidget *commands[] = {button("Zip"), button("CRC32"), &fileList(), form().menuBar()};
     for (QWidget *w : commands)
         EXPECT_FALSE(w->isEnabled()) << w->metaObject()->className();
     form().Timer1Timer();
-    EXPECT_FALSE(form().options->deleteOriginalBox->isChecked());
+    EXPECT_FALSE(widget<QCheckBox>("deleteOriginal").isChecked());
     for (QWidget *w : commands)
         EXPECT_TRUE(w->isEnabled()) << w->metaObject()->className();
 }
@@ -163,40 +166,111 @@ TEST_F(MainWindow, ClosingBeforeTheStartUpTimerKeepsTheStoredSettings) {
 
 TEST_F(MainWindow, CheckBoxesAndMenuItemsStayInStep) {
     startProgram();
-    OptionsPanel &o = *form().options;
-    MainMenu &m = *form().menu;
-    const std::pair<QCheckBox *, QAction *> pairs[] = {{o.keepExtensionBox, m.keepExtension},
-                                                       {o.deleteOriginalBox, m.deleteOriginal},
-                                                       {o.beepZipBox, m.beepZip},
-                                                       {o.recurseBox, m.recurse},
-                                                       {o.beepUnzipBox, m.beepUnzip},
-                                                       {o.deleteZipBox, m.deleteZip}};
-    for (const auto &[box, item] : pairs) {
-        const bool before = box->isChecked();
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
-        EXPECT_NE(box->isChecked(), before) << box->text().toStdString();
-        EXPECT_EQ(item->isChecked(), box->isChecked()) << box->text().toStdString();
+    for (const char *name :
+         {"keepExtension", "deleteOriginal", "beepZip", "recurse", "beepUnzip", "deleteZip"}) {
+        SCOPED_TRACE(name);
+        auto &box = widget<QCheckBox>(name);
+        QAction *item = action(name);
+        const bool before = box.isChecked();
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, box.height() / 2));
+        EXPECT_NE(box.isChecked(), before);
+        EXPECT_EQ(item->isChecked(), box.isChecked());
         item->trigger();
-        EXPECT_EQ(box->isChecked(), before) << box->text().toStdString();
-        EXPECT_EQ(item->isChecked(), before) << box->text().toStdString();
+        EXPECT_EQ(box.isChecked(), before);
+        EXPECT_EQ(item->isChecked(), before);
+    }
+}
+
+// Each option's controls take their captions from its row and show a
+// change of the model; a change in a control shows in the model.
+TEST_F(MainWindow, EveryOptionIsBoundToItsControlsBothWays) {
+    startProgram();
+    OptionsModel &o = options();
+    for (const OptionDescriptor &d : kOptionTable) {
+        SCOPED_TRACE(d.name);
+        switch (d.kind) {
+            case OptionKind::Switch: {
+                EXPECT_EQ(o.isOn(d.id), d.on);
+                QAction *item = action(d.name);
+                EXPECT_EQ(item->text(), d.menuItem);
+                QCheckBox *box = d.caption ? &widget<QCheckBox>(d.name) : nullptr;
+                QAction *off = d.menuItemOff ? action(QString(d.name) + "Off") : nullptr;
+                auto shows = [&](bool on) {
+                    EXPECT_EQ(item->isChecked(), on);
+                    if (box) {
+                        EXPECT_EQ(box->isChecked(), on);
+                    }
+                    if (off) {
+                        EXPECT_EQ(off->isChecked(), !on);
+                    }
+                };
+                shows(d.on);
+                o.setOn(d.id, !d.on);
+                shows(!d.on);
+                (off && !d.on ? off : item)->trigger();
+                EXPECT_EQ(o.isOn(d.id), d.on);
+                shows(d.on);
+                if (box) {
+                    EXPECT_EQ(box->text(), d.caption);
+                    box->click();
+                    EXPECT_EQ(o.isOn(d.id), !d.on);
+                    shows(!d.on);
+                }
+                break;
+            }
+            case OptionKind::Number:
+                if (d.caption) {
+                    auto &bar = widget<QSlider>("TrackBar1");
+                    EXPECT_EQ(bar.toolTip(), d.hint);
+                    o.setNumber(d.id, 2);
+                    EXPECT_EQ(bar.value(), 2);
+                    bar.setValue(6);
+                    EXPECT_EQ(o.number(d.id), 6);
+                }
+                break;
+            case OptionKind::Text:
+                if (d.caption) {
+                    auto &edit = widget<QLineEdit>(d.name);
+                    o.setText(d.id, "secret");
+                    EXPECT_EQ(edit.text(), "secret");
+                    edit.setText("other");
+                    EXPECT_EQ(o.text(d.id), "other");
+                } else {
+                    o.setText(d.id, "*.*|*.*|*.GIF|*.GIF");
+                    EXPECT_EQ(widget<FilterComboBox>("FilterComboBox1").filter(),
+                              "*.*|*.*|*.GIF|*.GIF");
+                }
+                break;
+            case OptionKind::Folder:
+            case OptionKind::File: {
+                QAction *pin = action(d.name);
+                EXPECT_EQ(pin->toolTip(), d.hint);
+                o.setText(d.id, "/Chosen/Place/");
+                EXPECT_EQ(widget<QLineEdit>(d.name).text(), "/chosen/place/");
+                o.setPinned(d.id, true);
+                EXPECT_TRUE(pin->isChecked());
+                pin->setChecked(false);
+                EXPECT_FALSE(o.isPinned(d.id));
+                break;
+            }
+        }
     }
 }
 
 TEST_F(MainWindow, MenuOnlySettingsActAtOnce) {
     startProgram();
-    MainMenu &m = *form().menu;
-    m.showPasswordText->trigger();
-    EXPECT_EQ(form().options->zipPasswordEdit->echoMode(), QLineEdit::Password);
-    m.showPasswordText->trigger();
-    EXPECT_EQ(form().options->zipPasswordEdit->echoMode(), QLineEdit::Normal);
-    m.showIcons->trigger();
-    EXPECT_FALSE(form().browser->FileListBox1->iconsVisible());
-    m.showSettings->trigger();
-    EXPECT_FALSE(form().options->isVisible());
-    m.upperCase->trigger();
-    EXPECT_FALSE(m.lowerCase->isChecked());
-    m.dateStamp->trigger();
-    EXPECT_TRUE(m.dateStamp->isChecked());
+    action("showPasswords")->trigger();
+    EXPECT_EQ(widget<QLineEdit>("zipPassword").echoMode(), QLineEdit::Password);
+    action("showPasswords")->trigger();
+    EXPECT_EQ(widget<QLineEdit>("zipPassword").echoMode(), QLineEdit::Normal);
+    action("showIcons")->trigger();
+    EXPECT_FALSE(fileList().iconsVisible());
+    action("showSettings")->trigger();
+    EXPECT_FALSE(widget<QWidget>("Panel12").isVisible());
+    action("upperCaseExtension")->trigger();
+    EXPECT_FALSE(action("upperCaseExtensionOff")->isChecked());
+    action("dateStamp")->trigger();
+    EXPECT_TRUE(action("dateStamp")->isChecked());
 }
 
 TEST_F(MainWindow, RestoreDefaultsRestartsWithoutWriting) {
@@ -204,7 +278,7 @@ TEST_F(MainWindow, RestoreDefaultsRestartsWithoutWriting) {
     startProgram();
     dialogs().answer(platform::Yes);
     dialogs().answer(platform::Ok);
-    form().menu->restoreDefaults->trigger();
+    action("RestoreDefaults")->trigger();
     EXPECT_EQ(dialogs().texts(),
               QStringList({"Are you sure you want to reset to factory defaults ?",
                            "Tovrane will now restart for the changes to take effect."}));
@@ -264,17 +338,17 @@ TEST_F(MainWindow, ShutdownRemovesTheWorkFolderOnlyWhenPresent) {
 
 TEST_F(MainWindow, ClosingInTheFoldersViewStoresTheFilesViewPathSetting) {
     startProgram();
-    form().browse->showFoldersView();
-    EXPECT_TRUE(form().menu->fullPaths->isChecked());
+    action("ViewFolders")->trigger();
+    EXPECT_TRUE(action("fullPaths")->isChecked());
     form().close();
     EXPECT_TRUE(readAll(settingsFile()).contains("SFFPIZF = F\r\n"));
-    EXPECT_TRUE(form().browser->filesRadio->isChecked());
+    EXPECT_TRUE(widget<QRadioButton>("filesRadio").isChecked());
 }
 
 TEST_F(MainWindow, AboutDisablesTheMainWindowUntilOk) {
     startProgram();
-    form().menu->about->trigger();
-    TAbout *about = app->windows().about;
+    action("About")->trigger();
+    TAbout *about = app->windows().about.get();
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(form().isEnabled());
     QTest::mouseClick(about->link, Qt::LeftButton);
@@ -288,14 +362,14 @@ TEST_F(MainWindow, AboutDisablesTheMainWindowUntilOk) {
 TEST_F(MainWindow, DiskFormatToolIsNotOffered) {
     startProgram();
     dialogs().answer(platform::Ok);
-    form().menu->formatTool->trigger();
+    action("FormatTool")->trigger();
     EXPECT_EQ(dialogs().texts(), QStringList({"This option is not available on this system"}));
 }
 
 TEST_F(MainWindow, HelpOpensTheManualAtItsContents) {
     startProgram();
-    THelpWindow *help = app->windows().help;
-    form().menu->helpContents->trigger();
+    THelpWindow *help = app->windows().help.get();
+    action("Help")->trigger();
     EXPECT_TRUE(help->isVisible());
     EXPECT_TRUE(help->browser->toPlainText().contains("missing"));
     tmp.write("app/docs/help.html",

@@ -3,9 +3,6 @@
 // waits on it, and the end of the batch.
 #include "AppFixture.h"
 
-#include "app/BrowserPane.h"
-#include "app/ButtonBar.h"
-#include "app/OptionsPanel.h"
 #include "app/SecondaryWindows.h"
 #include "batch/ui/ErrorLogWindow.h"
 #include "batch/ui/TrashRemovalWindow.h"
@@ -16,6 +13,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest/QTest>
 #include <functional>
 
@@ -39,8 +37,8 @@ class Rezip : public AppFixture {
                                    tmp.path("stage")),
                   0);
         startProgram();
-        form().options->beepZipBox->setChecked(true);
-        FileListBox &list = *form().browser->FileListBox1;
+        options().setOn(Option::beepZip, true);
+        FileListBox &list = fileList();
         for (int i = 0; i < list.count(); ++i)
             list.setSelected(i, list.name(i) == "a.zip");
         return home("a.zip");
@@ -57,7 +55,7 @@ class Rezip : public AppFixture {
                 EXPECT_EQ(form().RezipChoice, "WAIT");
                 inWindow();
             });
-        form().buttons->rezipButton->click();
+        button("Rezip")->click();
         EXPECT_EQ(dialogs().boxes().first().text, kQuestion);
         EXPECT_TRUE(form().isEnabled());
         EXPECT_FALSE(window().isVisible());
@@ -80,8 +78,8 @@ TEST_F(Rezip, ChosenTypesGoAndTheBatchEndsAsTheZipBatchDoes) {
     EXPECT_EQ(form().RezipChoice, "REZIP");
     EXPECT_EQ(form().status(), "Rezip operation Completed.");
     EXPECT_EQ(testsupport::shell().beeps, 1);
-    EXPECT_TRUE(form().buttons->rezipButton->isEnabled());
-    EXPECT_FALSE(form().buttons->stopButton->isEnabled());
+    EXPECT_TRUE(button("Rezip")->isEnabled());
+    EXPECT_FALSE(button("Stop")->isEnabled());
     EXPECT_FALSE(QFileInfo::exists(form().workFolderPath()));
 }
 
@@ -149,7 +147,7 @@ TEST_F(Rezip, TheWindowWorksFromTheKeyboardAlone) {
 TEST_F(Rezip, ErrorsOfferTheLog) {
     start({"a.txt"});
     tmp.write("home/bad.zip", "not an archive");
-    FileListBox &list = *form().browser->FileListBox1;
+    FileListBox &list = fileList();
     list.reread();
     for (int i = 0; i < list.count(); ++i)
         list.setSelected(i, list.name(i) == "bad.zip");

@@ -31,72 +31,112 @@ const char *const kDefaultLines =
     "COMPSTR = 8\r\n"
     "DIRWIDT = 163\r\n";
 
-Settings read(const QByteArray &contents) {
-    Settings s;
+OptionValues read(const QByteArray &contents) {
+    OptionValues s;
     settingsfile::parse(contents).applyTo(s);
     return s;
+}
+
+bool on(const OptionValues &s, Option option) {
+    return s.isOn(option);
+}
+
+bool same(const OptionValues &a, const OptionValues &b, Option option) {
+    return a.isOn(option) == b.isOn(option) && a.number(option) == b.number(option) &&
+           a.text(option) == b.text(option);
 }
 
 }  // namespace
 
 TEST(SettingsFile, DefaultsAreTheEighteenLinesInKeyOrder) {
-    Settings s;
-    s.folderPaneWidth = 163;
+    OptionValues s;
+    s.setNumber(Option::folderPaneWidth, 163);
     EXPECT_EQ(settingsfile::format(s), QByteArray(kDefaultLines));
 }
 
-TEST(SettingsFile, EverySwitchReadsBackWhatWasWritten) {
-    bool Settings::*switches[] = {
-        &Settings::keepExtension,  &Settings::showIcons,    &Settings::upperCaseZip,
-        &Settings::deleteOriginal, &Settings::beepZip,      &Settings::fullPaths,
-        &Settings::recurse,        &Settings::beepUnzip,    &Settings::deleteZip,
-        &Settings::dateStamp,      &Settings::subFolder,    &Settings::deleteFolder,
-        &Settings::showPasswords,  &Settings::showSettings, &Settings::trayIcon};
-    for (bool Settings::*flag : switches) {
-        Settings changed;
-        changed.*flag = !(changed.*flag);
-        changed.compression = 3;
-        changed.filters = "*.GIF|*.GIF";
-        const Settings back = read(settingsfile::format(changed));
-        for (bool Settings::*other : switches)
-            EXPECT_EQ(back.*other, changed.*other);
-        EXPECT_EQ(back.compression, 3);
-        EXPECT_EQ(back.filters, "*.GIF|*.GIF");
+// Each stored setting, changed alone, reads back as written with all the
+// others; a file without its line leaves it at its default.
+TEST(SettingsFile, EveryStoredSettingReadsBackWhatWasWritten) {
+    int stored = 0;
+    for (const OptionDescriptor &d : kOptionTable) {
+        if (!d.key || d.writtenOnly)
+            continue;
+        SCOPED_TRACE(d.key);
+        ++stored;
+        OptionValues changed;
+        if (d.kind == OptionKind::Switch)
+            changed.setOn(d.id, !d.on);
+        else if (d.kind == OptionKind::Number)
+            changed.setNumber(d.id, d.number == d.minimum ? d.maximum : d.minimum);
+        else
+            changed.setText(d.id, "*.GIF|*.GIF");
+        ASSERT_FALSE(same(changed, OptionValues(), d.id));
+        const QByteArray written = settingsfile::format(changed);
+        const SettingsChanges back = settingsfile::parse(written);
+        for (const OptionDescriptor &other : kOptionTable) {
+            if (other.key && !other.writtenOnly) {
+                EXPECT_TRUE(back.has(other.id)) << other.key;
+                EXPECT_TRUE(same(back.values, changed, other.id)) << other.key;
+            }
+        }
+        QByteArray without = written;
+        const qsizetype line = without.indexOf(QByteArray(d.key).leftJustified(8, ' ') + "= ");
+        without.remove(line, without.indexOf("\r\n", line) + 2 - line);
+        const SettingsChanges missing = settingsfile::parse(without);
+        EXPECT_FALSE(missing.has(d.id));
+        EXPECT_EQ(missing.present.size(), settingsfile::lineCount() - 2);  // and DIRWIDT
+        EXPECT_TRUE(same(read(without), OptionValues(), d.id));
     }
+    EXPECT_EQ(stored, settingsfile::lineCount() - 1);  // all but DIRWIDT
 }
 
 TEST(SettingsFile, LinesAreReadByTheirColumns) {
-    const Settings defaults;
+    const OptionValues defaults;
     struct Row {
         const char *contents;
-        std::function<bool(const Settings &)> check;
+        std::function<bool(const OptionValues &)> check;
     } rows[] = {
-        {"SFFI    = F\r\n", [](const Settings &s) { return !s.showIcons; }},
-        {"sffi    = F\r\n", [](const Settings &s) { return s.showIcons; }},  // lower-case key
-        {"SFFI = F\r\n", [](const Settings &s) { return s.showIcons; }},     // not padded
-        {"SFFI    = f\r\n", [](const Settings &s) { return s.showIcons; }},  // not T or F
-        {"SFFI    =\r\n", [](const Settings &s) { return s.showIcons; }},    // too short
-        {"MZEU    = T\r\n", [](const Settings &s) { return s.upperCaseZip; }},
-        {"COMPSTR = 12\r\n", [](const Settings &s) { return s.compression == 1; }},
-        {"COMPSTR = 0\r\n", [](const Settings &s) { return s.compression == 8; }},
-        {"COMPSTR = x\r\n", [](const Settings &s) { return s.compression == 8; }},
-        {"COMPSTR = \r\n", [](const Settings &s) { return s.compression == 8; }},
+        {"SFFI    = F\r\n", [](const OptionValues &s) { return !on(s, Option::showIcons); }},
+        {"sffi    = F\r\n",
+         [](const OptionValues &s) { return on(s, Option::showIcons); }},  // lower-case key
+        {"SFFI = F\r\n",
+         [](const OptionValues &s) { return on(s, Option::showIcons); }},  // not padded
+        {"SFFI    = f\r\n",
+         [](const OptionValues &s) { return on(s, Option::showIcons); }},  // not T or F
+        {"SFFI    =\r\n",
+         [](const OptionValues &s) { return on(s, Option::showIcons); }},  // too short
+        {"MZEU    = T\r\n",
+         [](const OptionValues &s) { return on(s, Option::upperCaseExtension); }},
+        {"COMPSTR = 12\r\n",
+         [](const OptionValues &s) { return s.number(Option::compressionLevel) == 1; }},
+        {"COMPSTR = 0\r\n",
+         [](const OptionValues &s) { return s.number(Option::compressionLevel) == 8; }},
+        {"COMPSTR = x\r\n",
+         [](const OptionValues &s) { return s.number(Option::compressionLevel) == 8; }},
+        {"COMPSTR = \r\n",
+         [](const OptionValues &s) { return s.number(Option::compressionLevel) == 8; }},
         {"FED     = *.*|*.*|*.gif|*.gif\r\n",
-         [](const Settings &s) { return s.filters == "*.*|*.*|*.GIF|*.GIF"; }},
-        {"FED     = \r\n", [](const Settings &s) { return s.filters.isEmpty(); }},
-        {"FED     =\r\n", [](const Settings &s) { return s.filters.isEmpty(); }},
+         [](const OptionValues &s) { return s.text(Option::filters) == "*.*|*.*|*.GIF|*.GIF"; }},
+        {"FED     = \r\n", [](const OptionValues &s) { return s.text(Option::filters).isEmpty(); }},
+        {"FED     =\r\n", [](const OptionValues &s) { return s.text(Option::filters).isEmpty(); }},
         {"FED     = été|ÉTÉ\r\n",
-         [](const Settings &s) { return s.filters == QString::fromUtf8("éTé|ÉTÉ"); }},
-        {"DOFASZ  = F\r\nDOFASZ  = T\r\n", [](const Settings &s) { return s.deleteOriginal; }},
-        {"DOFASZ  = T\r\nDOFASZ  = F\r\n", [](const Settings &s) { return !s.deleteOriginal; }},
+         [](const OptionValues &s) {
+             return s.text(Option::filters) == QString::fromUtf8("éTé|ÉTÉ");
+         }},
+        {"DOFASZ  = F\r\nDOFASZ  = T\r\n",
+         [](const OptionValues &s) { return on(s, Option::deleteOriginal); }},
+        {"DOFASZ  = T\r\nDOFASZ  = F\r\n",
+         [](const OptionValues &s) { return !on(s, Option::deleteOriginal); }},
         {"DIRWIDT = 400\r\n",
-         [&](const Settings &s) {
+         [&](const OptionValues &s) {
              return settingsfile::format(s) == settingsfile::format(defaults);
          }},
         {"SHOWSET = F\nSPWT    = F",
-         [](const Settings &s) { return !s.showSettings && !s.showPasswords; }},
+         [](const OptionValues &s) {
+             return !on(s, Option::showSettings) && !on(s, Option::showPasswords);
+         }},
         {"garbage\r\n\r\n=\r\n",
-         [&](const Settings &s) {
+         [&](const OptionValues &s) {
              return settingsfile::format(s) == settingsfile::format(defaults);
          }},
     };
@@ -111,7 +151,8 @@ TEST(SettingsFile, NameIsFoundWithoutRegardToCase) {
     EXPECT_EQ(settingsfile::locate(tmp.path()), tmp.path("TOVRANE5.CFG"));
     const auto changes = settingsfile::read(settingsfile::locate(tmp.path()));
     ASSERT_TRUE(changes.has_value());
-    EXPECT_EQ(changes->showIcons, std::optional<bool>(false));
+    EXPECT_TRUE(changes->has(Option::showIcons));
+    EXPECT_FALSE(changes->values.isOn(Option::showIcons));
 }
 
 TEST(SettingsFile, MissingOrUnreadableFilesGiveNothing) {
@@ -125,7 +166,7 @@ TEST(SettingsFile, WritingReplacesWholeOrNotAtAll) {
     TempFolder tmp;
     const QString path = tmp.write(
         "Tovrane5.Cfg", "old contents that are longer than the new ones" + QByteArray(2000, 'x'));
-    Settings s;
+    OptionValues s;
     ASSERT_TRUE(settingsfile::write(path, s));
     EXPECT_EQ(testsupport::readAll(path), settingsfile::format(s));
     // A folder that is really a file cannot take the settings.
@@ -154,7 +195,8 @@ TEST(SettingsFile, OnlySmallRegularFilesAreRead) {
         const auto changes = settingsfile::read(tmp.path(r.name));
         EXPECT_EQ(changes.has_value(), r.read) << r.name;
         if (changes) {
-            EXPECT_EQ(changes->showIcons, std::optional<bool>(false)) << r.name;
+            EXPECT_TRUE(changes->has(Option::showIcons)) << r.name;
+            EXPECT_FALSE(changes->values.isOn(Option::showIcons)) << r.name;
         }
     }
 }
@@ -173,8 +215,8 @@ TEST(SettingsFile, WritingReplacesALinkInsteadOfFollowingIt) {
     for (const auto &r : rows) {
         const QString path = settingsFolder + "/" + r.name;
         ASSERT_TRUE(QFile::link(r.target, path));
-        Settings s;
-        s.showIcons = false;
+        OptionValues s;
+        s.setOn(Option::showIcons, false);
         ASSERT_TRUE(settingsfile::write(path, s)) << r.name;
         EXPECT_FALSE(QFileInfo(path).isSymLink()) << r.name;
         EXPECT_EQ(testsupport::readAll(path), settingsfile::format(s)) << r.name;
@@ -198,12 +240,13 @@ TEST(SettingsFile, ValuesNeverBreakTheirLine) {
         {QString::fromUtf8("*.É|*.日本"), QString::fromUtf8("*.É|*.日本")},
     };
     for (const auto &r : rows) {
-        Settings s;
-        s.filters = r.filters;
+        OptionValues s;
+        s.setText(Option::filters, r.filters);
         const QByteArray text = settingsfile::format(s);
-        EXPECT_EQ(text.count("\r\n"), 18) << text.constData();
-        EXPECT_EQ(text.count('\r'), 18) << text.constData();
-        EXPECT_EQ(text.count('\n'), 18) << text.constData();
+        const int lines = settingsfile::lineCount();
+        EXPECT_EQ(text.count("\r\n"), lines) << text.constData();
+        EXPECT_EQ(text.count('\r'), lines) << text.constData();
+        EXPECT_EQ(text.count('\n'), lines) << text.constData();
         EXPECT_FALSE(text.contains('\0'));
         EXPECT_TRUE(text.contains("\r\nFED     = " + r.written.toUtf8() + "\r\nDOFASZ  = T\r\n"))
             << text.constData();

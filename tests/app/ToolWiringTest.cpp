@@ -2,10 +2,6 @@
 // work on the main file list and give the main window back when closed.
 #include "AppFixture.h"
 
-#include "app/BrowserCommands.h"
-#include "app/BrowserPane.h"
-#include "app/ButtonBar.h"
-#include "app/MainMenu.h"
 #include "app/SecondaryWindows.h"
 #include "batch/ui/ErrorLogWindow.h"
 #include "support/ScriptedDialogs.h"
@@ -17,11 +13,13 @@
 #include "widgets/FileListBox.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QToolButton>
 
 using ToolWiring = AppFixture;
 
@@ -29,10 +27,10 @@ TEST_F(ToolWiring, CrcReportFromTheButtonAndTheMenu) {
     tmp.write("home/abc.txt", "abc");
     tmp.write("home/check.txt", "123456789");
     startProgram();
-    FileListBox &files = *form().browser->FileListBox1;
+    FileListBox &files = fileList();
     files.selectAll();
-    for (auto start : {std::function<void()>([&] { form().buttons->crcButton->click(); }),
-                       std::function<void()>([&] { form().menu->crcTool->trigger(); })}) {
+    for (auto start : {std::function<void()>([&] { button("CRC32")->click(); }),
+                       std::function<void()>([&] { action("CRC32")->trigger(); })}) {
         start();
         TCRC32_Form &report = *app->windows().crcReport;
         EXPECT_TRUE(report.isVisible());
@@ -52,9 +50,9 @@ TEST_F(ToolWiring, DupesFromTheButtonAndTheMenuDeleteACopy) {
     tmp.write("home/b.txt", "other");
     tmp.write("home/c.txt", "same");
     startProgram();
-    FileListBox &files = *form().browser->FileListBox1;
-    for (auto start : {std::function<void()>([&] { form().buttons->dupesButton->click(); }),
-                       std::function<void()>([&] { form().menu->dupesTool->trigger(); })}) {
+    FileListBox &files = fileList();
+    for (auto start : {std::function<void()>([&] { button("Dupes")->click(); }),
+                       std::function<void()>([&] { action("Dupes")->trigger(); })}) {
         files.selectAll();
         start();
         TDupes &dupes = *app->windows().dupes;
@@ -69,7 +67,7 @@ TEST_F(ToolWiring, DupesFromTheButtonAndTheMenuDeleteACopy) {
     }
     // A deleted copy leaves the main file list when the tool closes.
     files.selectAll();
-    form().buttons->dupesButton->click();
+    button("Dupes")->click();
     TDupes &dupes = *app->windows().dupes;
     dupes.ListBox1->item(1)->setSelected(true);
     dupes.BitBtn3->click();
@@ -81,10 +79,10 @@ TEST_F(ToolWiring, DupesFromTheButtonAndTheMenuDeleteACopy) {
 TEST_F(ToolWiring, FileInformationFromThePopUpMenu) {
     tmp.write("home/report.txt", QByteArray(1457664, 'x'));
     startProgram();
-    form().browser->FileListBox1->setSelected(0, true);
-    form().browse->updateFileListMenu();
-    ASSERT_TRUE(form().browse->fileInformation->isEnabled());
-    form().browse->fileInformation->trigger();
+    fileList().setSelected(0, true);
+    QAction *item = popupItem("fileListMenu", "View file information");
+    ASSERT_TRUE(item->isEnabled());
+    item->trigger();
     TFileInfo &info = *app->windows().fileInfo;
     EXPECT_TRUE(info.isVisible());
     EXPECT_EQ(info.Label4->text(), "REPORT.TXT");
@@ -97,7 +95,7 @@ TEST_F(ToolWiring, FileInformationFromThePopUpMenu) {
 TEST_F(ToolWiring, ErrorLogFromTheViewMenu) {
     startProgram();
     form().ErrorLog.add(999, "data.txt");
-    form().menu->viewErrorLog->trigger();
+    action("ViewErrorLog")->trigger();
     TErrorLog &log = *app->windows().errorLog;
     EXPECT_TRUE(log.isVisible());
     ASSERT_EQ(log.ListBox1()->count(), 1);
@@ -107,7 +105,7 @@ TEST_F(ToolWiring, ErrorLogFromTheViewMenu) {
 TEST_F(ToolWiring, TestWithoutSelectionOnlyExplains) {
     startProgram();
     testsupport::dialogs().answer(platform::Cancel);
-    form().buttons->testButton->click();
+    button("Test")->click();
     EXPECT_EQ(testsupport::dialogs().texts(),
               QStringList({"You must select a Zip file before testing can take place."}));
     EXPECT_TRUE(form().isEnabled());
@@ -116,13 +114,13 @@ TEST_F(ToolWiring, TestWithoutSelectionOnlyExplains) {
 TEST_F(ToolWiring, TrimFromItsThreeCommandsAndThroughToTheFileList) {
     tmp.write("home/rom.bin", QByteArray(1000, 'r') + QByteArray(1000, 's'));
     startProgram();
-    FileListBox &files = *form().browser->FileListBox1;
+    FileListBox &files = fileList();
     Ttrimmer &trimmer = *app->windows().trimmer;
-    for (auto start : {std::function<void()>([&] { form().buttons->trimButton->click(); }),
-                       std::function<void()>([&] { form().menu->trimTool->trigger(); }),
-                       std::function<void()>([&] { form().browse->trimFile->trigger(); })}) {
+    for (auto start :
+         {std::function<void()>([&] { button("Trim")->click(); }),
+          std::function<void()>([&] { action("Trim")->trigger(); }),
+          std::function<void()>([&] { popupItem("fileListMenu", "Trim File")->trigger(); })}) {
         files.setSelected(0, true);
-        form().browse->updateFileListMenu();
         start();
         EXPECT_TRUE(trimmer.isVisible());
         EXPECT_FALSE(form().isEnabled());
@@ -130,7 +128,7 @@ TEST_F(ToolWiring, TrimFromItsThreeCommandsAndThroughToTheFileList) {
         trimmer.BitBtn2->click();  // Done
         EXPECT_TRUE(form().isEnabled());
     }
-    form().buttons->trimButton->click();
+    button("Trim")->click();
     trimmer.BitBtn1->click();  // Keep 2nd Half
     testsupport::dialogs().answer(platform::Yes);
     testsupport::dialogs().answer(platform::Ok);
@@ -143,10 +141,10 @@ TEST_F(ToolWiring, TrimFromItsThreeCommandsAndThroughToTheFileList) {
 TEST_F(ToolWiring, RenameFromItsThreeCommandsAndThroughToTheFileList) {
     tmp.write("home/a b.txt", "x");
     startProgram();
-    FileListBox &files = *form().browser->FileListBox1;
+    FileListBox &files = fileList();
     TRename_Form &rename = *app->windows().rename;
     files.setSelected(0, true);
-    form().buttons->renameButton->click();
+    button("Rename")->click();
     EXPECT_TRUE(rename.isVisible());
     EXPECT_FALSE(form().isEnabled());
     rename.RadioButton3->click();
@@ -155,14 +153,13 @@ TEST_F(ToolWiring, RenameFromItsThreeCommandsAndThroughToTheFileList) {
     EXPECT_EQ(form().status(), "Awaiting User.");
     EXPECT_TRUE(form().isEnabled());
 
-    form().menu->renameTool->trigger();
+    action("Rename")->trigger();
     EXPECT_TRUE(rename.isVisible() && !form().isEnabled());
     rename.BitBtn1->click();  // Cancel
     EXPECT_TRUE(form().isEnabled());
 
     files.setSelected(0, true);
-    form().browse->updateFileListMenu();
-    form().browse->renameFiles->trigger();
+    popupItem("fileListMenu", "Rename Selected File(s)")->trigger();
     EXPECT_TRUE(rename.isVisible() && !form().isEnabled());
     rename.RadioButton4->click();
     rename.BitBtn2->click();

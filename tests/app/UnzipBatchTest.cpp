@@ -2,13 +2,7 @@
 // the whole program: where entries go, deletion of archives, passwords, bad
 // and hostile archives, a full disk, Pause and Stop, the end of the batch.
 #include "AppFixture.h"
-#include "app/FolderOptions.h"
 
-#include "app/BrowserCommands.h"
-#include "app/BrowserPane.h"
-#include "app/ButtonBar.h"
-#include "app/MainMenu.h"
-#include "app/OptionsPanel.h"
 #include "support/RecordingShell.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/FileListBox.h"
@@ -17,7 +11,10 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLineEdit>
+#include <QProgressBar>
 #include <QTimer>
+#include <QToolButton>
 #include <csignal>
 #include <functional>
 #include <map>
@@ -69,14 +66,14 @@ class UnzipBatch : public AppFixture {
     void SetUp() override {
         startProgram();
         out = tmp.mkdir("out");
-        form().options->unzipFolder.button->setChecked(true);  // pinned
-        form().folders.set(FolderOption::Unzip, out + "/");
-        options(true, false, true);
+        options().setPinned(Option::unzipFolder, true);
+        options().setText(Option::unzipFolder, out + "/");
+        setOptions(true, false, true);
     }
-    void options(bool recurse, bool subFolder, bool deleteZip) {
-        form().options->recurseBox->setChecked(recurse);
-        form().options->deleteZipBox->setChecked(deleteZip);
-        form().menu->subFolder->setChecked(subFolder);
+    void setOptions(bool recurse, bool subFolder, bool deleteZip) {
+        options().setOn(Option::recurse, recurse);
+        options().setOn(Option::deleteZip, deleteZip);
+        options().setOn(Option::subFolder, subFolder);
     }
     // Entries from home/src, in the order given, by Info-ZIP's zip.
     QString zipOf(const QString &name, const Files &files, const QStringList &order) {
@@ -88,14 +85,14 @@ class UnzipBatch : public AppFixture {
     }
     // `offered`: errors are expected, so the log is offered (and declined).
     void unzip(const QStringList &names, bool offered = false) {
-        FileListBox &list = *form().browser->FileListBox1;
+        FileListBox &list = fileList();
         list.reread();
         list.clearSelection();
         for (int i = 0; i < list.count(); ++i)
             list.setSelected(i, names.contains(list.name(i)));
         if (offered)
             dialogs().answer(platform::No);
-        form().buttons->unzipButton->click();
+        button("Unzip")->click();
     }
     QStringList log() { return form().ErrorLog.lines(); }
 
@@ -118,14 +115,14 @@ TEST_F(UnzipBatch, FoldersSubFoldersAndDeletion) {
     for (const Row &r : rows) {
         QDir(out).removeRecursively();
         zipOf("a.zip", tree, treeOrder);
-        options(r.recurse, r.subFolder, r.deleteZip);
+        setOptions(r.recurse, r.subFolder, r.deleteZip);
         unzip({"a.zip"}, !r.recurse);
         Files wanted;
         for (const auto &[path, bytes] : r.recurse ? tree : flat)
             wanted[(r.subFolder ? "a/" : "") + path] = bytes;
         EXPECT_EQ(snapshot(out), wanted) << r.recurse << r.subFolder << r.deleteZip;
         EXPECT_EQ(QFile::exists(home("a.zip")), !r.deleteZip || !r.recurse);
-        EXPECT_EQ(form().browser->FileListBox1->count(), QFile::exists(home("a.zip")) ? 1 : 0);
+        EXPECT_EQ(fileList().count(), QFile::exists(home("a.zip")) ? 1 : 0);
         EXPECT_EQ(log(), r.recurse ? QStringList()
                                    : QStringList{"a.zip: one/x.txt replaced by a later entry of "
                                                  "the same name. (Zip file kept)"});
@@ -166,8 +163,8 @@ TEST_F(UnzipBatch, PasswordsBadArchivesAndListOrder) {
     for (const Row &r : rows) {
         for (const char *name : {"plain.txt", "crypto.txt", "aes.txt"})
             QFile::remove(out + "/" + name);
-        form().options->unzipPasswordEdit->setText(r.password);
-        options(true, false, false);
+        widget<QLineEdit>("unzipPassword").setText(r.password);
+        setOptions(true, false, false);
         unzip({"1-plain.zip", "2-crypto.zip", "3-aes.zip", "4-text.zip", "5-empty.zip",
                "6-corrupt.zip"},
               true);
@@ -185,7 +182,7 @@ TEST_F(UnzipBatch, PasswordsBadArchivesAndListOrder) {
         EXPECT_EQ(log(), lines) << r.password;
     }
     // Failed archives stay, whatever the deletion setting.
-    options(true, false, true);
+    setOptions(true, false, true);
     unzip({"4-text.zip", "6-corrupt.zip", "1-plain.zip"}, true);
     EXPECT_TRUE(QFile::exists(home("4-text.zip")) && QFile::exists(home("6-corrupt.zip")));
     EXPECT_FALSE(QFile::exists(home("1-plain.zip")));
@@ -217,7 +214,7 @@ TEST_F(UnzipBatch, NothingIsWrittenOutsideTheDestination) {
                 QFile::remove(out + "/" + path);
         QDir(out + "/a").removeRecursively();
         ASSERT_TRUE(QFile::link(outside + "/secret", out + "/replaced.txt"));
-        options(r.recurse, false, true);
+        setOptions(r.recurse, false, true);
         unzip({"hostile.zip"}, true);
         r.more.insert(both.begin(), both.end());
         EXPECT_EQ(snapshot(out), r.more) << r.recurse;
@@ -231,7 +228,7 @@ TEST_F(UnzipBatch, NothingIsWrittenOutsideTheDestination) {
     }
     // A sub-folder named after the archive that is a link is not followed.
     ASSERT_TRUE(QFile::link(outside, out + "/hostile"));
-    options(true, true, true);
+    setOptions(true, true, true);
     unzip({"hostile.zip"}, true);
     EXPECT_EQ(snapshot(outside), (Files{{"secret", "outside file"}}));
     EXPECT_EQ(log().size(), 1);
@@ -292,8 +289,8 @@ TEST_F(UnzipBatch, ExistingFilesAreReplacedWhole) {
     // root); an entry of the archive's own name takes its place there, and
     // what is there then is not deleted as the archive.
     python(home("nest.zip"), "z.writestr('nest.zip', 'the inner one')\n");
-    form().folders.set(FolderOption::Unzip, "");
-    ASSERT_TRUE(form().folders.UnzipFolder().isEmpty());
+    options().setText(Option::unzipFolder, "");
+    ASSERT_TRUE(options().text(Option::unzipFolder).isEmpty());
     unzip({"nest.zip"});
     EXPECT_EQ(readAll(home("nest.zip")), "the inner one");
     EXPECT_TRUE(log().isEmpty());
@@ -309,36 +306,36 @@ TEST_F(UnzipBatch, PauseStopAndTheEndOfTheBatch) {
         Files files;
         const char *end;
     } rows[] = {
-        {[this] { form().buttons->pauseButton->click(); },
+        {[this] { button("Pause")->click(); },
          {{"1.zip.txt", "x"}, {"2.zip.txt", "x"}},
          "Unzipping process halted by User."},
         {[this] {
-             form().buttons->stopButton->click();
-             form().buttons->pauseButton->click();
+             button("Stop")->click();
+             button("Pause")->click();
          },
          {{"1.zip.txt", "x"}, {"2.zip.txt", "x"}, {"3.zip.txt", "x"}},
          "Completed."},
     };
     QObject::connect(&form(), &TMainform::statusChanged, [this](const QString &s) {
         if (s == "Paused - Click Pause again to continue.")
-            QTimer::singleShot(0, [this] { form().buttons->stopButton->click(); });
+            QTimer::singleShot(0, [this] { button("Stop")->click(); });
     });
     QList<int> itemBar;
     const auto bound = form().ZipEngine1.OnGlobalStatus;
     form().ZipEngine1.OnGlobalStatus = [&](TZipEngine *engine, const TZeGlobalStats &stats) {
         bound(engine, stats);
-        itemBar << form().options->ProgressBar2->value();
+        itemBar << widget<QProgressBar>("ProgressBar2").value();
     };
     for (const Row &r : rows) {
         QDir(out).removeRecursively();
         statuses.clear();
         bool first = true;
         form().ZipEngine1.OnExtracting = [&](TZipEngine *, const TZeFileStats &) {
-            EXPECT_FALSE(form().buttons->zipButton->isEnabled());  // the window is locked
+            EXPECT_FALSE(button("Zip")->isEnabled());  // the window is locked
             if (std::exchange(first, false))
                 r.atFirstEntry();
         };
-        options(true, false, false);
+        setOptions(true, false, false);
         unzip({"1.zip", "2.zip", "3.zip"});
         EXPECT_EQ(snapshot(out), r.files);
         EXPECT_EQ(itemBar.last(), 100);
@@ -346,16 +343,16 @@ TEST_F(UnzipBatch, PauseStopAndTheEndOfTheBatch) {
         EXPECT_TRUE(statuses.contains("Unzipping in progress...Please Wait."));
         EXPECT_TRUE(statuses.contains("Unzipping: 2/3 - 66% - (2.zip)"));
         EXPECT_EQ(form().OperationFlag, "GO");
-        EXPECT_EQ(form().options->ProgressBar1->value(), 0);
-        EXPECT_EQ(form().options->ProgressBar2->value(), 0);
-        EXPECT_TRUE(form().buttons->unzipButton->isEnabled());
-        EXPECT_FALSE(form().buttons->stopButton->isEnabled());
-        EXPECT_TRUE(form().browser->FileListBox1->isEnabled());
+        EXPECT_EQ(widget<QProgressBar>("ProgressBar1").value(), 0);
+        EXPECT_EQ(widget<QProgressBar>("ProgressBar2").value(), 0);
+        EXPECT_TRUE(button("Unzip")->isEnabled());
+        EXPECT_FALSE(button("Stop")->isEnabled());
+        EXPECT_TRUE(fileList().isEnabled());
     }
     form().ZipEngine1.OnExtracting = nullptr;
     // The beep follows its own setting.
     EXPECT_EQ(testsupport::shell().beeps, 2);
-    form().options->beepUnzipBox->setChecked(false);
+    options().setOn(Option::beepUnzip, false);
     unzip({"1.zip"});
     EXPECT_EQ(testsupport::shell().beeps, 2);
 }

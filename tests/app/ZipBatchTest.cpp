@@ -4,11 +4,6 @@
 // Python's zipfile.
 #include "AppFixture.h"
 
-#include "app/BrowserCommands.h"
-#include "app/BrowserPane.h"
-#include "app/ButtonBar.h"
-#include "app/MainMenu.h"
-#include "app/OptionsPanel.h"
 #include "app/SecondaryWindows.h"
 #include "batch/ArchiveNaming.h"
 #include "batch/ui/ErrorLogWindow.h"
@@ -18,11 +13,19 @@
 #include "support/ScriptedDialogs.h"
 #include "widgets/FileListBox.h"
 
+#include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -40,25 +43,24 @@ class ZipBatch : public AppFixture {
         for (auto it = files.begin(); it != files.end(); ++it)
             tmp.write("home/" + it.key(), it.value());
         startProgram();
-        if (form().options->deleteOriginalBox->isChecked() != deleteOriginals)
-            form().options->deleteOriginalBox->click();
-        form().options->beepZipBox->setChecked(true);
+        options().setOn(Option::deleteOriginal, deleteOriginals);
+        options().setOn(Option::beepZip, true);
     }
-    FileListBox &list() { return *form().browser->FileListBox1; }
+    FileListBox &list() { return fileList(); }
     void select(const QStringList &names) {
         list().clearSelection();
         for (int i = 0; i < list().count(); ++i)
             if (names.contains(list().name(i)))
                 list().setSelected(i, true);
     }
-    void zip() { form().buttons->zipButton->click(); }
+    void zip() { button("Zip")->click(); }
     // Presses Pause while the first file is added, and runs `whilePaused`
     // once the batch has stopped at the next file to wait.
     void pauseAtFirstFile(std::function<void()> whilePaused) {
         auto paused = std::make_shared<bool>(false);
         form().ZipEngine1.OnAdding = [this, paused](TZipEngine *, const TZeFileStats &) {
             if (!*paused)
-                form().buttons->pauseButton->click();
+                button("Pause")->click();
             *paused = true;
         };
         QObject::connect(&form(), &TMainform::statusChanged, [whilePaused](const QString &s) {
@@ -105,16 +107,14 @@ TEST_F(ZipBatch, NamingMatrix) {
     };
     start({{"data.tar.gz", "d"}, {"notes.", "n"}, {"README", "r"}, {"report.doc", "doc"}});
     const QString out = tmp.mkdir("out");
-    form().options->zipFolder.button->setChecked(true);  // pinned
+    options().setPinned(Option::zipFolder, true);
     for (const Row &r : rows) {
         QDir(out).removeRecursively();
         QDir().mkpath(out);
-        form().folders.set(FolderOption::Zip, out + "/");
-        if (form().options->keepExtensionBox->isChecked() != r.keep)
-            form().options->keepExtensionBox->click();
-        if (form().menu->fullPaths->isChecked() != r.full)
-            form().menu->fullPaths->trigger();
-        (r.upper ? form().menu->upperCase : form().menu->lowerCase)->trigger();
+        options().setText(Option::zipFolder, out + "/");
+        options().setOn(Option::keepExtension, r.keep);
+        options().setOn(Option::fullPaths, r.full);
+        options().setOn(Option::upperCaseExtension, r.upper);
         select(names);
         zip();
         QStringList made = QDir(out).entryList(QDir::Files);
@@ -177,8 +177,8 @@ TEST_F(ZipBatch, DeletesOriginalsOnlyOnceTheirArchiveIsMade) {
 TEST_F(ZipBatch, IncludeFileGoesIntoEveryArchive) {
     const QString extra = tmp.write("extra/licence.txt", "licence");
     start({{"a.txt", "a"}, {"b.txt", "b"}}, true);
-    form().options->includeFile.button->setChecked(true);
-    form().folders.set(FolderOption::Include, extra);
+    options().setPinned(Option::includeFile, true);
+    options().setText(Option::includeFile, extra);
     select({"a.txt", "b.txt"});
     zip();
     for (const char *archive : {"a.zip", "b.zip"}) {
@@ -238,7 +238,7 @@ TEST_F(ZipBatch, OriginalsChangedWhileZippedAreKept) {
 TEST_F(ZipBatch, FailingIncludeFileIsLoggedAndTheOriginalStaysDeleted) {
     start({{"a.txt", "a"}}, true);
     const QString missing = tmp.path("extra/gone.txt");
-    form().folders.set(FolderOption::Include, missing);
+    options().setText(Option::includeFile, missing);
     select({"a.txt"});
     dialogs().answer(platform::No);
     zip();
@@ -256,7 +256,7 @@ TEST_F(ZipBatch, DateStampFollowsTheNewestEntry) {
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     file.setFileTime(past, QFileDevice::FileModificationTime);
     file.close();
-    form().menu->dateStamp->trigger();
+    action("dateStamp")->trigger();
     select({"old.txt"});
     zip();
     const QDateTime stamped = QFileInfo(home("old.zip")).lastModified();
@@ -272,25 +272,62 @@ TEST_F(ZipBatch, NamesWithWildcardsStandForThemselves) {
 
 TEST_F(ZipBatch, EndOfBatchRestoresTheWindow) {
     start({{"a.txt", "a"}});
-    form().browse->showFoldersView();
+    action("ViewFolders")->trigger();
     zip();  // the folders view has nothing selected: the window comes back in the files view
-    EXPECT_TRUE(form().browser->filesRadio->isChecked());
+    EXPECT_TRUE(widget<QRadioButton>("filesRadio").isChecked());
     EXPECT_EQ(form().status(), "Completed.");
     EXPECT_EQ(form().OperationFlag, "GO");
     EXPECT_EQ(testsupport::shell().beeps, 1);
-    EXPECT_TRUE(form().buttons->zipButton->isEnabled());
-    EXPECT_FALSE(form().buttons->pauseButton->isEnabled());
-    EXPECT_FALSE(form().buttons->stopButton->isEnabled());
-    EXPECT_TRUE(form().browser->FileListBox1->isEnabled());
-    EXPECT_TRUE(form().menu->toolsMenu->isEnabled());
-    EXPECT_EQ(form().options->ProgressBar1->value(), 0);
-    EXPECT_EQ(form().options->ProgressBar2->value(), 0);
+    EXPECT_TRUE(button("Zip")->isEnabled());
+    EXPECT_FALSE(button("Pause")->isEnabled());
+    EXPECT_FALSE(button("Stop")->isEnabled());
+    EXPECT_TRUE(list().isEnabled());
+    EXPECT_TRUE(widget<QMenu>("toolsMenu").menuAction()->isEnabled());
+    EXPECT_EQ(widget<QProgressBar>("ProgressBar1").value(), 0);
+    EXPECT_EQ(widget<QProgressBar>("ProgressBar2").value(), 0);
 
-    form().options->beepZipBox->click();
+    widget<QCheckBox>("beepZip").click();
     select({"a.txt"});
     zip();
     EXPECT_EQ(testsupport::shell().beeps, 1);
     EXPECT_EQ(form().status(), "Completed.");
+}
+
+// While a batch runs, every command, menu and control that could start
+// another operation is disabled and Pause and Stop are enabled; afterwards
+// everything is as it was.
+TEST_F(ZipBatch, TheLockDisablesEveryCommandWhileTheBatchRuns) {
+    start({{"a.txt", "a"}});
+    QList<QAction *> actions = form().menuBar()->actions();
+    actions += form()
+                   .findChild<QObject *>("commands")
+                   ->findChildren<QAction *>(Qt::FindDirectChildrenOnly);
+    QList<QWidget *> inputs;
+    for (QGroupBox *group : widget<QWidget>("Panel12").findChildren<QGroupBox *>())
+        inputs << group;
+    for (const char *name : {"banner", "foldersRadio", "filesRadio", "DirectoryListBox1",
+                             "DriveComboBox1", "FileListBox1", "ListBox2", "filterBand"})
+        inputs << &widget<QWidget>(name);
+    ASSERT_EQ(actions.size(), 36);
+    auto enabled = [&] {
+        QStringList on;
+        for (QAction *a : actions)
+            if (a->isEnabled())
+                on << (a->objectName().isEmpty() ? a->text() : a->objectName());
+        for (QWidget *w : inputs)
+            if (w->isEnabled())
+                on << w->objectName();
+        return on;
+    };
+    const QStringList before = enabled();
+    QStringList during;
+    form().ZipEngine1.OnAdding = [&](TZipEngine *, const TZeFileStats &) { during = enabled(); };
+    select({"a.txt"});
+    zip();
+    // "Email a Suggestion" is hidden, and so never enabled.
+    EXPECT_EQ(during, QStringList({"Pause", "Stop", "Exit", "Help", "Homepage", "About"}));
+    EXPECT_EQ(enabled(), before);
+    EXPECT_FALSE(before.contains("Pause"));
 }
 
 TEST_F(ZipBatch, ErrorsOfferTheLog) {
@@ -309,7 +346,7 @@ TEST_F(ZipBatch, ErrorsOfferTheLog) {
 
 TEST_F(ZipBatch, PauseThenStopProcessesThePausedEntryThenEnds) {
     start({{"1.txt", "1"}, {"2.txt", "2"}, {"3.txt", "3"}});
-    pauseAtFirstFile([this] { form().buttons->stopButton->click(); });
+    pauseAtFirstFile([this] { button("Stop")->click(); });
     select({"1.txt", "2.txt", "3.txt"});
     zip();
     EXPECT_TRUE(QFile::exists(home("1.zip")));
@@ -326,8 +363,8 @@ TEST_F(ZipBatch, PauseAfterStopLetsTheBatchGoOn) {
         if (clicked)
             return;
         clicked = true;
-        form().buttons->stopButton->click();
-        form().buttons->pauseButton->click();
+        button("Stop")->click();
+        button("Pause")->click();
     };
     select({"1.txt", "2.txt"});
     zip();
@@ -353,8 +390,8 @@ TEST_F(ZipBatch, VanishedSourceAndUnwritableDestinationLoseNothing) {
     tmp.write("home/one.txt", "1");
     tmp.write("home/two.txt", "2");
     const QString blocker = tmp.write("blocker", "file");
-    form().options->zipFolder.button->setChecked(true);
-    form().folders.set(FolderOption::Zip, blocker + "/sub/");
+    options().setPinned(Option::zipFolder, true);
+    options().setText(Option::zipFolder, blocker + "/sub/");
     list().reread();
     select({"one.txt", "two.txt"});
     dialogs().answer(platform::No);
@@ -366,12 +403,12 @@ TEST_F(ZipBatch, VanishedSourceAndUnwritableDestinationLoseNothing) {
 
 TEST_F(ZipBatch, EncryptedArchivesAndProgress) {
     start({{"secret.txt", QByteArray(300000, 's')}});
-    form().options->zipPasswordEdit->setText("pa55");
+    widget<QLineEdit>("zipPassword").setText("pa55");
     QList<int> item;
     const auto bound = form().ZipEngine1.OnGlobalStatus;
     form().ZipEngine1.OnGlobalStatus = [&](TZipEngine *engine, const TZeGlobalStats &stats) {
         bound(engine, stats);
-        item << form().options->ProgressBar2->value();
+        item << widget<QProgressBar>("ProgressBar2").value();
     };
     select({"secret.txt"});
     zip();
@@ -401,7 +438,7 @@ TEST_F(ZipBatch, ClosingDuringABatchShutsDownOnlyOnceItHasReturned) {
         std::function<void(TMainform &)> close;
         bool withError;
     } rows[] = {{"close box", [](TMainform &f) { f.close(); }, false},
-                {"Exit", [](TMainform &f) { f.menu->exit->trigger(); }, false},
+                {"Exit", [](TMainform &f) { f.findAction("Exit")->trigger(); }, false},
                 {"close box, error logged", [](TMainform &f) { f.close(); }, true}};
     for (const auto &r : rows) {
         SCOPED_TRACE(r.how);

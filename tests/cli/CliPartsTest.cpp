@@ -24,30 +24,30 @@ TEST(CliOptions, GoodCommandLines) {
         {{"zip", "a"},
          [](const CliOptions &o) {
              return o.command == "zip" && o.paths == QStringList{"a"} &&
-                    o.settings.compressionLevel == 8 && !o.settings.deleteOriginal &&
-                    !o.settings.beepZip && o.settings.zipFolder.isEmpty();
+                    o.settings().compressionLevel == 8 && !o.settings().deleteOriginal &&
+                    !o.settings().beepZip && o.settings().zipFolder.isEmpty();
          },
          "defaults keep every original and follow each item's folder"},
         {{"zip", "--level", "3", "a", "--level=$9", "b"},
          [](const CliOptions &o) {
-             return o.settings.compressionLevel == 9 && o.paths == QStringList{"a", "b"};
+             return o.settings().compressionLevel == 9 && o.paths == QStringList{"a", "b"};
          },
          "options among paths, both value forms, the program's integer syntax"},
         {{"zip", "--delete-originals", "--keep-extension", "--full-paths", "--upper-case",
           "--date-stamp", "x"},
          [](const CliOptions &o) {
-             const BatchSettings &s = o.settings;
+             const BatchSettings s = o.settings();
              return s.deleteOriginal && s.keepExtension && s.fullPaths && s.upperCaseExtension &&
                     s.dateStamp;
          },
          "every zip switch"},
         {{"zip", "--to", "/tmp/out", "x"},
-         [](const CliOptions &o) { return o.settings.zipFolder == "/tmp/out/"; },
+         [](const CliOptions &o) { return o.settings().zipFolder == "/tmp/out/"; },
          "a folder ends with a separator"},
         {{"unzip", "--to", "/tmp/u", "--no-recurse", "--sub-folder", "--delete-zips", "a.zip"},
          [](const CliOptions &o) {
-             return o.settings.unzipFolder == "/tmp/u/" && o.settings.zipFolder.isEmpty() &&
-                    !o.settings.recurse && o.settings.subFolder && o.settings.deleteZip;
+             return o.settings().unzipFolder == "/tmp/u/" && o.settings().zipFolder.isEmpty() &&
+                    !o.settings().recurse && o.settings().subFolder && o.settings().deleteZip;
          },
          "--to of unzip is the unzip folder"},
         {{"rezip", "--remove", "*.bak", "--remove", " *.tmp ", "a.zip"},
@@ -212,7 +212,7 @@ TEST(CliOptions, RezipRunsKeepTheirWorkFilesApart) {
     };
     for (const Row &r : rows) {
         const CliOptions o = withPrivateRezipFolders(parseCommandLine(r.args).options, "/tmp/own");
-        EXPECT_EQ(o.settings.rezipFolder, "/tmp/own/temp.$$$");
-        EXPECT_EQ(o.settings.workFolder, r.work);
+        EXPECT_EQ(o.settings().rezipFolder, "/tmp/own/temp.$$$");
+        EXPECT_EQ(o.settings().workFolder, r.work);
     }
 }

@@ -3,11 +3,6 @@
 // lines, the same originals left.
 #include "BatchTool.h"
 #include "app/AppFixture.h"
-#include "app/BrowserPane.h"
-#include "app/ButtonBar.h"
-#include "app/FolderOptions.h"
-#include "app/MainMenu.h"
-#include "app/OptionsPanel.h"
 #include "support/ArchiveCheck.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/FileListBox.h"
@@ -16,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QToolButton>
 
 #include <map>
 #include <ostream>
@@ -94,27 +90,19 @@ class SameAsWindow : public AppFixture, public ::testing::WithParamInterface<Opt
 
     void setWindowOptions() {
         const Options &p = GetParam();
-        TMainform &f = form();
-        auto box = [](QCheckBox *b, bool on) {
-            if (b->isChecked() != on)
-                b->click();
-        };
-        auto action = [](QAction *a, bool on) {
-            if (a->isChecked() != on)
-                a->trigger();
-        };
-        box(f.options->deleteOriginalBox, p.deleteOriginals);
-        box(f.options->keepExtensionBox, p.keep);
-        action(f.menu->fullPaths, p.full);
-        (p.upper ? f.menu->upperCase : f.menu->lowerCase)->trigger();
-        action(f.menu->dateStamp, p.stamp);
+        OptionsModel &o = options();
+        o.setOn(Option::deleteOriginal, p.deleteOriginals);
+        o.setOn(Option::keepExtension, p.keep);
+        o.setOn(Option::fullPaths, p.full);
+        o.setOn(Option::upperCaseExtension, p.upper);
+        o.setOn(Option::dateStamp, p.stamp);
         if (p.pinnedOut) {
-            f.options->zipFolder.button->setChecked(true);
-            f.folders.set(FolderOption::Zip, out() + "/");
+            o.setPinned(Option::zipFolder, true);
+            o.setText(Option::zipFolder, out() + "/");
         }
         if (p.include != Options::NoInclude) {
-            f.options->includeFile.button->setChecked(true);
-            f.folders.set(FolderOption::Include, includeFile());
+            o.setPinned(Option::includeFile, true);
+            o.setText(Option::includeFile, includeFile());
         }
     }
     QStringList toolOptions() const {
@@ -144,7 +132,7 @@ TEST_P(SameAsWindow, SameArchivesAndErrorLines) {
     writeInputs();
     startProgram();
     setWindowOptions();
-    FileListBox &list = *form().browser->FileListBox1;
+    FileListBox &list = fileList();
     list.reread();
     QStringList paths;
     for (int i = 0; i < list.count(); ++i)
@@ -154,7 +142,7 @@ TEST_P(SameAsWindow, SameArchivesAndErrorLines) {
         }
     ASSERT_EQ(paths.size(), int(kInputs.size()));
     dialogs().answer(platform::No);  // the error log is not shown: "c.zip" is always logged
-    form().buttons->zipButton->click();
+    button("Zip")->click();
     const Outcome window = collect();
     const QStringList windowLog = form().ErrorLog.lines();
     ASSERT_FALSE(window.archives.empty());

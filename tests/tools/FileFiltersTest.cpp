@@ -35,7 +35,11 @@ TEST(FileFilters, MasksAreTakenFromThePairs) {
 
 class FilterDialog : public ::testing::Test {
   protected:
-    FilterDialog() : dialog(box, &mainWindow) { box.setFilter(kDefaults); }
+    FilterDialog()
+        : dialog([this] { return box.filter(); },
+                 [this](const QString &filter) { box.setFilter(filter); }, &mainWindow) {
+        box.setFilter(kDefaults);
+    }
     QWidget mainWindow;
     FilterComboBox box;
     TDefinable_Ext dialog;

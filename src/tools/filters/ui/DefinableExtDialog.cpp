@@ -2,15 +2,16 @@
 
 #include "platform/Dialogs.h"
 #include "tools/filters/FileFilters.h"
-#include "widgets/FilterComboBox.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-TDefinable_Ext::TDefinable_Ext(FilterComboBox &filterBox, QWidget *mainWindow)
+TDefinable_Ext::TDefinable_Ext(FilterList filterList, SetFilterList setFilterList,
+                               QWidget *mainWindow)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      filterBox_(filterBox),
+      filterList_(std::move(filterList)),
+      setFilterList_(std::move(setFilterList)),
       mainWindow_(mainWindow) {
     setWindowTitle(QStringLiteral("Definable File Extensions"));
     setModal(false);
@@ -48,7 +49,7 @@ TDefinable_Ext::TDefinable_Ext(FilterComboBox &filterBox, QWidget *mainWindow)
 void TDefinable_Ext::Open() {
     ListBox1->clear();
     QStringList sorted;
-    for (const QString &mask : filefilters::masksOf(filterBox_.filter()))
+    for (const QString &mask : filefilters::masksOf(filterList_()))
         sorted.insert(filefilters::sortedPosition(sorted, mask), mask);
     ListBox1->addItems(sorted);
     show();
@@ -86,7 +87,7 @@ void TDefinable_Ext::Button2Click() {
 }
 
 void TDefinable_Ext::BitBtn1Click() {
-    filterBox_.setFilter(filefilters::filterListOf(masks()));
+    setFilterList_(filefilters::filterListOf(masks()));
     hide();
     if (mainWindow_)
         mainWindow_->show();

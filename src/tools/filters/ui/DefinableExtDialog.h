@@ -5,17 +5,21 @@
 #include <QListWidget>
 #include <QPushButton>
 
-class FilterComboBox;
+#include <functional>
 
 // "Definable File Extensions": the user's list of masks for the filter box.
 // Opened beside the main window (which stays usable); OK hands the rebuilt
-// filter list to the filter box.
+// filter list back.
 class TDefinable_Ext : public QDialog {
     Q_OBJECT
   public:
-    TDefinable_Ext(FilterComboBox &filterBox, QWidget *mainWindow);
+    // The filter list ("*.*|*.*|*.BMP|*.BMP"), read when the dialog opens
+    // and set by OK.
+    using FilterList = std::function<QString()>;
+    using SetFilterList = std::function<void(const QString &)>;
+    TDefinable_Ext(FilterList filterList, SetFilterList setFilterList, QWidget *mainWindow);
 
-    // Fills the list from the filter box's filter list and shows the dialog.
+    // Fills the list from the filter list's masks and shows the dialog.
     void Open();
 
     QListWidget *ListBox1;
@@ -34,6 +38,7 @@ class TDefinable_Ext : public QDialog {
     void showEvent(QShowEvent *event) override;
 
   private:
-    FilterComboBox &filterBox_;
+    FilterList filterList_;
+    SetFilterList setFilterList_;
     QWidget *mainWindow_;
 };
