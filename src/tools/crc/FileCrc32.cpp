@@ -2,14 +2,10 @@
 
 #include "Crc32.h"
 #include "FileError.h"
-#include "WriteAccessLift.h"
+#include "platform/ReadOnlyFile.h"
 
-#include <QFile>
-
-#include <unistd.h>
 #include <zlib.h>
 #include <algorithm>
-#include <cerrno>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -17,11 +13,6 @@
 namespace tools {
 
 namespace {
-
-// Read and write as the routines ask for it, but never creating the file
-// and without Qt's own buffer between the file and ours.
-constexpr QIODevice::OpenMode kOpenMode =
-    QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered;
 
 // The read buffer, made once per thread and kept: allocating it per file
 // costs more than reading a small file.
@@ -46,15 +37,12 @@ struct Slice {
     bool ok = false;
 };
 
-void checksumSlice(int fd, Slice &slice) {
+void checksumSlice(const platform::ReadOnlyFile &file, Slice &slice) {
     char *const buffer = readBuffer();
     qint64 done = 0;
     while (done < slice.length) {
-        const ssize_t got =
-            ::pread(fd, buffer, static_cast<size_t>(std::min(kCrcReadBlock, slice.length - done)),
-                    static_cast<off_t>(slice.from + done));
-        if (got < 0 && errno == EINTR)
-            continue;
+        const qint64 got =
+            file.readAt(buffer, std::min(kCrcReadBlock, slice.length - done), slice.from + done);
         if (got <= 0)
             return;  // a read error, or the file became shorter
         UpdateCrc32Block(buffer, static_cast<std::size_t>(got), slice.crc);
@@ -65,7 +53,7 @@ void checksumSlice(int fd, Slice &slice) {
 
 // Runs the first `size` bytes of an open file through `crc` in parallel
 // slices. False (and `crc` untouched) when any slice could not be read whole.
-bool checksumSliced(int fd, qint64 size, quint32 &crc) {
+bool checksumSliced(const platform::ReadOnlyFile &file, qint64 size, quint32 &crc) {
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     const unsigned count = std::min(cores, kMostSlices);
     std::vector<Slice> slices(count);
@@ -78,8 +66,8 @@ bool checksumSliced(int fd, qint64 size, quint32 &crc) {
     {
         std::vector<std::jthread> workers;
         for (unsigned i = 1; i < count; ++i)
-            workers.emplace_back([fd, &slice = slices[i]] { checksumSlice(fd, slice); });
-        checksumSlice(fd, slices[0]);
+            workers.emplace_back([&file, &slice = slices[i]] { checksumSlice(file, slice); });
+        checksumSlice(file, slices[0]);
     }
     if (!std::all_of(slices.begin(), slices.end(), [](const Slice &s) { return s.ok; }))
         return false;
@@ -94,33 +82,26 @@ bool checksumSliced(int fd, qint64 size, quint32 &crc) {
 
 }  // namespace
 
-void FileCrc32(const QString &fileName, quint32 &crc, qint64 &byteCount) noexcept {
+void FileCrc32(const platform::ReadOnlyFile &file, quint32 &crc, qint64 &byteCount) noexcept {
     byteCount = -1;
+    if (!file.isOpen())
+        return;
     try {
-        const WriteAccessLift lift(fileName);
-        QFile file(fileName);
-        if (!file.open(kOpenMode))
-            return;
         char *const buffer = readBuffer();
         byteCount = 0;
         const qint64 size = file.size();
         if (size >= kSlicedFrom && std::thread::hardware_concurrency() > 1 &&
-            checksumSliced(file.handle(), size, crc)) {
-            // Whatever was appended meanwhile is read on below, as one
-            // reader would have.
-            byteCount = size;
-            if (!file.seek(size))
-                return;
-        }
+            checksumSliced(file, size, crc))
+            byteCount = size;  // what was appended meanwhile is read on below
         for (;;) {
-            const qint64 got = file.read(buffer, kCrcReadBlock);
+            const qint64 got = file.readAt(buffer, kCrcReadBlock, byteCount);
             if (got <= 0)
                 break;
             UpdateCrc32Block(buffer, static_cast<std::size_t>(got), crc);
             byteCount += got;
-            // QFile reads on until the block is full or the file ends, so a
-            // short block is the last: no further read call to learn that.
-            if (got < kCrcReadBlock)
+            // A short read that reaches the size the file had when it was
+            // opened is the end: a small file costs one read call, not two.
+            if (got < kCrcReadBlock && byteCount >= size)
                 break;
         }
     } catch (...) {
@@ -128,26 +109,34 @@ void FileCrc32(const QString &fileName, quint32 &crc, qint64 &byteCount) noexcep
     }
 }
 
+void FileCrc32(const QString &fileName, quint32 &crc, qint64 &byteCount) noexcept {
+    byteCount = -1;
+    try {
+        FileCrc32(platform::ReadOnlyFile(fileName), crc, byteCount);
+    } catch (...) {
+        // The path could not be converted; the file counts as not opened.
+    }
+}
+
 void FileRangeCrc32(const QString &fileName, qint64 fromPos, qint64 toPos, quint32 &crc) {
-    QFile file(fileName);
-    if (!file.open(kOpenMode))
+    const platform::ReadOnlyFile file(fileName);
+    if (!file.isOpen())
         throw FileError(fileName, file.errorString());
-    if (fromPos < 0 || !file.seek(fromPos))
+    if (fromPos < 0)
         throw FileError(fileName, QStringLiteral("Seek error"));
     char buffer[4096];
+    qint64 at = fromPos;
     qint64 left = toPos >= fromPos ? toPos - fromPos + 1 : 0;
     while (left > 0) {
-        const qint64 got = file.read(buffer, std::min<qint64>(left, sizeof buffer));
+        const qint64 got = file.readAt(buffer, std::min<qint64>(left, sizeof buffer), at);
         if (got < 0)
-            throw FileError(fileName, file.errorString());
-        UpdateCrc32Block(buffer, static_cast<std::size_t>(got), crc);
+            throw FileError(fileName, QStringLiteral("Read error"));
         if (got == 0)
             throw FileError(fileName, QStringLiteral("Read beyond end of file"));
+        UpdateCrc32Block(buffer, static_cast<std::size_t>(got), crc);
+        at += got;
         left -= got;
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        throw FileError(fileName, file.errorString());
 }
 
 }  // namespace tools
