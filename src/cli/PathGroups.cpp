@@ -4,27 +4,35 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 
 namespace cli {
 
 QList<PathGroup> groupByFolder(const QStringList &paths) {
     QList<PathGroup> groups;
+    // Looked up by hash: a command line of thousands of names stays linear.
+    QHash<QString, qsizetype> groupOf;
+    QSet<QString> seen;
+    const QDir current = QDir::current();
     for (const QString &path : paths) {
         // Absolute but not resolved: a folder reached through a link keeps
         // the name it was given, as a browsed folder does.
-        const QFileInfo info(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
+        const QFileInfo info(QDir::cleanPath(current.absoluteFilePath(path)));
         const QString folder = info.path();
         const QString name = info.fileName();
         if (name.isEmpty())
             continue;
-        auto group = std::find_if(groups.begin(), groups.end(),
-                                  [&](const PathGroup &g) { return g.folder == folder; });
-        if (group == groups.end()) {
+        qsizetype group = groupOf.value(folder, -1);
+        if (group < 0) {
+            group = groups.size();
+            groupOf.insert(folder, group);
             groups.append({folder, {}});
-            group = std::prev(groups.end());
         }
-        if (!group->names.contains(name))
-            group->names.append(name);
+        const qsizetype before = seen.size();
+        seen.insert(info.filePath());
+        if (seen.size() > before)
+            groups[group].names.append(name);
     }
     return groups;
 }

@@ -48,8 +48,9 @@ int usageError(const QString &message, const QString &command, bool notify = fal
 QString wrongKind(const cli::CliOptions &options) {
     const bool wantsFolders = options.command == QLatin1String("zip-folders");
     for (const QString &path : options.paths) {
+        // One look at the file: the kind first, existence only when it differs.
         const QFileInfo info(path);
-        if (info.exists() && info.isDir() != wantsFolders)
+        if (info.isDir() != wantsFolders && info.exists())
             return wantsFolders ? QStringLiteral("not a folder: %1").arg(path)
                                 : QStringLiteral("a folder, not a file: %1").arg(path);
     }

@@ -3,6 +3,7 @@
 #include "tools/crc/Crc32Kernels.h"
 #include "tools/crc/Crc32Table.h"
 #include "tools/crc/FileCrc32.h"
+#include "tools/crc/FileCrc32Ahead.h"
 #include "tools/crc/FileError.h"
 
 #include <gtest/gtest.h>
@@ -197,5 +198,32 @@ TEST(FileRangeCrc32, RangesAndTheirFailures) {
         ADD_FAILURE() << "no error for a missing file";
     } catch (const FileError &e) {
         EXPECT_EQ(e.path(), tmp.path("missing.bin"));
+    }
+}
+
+TEST(FileCrc32Ahead, ResultsInOrderWhateverReadsThemAndStoppingEarly) {
+    // Small, large (left to the caller), empty and missing files, more of
+    // them than are read ahead; taken whole, and abandoned after a few.
+    TempFolder tmp;
+    const qint64 large = FileCrc32Ahead::kAheadLargest;
+    const qint64 sizes[] = {3, 0, large, -1, 70000, large + 1, 1, -1};
+    QStringList paths;
+    for (int i = 0; i < 3 * FileCrc32Ahead::kAhead; ++i) {
+        const qint64 size = sizes[i % std::size(sizes)];
+        const QString name = QStringLiteral("f%1").arg(i);
+        paths << (size < 0 ? tmp.path(name) : tmp.write(name, randomBytes(size % large, i)));
+        if (size >= large)
+            QFile(paths.last()).resize(size);  // sparse: only its length matters here
+    }
+    for (const qsizetype taken : {paths.size(), qsizetype(3), qsizetype(0)}) {
+        FileCrc32Ahead reader(paths);
+        for (qsizetype i = 0; i < taken; ++i) {
+            const FileCrc32Ahead::Result r = reader.take(i);
+            quint32 crc = kCrc32Start;
+            qint64 count = -2;
+            FileCrc32(paths[i], crc, count);
+            ASSERT_EQ(r.byteCount, count) << i;
+            ASSERT_EQ(r.crc, crc) << i;
+        }
     }
 }

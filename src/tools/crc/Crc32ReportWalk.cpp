@@ -2,7 +2,7 @@
 
 #include "Crc32.h"
 #include "Crc32ReportHost.h"
-#include "FileCrc32.h"
+#include "FileCrc32Ahead.h"
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
 #include "platform/Rounding.h"
@@ -16,18 +16,22 @@ void walkCrc32Report(const FileListSource &files, Crc32ReportHost &host) {
     }
     const QString folder = platform::withSeparator(files.directory());
     const int count = files.count();
+    QStringList paths;
+    for (int i = 0; i < count; ++i)
+        if (files.isSelected(i))
+            paths << folder + files.name(i);
+    // The files are read ahead while the rows before them are shown.
+    FileCrc32Ahead reader(std::move(paths));
+    qsizetype next = 0;
     for (int i = 0; i < count; ++i) {
         if (i > 0)
             host.setProgress(platform::walkPercent(i, count));
         // A stopped walk still runs to its end, so the bar ends full.
         if (!host.keepGoing() || !files.isSelected(i))
             continue;
-        const QString name = files.name(i);
-        quint32 crc = kCrc32Start;
-        qint64 byteCount = -1;
-        FileCrc32(folder + name, crc, byteCount);
+        const FileCrc32Ahead::Result read = reader.take(next++);
         host.pumpMessages();
-        host.addRow(crc32FileRow(name, ~crc, byteCount));
+        host.addRow(crc32FileRow(files.name(i), ~read.crc, read.byteCount));
     }
 }
 

@@ -2,14 +2,11 @@
 
 #include "Crc32.h"
 #include "FileError.h"
-#include "WriteAccessLift.h"
+#include "platform/ReadOnlyFile.h"
 
-#include <QFile>
-
-#include <unistd.h>
 #include <zlib.h>
 #include <algorithm>
-#include <cerrno>
+#include <atomic>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -17,11 +14,6 @@
 namespace tools {
 
 namespace {
-
-// Read and write as the routines ask for it, but never creating the file
-// and without Qt's own buffer between the file and ours.
-constexpr QIODevice::OpenMode kOpenMode =
-    QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered;
 
 // The read buffer, made once per thread and kept: allocating it per file
 // costs more than reading a small file.
@@ -31,96 +23,87 @@ char *readBuffer() {
     return buffer.get();
 }
 
-// Files from this size on are checksummed in slices on several cores:
+// Files from this size on are checksummed in pieces on several cores:
 // copying the bytes out of the page cache costs more than the checksum, and
-// each core copies its own slice.
+// each core copies its own pieces.
 constexpr qint64 kSlicedFrom = 8 * 1024 * 1024;
-constexpr unsigned kMostSlices = 4;
+constexpr unsigned kMostThreads = 4;
+// Pieces are claimed one at a time by whichever thread is free, so a core
+// taken by another program holds up one piece, not half the file.
+constexpr qint64 kPiece = 4 * 1024 * 1024;
 
-// One slice of a file, read with pread (safe from several threads at once)
-// into the thread's own buffer.
-struct Slice {
-    qint64 from = 0;
-    qint64 length = 0;
-    quint32 crc = kCrc32Start;
-    bool ok = false;
-};
-
-void checksumSlice(int fd, Slice &slice) {
+// Runs one piece of a file through `crc`, read with pread (safe from several
+// threads at once) into the thread's own buffer. False on a read error or
+// when the file became shorter.
+bool checksumPiece(const platform::ReadOnlyFile &file, qint64 from, qint64 length, quint32 &crc) {
     char *const buffer = readBuffer();
-    qint64 done = 0;
-    while (done < slice.length) {
-        const ssize_t got =
-            ::pread(fd, buffer, static_cast<size_t>(std::min(kCrcReadBlock, slice.length - done)),
-                    static_cast<off_t>(slice.from + done));
-        if (got < 0 && errno == EINTR)
-            continue;
+    for (qint64 done = 0; done < length;) {
+        const qint64 got = file.readAt(buffer, std::min(kCrcReadBlock, length - done), from + done);
         if (got <= 0)
-            return;  // a read error, or the file became shorter
-        UpdateCrc32Block(buffer, static_cast<std::size_t>(got), slice.crc);
+            return false;
+        UpdateCrc32Block(buffer, static_cast<std::size_t>(got), crc);
         done += got;
     }
-    slice.ok = true;
+    return true;
 }
 
-// Runs the first `size` bytes of an open file through `crc` in parallel
-// slices. False (and `crc` untouched) when any slice could not be read whole.
-bool checksumSliced(int fd, qint64 size, quint32 &crc) {
+// Runs the first `size` bytes of an open file through `crc` in pieces on
+// several threads. False (and `crc` untouched) when any piece could not be
+// read whole.
+bool checksumSliced(const platform::ReadOnlyFile &file, qint64 size, quint32 &crc) {
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const unsigned count = std::min(cores, kMostSlices);
-    std::vector<Slice> slices(count);
-    const qint64 step = size / count;
-    for (unsigned i = 0; i < count; ++i) {
-        slices[i].from = step * i;
-        slices[i].length = i + 1 == count ? size - slices[i].from : step;
-    }
-    slices[0].crc = crc;
+    std::vector<quint32> pieces(static_cast<std::size_t>((size + kPiece - 1) / kPiece),
+                                kCrc32Start);
+    const auto length = [&](std::size_t k) {
+        return std::min(kPiece, size - static_cast<qint64>(k) * kPiece);
+    };
+    pieces[0] = crc;
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> failed{false};
+    const auto work = [&] {
+        for (std::size_t k; !failed && (k = next++) < pieces.size();)
+            if (!checksumPiece(file, static_cast<qint64>(k) * kPiece, length(k), pieces[k]))
+                failed = true;
+    };
     {
-        std::vector<std::jthread> workers;
-        for (unsigned i = 1; i < count; ++i)
-            workers.emplace_back([fd, &slice = slices[i]] { checksumSlice(fd, slice); });
-        checksumSlice(fd, slices[0]);
+        std::vector<std::jthread> helpers;
+        for (unsigned i = 1; i < std::min(cores, kMostThreads); ++i)
+            helpers.emplace_back(work);
+        work();
     }
-    if (!std::all_of(slices.begin(), slices.end(), [](const Slice &s) { return s.ok; }))
+    if (failed)
         return false;
     // A register run over A and then B equals the complement of zlib's
     // combination of A's complemented register with B's standard CRC.
-    quint32 joined = slices[0].crc;
-    for (unsigned i = 1; i < count; ++i)
-        joined = ~static_cast<quint32>(crc32_combine64(~joined, ~slices[i].crc, slices[i].length));
+    quint32 joined = pieces[0];
+    for (std::size_t k = 1; k < pieces.size(); ++k)
+        joined = ~static_cast<quint32>(crc32_combine64(~joined, ~pieces[k], length(k)));
     crc = joined;
     return true;
 }
 
 }  // namespace
 
-void FileCrc32(const QString &fileName, quint32 &crc, qint64 &byteCount) noexcept {
+void FileCrc32(const platform::ReadOnlyFile &file, quint32 &crc, qint64 &byteCount) noexcept {
     byteCount = -1;
+    if (!file.isOpen())
+        return;
     try {
-        const WriteAccessLift lift(fileName);
-        QFile file(fileName);
-        if (!file.open(kOpenMode))
-            return;
         char *const buffer = readBuffer();
         byteCount = 0;
         const qint64 size = file.size();
         if (size >= kSlicedFrom && std::thread::hardware_concurrency() > 1 &&
-            checksumSliced(file.handle(), size, crc)) {
-            // Whatever was appended meanwhile is read on below, as one
-            // reader would have.
-            byteCount = size;
-            if (!file.seek(size))
-                return;
-        }
+            checksumSliced(file, size, crc))
+            byteCount = size;  // what was appended meanwhile is read on below
         for (;;) {
-            const qint64 got = file.read(buffer, kCrcReadBlock);
+            const qint64 got = file.readAt(buffer, kCrcReadBlock, byteCount);
             if (got <= 0)
                 break;
             UpdateCrc32Block(buffer, static_cast<std::size_t>(got), crc);
             byteCount += got;
-            // QFile reads on until the block is full or the file ends, so a
-            // short block is the last: no further read call to learn that.
-            if (got < kCrcReadBlock)
+            // A short read that reaches the size the file had when it was
+            // opened is the end: a small file costs one read call, not two.
+            if (got < kCrcReadBlock && byteCount >= size)
                 break;
         }
     } catch (...) {
@@ -128,26 +111,34 @@ void FileCrc32(const QString &fileName, quint32 &crc, qint64 &byteCount) noexcep
     }
 }
 
+void FileCrc32(const QString &fileName, quint32 &crc, qint64 &byteCount) noexcept {
+    byteCount = -1;
+    try {
+        FileCrc32(platform::ReadOnlyFile(fileName), crc, byteCount);
+    } catch (...) {
+        // The path could not be converted; the file counts as not opened.
+    }
+}
+
 void FileRangeCrc32(const QString &fileName, qint64 fromPos, qint64 toPos, quint32 &crc) {
-    QFile file(fileName);
-    if (!file.open(kOpenMode))
+    const platform::ReadOnlyFile file(fileName);
+    if (!file.isOpen())
         throw FileError(fileName, file.errorString());
-    if (fromPos < 0 || !file.seek(fromPos))
+    if (fromPos < 0)
         throw FileError(fileName, QStringLiteral("Seek error"));
     char buffer[4096];
+    qint64 at = fromPos;
     qint64 left = toPos >= fromPos ? toPos - fromPos + 1 : 0;
     while (left > 0) {
-        const qint64 got = file.read(buffer, std::min<qint64>(left, sizeof buffer));
+        const qint64 got = file.readAt(buffer, std::min<qint64>(left, sizeof buffer), at);
         if (got < 0)
-            throw FileError(fileName, file.errorString());
-        UpdateCrc32Block(buffer, static_cast<std::size_t>(got), crc);
+            throw FileError(fileName, QStringLiteral("Read error"));
         if (got == 0)
             throw FileError(fileName, QStringLiteral("Read beyond end of file"));
+        UpdateCrc32Block(buffer, static_cast<std::size_t>(got), crc);
+        at += got;
         left -= got;
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        throw FileError(fileName, file.errorString());
 }
 
 }  // namespace tools

@@ -3,23 +3,31 @@
 #include <QString>
 #include <QtGlobal>
 
+namespace platform {
+class ReadOnlyFile;
+}
+
 namespace tools {
 
 // CRC-32 of a whole file, run through the caller's register (see Crc32.h).
-// A read-only file is made writable for the moment of the open and is
-// read-only again afterwards, whatever happens. The file is opened for
-// reading and writing (it is never written). When it cannot be opened,
-// byteCount is -1 and crc is left alone; otherwise byteCount is the number
-// of bytes read (a read error partway stops there). Never throws, and a
-// failure leaves nothing behind that could affect the next call.
+// The file is opened for reading only and nothing about it is changed, so
+// any file the user may read is checksummed (platform/ReadOnlyFile.h); a
+// pipe, socket or device counts as a file that cannot be opened. When it
+// cannot be opened, byteCount is -1 and crc is left alone; otherwise
+// byteCount is the number of bytes read (a read error partway stops there).
+// Never throws, and a failure leaves nothing behind that could affect the
+// next call.
 void FileCrc32(const QString &fileName, quint32 &crc, qint64 &byteCount) noexcept;
 
+// The same for a file opened already (one that is not open gives -1), read
+// from its start.
+void FileCrc32(const platform::ReadOnlyFile &file, quint32 &crc, qint64 &byteCount) noexcept;
+
 // CRC-32 of the bytes at positions fromPos to toPos inclusive (counted from
-// 0), run through the caller's register. The file is opened for reading and
-// writing as it is, so a read-only file fails. Throws FileError when the
-// file cannot be opened, positioned, read (the range passing its end
-// included) or closed; crc then holds the bytes taken in so far. With
-// fromPos > toPos no byte is taken.
+// 0), run through the caller's register, opened as FileCrc32 opens files.
+// Throws FileError when the file cannot be opened, positioned or read (the
+// range passing its end included); crc then holds the bytes taken in so
+// far. With fromPos > toPos no byte is taken.
 void FileRangeCrc32(const QString &fileName, qint64 fromPos, qint64 toPos, quint32 &crc);
 
 // Bytes taken from a file per read: large enough that the cost of a read

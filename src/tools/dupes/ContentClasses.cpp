@@ -1,10 +1,8 @@
 #include "ContentClasses.h"
 
+#include "platform/ReadOnlyFile.h"
 #include "tools/crc/Crc32.h"
 #include "tools/crc/FileCrc32.h"
-#include "tools/crc/WriteAccessLift.h"
-
-#include <QFile>
 
 #include <unistd.h>
 #include <zlib.h>
@@ -33,9 +31,6 @@ constexpr qint64 kSmallestBlock = 16 * 1024;
 constexpr qint64 kSlicedFrom = 8 * 1024 * 1024;
 constexpr unsigned kMostSlices = 4;
 
-constexpr QIODevice::OpenMode kOpenMode =
-    QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered;
-
 // Bytes read between two looks at the caller's messages, and what opening
 // and reading one small file counts for.
 constexpr qint64 kAskEvery = 16 * 1024 * 1024;
@@ -60,14 +55,6 @@ class Pacer {
     const std::function<bool()> &keepReading_;
     qint64 since_ = 0;
     std::atomic<bool> stopped_{false};
-};
-
-// One file held open for the comparison; the read-only state comes back
-// after the file is closed.
-struct OpenedFile {
-    explicit OpenedFile(const QString &path) : lift(path), file(path) {}
-    WriteAccessLift lift;
-    QFile file;
 };
 
 // Reads exactly `length` bytes at `offset`; false on a read error or when
@@ -228,22 +215,22 @@ std::vector<ContentReading> classifyTogether(const QStringList &paths, int &next
                                              Pacer &pacer) {
     const auto n = static_cast<std::size_t>(paths.size());
     std::vector<ContentReading> readings(n);
-    std::vector<std::unique_ptr<OpenedFile>> opened(n);
+    std::vector<std::unique_ptr<platform::ReadOnlyFile>> opened(n);
     std::map<qint64, std::vector<std::size_t>> bySize;
     for (std::size_t i = 0; i < n; ++i) {
-        opened[i] = std::make_unique<OpenedFile>(paths[static_cast<qsizetype>(i)]);
-        if (!opened[i]->file.open(kOpenMode)) {
+        opened[i] = std::make_unique<platform::ReadOnlyFile>(paths[static_cast<qsizetype>(i)]);
+        if (!opened[i]->isOpen()) {
             opened[i].reset();
             continue;
         }
-        readings[i].byteCount = opened[i]->file.size();
+        readings[i].byteCount = opened[i]->size();
         bySize[readings[i].byteCount].push_back(i);
     }
     for (const auto &[size, members] : bySize) {
         std::vector<int> fds;
         std::vector<ContentReading *> group;
         for (const std::size_t m : members) {
-            fds.push_back(opened[m]->file.handle());
+            fds.push_back(opened[m]->handle());
             group.push_back(&readings[m]);
         }
         pacer.read(kFileCost * static_cast<qint64>(members.size()));

@@ -25,7 +25,8 @@ struct ContentReading {
 
 // Sorts files (meant to be files of one size) into classes of identical
 // contents, numbered from 0. Files are opened as the checksum routines open
-// them (a read-only file included) and compared block by block, all at
+// them (for reading only; a pipe, socket or device counts as a file that
+// cannot be opened) and compared block by block, all at
 // once, so each is read at most once; a file whose size no other file of
 // the set shares is only opened. Large sets are checksummed first and only
 // files of equal checksums compared, a few dozen files at a time.

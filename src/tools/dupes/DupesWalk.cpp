@@ -23,11 +23,14 @@ namespace {
 
 // What a look at a file, before any reading, tells about it.
 struct FileLook {
-    qint64 size = -1;  // -1: not found
+    // -1: not found, or no regular file. Only regular files are read (a
+    // pipe would never end), so anything else is like a file that cannot
+    // be opened.
+    qint64 size = -1;
     // Whether its contents could equal another selected file's: a symbolic
     // link is not a copy of what it points to (deleting the target would
     // lose the data), and a second name of a file already looked at is no
-    // copy either. Only plain files are read (a pipe would never end).
+    // copy either.
     bool comparable = false;
 };
 
@@ -43,13 +46,14 @@ class SelectionSurvey {
                 continue;
             const QByteArray path = QFile::encodeName(folder + files.name(i));
             FileLook look;
-            struct stat link {};
-            struct stat target {};
-            if (::stat(path.constData(), &target) == 0) {
-                look.size = target.st_size;
-                look.comparable = S_ISREG(target.st_mode) &&
-                                  ::lstat(path.constData(), &link) == 0 && !S_ISLNK(link.st_mode) &&
-                                  seen.emplace(target.st_dev, target.st_ino).second;
+            struct stat info {};
+            if (::lstat(path.constData(), &info) == 0) {
+                // A link is looked through for its size only.
+                const bool link = S_ISLNK(info.st_mode);
+                if ((!link || ::stat(path.constData(), &info) == 0) && S_ISREG(info.st_mode)) {
+                    look.size = info.st_size;
+                    look.comparable = !link && seen.emplace(info.st_dev, info.st_ino).second;
+                }
             }
             if (look.comparable)
                 ++sizes[look.size];

@@ -3,8 +3,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
-
-#include <QFile>
+#include "platform/ReadOnlyFile.h"
 
 namespace tools {
 
@@ -25,8 +24,8 @@ QString floppyText(qint64 bytes) {
 FileInformation describeFile(const QString &folder, const QString &name) {
     FileInformation info = unknownFileInformation();
     info.name = platform::asciiUpper(name);
-    QFile file(platform::withSeparator(folder) + name);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
+    const platform::ReadOnlyFile file(platform::withSeparator(folder) + name);
+    if (!file.isOpen()) {
         info.size = QStringLiteral("Unable to retrive");
         return info;
     }

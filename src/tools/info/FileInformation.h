@@ -27,9 +27,9 @@ FileInformation unknownFileInformation();
 // file fills no disk ("0 Disks (of 1.44mb)").
 QString floppyText(qint64 bytes);
 
-// Looks at one file, opening it for reading and writing as it is (a
-// read-only file is not made writable, and so is "Unable to retrive").
-// The floppy value of a file that cannot be opened is "Unknown".
+// Looks at one file, opening it for reading only, as it is: any file the
+// user may read is shown; one that cannot be opened, and a pipe, socket or
+// device, is "Unable to retrive", with the floppy value "Unknown".
 FileInformation describeFile(const QString &folder, const QString &name);
 
 // The values for the selected line of the file list (the last one when
