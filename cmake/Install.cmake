@@ -1,9 +1,9 @@
 # The installed layout: both programs in bin/, the engine libraries in
 # lib/tovrane (the engine looks there as well as beside the program), the
 # help in share/tovrane (Help looks there too), the desktop entry, icon,
-# AppStream metadata, manual pages and file-manager actions where desktops,
-# man and file managers expect them, and the copyright and changelog where
-# Debian expects them. `cpack -G DEB` packs the same tree.
+# AppStream metadata, manual pages, bash completion and file-manager actions
+# where desktops, man, bash and file managers expect them, and the copyright
+# and changelog where Debian expects them. `cpack -G DEB` packs the same tree.
 set(TOVRANE_APP_ID org.tovrane.Tovrane)
 
 install(TARGETS tovrane tovrane-batch RUNTIME DESTINATION bin)
@@ -41,6 +41,10 @@ install(FILES ${CMAKE_BINARY_DIR}/gz/changelog.gz DESTINATION share/doc/tovrane)
 
 # The licence, where Debian keeps it: share/doc/<package>/copyright.
 install(FILES packaging/copyright DESTINATION share/doc/tovrane)
+
+# Completion of commands and options for bash.
+install(FILES packaging/tovrane-batch.bash-completion DESTINATION share/bash-completion/completions
+        RENAME tovrane-batch)
 
 set(CPACK_PACKAGE_NAME tovrane)
 set(CPACK_PACKAGE_VENDOR "Tovrane")

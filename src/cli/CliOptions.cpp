@@ -190,6 +190,10 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments) {
         return parsed;
     }
     const QString first = arguments.first();
+    if (first == QLatin1String("--version")) {
+        o.script.version = true;
+        return parsed;
+    }
     if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
         first == QLatin1String("help")) {
         o.help = true;
@@ -215,6 +219,12 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments) {
         }
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             o.help = true;
+            continue;
+        }
+        // The options of the command line alone (ScriptOptions.h).
+        if (takeScriptOption(arguments, i, o.script, parsed.error)) {
+            if (!parsed.error.isEmpty())
+                return parsed;
             continue;
         }
         const qsizetype equals = arg.indexOf(QLatin1Char('='));
@@ -245,7 +255,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments) {
         if (!parsed.error.isEmpty())
             return parsed;
     }
-    if (!o.help && o.paths.isEmpty())
+    if (!o.help && !o.script.version && o.paths.isEmpty() && o.script.filesFrom.isEmpty())
         parsed.error = QStringLiteral("%1: nothing to work on").arg(o.command);
     return parsed;
 }
@@ -264,9 +274,9 @@ QString usageText(const QString &command) {
             "\nPaths may lie in several folders; each folder is worked through as if the\n"
             "window had browsed there and selected its paths, in the order given.\n"
             "\"tovrane-batch COMMAND --help\" lists the options of a command.\n"
-            "Exit status: 0 when nothing failed, 1 when an item failed or the run was\n"
-            "stopped (Ctrl-C), 2 for a usage error.\n");
-        return text;
+            "Exit status: 0 when nothing failed, 1 when an item failed, 2 for a usage\n"
+            "error, 130 when Ctrl-C stopped the run.\n");
+        return text + scriptOptionsUsage();
     }
     for (const CommandUsage &c : kCommands)
         if (QLatin1String(c.name) == command)
@@ -283,7 +293,7 @@ QString usageText(const QString &command) {
     text += QStringLiteral("  %1 %2\n")
                 .arg(QStringLiteral("--help"), -22)
                 .arg(QStringLiteral("this text"));
-    return text;
+    return text + scriptOptionsUsage();
 }
 
 }  // namespace cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScriptOptions.h"
 #include "app/OptionValues.h"
 
 #include <QString>
@@ -22,6 +23,7 @@ struct CliOptions {
     QStringList paths;
     bool help = false;
     bool notify = false;  // the end as a desktop notification (file-manager actions)
+    ScriptOptions script;  // the command line's own options
 
     // What the batches read.
     BatchSettings settings() const;

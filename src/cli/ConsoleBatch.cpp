@@ -23,6 +23,16 @@ int runBatch(const CliOptions &options, ConsoleOutput &output, const BatchTexts 
     host.onStatus = [&output](const QString &text) { output.status(text); };
     QObject::connect(&host.errorLog(), &ErrorLogModel::lineAppended,
                      [&output](const QString &line) { output.error(line); });
+    host.engine().OnGlobalStatus = [&host, &output](TZipEngine *engine,
+                                                    const TZeGlobalStats &stats) {
+        // A second Ctrl-C gives up the item under work: the engine's answer
+        // to this callback ends the operation, and the unfinished archive
+        // never takes its name.
+        if (stopNowRequested())
+            engine->AbortRequested = true;
+        host.setItemProgress(stats.Percent);
+        output.itemProgress(stats.Percent);
+    };
 
     BatchDriver(host, texts).run([&](const BatchSettings &snapshot) {
         for (const PathGroup &group : groups) {

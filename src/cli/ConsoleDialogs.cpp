@@ -4,9 +4,13 @@
 
 namespace cli {
 
-platform::Button ConsoleDialogs::message(platform::MessageKind, const QString &text,
+platform::Button ConsoleDialogs::message(platform::MessageKind kind, const QString &text,
                                          platform::Buttons buttons) {
-    output_.error(QStringLiteral("tovrane-batch: ") + text);
+    const QString line = QStringLiteral("tovrane-batch: ") + text;
+    if (kind == platform::MessageKind::Information)
+        output_.notice(line);
+    else
+        output_.error(line);
     for (const platform::Button safe :
          {platform::No, platform::Cancel, platform::Ok, platform::Yes})
         if (buttons & safe)

@@ -1,39 +1,55 @@
 #include "PathGroups.h"
 
-#include "platform/FileSystem.h"
-
 #include <QDir>
-#include <QFileInfo>
-#include <QHash>
-#include <QSet>
+#include <QHashFunctions>
+
+#include <unordered_map>
+#include <unordered_set>
 
 namespace cli {
 
-QList<PathGroup> groupByFolder(const QStringList &paths) {
+namespace {
+
+// The lookups below count the names they compare, so that the tests can
+// hold the grouping to a number of comparisons in proportion to the paths:
+// a script hands over a hundred thousand names as readily as ten.
+struct NameHash {
+    std::size_t operator()(const QString &name) const { return qHash(name); }
+};
+struct CountingEqual {
+    qint64 *comparisons;
+    bool operator()(const QString &a, const QString &b) const {
+        ++*comparisons;
+        return a == b;
+    }
+};
+
+}  // namespace
+
+QList<PathGroup> groupByFolder(const QStringList &paths, qint64 *comparisons) {
+    qint64 counted = 0;
+    const CountingEqual equal{&counted};
+    std::unordered_map<QString, qsizetype, NameHash, CountingEqual> groupOf(64, NameHash(), equal);
+    std::unordered_set<QString, NameHash, CountingEqual> seen(
+        static_cast<std::size_t>(paths.size()), NameHash(), equal);
     QList<PathGroup> groups;
-    // Looked up by hash: a command line of thousands of names stays linear.
-    QHash<QString, qsizetype> groupOf;
-    QSet<QString> seen;
-    const QDir current = QDir::current();
+    const QDir here = QDir::current();
     for (const QString &path : paths) {
         // Absolute but not resolved: a folder reached through a link keeps
         // the name it was given, as a browsed folder does.
-        const QFileInfo info(QDir::cleanPath(current.absoluteFilePath(path)));
-        const QString folder = info.path();
-        const QString name = info.fileName();
-        if (name.isEmpty())
+        const QString clean = QDir::cleanPath(here.absoluteFilePath(path));
+        const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
+        const QString name = clean.mid(slash + 1);
+        if (name.isEmpty() || !seen.insert(clean).second)
             continue;
-        qsizetype group = groupOf.value(folder, -1);
-        if (group < 0) {
-            group = groups.size();
-            groupOf.insert(folder, group);
+        const QString folder = slash <= 0 ? QStringLiteral("/") : clean.left(slash);
+        const auto [at, added] = groupOf.try_emplace(folder, groups.size());
+        if (added)
             groups.append({folder, {}});
-        }
-        const qsizetype before = seen.size();
-        seen.insert(info.filePath());
-        if (seen.size() > before)
-            groups[group].names.append(name);
+        groups[at->second].names.append(name);
     }
+    if (comparisons)
+        *comparisons = counted;
     return groups;
 }
 
@@ -47,13 +63,17 @@ PathGroup commonFolderGroup(const QStringList &paths) {
         qsizetype same = 0;
         while (same < common.size() && same < parts.size() && common[same] == parts[same])
             ++same;
-        common = common.mid(0, same);
+        common.resize(same);
     }
     PathGroup all{QLatin1Char('/') + common.join(QLatin1Char('/')), {}};
-    const QDir base(all.folder);
-    for (const PathGroup &group : groups)
+    // Every group's folder lies below the common one: its name relative to
+    // it is what follows the common part and its separator.
+    const qsizetype cut = all.folder.size() + (common.isEmpty() ? 0 : 1);
+    for (const PathGroup &group : groups) {
+        const QString below = group.folder.mid(cut);
         for (const QString &name : group.names)
-            all.names << base.relativeFilePath(platform::withSeparator(group.folder) + name);
+            all.names << (below.isEmpty() ? name : below + QLatin1Char('/') + name);
+    }
     return all;
 }
 

@@ -5,12 +5,16 @@
 #include "ConsoleDialogs.h"
 #include "ConsoleOutput.h"
 #include "PasswordFile.h"
+#include "PathList.h"
 #include "RunOutcome.h"
 #include "StopSignal.h"
 #include "ToolCommands.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <initializer_list>
@@ -48,9 +52,10 @@ int usageError(const QString &message, const QString &command, bool notify = fal
 QString wrongKind(const cli::CliOptions &options) {
     const bool wantsFolders = options.command == QLatin1String("zip-folders");
     for (const QString &path : options.paths) {
-        // One look at the file: the kind first, existence only when it differs.
-        const QFileInfo info(path);
-        if (info.isDir() != wantsFolders && info.exists())
+        // One look per path: there may be a hundred thousand.
+        struct stat info {};
+        if (::stat(QFile::encodeName(path).constData(), &info) == 0 &&
+            S_ISDIR(info.st_mode) != wantsFolders)
             return wantsFolders ? QStringLiteral("not a folder: %1").arg(path)
                                 : QStringLiteral("a folder, not a file: %1").arg(path);
     }
@@ -76,6 +81,11 @@ void setPassword(cli::CliOptions &options, const QString &password) {
         options.values.setText(Option::unzipPassword, password);
 }
 
+bool readsOnly(const QString &command) {
+    return command == QLatin1String("test") || command == QLatin1String("crc") ||
+           command == QLatin1String("dupes");
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -88,9 +98,25 @@ int main(int argc, char **argv) {
     cli::CliOptions &options = parsed.options;
     if (!parsed.error.isEmpty())
         return usageError(parsed.error, options.command);
+    if (options.script.version) {
+        std::fputs(qPrintable(cli::versionText()), stdout);
+        return 0;
+    }
     if (options.help) {
         std::fputs(qPrintable(cli::usageText(options.command)), stdout);
         return 0;
+    }
+    const QString &list = options.script.filesFrom;
+    if (!list.isEmpty()) {
+        if (list == QLatin1String("-") && options.passwordFile == QLatin1String("-"))
+            return usageError(
+                QStringLiteral("standard input cannot hold both the list and the password"),
+                options.command, options.notify);
+        const auto paths = cli::readPathList(list, options.script.nul);
+        if (!paths)
+            return usageError(QStringLiteral("cannot read the list %1").arg(list), options.command,
+                              options.notify);
+        options.paths += *paths;
     }
     for (const QString &wrong : {wrongKind(options), missingFolder(options)})
         if (!wrong.isEmpty())
@@ -104,13 +130,15 @@ int main(int argc, char **argv) {
         setPassword(options, *password);
     }
 
-    cli::ConsoleOutput output = cli::ConsoleOutput::standard();
+    cli::ConsoleOutput output = cli::ConsoleOutput::standard(options.script.verbosity);
     cli::ConsoleDialogs dialogs(output);
     platform::installDialogs(&dialogs);
     cli::installStopHandler();
+    // The tools only read, so a second Ctrl-C may end them where they are.
+    cli::setEndAtOnce(readsOnly(options.command));
     const int status = commands().at(options.command)(options, output);
     if (options.notify)
         cli::notifyEnd(options, output, cli::stopRequested());
     platform::installDialogs(nullptr);
-    return status;
+    return cli::stopRequested() ? cli::stoppedStatus() : status;
 }

@@ -34,11 +34,11 @@ TEST(BatchTool, EachCommandOnRealFiles) {
         QStringList outLines;  // lines that must be in standard output
         QStringList errLines;  // the whole of standard error
     } rows[] = {
-        {{"zip", "--level", "1", "--to", tmp.path("z"), a, b},
+        {{"zip", "-v", "--level", "1", "--to", tmp.path("z"), a, b},
          0,
          {"Zipping: 1/1 - 99% - (a.txt)", "Zipping: 1/1 - 99% - (b.txt)", "Completed."},
          {}},
-        {{"zip", tmp.path("in/none.txt")}, 1, {"Completed - errors occured."}, {}},
+        {{"zip", "--verbose", tmp.path("in/none.txt")}, 1, {"Completed - errors occured."}, {}},
         {{"test", good, broken}, 1, {"a.zip  (Ok)"}, {}},
         {{"test", good}, 0, {"a.zip  (Ok)"}, {}},
         {{"crc", a, b},
@@ -62,6 +62,80 @@ TEST(BatchTool, EachCommandOnRealFiles) {
     }
     EXPECT_TRUE(testsupport::readersAccept(tmp.path("z/a.zip")));
     EXPECT_EQ(testsupport::entryNames(tmp.path("z/b.zip")), QStringList{"b.txt"});
+    // Into a pipe only results go; -q leaves only the failures.
+    struct Whole {
+        QStringList args;
+        QString out;
+    } wholes[] = {
+        {{"zip", "--to", tmp.path("z"), c}, ""},
+        {{"test", "-q", good, broken, good}, "broken.zip  (Corrupt) - Code (110)\n"},
+        {{"test", "-0", good}, QStringLiteral("a.zip  (Ok)") + QChar(0)},
+        {{"--version"}, "tovrane-batch (Tovrane) 6.04\n"},
+    };
+    for (const Whole &w : wholes)
+        EXPECT_EQ(runTool(w.args).out, w.out) << w.args.join(' ').toStdString();
+}
+
+// Names as find hands them over, through either kind of list or as
+// arguments, come back whole from the reports, as Python's csv module and a
+// plain split read them.
+TEST(BatchTool, OddNamesComeBackWholeFromListsAndReports) {
+    TempFolder tmp;
+    const QStringList names = {"plain.txt",      "two words.txt",    "quo\"te.txt",
+                               "com,ma.txt",     "line\nend.txt",    "-dash.txt",
+                               "tab\tand\\.txt", "\u00e9t\u00e9.txt"};
+    QByteArray nulList, lineList;
+    QStringList paths;
+    for (const QString &name : names) {
+        paths << tmp.write("in/" + name, "same bytes");
+        nulList += QFile::encodeName(paths.last()) + '\0';
+        if (!name.contains('\n'))  // a line list cannot hold it
+            lineList += QFile::encodeName(paths.last()) + '\n';
+    }
+    QStringList oneLine = names;
+    oneLine.removeAt(4);
+    const QString lines = tmp.write("lines", lineList);
+    const QString reader = tmp.write("read.py", R"(import csv, io, re, sys
+data = open(sys.argv[2], 'rb').read().decode()
+if sys.argv[1] == 'csv':
+    rows = list(csv.reader(io.StringIO(data, newline='')))[1:]
+    assert all(len(r) == 3 for r in rows)
+    names = [r[0] for r in rows]
+else:
+    end = '\0' if sys.argv[1] == 'nul' else '\n'
+    names = [l.split('\t', 2)[2] for l in data.split(end) if l]
+    if end == '\n':
+        escapes = {'\\': '\\', 't': '\t', 'n': '\n', 'r': '\r'}
+        names = [re.sub(r'\\(.)', lambda m: escapes[m.group(1)], n) for n in names]
+print('/'.join(n.encode().hex() for n in names))
+)");
+    struct Row {
+        QStringList args;
+        QByteArray input;
+        const char *format;
+        QStringList names;  // as read back, in order
+        int status;
+    } rows[] = {
+        {QStringList{"crc"} + paths, {}, "csv", names, 0},
+        {{"crc", "-0", "--files-from", "-"}, nulList, "csv", names, 0},
+        {{"crc", "--files-from", lines}, {}, "csv", oneLine, 0},
+        {{"dupes", "--null", "--files-from=-"}, nulList, "nul", names, 0},
+        {{"dupes", "--files-from", "-", "-0"}, nulList, "nul", names, 0},
+        {QStringList{"dupes"} + paths, {}, "escaped", names, 0},
+    };
+    for (const Row &r : rows) {
+        const clitest::ToolRun run = runTool(r.args, clitest::builtTool(), r.input);
+        const std::string what = r.args.mid(0, 4).join(' ').toStdString();
+        EXPECT_EQ(run.exitCode, r.status) << what;
+        tmp.write("out", run.out.toUtf8());
+        QString read;
+        EXPECT_EQ(testsupport::run("python3", {reader, r.format, tmp.path("out")}, &read), 0)
+            << read.toStdString();
+        QStringList hex;
+        for (const QString &name : r.names)
+            hex << name.toUtf8().toHex();
+        EXPECT_EQ(read.trimmed().toStdString(), hex.join("/").toStdString()) << what;
+    }
 }
 
 TEST(BatchTool, FolderRezipAndUnzipCommands) {
@@ -155,8 +229,9 @@ TEST(BatchTool, PasswordComesFromAFileOrStandardInput) {
 }
 
 // Ctrl-C while many files are zipped with their originals deleted: the
-// file under work is finished, nothing after it is started, and every file
-// is either still there or in a complete archive.
+// file under work is finished (or, on a second Ctrl-C, given up), nothing
+// after it is started, and every file is either still there or in a
+// complete archive.
 TEST(BatchTool, InterruptStopsBetweenFilesAndLosesNothing) {
     TempFolder tmp;
     constexpr int kFiles = 400;
@@ -173,8 +248,9 @@ TEST(BatchTool, InterruptStopsBetweenFilesAndLosesNothing) {
     for (const Row &r : rows) {
         QDir(tmp.path("out")).removeRecursively();
         QProcess tool;
-        tool.start(clitest::builtTool(),
-                   QStringList{"zip", "--delete-originals", "--to", tmp.mkdir("out")} + paths);
+        tool.start(
+            clitest::builtTool(),
+            QStringList{"zip", "-v", "--delete-originals", "--to", tmp.mkdir("out")} + paths);
         ASSERT_TRUE(tool.waitForStarted());
         QByteArray seen;
         // Once the third file is under way; a second Ctrl-C right after the
@@ -188,7 +264,7 @@ TEST(BatchTool, InterruptStopsBetweenFilesAndLosesNothing) {
         ASSERT_TRUE(tool.waitForFinished(120000));
         seen += tool.readAllStandardOutput();
         EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(tool.exitCode(), 1);
+        EXPECT_EQ(tool.exitCode(), 130);
         EXPECT_TRUE(seen.endsWith("Zipping process halted by User.\n")) << seen.right(200).data();
         const QStringList archives = QDir(tmp.path("out")).entryList(QDir::Files);
         EXPECT_LT(archives.size(), kFiles);
@@ -207,4 +283,44 @@ TEST(BatchTool, InterruptStopsBetweenFilesAndLosesNothing) {
         for (const QString &archive : archives)
             testsupport::run("unzip", {"-oq", tmp.path("out/" + archive), "-d", tmp.path("in")});
     }
+}
+
+// A second stop gives up a large file at once: its archive never takes its
+// name and the original stays. (SIGTERM follows SIGINT so that the two
+// cannot merge into one pending signal.)
+TEST(BatchTool, SecondInterruptGivesUpTheFileUnderWork) {
+    TempFolder tmp;
+    QFile big(tmp.path("in/big.bin"));
+    tmp.mkdir("in");
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(qint64(16) << 30));  // sparse
+    big.close();
+    QProcess tool;
+    tool.start(clitest::builtTool(), {"zip", "-v", "--delete-originals", big.fileName()});
+    ASSERT_TRUE(tool.waitForStarted());
+    QByteArray seen;
+    while (!seen.contains("Zipping: 1/1") && tool.state() == QProcess::Running) {
+        tool.waitForReadyRead(1000);
+        seen += tool.readAllStandardOutput();
+    }
+    for (const int signal : {SIGINT, SIGTERM})
+        ::kill(static_cast<pid_t>(tool.processId()), signal);
+    ASSERT_TRUE(tool.waitForFinished(600000));
+    EXPECT_EQ(tool.exitCode(), 130);
+    EXPECT_EQ(QDir(tmp.path("in")).entryList(QDir::Files | QDir::Hidden), QStringList{"big.bin"});
+    EXPECT_EQ(QFileInfo(big.fileName()).size(), qint64(16) << 30);
+}
+
+// The window's table stops at 6000 files; the command line compares all.
+TEST(BatchTool, DupesComparesEveryFileNamed) {
+    TempFolder tmp;
+    QByteArray list;
+    for (int i = 0; i <= 6002; ++i) {
+        const QByteArray bytes = QByteArray::number(std::min(i, 6001));  // the last two alike
+        list += QFile::encodeName(tmp.write(QStringLiteral("in/f%1").arg(i), bytes)) + '\0';
+    }
+    const clitest::ToolRun run =
+        runTool({"dupes", "-0", "--files-from", "-"}, clitest::builtTool(), list);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, QStringLiteral("1\t4\tf6001") + QChar(0) + "1\t4\tf6002" + QChar(0));
+    EXPECT_TRUE(run.errLines.isEmpty()) << run.errLines.join('\n').toStdString();
 }

@@ -66,6 +66,19 @@ TEST(CliOptions, GoodCommandLines) {
         {{"--help", "dupes"},
          [](const CliOptions &o) { return o.help && o.command == "dupes"; },
          "help on a command"},
+        {{"dupes", "-0q", "--files-from=-"},
+         [](const CliOptions &o) {
+             return o.script.nul && o.script.verbosity == Verbosity::Quiet &&
+                    o.script.filesFrom == "-" && o.paths.isEmpty();
+         },
+         "joined switches; a list stands for the paths"},
+        {{"zip", "-q", "--verbose", "--files-from", "l", "a", "--", "-v"},
+         [](const CliOptions &o) {
+             return o.script.verbosity == Verbosity::Verbose && o.script.filesFrom == "l" &&
+                    o.paths == QStringList({"a", "-v"});
+         },
+         "the last of -q and -v counts; -- ends them too"},
+        {{"--version"}, [](const CliOptions &o) { return o.script.version; }, "version alone"},
     };
     for (const Row &r : rows) {
         const ParsedCommandLine parsed = parseCommandLine(r.args);
@@ -92,6 +105,10 @@ TEST(CliOptions, BadCommandLinesSayWhy) {
         {{"zip", "--password-file", "", "a"}, "an empty password file name"},
         {{"zip"}, "zip: nothing to work on"},
         {{"zip", "--level", "9"}, "zip: nothing to work on"},
+        {{"zip", "a", "--files-from"}, "--files-from needs a value (FILE)"},
+        {{"zip", "--files-from=", "a"}, "--files-from needs a value (FILE)"},
+        {{"zip", "-0x", "a"}, "unknown option \"-0x\""},
+        {{"crc", "--null=1", "a"}, "--null takes no value"},
     };
     for (const Row &r : rows)
         EXPECT_EQ(parseCommandLine(r.args).error, r.error) << r.args.join(' ').toStdString();
@@ -121,6 +138,26 @@ TEST(PathGroups, OneListPerFolderInTheOrderGiven) {
     EXPECT_EQ(groups[3].names, QStringList({"top"}));
 }
 
+// Grouping by hash, not by searching the lists built so far: a search would
+// compare each path with those before it, some 200 million comparisons here.
+TEST(PathGroups, ComparesInProportionToThePaths) {
+    constexpr int kPaths = 20000;
+    for (const int folders : {1, 100, kPaths}) {
+        QStringList paths;
+        for (int i = 0; i < kPaths; ++i)
+            paths << QStringLiteral("/d%1/f%2").arg(i % folders).arg(i);
+        paths << paths.mid(0, kPaths / 10);  // given twice, counted once
+        qint64 comparisons = 0;
+        const QList<PathGroup> groups = groupByFolder(paths, &comparisons);
+        qsizetype names = 0;
+        for (const PathGroup &g : groups)
+            names += g.names.size();
+        EXPECT_EQ(groups.size(), folders);
+        EXPECT_EQ(names, kPaths);
+        EXPECT_LE(comparisons, 3 * paths.size()) << folders << " folders";
+    }
+}
+
 TEST(PathGroups, ToolsSeeOneListUnderTheDeepestCommonFolder) {
     struct Row {
         QStringList paths;
@@ -141,11 +178,11 @@ TEST(PathGroups, ToolsSeeOneListUnderTheDeepestCommonFolder) {
 
 namespace {
 // What the output wrote to each stream, after the given calls.
-std::pair<std::string, std::string> written(bool terminal,
+std::pair<std::string, std::string> written(bool terminal, Verbosity verbosity,
                                             const std::function<void(ConsoleOutput &)> &calls) {
     std::FILE *out = std::tmpfile();
     std::FILE *err = std::tmpfile();
-    ConsoleOutput output(out, err, terminal);
+    ConsoleOutput output(out, err, terminal, verbosity);
     calls(output);
     auto read = [](std::FILE *f) {
         std::string text(static_cast<std::size_t>(std::ftell(f)), '\0');
@@ -161,21 +198,26 @@ std::pair<std::string, std::string> written(bool terminal,
 TEST(ConsoleOutput, RedrawsOnATerminalAndWritesLinesOtherwise) {
     auto run = [](ConsoleOutput &o) {
         o.status("Zipping: 1/2 - 49% - (a)");
+        o.itemProgress(7);
         o.error("line");
         o.status("Done.");
         o.finish();
     };
     struct Row {
         bool terminal;
+        Verbosity verbosity;
         std::string out, err;
     } rows[] = {
-        {false, "Zipping: 1/2 - 49% - (a)\nDone.\n", "line\n"},
-        {true,
-         "\rZipping: 1/2 - 49% - (a)\033[K\r\033[K\rZipping: 1/2 - 49% - (a)\033[K\rDone.\033[K\n",
+        {false, Verbosity::Normal, "", "line\n"},
+        {false, Verbosity::Verbose, "Zipping: 1/2 - 49% - (a)\nDone.\n", "line\n"},
+        {true, Verbosity::Quiet, "", "line\n"},
+        {true, Verbosity::Normal,
+         "\rZipping: 1/2 - 49% - (a)\033[K\rZipping: 1/2 - 49% - (a) [7%]\033[K\r\033[K"
+         "\rZipping: 1/2 - 49% - (a) [7%]\033[K\rDone.\033[K\n",
          "line\n"},
     };
     for (const Row &r : rows) {
-        const auto [out, err] = written(r.terminal, run);
+        const auto [out, err] = written(r.terminal, r.verbosity, run);
         EXPECT_EQ(out, r.out) << r.terminal;
         EXPECT_EQ(err, r.err) << r.terminal;
     }

@@ -3,6 +3,7 @@
 // folder as an installed program must, and the file-manager actions work.
 #include "BatchTool.h"
 #include "app/HelpWindow.h"
+#include "cli/CliOptions.h"
 #include "platform/AppPaths.h"
 #include "support/ArchiveCheck.h"
 #include "support/TempFolder.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -54,7 +56,8 @@ TEST_F(Installed, EveryFileInItsPlace) {
           "share/metainfo/org.tovrane.Tovrane.metainfo.xml",
           "share/icons/hicolor/scalable/apps/org.tovrane.Tovrane.svg",
           "share/man/man1/tovrane.1.gz", "share/man/man1/tovrane-batch.1.gz",
-          "share/doc/tovrane/copyright", "share/doc/tovrane/changelog.gz"})
+          "share/doc/tovrane/copyright", "share/doc/tovrane/changelog.gz",
+          "share/bash-completion/completions/tovrane-batch"})
         EXPECT_TRUE(QFileInfo::exists(path(file))) << file;
     // Nothing beside the programs but the programs.
     EXPECT_EQ(QDir(path("bin")).entryList(QDir::Files, QDir::Name),
@@ -84,6 +87,29 @@ TEST_F(Installed, ToolFindsItsEngineUnderLib) {
     const clitest::ToolRun run = clitest::runTool({"zip", file}, path("bin/tovrane-batch"));
     EXPECT_EQ(run.exitCode, 0) << run.errLines.join('\n').toStdString();
     EXPECT_TRUE(testsupport::readersAccept(work.path("a.zip")));
+}
+
+// Bash offers exactly the options that each command's usage lists.
+TEST_F(Installed, BashCompletesTheOptionsOfEachCommand) {
+    const QRegularExpression listed(QStringLiteral("^ +(?:(-[a-z0-9]), )? *(--[a-z-]+)"),
+                                    QRegularExpression::MultilineOption);
+    for (const QString &command : cli::commandNames()) {
+        QStringList usage;
+        for (const auto &m : listed.globalMatch(cli::usageText(command)))
+            usage << m.captured(2)
+                  << (m.captured(1).isEmpty() ? QStringList() : QStringList{m.captured(1)});
+        QString offered;
+        testsupport::run("bash",
+                         {"-c",
+                          "source \"$0\"; COMP_WORDS=(tovrane-batch \"$1\" -); COMP_CWORD=2; "
+                          "_tovrane_batch; printf '%s\\n' \"${COMPREPLY[@]}\"",
+                          path("share/bash-completion/completions/tovrane-batch"), command},
+                         &offered);
+        QStringList completed = offered.split('\n', Qt::SkipEmptyParts);
+        usage.sort();
+        completed.sort();
+        EXPECT_EQ(completed, usage) << command.toStdString();
+    }
 }
 
 TEST_F(Installed, HelpAndSettingsFoldersOfAnInstalledProgram) {

@@ -149,7 +149,7 @@ TEST_P(SameAsWindow, SameArchivesAndErrorLines) {
 
     clearArchives();
     writeInputs();
-    const clitest::ToolRun run = runTool(QStringList{"zip"} + toolOptions() + paths);
+    const clitest::ToolRun run = runTool(QStringList{"zip", "-v"} + toolOptions() + paths);
     const Outcome tool = collect();
 
     EXPECT_EQ(run.exitCode, 1);

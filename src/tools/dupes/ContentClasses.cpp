@@ -162,7 +162,8 @@ SliceOutcome compareSlice(const std::vector<int> &fds, qint64 from, qint64 lengt
 // when unreadable) and its checksum where it was read whole.
 void compareFilesOfOneSize(const std::vector<int> &fds, qint64 size, int &nextClass,
                            std::vector<ContentReading *> &readings, Pacer &pacer) {
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    // Asked once: the answer is read from a file on every call.
+    static const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     const unsigned count = size >= kSlicedFrom && fds.size() > 1 ? std::min(cores, kMostSlices) : 1;
     std::vector<SliceOutcome> slices(count);
     std::vector<qint64> lengths(count);

@@ -26,15 +26,20 @@ struct DupesEntry {
     int group = -1;
 };
 
-// The files of the latest search in list order, at most kCapacity of them,
+// The files of the latest search in list order, at most `capacity` of them,
 // with their duplicate groups. It outlives the search, so that a group's
 // list can be shown again after some of its files are deleted.
 class DupesTable {
   public:
+    // The window's table: it shows a tab per group, and that many files
+    // keep it usable.
     static constexpr int kCapacity = 6000;
 
+    explicit DupesTable(int capacity = kCapacity) : capacity_(capacity) {}
+    int capacity() const { return capacity_; }
+
     void clear();
-    bool full() const { return count() >= kCapacity; }
+    bool full() const { return count() >= capacity_; }
     int count() const { return static_cast<int>(entries_.size()); }
     void add(DupesEntry entry) { entries_.push_back(std::move(entry)); }
     const DupesEntry &at(int i) const { return entries_[static_cast<std::size_t>(i)]; }
@@ -52,6 +57,7 @@ class DupesTable {
     void forget(const QString &name);
 
   private:
+    int capacity_;
     std::vector<DupesEntry> entries_;
     int groups_ = 0;
 };

@@ -13,9 +13,11 @@
 #include <QHash>
 
 #include <sys/stat.h>
-#include <map>
-#include <set>
+#include <functional>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
+#include <vector>
 
 namespace tools {
 
@@ -34,14 +36,26 @@ struct FileLook {
     bool comparable = false;
 };
 
-// Looks at the first kCapacity selected files: their sizes and which of
-// them share a size with another one and so need reading.
+// A file's identity: its device and inode.
+using FileId = std::pair<dev_t, ino_t>;
+struct FileIdHash {
+    std::size_t operator()(const FileId &id) const {
+        return std::hash<ino_t>()(id.second) ^ (std::hash<dev_t>()(id.first) << 1);
+    }
+};
+
+// Looks at the first `capacity` selected files: their sizes and which of
+// them share a size with another one and so need reading. Looked up by
+// list index and hashed, so that a hundred thousand files cost each no more
+// than a thousand do.
 class SelectionSurvey {
   public:
-    SelectionSurvey(const FileListSource &files, const QString &folder) {
-        std::set<std::pair<dev_t, ino_t>> seen;
-        std::map<qint64, int> sizes;
-        for (int i = 0; i < files.count() && int(looks_.size()) < DupesTable::kCapacity; ++i) {
+    SelectionSurvey(const FileListSource &files, const QString &folder, int capacity)
+        : looks_(static_cast<std::size_t>(files.count())) {
+        std::unordered_set<FileId, FileIdHash> seen(static_cast<std::size_t>(files.count()));
+        std::unordered_map<qint64, int> sizes;
+        std::vector<int> surveyed;  // list indexes, in list order
+        for (int i = 0; i < files.count() && int(surveyed.size()) < capacity; ++i) {
             if (!files.isSelected(i))
                 continue;
             const QByteArray path = QFile::encodeName(folder + files.name(i));
@@ -57,22 +71,24 @@ class SelectionSurvey {
             }
             if (look.comparable)
                 ++sizes[look.size];
-            looks_.emplace(i, look);
+            looks_[static_cast<std::size_t>(i)] = look;
+            surveyed.push_back(i);
         }
-        for (auto &[index, look] : looks_) {
+        for (const int index : surveyed) {
+            FileLook &look = looks_[static_cast<std::size_t>(index)];
             look.comparable = look.comparable && sizes[look.size] > 1;
             if (look.comparable)
                 buckets_[look.size] << index;
         }
     }
 
-    const FileLook &look(int index) const { return looks_.at(index); }
+    const FileLook &look(int index) const { return looks_.at(static_cast<std::size_t>(index)); }
     // The list indexes of the comparable files of `size`.
     const QList<int> &bucket(qint64 size) const { return buckets_.at(size); }
 
   private:
-    std::map<int, FileLook> looks_;
-    std::map<qint64, QList<int>> buckets_;
+    std::vector<FileLook> looks_;  // by list index
+    std::unordered_map<qint64, QList<int>> buckets_;
 };
 
 }  // namespace
@@ -82,7 +98,7 @@ void walkDupes(const FileListSource &files, DupesHost &host, DupesTable &table) 
     if (files.selectedCount() == 0)
         return;
     const QString folder = platform::withSeparator(files.directory());
-    const SelectionSurvey survey(files, folder);
+    const SelectionSurvey survey(files, folder, table.capacity());
     // The files of one size are read together when the walk reaches the
     // first of them; the others wait here for their turn in list order.
     QHash<int, ContentReading> readAhead;
@@ -96,8 +112,10 @@ void walkDupes(const FileListSource &files, DupesHost &host, DupesTable &table) 
             continue;
         if (table.full()) {
             if (!limitShown)
-                platform::inform(QStringLiteral(
-                    "6000 file limit reached.  Only the first 6000 files will be listed."));
+                platform::inform(
+                    QStringLiteral(
+                        "%1 file limit reached.  Only the first %1 files will be listed.")
+                        .arg(table.capacity()));
             limitShown = true;
             continue;
         }

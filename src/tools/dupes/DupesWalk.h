@@ -8,7 +8,7 @@ class DupesHost;
 class DupesTable;
 
 // Reads the selected files of the list into a freshly cleared table, in
-// list order, at most DupesTable::kCapacity of them (the limit message is
+// list order, at most the table's capacity of them (the limit message is
 // shown once when more are selected). Moves the progress for every entry
 // after the first, reads nothing more once the host says stop, and lets
 // messages run after each file. Only files that share their size with

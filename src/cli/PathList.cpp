@@ -1,0 +1,41 @@
+#include "PathList.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+namespace cli {
+
+std::optional<QStringList> readPathList(const QString &path, bool nul) {
+    QFile file;
+    const bool opened = path == QLatin1String("-")
+                            ? file.open(stdin, QIODevice::ReadOnly)
+                            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!opened)
+        return std::nullopt;
+    // Read to the end rather than trusting the size: a pipe has none.
+    QByteArray bytes;
+    QByteArray block(1 << 16, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = file.read(block.data(), block.size());
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break;
+        bytes.append(block.constData(), got);
+    }
+    const char end = nul ? '\0' : '\n';
+    QStringList paths;
+    qsizetype from = 0;
+    while (from < bytes.size()) {
+        qsizetype to = bytes.indexOf(end, from);
+        if (to < 0)
+            to = bytes.size();
+        if (to > from)
+            paths << QFile::decodeName(bytes.mid(from, to - from));
+        from = to + 1;
+    }
+    return paths;
+}
+
+}  // namespace cli
