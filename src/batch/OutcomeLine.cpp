@@ -30,6 +30,8 @@ constexpr Row kRows[] = {
     {kNotDeleted, true, " could not be deleted. (In use?)"},
     {kTreeNotDeleted, true, " cound not fully be deleted (In use?)"},
     {kReplacedByLaterEntry, true, " replaced by a later entry of the same name. (Zip file kept)"},
+    {kArchiveChanged, true, " was changed by another program while in use. (Zip file kept)"},
+    {kArchiveLacksFiles, true, " not deleted: its zip file lacks some of its files. (Folder kept)"},
 };
 
 }  // namespace

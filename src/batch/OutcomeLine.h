@@ -10,6 +10,13 @@ enum OutcomeCode : int {
     // An extracted entry was replaced on disk by a later entry of the same
     // name; the item is "archive: entry" and the archive is kept.
     kReplacedByLaterEntry = 4005,
+    // An archive was replaced or written to by someone else while a batch
+    // unzipped or re-zipped it; it is kept as it now is.
+    kArchiveChanged = 4010,
+    // A folder's new archive lacks some of what the folder holds (a folder
+    // that could not be read, a file that came meanwhile, a link or pipe no
+    // entry stands for); the folder is kept whole.
+    kArchiveLacksFiles = 4011,
 };
 
 // The error-log line for a failed item: `code` is a result code (never 0 in

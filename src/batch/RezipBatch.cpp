@@ -5,6 +5,7 @@
 #include "BatchSteps.h"
 #include "DelTree.h"
 #include "ErrorLogModel.h"
+#include "OutcomeLine.h"
 #include "RezipFilters.h"
 #include "RezipTempArchive.h"
 #include "ScopedCurrentDirectory.h"
@@ -42,6 +43,12 @@ QStringList filesBelow(const QString &folder) {
     return paths;
 }
 
+// The extraction of a password archive is decrypted data: only the user
+// may enter the folder that holds it.
+bool makePrivateFolder(const QString &folder) {
+    return QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 bool sameFile(const QString &a, const QString &b) {
     const QString canonical = QFileInfo(a).canonicalFilePath();
     return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
@@ -51,7 +58,7 @@ bool sameFile(const QString &a, const QString &b) {
 
 void RezipBatch::run() {
     removeRezipFolder();
-    QDir().mkdir(settings_.rezipFolder);
+    makePrivateFolder(settings_.rezipFolder);
     TZipEngine &engine = host_.engine();
     engine.Recurse = true;
     engine.UsePaths = true;
@@ -105,6 +112,9 @@ void RezipBatch::rezipEntry(const QString &folder, const QString &name) {
         log.add(ZE_ERR_NOTHING, name);
         return;
     }
+    // The old archive is replaced only if it is still the one extracted:
+    // what someone else put under its name meanwhile is theirs.
+    const platform::FileIdentity opened = platform::fileIdentity(archive);
     int r = extract(archive);
     if (r != 0)
         log.add(r, name);
@@ -136,6 +146,8 @@ void RezipBatch::rezipEntry(const QString &folder, const QString &name) {
     r = check(temporary.path(), kept);
     if (r != 0)
         log.add(r, name);
+    else if (platform::fileIdentity(archive) != opened)
+        log.add(kArchiveChanged, name);
     else if (!temporary.replace(archive))
         log.add(ZE_ERR_CLOSE, name);
 }
@@ -147,7 +159,7 @@ bool RezipBatch::freshRezipFolder() {
     removeRezipFolder();
     if (QFileInfo(rezip).isSymLink())
         QFile::remove(rezip);  // the deleter leaves links alone
-    QDir().mkdir(rezip);
+    makePrivateFolder(rezip);
     return isEmptyFolder(rezip);
 }
 

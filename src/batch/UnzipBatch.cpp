@@ -79,6 +79,9 @@ void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
         return;
     }
 
+    // The archive goes only if it is still the one extracted: one replaced
+    // or appended to meanwhile holds what was never extracted.
+    const platform::FileIdentity opened = platform::fileIdentity(archive);
     TZipEngine &engine = host_.engine();
     ExtractedEntries extracted(destination, settings_.recurse);
     int r = 0;
@@ -115,6 +118,10 @@ void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
     // so that a power loss cannot take both. An archive with nothing in it
     // may have left no destination folder to reach them by.
     const QString written = QFileInfo(destination).isDir() ? destination : folder;
-    if (!platform::flushFileSystemOf(written) || !platform::deleteFile(archive))
+    if (!platform::flushFileSystemOf(written))
+        log.add(kNotDeleted, name);
+    else if (platform::fileIdentity(archive) != opened)
+        log.add(kArchiveChanged, name);
+    else if (!platform::deleteFile(archive))
         log.add(kNotDeleted, name);
 }

@@ -56,6 +56,8 @@ FileIdentity fileIdentity(const QString &path) {
     identity.size = static_cast<qint64>(info.st_size);
     identity.mtimeNanoseconds =
         static_cast<qint64>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    identity.ctimeNanoseconds =
+        static_cast<qint64>(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec;
     return identity;
 }
 

@@ -27,7 +27,8 @@ bool deleteFile(const QString &path);
 bool flushFileSystemOf(const QString &folder);
 
 // What tells one state of a file from another: the same file (device and
-// inode) with the same size and modification time. `exists` is false when
+// inode) with the same size, modification time and change time (which no
+// one can set back, as a modification time can be). `exists` is false when
 // the path names nothing that can be examined.
 struct FileIdentity {
     bool exists = false;
@@ -35,6 +36,7 @@ struct FileIdentity {
     quint64 inode = 0;
     qint64 size = 0;
     qint64 mtimeNanoseconds = 0;
+    qint64 ctimeNanoseconds = 0;
     bool operator==(const FileIdentity &) const = default;
 };
 FileIdentity fileIdentity(const QString &path);
