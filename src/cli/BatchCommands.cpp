@@ -3,14 +3,13 @@
 #include "CliOptions.h"
 #include "ConsoleBatch.h"
 #include "ConsoleOutput.h"
+#include "RezipWorkFolder.h"
 #include "batch/FileBatch.h"
 #include "platform/FileSystem.h"
 
 #include "batch/FolderBatch.h"
 #include "batch/RezipBatch.h"
 #include "batch/UnzipBatch.h"
-
-#include <QTemporaryDir>
 
 namespace cli {
 
@@ -33,7 +32,7 @@ int runZipFolders(const CliOptions &options, ConsoleOutput &output) {
 }
 
 int runRezip(const CliOptions &options, ConsoleOutput &output) {
-    const QTemporaryDir own;
+    const RezipWorkFolder own;
     if (!own.isValid()) {
         output.error(QStringLiteral("tovrane-batch: cannot make a temporary folder"));
         return 1;

@@ -73,7 +73,37 @@ std::optional<pid_t> temporaryOwner(const std::string &name) {
     return static_cast<pid_t>(pid);
 }
 
-int sweepLeftovers(const std::string &folder) {
+namespace {
+
+// An open descriptor of the entry `name` of `dirFd`, locked for this
+// process, when it is a leftover of a killed run of the kind asked for (a
+// folder or a regular file); -1 otherwise. The lock tells an entry whose
+// maker lives on under another pid (a process in another pid namespace, a
+// pid used again) from a leftover.
+int claimLeftover(int dirFd, const std::string &name, bool folder) {
+    const std::optional<pid_t> owner = temporaryOwner(name);
+    if (!owner || !processGone(*owner))
+        return -1;
+    const int fd =
+        openat(dirFd, name.c_str(),
+               O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | (folder ? O_DIRECTORY : 0));
+    if (fd < 0)
+        return -1;
+    struct stat opened {
+    }, named{};
+    if (fstat(fd, &opened) == 0 && (folder ? S_ISDIR(opened.st_mode) : S_ISREG(opened.st_mode)) &&
+        flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        fstatat(dirFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        named.st_dev == opened.st_dev && named.st_ino == opened.st_ino)
+        return fd;
+    close(fd);
+    return -1;
+}
+
+// Calls `remove` for each leftover of the kind asked for in `folder`;
+// returns how many it removed.
+int sweep(const std::string &folder, bool folders,
+          const std::function<bool(int dirFd, const std::string &name)> &remove) {
     DIR *dir = opendir(folder.empty() ? "." : folder.c_str());
     if (dir == nullptr)
         return 0;
@@ -81,26 +111,30 @@ int sweepLeftovers(const std::string &folder) {
     int removed = 0;
     while (const dirent *entry = readdir(dir)) {
         const std::string name = entry->d_name;
-        const std::optional<pid_t> owner = temporaryOwner(name);
-        if (!owner || !processGone(*owner))
-            continue;
-        const int fd = openat(dirFd, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        const int fd = claimLeftover(dirFd, name, folders);
         if (fd < 0)
             continue;
-        struct stat opened {
-        }, named{};
-        // The lock tells a file whose maker lives on under another pid (a
-        // process in another pid namespace, a pid used again) from a leftover.
-        if (fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
-            flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            fstatat(dirFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-            named.st_dev == opened.st_dev && named.st_ino == opened.st_ino &&
-            unlinkat(dirFd, name.c_str(), 0) == 0)
+        if (remove(dirFd, name))
             ++removed;
         close(fd);
     }
     closedir(dir);
     return removed;
+}
+
+}  // namespace
+
+int sweepLeftovers(const std::string &folder) {
+    return sweep(folder, false, [](int dirFd, const std::string &name) {
+        return unlinkat(dirFd, name.c_str(), 0) == 0;
+    });
+}
+
+int sweepLeftoverFolders(const std::string &folder,
+                         const std::function<bool(const std::string &path)> &remove) {
+    const std::string parent = folder.empty() ? std::string(".") : folder;
+    return sweep(folder, true,
+                 [&](int, const std::string &name) { return remove(parent + "/" + name); });
 }
 
 void sweepLeftoversOnce(const std::string &folder) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <sys/types.h>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,14 @@ std::optional<pid_t> temporaryOwner(const std::string &name);
 // no one holds (a live file is kept locked by its maker). Returns how many
 // went.
 int sweepLeftovers(const std::string &folder);
+
+// Removes the folders in `folder` that killed runs left behind: folders
+// with a temporary name whose process is gone and that no one holds locked
+// (a live folder is kept locked by its maker, as a live file is). Each goes
+// through `remove`, given its path, which must not follow links out of it.
+// Returns how many went.
+int sweepLeftoverFolders(const std::string &folder,
+                         const std::function<bool(const std::string &path)> &remove);
 
 // sweepLeftovers, at most once per folder for the life of the process: a
 // leftover comes from a run that ended, and one look per folder finds it.
