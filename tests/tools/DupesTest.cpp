@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -486,6 +487,45 @@ TEST(DupesWindow, DeletesChosenCopies) {
                                    ? QList<bool>()
                                    : QList<bool>({true, false}))
             << c.what;
+    }
+}
+
+TEST(DupesWindow, CopiesChangedSinceTheSearchAreKept) {
+    const QString kept = "Not deleted, as no file you keep holds the same bytes any more:\nb1";
+    const struct Case {
+        const char *what;
+        std::function<void(const TempFolder &)> change;
+        bool b1Deleted;
+    } cases[] = {
+        {"the chosen copy appended to",
+         [](const TempFolder &tmp) { tmp.write("b1", QByteArray("b").repeated(10) + "more"); },
+         false},
+        {"the chosen copy rewritten, same size",
+         [](const TempFolder &tmp) { tmp.write("b1", QByteArray("c").repeated(10)); }, false},
+        {"one kept copy changed, another still alike",
+         [](const TempFolder &tmp) { tmp.write("b2", "other"); }, true},
+        {"every kept copy changed or gone",
+         [](const TempFolder &tmp) {
+             tmp.write("b2", "other");
+             QFile::remove(tmp.path("b3"));
+         },
+         false},
+    };
+    for (const Case &c : cases) {
+        Window w;
+        for (const char *name : {"b1", "b2", "b3"})
+            w.add(name, QByteArray("b").repeated(10));
+        w.dupes.findDuplicates();
+        c.change(w.tmp);
+        testsupport::dialogs().reset();
+        if (!c.b1Deleted)
+            testsupport::dialogs().answer(platform::Ok);
+        w.select({"b1"});
+        w.dupes.BitBtn3->click();
+        EXPECT_EQ(testsupport::dialogs().texts(), c.b1Deleted ? QStringList() : QStringList({kept}))
+            << c.what;
+        EXPECT_EQ(QFileInfo::exists(w.tmp.path("b1")), !c.b1Deleted) << c.what;
+        EXPECT_EQ(w.lines().contains("b1"), !c.b1Deleted) << c.what;
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
 #include "platform/MainWindowGate.h"
+#include "tools/dupes/DupesDeletion.h"
 #include "tools/dupes/DupesWalk.h"
 
 #include <QCloseEvent>
@@ -171,22 +172,38 @@ void TDupes::BitBtn3Click() {
             QStringLiteral("Are you sure you want to delete all files you have selected ?")))
         return;
     gate_.setBusy(true);
+    // Only a line that stands for a file of the table names one; the table
+    // holds the name whole, so the file deleted is the one listed.
+    const auto nameAt = [this](int row) {
+        const QVariant entry = ListBox1->item(row)->data(Qt::UserRole);
+        return entry.isValid() ? table_.at(entry.toInt()).name : QString();
+    };
+    QStringList doomed, kept;
+    for (int row = 0; row < ListBox1->count(); ++row)
+        if (const QString name = nameAt(row); !name.isEmpty())
+            (ListBox1->item(row)->isSelected() ? doomed : kept) << folder_ + name;
+    // The files are looked at again now: one that changed since the search
+    // may be the only copy of what it holds.
+    const QList<bool> mayGo = tools::stillDuplicates(doomed, kept);
+    QStringList changed;
     for (int row = ListBox1->count() - 1; row >= 0; --row) {
         if (!ListBox1->item(row)->isSelected())
             continue;
-        // Only a line that stands for a file of the table names one; the
-        // table holds the name whole, so the file deleted is the one listed.
-        const QVariant entry = ListBox1->item(row)->data(Qt::UserRole);
-        if (entry.isValid()) {
-            const QString name = table_.at(entry.toInt()).name;
-            if (!name.isEmpty()) {
-                platform::deleteFile(folder_ + name);  // a failure leaves the line all the same
-                table_.forget(name);
+        if (const QString name = nameAt(row); !name.isEmpty()) {
+            if (!mayGo[doomed.indexOf(folder_ + name)]) {
+                changed.prepend(name);
+                continue;
             }
+            platform::deleteFile(folder_ + name);  // a failure leaves the line all the same
+            table_.forget(name);
         }
         delete ListBox1->takeItem(row);
     }
     gate_.setBusy(false);
+    if (!changed.isEmpty())
+        platform::inform(QStringLiteral("Not deleted, as no file you keep holds the same bytes "
+                                        "any more:\n") +
+                         changed.join(QLatin1Char('\n')));
 }
 
 void TDupes::closeEvent(QCloseEvent *event) {
