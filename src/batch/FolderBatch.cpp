@@ -7,6 +7,7 @@
 #include "BatchSteps.h"
 #include "DelTree.h"
 #include "ErrorLogModel.h"
+#include "OutcomeLine.h"
 #include "TreeCensus.h"
 #include "engine/ZeAbi.h"
 #include "engine/ZipEngine.h"
@@ -22,9 +23,6 @@
 #include <algorithm>
 
 namespace {
-
-// A folder that could not be removed completely.
-constexpr int kNotFullyDeleted = 4004;
 
 // Hidden files are part of a folder's tree: an archive that left them out
 // could not stand for the folder it replaces. The component's own choice
@@ -133,8 +131,9 @@ void FolderBatch::zipFolder(const QString &base, const QString &name, const QStr
     if (r != 0)
         log.add(r, name);
 
-    if (r == 0 && settings_.deleteFolder && !removeZippedFolder(base, name, archive))
-        log.add(kNotFullyDeleted, name);
+    if (r == 0 && settings_.deleteFolder)
+        if (const int kept = removeZippedFolder(base, name, archive); kept != 0)
+            log.add(kept, name);
 
     if (!settings_.includeFile.isEmpty()) {
         engine.FilesToProcess.append(settings_.includeFile);
@@ -146,18 +145,19 @@ void FolderBatch::zipFolder(const QString &base, const QString &name, const QStr
         engine.StampZipDate();
 }
 
-bool FolderBatch::removeZippedFolder(const QString &base, const QString &name,
-                                     const QString &archive) {
+int FolderBatch::removeZippedFolder(const QString &base, const QString &name,
+                                    const QString &archive) {
     // Taken after the archive was made: a file that arrived meanwhile is
-    // found here and missing there, so the folder stays.
+    // found here and missing there, so the folder stays. Nothing is deleted
+    // then, and the line says what is wrong: the archive, not the deletion.
     const TreeCensus census = takeCensus(base, name);
     if (!holdsTree(archive, census, settings_.fullPaths))
-        return false;
+        return kArchiveLacksFiles;
     QSet<QString> archived;
     for (const QString &file : census.files)
         archived.insert(base + file);
     TDelTree &deleter = host_.deleter();
     const DeleteOnlyArchived guard(deleter, std::move(archived));
     deleter.Path = base + name;
-    return deleter.RemoveTree();
+    return deleter.RemoveTree() ? 0 : kTreeNotDeleted;
 }

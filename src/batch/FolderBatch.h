@@ -18,9 +18,9 @@ class FolderBatch {
   private:
     // One selected folder, from the add to the date stamp.
     void zipFolder(const QString &base, const QString &name, const QString &extension);
-    // Removes base + name when the archive holds every file of it; false
-    // when the folder stayed, wholly or in part.
-    bool removeZippedFolder(const QString &base, const QString &name, const QString &archive);
+    // Removes base + name when the archive holds every file of it: 0 when
+    // it went, else the code of why it stayed, wholly or in part.
+    int removeZippedFolder(const QString &base, const QString &name, const QString &archive);
 
     BatchHost &host_;
     const BatchSettings &settings_;
