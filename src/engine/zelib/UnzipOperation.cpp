@@ -270,6 +270,14 @@ void UnzipOperation::stream(const Entry &entry, InflateJob &job) {
 }
 
 void UnzipOperation::conclude(InflateJob &job) {
+    // A wrong password passes the check at the opening once in 256 tries
+    // (traditional encryption's one check byte) and then decrypts to noise:
+    // data that does not decode or match its CRC. Of an encrypted entry
+    // that is far more often a wrong password than damage.
+    if (job.facts.encrypted && job.code == ZE_ERR_INCOMPLETE) {
+        job.code = ZE_ERR_SKIPPED;
+        job.skipReason = ZE_SKIP_BAD_PASSWORD;
+    }
     if (job.skipReason != 0)
         reporter_.skipping(job.facts.name, job.skipReason);
     reporter_.advance(job.facts.size > job.progressed ? job.facts.size - job.progressed : 0);

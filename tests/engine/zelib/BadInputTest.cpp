@@ -102,6 +102,65 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+// Writes an archive of one entry under traditional encryption, password
+// "right", and prints a wrong password that passes its check byte.
+const char *const kCheckBytePasser = R"(
+import sys, zlib, struct
+T = [0] * 256
+for n in range(256):
+    c = n
+    for _ in range(8): c = (c >> 1) ^ (0xEDB88320 if c & 1 else 0)
+    T[n] = c
+def keys(pw):
+    k = [0x12345678, 0x23456789, 0x34567890]
+    for c in pw: update(k, c)
+    return k
+def update(k, c):
+    k[0] = T[(k[0] ^ c) & 0xff] ^ (k[0] >> 8)
+    k[1] = ((k[1] + (k[0] & 0xff)) * 134775813 + 1) & 0xffffffff
+    k[2] = T[(k[2] ^ (k[1] >> 24)) & 0xff] ^ (k[2] >> 8)
+def crypt(pw, data, decrypt=False):
+    k, out = keys(pw), bytearray()
+    for b in data:
+        t = (k[2] | 2) & 0xffff
+        out.append(b ^ ((t * (t ^ 1)) >> 8) & 0xff)
+        update(k, out[-1] if decrypt else b)
+    return bytes(out)
+path, method = sys.argv[1], int(sys.argv[2])
+data = b'the only copy of these words\n' * 50
+crc = zlib.crc32(data)
+enc = crypt(b'right', bytes(range(1, 12)) + bytes([crc >> 24]) + (data if method == 0 else zlib.compress(data)[2:-4]))
+head = struct.pack('<HHHHHIIIHH', 20, 1, method, 0, 0x5821, crc, len(enc), len(data), 10, 0) + b'secret.txt'
+central = b'PK\1\2\24\0' + head[:-10] + bytes(14) + b'secret.txt'
+local = b'PK\3\4' + head + enc
+open(path, 'wb').write(local + central + b'PK\5\6' + struct.pack('<HHHHIIH', 0, 0, 1, 1, len(central), len(local), 0))
+print(next(w for w in ('wrong%d' % i for i in range(99999)) if crypt(w.encode(), enc[:12], True)[11] == crc >> 24))
+)";
+
+TEST(WrongPassword, PassingTheCheckByteIsStillAWrongPassword) {
+    for (const char *method : {"0", "8"}) {
+        SCOPED_TRACE(std::string("method ") + method);
+        TempFolder tmp;
+        const QString archive = tmp.path("secret.zip");
+        QString wrong;
+        ASSERT_EQ(testsupport::run("python3", {"-c", kCheckBytePasser, archive, method}, &wrong), 0)
+            << str(wrong);
+        wrong = wrong.trimmed();
+        ASSERT_EQ(unzip({"right", "-t", str(archive)}), ZE_OK);
+        for (const bool extract : {false, true}) {
+            Recorder recorder;
+            const std::vector<std::string> args =
+                extract ? std::vector<std::string>{str(wrong), "-o", str(archive),
+                                                   "*",        "-d", str(tmp.path("out"))}
+                        : std::vector<std::string>{str(wrong), "-t", str(archive)};
+            EXPECT_EQ(unzip(args, &recorder), ZE_ERR_SKIPPED);
+            EXPECT_EQ(recorder.skipped, (std::vector<std::pair<std::string, uint8_t>>{
+                                            {"secret.txt", ZE_SKIP_BAD_PASSWORD}}));
+        }
+        EXPECT_FALSE(QFileInfo::exists(tmp.path("out/secret.txt")));
+    }
+}
+
 TEST(HostileArchive, NamesStayInsideTheExtractionFolder) {
     TempFolder tmp;
     const QString archive = tmp.path("hostile.zip");
