@@ -6,7 +6,11 @@
 
 namespace cli {
 
-std::optional<QStringList> readPathList(const QString &path, bool nul) {
+bool reachableName(const QByteArray &bytes) {
+    return QFile::encodeName(QFile::decodeName(bytes)) == bytes;
+}
+
+std::optional<QStringList> readPathList(const QString &path, bool nul, QStringList *unreachable) {
     QFile file;
     const bool opened = path == QLatin1String("-")
                             ? file.open(stdin, QIODevice::ReadOnly)
@@ -31,8 +35,11 @@ std::optional<QStringList> readPathList(const QString &path, bool nul) {
         qsizetype to = bytes.indexOf(end, from);
         if (to < 0)
             to = bytes.size();
-        if (to > from)
-            paths << QFile::decodeName(bytes.mid(from, to - from));
+        const QByteArray name = bytes.mid(from, to - from);
+        if (!name.isEmpty() && reachableName(name))
+            paths << QFile::decodeName(name);
+        else if (!name.isEmpty() && unreachable != nullptr)
+            *unreachable << QFile::decodeName(name);
         from = to + 1;
     }
     return paths;

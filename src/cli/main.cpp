@@ -94,6 +94,13 @@ int main(int argc, char **argv) {
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
 
+    // A name that is not valid UTF-8 has no text that names it again: the
+    // batch would act on another file, or on none.
+    QStringList unreachable;
+    for (int i = 1; i < argc; ++i)
+        if (!cli::reachableName(QByteArray(argv[i])))
+            unreachable << QFile::decodeName(argv[i]);
+
     cli::ParsedCommandLine parsed = cli::parseCommandLine(arguments);
     cli::CliOptions &options = parsed.options;
     if (!parsed.error.isEmpty())
@@ -112,12 +119,17 @@ int main(int argc, char **argv) {
             return usageError(
                 QStringLiteral("standard input cannot hold both the list and the password"),
                 options.command, options.notify);
-        const auto paths = cli::readPathList(list, options.script.nul);
+        const auto paths = cli::readPathList(list, options.script.nul, &unreachable);
         if (!paths)
             return usageError(QStringLiteral("cannot read the list %1").arg(list), options.command,
                               options.notify);
         options.paths += *paths;
     }
+    if (!unreachable.isEmpty())
+        return usageError(QStringLiteral("not valid UTF-8, so no file can be named by it "
+                                         "(rename it first, e.g. with convmv): %1")
+                              .arg(unreachable.first()),
+                          options.command, options.notify);
     for (const QString &wrong : {wrongKind(options), missingFolder(options)})
         if (!wrong.isEmpty())
             return usageError(wrong, options.command, options.notify);
