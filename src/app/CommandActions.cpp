@@ -50,7 +50,7 @@ const CommandDescriptor kCommands[] = {
     {"Trim", "File Trimming Tool", "Trim", "Trims a selected file to a desired length",
      QStyle::SP_FileDialogListView, CommandRule::IdleFilesView},
     {"Dupes", "Duplicate File Removal Tool", "Dupes", "File Duplication removal utility",
-     QStyle::SP_FileDialogContentsView},
+     QStyle::SP_FileDialogContentsView, CommandRule::IdleFilesView},
 
     {"DeleteFiles", "Delete Selected Files", nullptr, nullptr, kNoGlyph,
      CommandRule::IdleFilesView},
