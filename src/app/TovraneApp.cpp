@@ -138,8 +138,10 @@ void TovraneApp::wireToolWindows() {
     on("CRC32", [&m, this] { m.runCommand([this] { windows_.crcReport->runReport(); }); });
     on("FileInfo", [this] { windows_.fileInfo->showInformation(); });
     on("Test", [&m, this] {
-        m.runCommand(
-            [&m, this] { windows_.zipTest->testSelectedFiles(m.fileList(), m.ZipEngine1); });
+        m.runCommand([&m, this] {
+            windows_.zipTest->testSelectedFiles(m.fileList(), m.ZipEngine1,
+                                                m.options().text(Option::unzipPassword));
+        });
     });
     on("ViewErrorLog", [this] { windows_.errorLog->showLog(); });
     QObject::connect(&m, &TMainform::errorLogWanted, windows_.errorLog.get(), &TErrorLog::showLog);
