@@ -134,6 +134,11 @@ void TovraneApp::wireToolWindows() {
     TMainform &m = *main_;
     on("Trim", [this] { windows_.trimmer->openTool(); });
     on("Rename", [this] { windows_.rename->openTool(); });
+    on("UndoRename", [this] { windows_.rename->undoLastRename(); });
+    m.setCommandReady(QStringLiteral("UndoRename"), false);
+    QObject::connect(windows_.rename.get(), &TRename_Form::undoAvailable, &m, [&m](bool available) {
+        m.setCommandReady(QStringLiteral("UndoRename"), available);
+    });
     on("Dupes", [&m, this] { m.runCommand([this] { windows_.dupes->findDuplicates(); }); });
     on("CRC32", [&m, this] { m.runCommand([this] { windows_.crcReport->runReport(); }); });
     on("FileInfo", [this] { windows_.fileInfo->showInformation(); });
