@@ -50,7 +50,7 @@ const CommandDescriptor kCommands[] = {
     {"Trim", "File Trimming Tool", "Trim", "Trims a selected file to a desired length",
      QStyle::SP_FileDialogListView, CommandRule::IdleFilesView},
     {"Dupes", "Duplicate File Removal Tool", "Dupes", "File Duplication removal utility",
-     QStyle::SP_FileDialogContentsView},
+     QStyle::SP_FileDialogContentsView, CommandRule::IdleFilesView},
 
     {"DeleteFiles", "Delete Selected Files", nullptr, nullptr, kNoGlyph,
      CommandRule::IdleFilesView},
@@ -70,6 +70,8 @@ const CommandDescriptor kCommands[] = {
     {"About", "About Tovrane", nullptr, nullptr, kNoGlyph, CommandRule::Always},
     {"FileInfo", "View file information"},
     {"CreateFolder", "Create a new folder"},
+    // Enabled only while the rename tool holds a run to take back.
+    {"UndoRename", "Undo Last Rename"},
 };
 
 }  // namespace
@@ -113,8 +115,15 @@ QAction *CommandActions::popupItem(QMenu *menu, const char *caption, const QStri
 }
 
 void CommandActions::follow(QAction *action, CommandRule rule) {
-    followers_.append({action, rule});
+    followers_.append({action, rule, true});
     action->setEnabled(allows(rule));
+}
+
+void CommandActions::setReady(const QString &name, bool ready) {
+    for (Follower &f : followers_)
+        if (f.action->objectName() == name)
+            f.ready = ready;
+    update();
 }
 
 void CommandActions::addInputWidget(QWidget *widget) {
@@ -150,7 +159,7 @@ bool CommandActions::allows(CommandRule rule) const {
 
 void CommandActions::update() {
     for (const Follower &f : followers_)
-        f.action->setEnabled(allows(f.rule));
+        f.action->setEnabled(f.ready && allows(f.rule));
     for (QWidget *w : inputs_)
         w->setEnabled(!locked_);
 }

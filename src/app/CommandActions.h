@@ -45,11 +45,15 @@ class CommandActions : public QObject {
     // A batch locks the window while it runs.
     void setLocked(bool locked);
     void setFilesView(bool filesView);
+    // Whether the command has anything to act on now; one that has not stays
+    // disabled whatever its rule allows.
+    void setReady(const QString &name, bool ready);
 
   private:
     struct Follower {
         QAction *action;
         CommandRule rule;
+        bool ready;
     };
     void update();
     bool allows(CommandRule rule) const;

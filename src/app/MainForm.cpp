@@ -200,6 +200,10 @@ QAction *TMainform::findAction(const QString &name) const {
     return findChild<QAction *>(name);
 }
 
+void TMainform::setCommandReady(const QString &name, bool ready) {
+    commands_->setReady(name, ready);
+}
+
 const FileListSource &TMainform::fileList() const {
     return browse_->fileList();
 }

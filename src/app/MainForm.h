@@ -54,6 +54,8 @@ class TMainform : public QMainWindow {
     // A command ("Zip", "Trim", ...), an option's menu item or toggle (by the
     // option's name), by object name; nullptr when there is none.
     QAction *findAction(const QString &name) const;
+    // Whether a command has anything to act on (see CommandActions).
+    void setCommandReady(const QString &name, bool ready);
     // The file list the tools work on.
     const FileListSource &fileList() const;
     // The busy animation, which the zip testing tool runs while it tests.

@@ -53,6 +53,8 @@ void buildMainMenu(QMenuBar *bar, CommandActions &commands, OptionsModel &option
     m.command(edit, "Invert");
     edit->addSeparator();
     m.command(edit, "Refresh");
+    edit->addSeparator();
+    m.command(edit, "UndoRename");
 
     QMenu *view = m.title(bar, "Vie&w", "viewMenu");
     QMenu *focus = view->addMenu(QStringLiteral("Set Viewing Focus to"));

@@ -134,12 +134,19 @@ void TovraneApp::wireToolWindows() {
     TMainform &m = *main_;
     on("Trim", [this] { windows_.trimmer->openTool(); });
     on("Rename", [this] { windows_.rename->openTool(); });
+    on("UndoRename", [this] { windows_.rename->undoLastRename(); });
+    m.setCommandReady(QStringLiteral("UndoRename"), false);
+    QObject::connect(windows_.rename.get(), &TRename_Form::undoAvailable, &m, [&m](bool available) {
+        m.setCommandReady(QStringLiteral("UndoRename"), available);
+    });
     on("Dupes", [&m, this] { m.runCommand([this] { windows_.dupes->findDuplicates(); }); });
     on("CRC32", [&m, this] { m.runCommand([this] { windows_.crcReport->runReport(); }); });
     on("FileInfo", [this] { windows_.fileInfo->showInformation(); });
     on("Test", [&m, this] {
-        m.runCommand(
-            [&m, this] { windows_.zipTest->testSelectedFiles(m.fileList(), m.ZipEngine1); });
+        m.runCommand([&m, this] {
+            windows_.zipTest->testSelectedFiles(m.fileList(), m.ZipEngine1,
+                                                m.options().text(Option::unzipPassword));
+        });
     });
     on("ViewErrorLog", [this] { windows_.errorLog->showLog(); });
     QObject::connect(&m, &TMainform::errorLogWanted, windows_.errorLog.get(), &TErrorLog::showLog);

@@ -98,7 +98,7 @@ const QList<OptionRule> &optionRules() {
         windowOption(Option::unzipFolder),
         windowOption(Option::workFolder),
         windowOption(Option::includeFile),
-        {"--password-file", "FILE", "zip zip-folders rezip unzip",
+        {"--password-file", "FILE", "zip zip-folders rezip unzip test",
          "read the password from the first line of FILE (\"-\" for standard input, "
          "/dev/fd/N for an inherited descriptor)",
          [](CliOptions &o, const QString &v) {

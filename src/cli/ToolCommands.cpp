@@ -14,6 +14,8 @@
 #include "tools/dupes/DupesTable.h"
 #include "tools/dupes/DupesWalk.h"
 
+#include <QFileInfo>
+
 #include <limits>
 #include <vector>
 
@@ -89,9 +91,22 @@ int statusFor(bool failed) {
 }  // namespace
 
 int runTest(const CliOptions &options, ConsoleOutput &output) {
+    // An archive that is not there is no damaged archive: say so, and test
+    // the others.
+    QStringList present;
+    bool missing = false;
+    for (const QString &path : options.paths) {
+        if (QFileInfo::exists(path)) {
+            present << path;
+            continue;
+        }
+        output.error(QStringLiteral("tovrane-batch: no such file: %1").arg(path));
+        missing = true;
+    }
     GroupFileList list;
-    list.show(commonFolderGroup(options.paths));
+    list.show(commonFolderGroup(present));
     TZipEngine engine;
+    engine.Password = options.values.text(Option::unzipPassword);
     engine.OnGlobalStatus = [&output](TZipEngine *, const TZeGlobalStats &stats) {
         output.itemProgress(stats.Percent);
     };
@@ -101,7 +116,7 @@ int runTest(const CliOptions &options, ConsoleOutput &output) {
     host.setProgress(0);
     ziptest::walk(list, engine, host);
     output.dropStatus();
-    return statusFor(host.failed);
+    return statusFor(host.failed || missing);
 }
 
 int runCrc(const CliOptions &options, ConsoleOutput &output) {

@@ -75,9 +75,11 @@ QString missingFolder(const cli::CliOptions &options) {
 // Where the command's password goes: the one it writes, the one it reads,
 // or both for a re-zip, which reads and writes the same archives.
 void setPassword(cli::CliOptions &options, const QString &password) {
-    if (options.command != QLatin1String("unzip"))
+    const QString &command = options.command;
+    const bool reads = command == QLatin1String("unzip") || command == QLatin1String("test");
+    if (!reads)
         options.values.setText(Option::zipPassword, password);
-    if (options.command == QLatin1String("unzip") || options.command == QLatin1String("rezip"))
+    if (reads || command == QLatin1String("rezip"))
         options.values.setText(Option::unzipPassword, password);
 }
 

@@ -39,7 +39,7 @@ class Browser : public AppFixture {
                     action("fullPaths")->isEnabled(),
                     {}};
         for (const char *name : {"DeleteFiles", "DeleteFolders", "Rename", "Test", "Trim", "CRC32",
-                                 "Rezip", "Unzip", "Delete", "Zip"})
+                                 "Dupes", "Rezip", "Unzip", "Delete", "Zip"})
             if (action(name)->isEnabled())
                 v.enabled << name;
         return v;
@@ -139,7 +139,8 @@ TEST_F(Browser, FoldersViewListsSubFoldersAndSetsTheCommands) {
     EXPECT_TRUE(inFolders.fullPathsChecked);
     EXPECT_FALSE(inFolders.fullPathsEnabled);
     EXPECT_EQ(inFolders.enabled, QStringList({"DeleteFolders", "Delete", "Zip"}));
-    for (const char *name : {"Rename", "CRC32", "Trim", "Test", "Rezip", "Unzip", "Delete", "Zip"})
+    for (const char *name :
+         {"Rename", "CRC32", "Trim", "Dupes", "Test", "Rezip", "Unzip", "Delete", "Zip"})
         EXPECT_EQ(button(name)->isEnabled(), action(name)->isEnabled()) << name;
 
     button("All")->click();
@@ -157,7 +158,7 @@ TEST_F(Browser, FoldersViewListsSubFoldersAndSetsTheCommands) {
     EXPECT_FALSE(inFiles.fullPathsChecked);
     EXPECT_TRUE(inFiles.fullPathsEnabled);
     EXPECT_EQ(inFiles.enabled, QStringList({"DeleteFiles", "Rename", "Test", "Trim", "CRC32",
-                                            "Rezip", "Unzip", "Delete", "Zip"}));
+                                            "Dupes", "Rezip", "Unzip", "Delete", "Zip"}));
 }
 
 TEST_F(Browser, SwitchingToTheViewAlreadyShownDoesNothing) {

@@ -143,6 +143,7 @@ TEST_F(ToolWiring, RenameFromItsThreeCommandsAndThroughToTheFileList) {
     startProgram();
     FileListBox &files = fileList();
     TRename_Form &rename = *app->windows().rename;
+    EXPECT_FALSE(action("UndoRename")->isEnabled()) << "nothing renamed yet";
     files.setSelected(0, true);
     button("Rename")->click();
     EXPECT_TRUE(rename.isVisible());
@@ -165,4 +166,11 @@ TEST_F(ToolWiring, RenameFromItsThreeCommandsAndThroughToTheFileList) {
     rename.BitBtn2->click();
     EXPECT_EQ(files.name(0), "a b.txt");
     EXPECT_TRUE(form().isEnabled() && !rename.isVisible());
+
+    // The Edit menu's "Undo Last Rename" takes that run back, once.
+    ASSERT_TRUE(action("UndoRename")->isEnabled());
+    testsupport::dialogs().answer(platform::Ok);
+    action("UndoRename")->trigger();
+    EXPECT_EQ(files.name(0), "a_b.txt");
+    EXPECT_FALSE(action("UndoRename")->isEnabled());
 }

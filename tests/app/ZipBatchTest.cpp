@@ -308,7 +308,7 @@ TEST_F(ZipBatch, TheLockDisablesEveryCommandWhileTheBatchRuns) {
     for (const char *name : {"banner", "foldersRadio", "filesRadio", "DirectoryListBox1",
                              "DriveComboBox1", "FileListBox1", "ListBox2", "filterBand"})
         inputs << &widget<QWidget>(name);
-    ASSERT_EQ(actions.size(), 36);
+    ASSERT_EQ(actions.size(), 37);
     auto enabled = [&] {
         QStringList on;
         for (QAction *a : actions)

@@ -256,6 +256,40 @@ TEST(BatchTool, PasswordComesFromAFileOrStandardInput) {
     }
 }
 
+// test reads encrypted archives with the password file's password, and a
+// missing archive is reported as missing, not as a damaged one.
+TEST(BatchTool, TestTakesAPasswordFileAndNamesMissingArchives) {
+    TempFolder tmp;
+    const QString file = tmp.write("in/a.txt", QByteArray("locked text ").repeated(300));
+    const QString pw = tmp.write("pw.txt", "s3cret word\n");
+    const QString wrong = tmp.write("wrong.txt", "guess\n");
+    ASSERT_EQ(runTool({"zip", "--password-file", pw, file}).exitCode, 0);
+    const QString zip = tmp.path("in/a.zip");
+    const QString gone = tmp.path("in/gone.zip");
+    const struct {
+        QStringList args;
+        int status;
+        QString out;
+        QStringList errLines;
+    } rows[] = {
+        {{"test", "--password-file", pw, zip}, 0, "a.zip  (Ok)\n", {}},
+        {{"test", "--password-file", wrong, zip}, 1, "a.zip  (Corrupt)", {}},
+        {{"test", zip, gone}, 1, "a.zip  (Corrupt)", {"tovrane-batch: no such file: " + gone}},
+        {{"test", "--password-file", pw, gone, zip},
+         1,
+         "a.zip  (Ok)\n",
+         {"tovrane-batch: no such file: " + gone}},
+    };
+    for (const auto &r : rows) {
+        const clitest::ToolRun run = runTool(r.args);
+        const std::string what = r.args.join(' ').toStdString();
+        EXPECT_EQ(run.exitCode, r.status) << what;
+        EXPECT_TRUE(run.out.startsWith(r.out)) << what << ": " << run.out.toStdString();
+        EXPECT_FALSE(run.out.contains("gone.zip")) << what;
+        EXPECT_EQ(run.errLines, r.errLines) << what;
+    }
+}
+
 // Ctrl-C while many files are zipped with their originals deleted: the
 // file under work is finished (or, on a second Ctrl-C, given up), nothing
 // after it is started, and every file is either still there or in a

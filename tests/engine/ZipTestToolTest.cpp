@@ -107,7 +107,7 @@ struct ToolFixture : ::testing::Test {
 TEST_F(ToolFixture, NoSelectionShowsOnlyTheBox) {
     TableFileList files(folder.path(), {{"a.zip", false}, {"b.zip", false}});
     testsupport::dialogs().answer(platform::Cancel);
-    window.testSelectedFiles(files, engine);
+    window.testSelectedFiles(files, engine, {});
     ASSERT_EQ(testsupport::dialogs().boxes().size(), 1);
     const testsupport::ShownBox box = testsupport::dialogs().boxes().first();
     EXPECT_EQ(box.kind, platform::MessageKind::Information);
@@ -124,7 +124,7 @@ TEST_F(ToolFixture, MissingEngineMakesEveryZipCorrupt240) {
     TableFileList files(
         folder.path(),
         {{"a.zip", true}, {"b.txt", true}, {"c.ZIP", false}, {"d.Zip", true}, {"e.zi", true}});
-    window.testSelectedFiles(files, engine);
+    window.testSelectedFiles(files, engine, {});
     EXPECT_EQ(lines(window),
               QStringList({"a.zip  (Corrupt) - Code (240)", "b.txt  (Not a valid zip archive)",
                            "d.Zip  (Corrupt) - Code (240)", "e.zi  (Not a valid zip archive)"}));
@@ -143,7 +143,7 @@ TEST_F(ToolFixture, MissingEngineMakesEveryZipCorrupt240) {
     // The next run starts with an empty list.
     TableFileList one(folder.path(), {{"only.zip", true}});
     progress.clear();
-    window.testSelectedFiles(one, engine);
+    window.testSelectedFiles(one, engine, {});
     EXPECT_EQ(lines(window), QStringList({"only.zip  (Corrupt) - Code (240)"}));
     EXPECT_TRUE(progress.isEmpty());  // one line: never divided, stays at 0
     EXPECT_EQ(window.runFlag(), "GO");
@@ -168,7 +168,7 @@ TEST_F(ToolFixture, MixedSelectionIsJudgedByNameAndTest) {
                                         {"zipped.txt", true},
                                         {"plain.txt", true},
                                         {"skipped.zip", false}});
-    window.testSelectedFiles(files, engine);
+    window.testSelectedFiles(files, engine, {});
     const QStringList got = lines(window);
     ASSERT_EQ(got.size(), 5);
     EXPECT_EQ(got[0], "good.zip  (Ok)");
@@ -184,6 +184,34 @@ TEST_F(ToolFixture, MixedSelectionIsJudgedByNameAndTest) {
     expectIdleAfterRun();
 }
 
+// The run sends the "Set Unzip Password :" value, whatever an earlier batch
+// left in the engine.
+TEST_F(ToolFixture, TestsWithTheUnzipPassword) {
+    REQUIRE_ENGINE_LIBRARIES();
+    folder.write("src/secret.txt", QByteArray("private words ").repeated(300));
+    ASSERT_EQ(testsupport::run("zip", {"-q", "-j", "-P", "open sesame", folder.path("locked.zip"),
+                                       folder.path("src/secret.txt")}),
+              0);
+    const struct {
+        const char *leftInEngine, *unzipPassword;
+        bool ok;
+    } rows[] = {
+        {"", "open sesame", true},
+        {"wrong", "open sesame", true},
+        {"open sesame", "", false},
+        {"open sesame", "wrong", false},
+    };
+    TableFileList files(folder.path(), {{"locked.zip", true}});
+    for (const auto &r : rows) {
+        engine.Password = r.leftInEngine;
+        window.testSelectedFiles(files, engine, r.unzipPassword);
+        const QStringList got = lines(window);
+        ASSERT_EQ(got.size(), 1);
+        EXPECT_EQ(got[0] == "locked.zip  (Ok)", r.ok)
+            << r.leftInEngine << " / " << r.unzipPassword << ": " << got[0].toStdString();
+    }
+}
+
 TEST_F(ToolFixture, StopFinishesTheCurrentFileAndSkipsTheRest) {
     REQUIRE_ENGINE_LIBRARIES();
     for (const char *name : {"1.zip", "2.zip", "3.zip"})
@@ -194,7 +222,7 @@ TEST_F(ToolFixture, StopFinishesTheCurrentFileAndSkipsTheRest) {
             QTest::mouseClick(window.BitBtn2(), Qt::LeftButton);
     };
     TableFileList files(folder.path(), {{"1.zip", true}, {"2.zip", true}, {"3.zip", true}});
-    window.testSelectedFiles(files, engine);
+    window.testSelectedFiles(files, engine, {});
     EXPECT_EQ(lines(window), QStringList({"1.zip  (Ok)"}));
     EXPECT_EQ(progress, QList<int>({50, 100, 0}));
     expectIdleAfterRun();
@@ -218,7 +246,7 @@ TEST_F(ToolFixture, ClosingDuringARunAsksFirst) {
         EXPECT_TRUE(animation.isRunning());
         EXPECT_FALSE(mainWindow.isEnabled());
     };
-    window.testSelectedFiles(files, engine);
+    window.testSelectedFiles(files, engine, {});
     EXPECT_EQ(lines(window).size(), 3);
     EXPECT_EQ(testsupport::dialogs().texts(), QStringList{"Cancel Zip testing operation ?"});
     EXPECT_EQ(testsupport::dialogs().boxes().first().kind, platform::MessageKind::Confirmation);
@@ -239,7 +267,7 @@ TEST_F(ToolFixture, ClosingDuringARunAsksFirst) {
         EXPECT_TRUE(mainWindow.isEnabled());
         EXPECT_EQ(window.runFlag(), "STOP");
     };
-    window.testSelectedFiles(files, engine);
+    window.testSelectedFiles(files, engine, {});
     EXPECT_EQ(lines(window), QStringList({"1.zip  (Ok)"}));
     EXPECT_EQ(progress, QList<int>({50, 100, 0}));
     EXPECT_FALSE(window.isVisible());

@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <unistd.h>
+#include <algorithm>
 #include <functional>
 
 using namespace tools;
@@ -287,18 +288,51 @@ TEST(Dupes, ProgressOnlyAfterTheFirstLine) {
     EXPECT_EQ(table.count(), 1);
 }
 
-TEST(Dupes, StopReadsNoFurtherFile) {
+TEST(Dupes, StopReadsNoFurtherFileButKeepsWhatWasRead) {
     TempFolder tmp;
-    for (const char *name : {"a1", "b1", "a2", "b2"})
-        tmp.write(name, QByteArray(name).left(1).repeated(10));
-    const TableFileList list(tmp.path(), {{"a1", true}, {"b1", true}, {"a2", true}, {"b2", true}});
+    for (const char *name : {"a1", "b1", "a2", "b2", "c1", "c2"})
+        tmp.write(name, QByteArray(name).left(1).repeated(name[0] == 'c' ? 5 : 10));
+    const TableFileList list(
+        tmp.path(),
+        {{"a1", true}, {"b1", true}, {"a2", true}, {"b2", true}, {"c1", true}, {"c2", true}});
     RecordingHost host;
     host.onPump = [&](int pumps) { host.go = pumps < 3; };
     DupesTable table;
-    // The copy of b1 comes after the stop: b1 has no group.
-    EXPECT_EQ(search(list, host, table), Groups({{"a1", "a2"}}));
-    EXPECT_EQ(table.count(), 3);
-    EXPECT_EQ(host.progress, QList<int>({33, 67, 100}));
+    // b2 was read with the other files of its size before the stop, so
+    // its group stays; the c files were never read.
+    EXPECT_EQ(search(list, host, table), Groups({{"a1", "a2"}, {"b1", "b2"}}));
+    EXPECT_EQ(table.count(), 4);
+    EXPECT_EQ(host.progress, QList<int>({20, 40, 60, 80, 100}));
+}
+
+// Stop during the read of many files of one size: the groups of the files
+// read so far stay, and the bar moves while they are read.
+TEST(Dupes, StopDuringALongReadKeepsTheGroupsReadSoFar) {
+    TempFolder tmp;
+    QList<TableFileList::Entry> entries;
+    const int pairs = 40;  // more files than are read side by side
+    for (int k = 0; k < 2 * pairs; ++k) {
+        const QString name = QStringLiteral("f%1").arg(k, 2, 10, QLatin1Char('0'));
+        tmp.write(name, pattern(512 * 1024, k / 2));
+        entries.push_back({name, true});
+    }
+    RecordingHost host;
+    DupesTable table;
+    QList<int> duringRead;
+    host.onPump = [&](int) {
+        if (table.count() == 0) {
+            duringRead = host.progress;
+            host.go = false;  // Stop at the first look
+        }
+    };
+    const Groups groups = search(TableFileList(tmp.path(), entries), host, table);
+    ASSERT_FALSE(groups.isEmpty());
+    EXPECT_LT(groups.size(), pairs);
+    for (int g = 0; g < groups.size(); ++g)
+        EXPECT_EQ(groups[g], QStringList({entries[2 * g].name, entries[2 * g + 1].name}));
+    ASSERT_EQ(duringRead.size(), 1);
+    EXPECT_GT(duringRead.first(), 0);
+    EXPECT_TRUE(std::is_sorted(host.progress.begin(), host.progress.end()));
 }
 
 TEST(Dupes, LongReadsLetMessagesRunAndHonourStop) {
@@ -566,10 +600,10 @@ TEST(DupesWindow, ClosingWhileReadingAsksFirst) {
         EXPECT_EQ(w.dupes.isVisible(), !closed);
         EXPECT_EQ(w.gate.locked, !closed);
         EXPECT_EQ(w.gate.status, closed ? "Operation Completed." : "");
-        // A closed search read no further file; its analysis still ran.
-        EXPECT_EQ(w.tabs(), closed ? QStringList({"1"}) : QStringList({"1", "2"}));
-        EXPECT_EQ(w.dupes.Label1->text(),
-                  closed ? "Number of Duplicates found : 1" : "Number of Duplicates found : 2");
+        // A closed search read no further file; its analysis still ran, and
+        // kept the b files, read together with the a files of their size.
+        EXPECT_EQ(w.tabs(), QStringList({"1", "2"}));
+        EXPECT_EQ(w.dupes.Label1->text(), "Number of Duplicates found : 2");
     }
 }
 
@@ -589,7 +623,7 @@ TEST(DupesWindow, StopAndEscape) {
         });
         w.dupes.findDuplicates();
         EXPECT_EQ(w.lines(), QStringList({"a1", "a2"})) << byKey;
-        EXPECT_EQ(w.tabs(), QStringList({"1"}));
+        EXPECT_EQ(w.tabs(), QStringList({"1", "2"}));
         EXPECT_EQ(w.dupes.DupesRunFlag(), "GO");
         EXPECT_TRUE(w.dupes.isVisible());
         EXPECT_FALSE(w.dupes.BitBtn1->isEnabled());

@@ -4,7 +4,9 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TableFileList.h"
 #include "support/TempFolder.h"
+#include "tools/rename/RenamePreview.h"
 #include "tools/rename/RenameRules.h"
+#include "tools/rename/RenameUndo.h"
 #include "tools/rename/RenameWalk.h"
 #include "tools/rename/ui/TRename_Form.h"
 
@@ -15,12 +17,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTreeWidget>
+
+#include <functional>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 using testsupport::TempFolder;
 using tools::CaseRule;
+using tools::PreviewMark;
 using tools::SpacingRule;
 
 namespace {
@@ -61,10 +67,15 @@ TEST(RenameRules, TemplatesInOrder) {
         {SpacingRule::None, CaseRule::Capitalise, "\xC3\xA9T\xC3\xA9", "\xC3\xA9t\xC3\xA9"},
         {SpacingRule::None, CaseRule::None, "As Is_[x].TXT", "As Is_[x].TXT"},
     };
-    for (const auto &r : rows)
-        EXPECT_EQ(tools::applyRenameRules(QString::fromUtf8(r.old), {r.spacing, r.letterCase}),
-                  QString::fromUtf8(r.ruled))
-            << r.old;
+    for (const auto &r : rows) {
+        const QString old = QString::fromUtf8(r.old), ruled = QString::fromUtf8(r.ruled);
+        EXPECT_EQ(tools::applyRenameRules(old, {r.spacing, r.letterCase}), ruled) << r.old;
+        // The preview shows the name the file is given, blanks taken off.
+        const tools::PreviewRow row =
+            tools::previewRenames({old}, {old}, {r.spacing, r.letterCase}).value(0);
+        EXPECT_EQ(row.newName, ruled.trimmed()) << r.old;
+        EXPECT_EQ(row.mark, old == ruled ? PreviewMark::Unchanged : PreviewMark::Renamed);
+    }
     const struct {
         const char *ruled, *name;
         bool usable;
@@ -127,11 +138,82 @@ TEST(RenameWalk, RealFiles) {
         TempFolder tmp;
         for (const QString &f : r.files)
             tmp.write(f, f.toUtf8());
-        const bool failed =
-            tools::renameSelectedFiles(TableFileList(tmp.path(), r.list), r.rules, [](int) {});
-        EXPECT_EQ(failed, r.failed);
+        const TableFileList list(tmp.path(), r.list);
+        // The preview foretells exactly the renames the run makes.
+        QStringList foretold, made;
+        for (const tools::PreviewRow &row : tools::previewRenames(list, r.rules))
+            if (row.mark == PreviewMark::Renamed)
+                foretold << row.oldName + " > " + row.newName;
+        const tools::RenameRun run = tools::renameSelectedFiles(list, r.rules, [](int) {});
+        for (const tools::RenamedFile &f : run.renamed)
+            made << f.from + " > " + f.to;
+        EXPECT_EQ(foretold, made);
+        EXPECT_EQ(run.failed, r.failed);
         EXPECT_EQ(filesIn(tmp), r.after);
+        // And the undo gives every file its name back.
+        const tools::UndoOutcome undone = tools::undoRenames(run.renamed);
+        EXPECT_EQ(undone.renamedBack, run.renamed.size());
+        EXPECT_TRUE(undone.notUndone.isEmpty());
+        QStringList before = r.files;
+        before.sort();
+        EXPECT_EQ(filesIn(tmp), before);
     }
+}
+
+// Names that stay, as the preview marks them.
+TEST(RenamePreview, Marks) {
+    const struct {
+        SpacingRule spacing;
+        QStringList folder, selected;
+        QStringList rows;  // "old > new (mark)"
+    } cases[] = {
+        {SpacingRule::SpacesToUnderscores,
+         {"a b.txt", "a_b.txt", "same", "one two"},
+         {"a b.txt", "same", "one two", "gone x", "one_two"},
+         {"a b.txt > a_b.txt (clash)", "same > same (unchanged)", "one two > one_two",
+          "gone x > gone x (missing)", "one_two > one_two (unchanged)"}},
+        // Two names the rules make one: the first takes it.
+        {SpacingRule::RemoveSpaces,
+         {"ab c", "a bc", "a b"},
+         {"ab c", "a bc", "a b"},
+         {"ab c > abc", "a bc > abc (clash)", "a b > ab"}},
+        {SpacingRule::UnderscoresToSpaces,
+         {"___", "_.._"},
+         {"___", "_.._"},
+         {"___ >  (no name)", "_.._ > .. (no name)"}},
+    };
+    const char *marks[] = {"", " (unchanged)", " (clash)", " (no name)", " (missing)"};
+    for (const auto &c : cases) {
+        QStringList rows;
+        for (const tools::PreviewRow &row :
+             tools::previewRenames(c.selected, QSet<QString>(c.folder.begin(), c.folder.end()),
+                                   {c.spacing, CaseRule::None}))
+            rows << row.oldName + " > " + row.newName + marks[static_cast<int>(row.mark)];
+        EXPECT_EQ(rows, c.rows);
+    }
+}
+
+// A run that partly failed, then files touched by another program: the undo
+// takes back what it can, last first, never over an existing name.
+TEST(RenameUndo, AfterAPartialFailure) {
+    TempFolder tmp;
+    for (const char *name : {"a b", "c d", "e f", "g h", "g_h"})
+        tmp.write(name, name);
+    const tools::RenameRun run = tools::renameSelectedFiles(
+        TableFileList(tmp.path(), {{"a b", true}, {"c d", true}, {"e f", true}, {"g h", true}}),
+        {SpacingRule::SpacesToUnderscores, CaseRule::None}, [](int) {});
+    EXPECT_TRUE(run.failed) << "g_h is taken";
+    ASSERT_EQ(run.renamed.size(), 3);
+    tmp.write("c d", "new c d");
+    ASSERT_TRUE(QFile::rename(tmp.path("e_f"), tmp.path("moved")));
+    const tools::UndoOutcome outcome = tools::undoRenames(run.renamed);
+    EXPECT_EQ(outcome.renamedBack, 1);
+    EXPECT_EQ(outcome.notUndone,
+              QStringList({"e_f: no longer there", "c_d: the name c d is taken"}));
+    EXPECT_EQ(filesIn(tmp), QStringList({"a b", "c d", "c_d", "g h", "g_h", "moved"}));
+    EXPECT_EQ(testsupport::readAll(tmp.path("c d")), "new c d");
+    EXPECT_EQ(testsupport::readAll(tmp.path("c_d")), "c d");
+    EXPECT_EQ(testsupport::readAll(tmp.path("a b")), "a b");
 }
 
 TEST(RenameWalk, CaseOnlyAttributesAndProgress) {
@@ -143,10 +225,12 @@ TEST(RenameWalk, CaseOnlyAttributesAndProgress) {
     testsupport::setReadOnly(tmp.path("README.TXT"), true);
     testsupport::setReadOnly(tmp.path("a"), true);
     QList<int> progress;
-    const bool failed = tools::renameSelectedFiles(
-        TableFileList(tmp.path(),
-                      {{"a", true}, {"KEEP.TXT", true}, {"b", false}, {"README.TXT", true}}),
-        {SpacingRule::None, CaseRule::Upper}, [&](int p) { progress << p; });
+    const bool failed =
+        tools::renameSelectedFiles(
+            TableFileList(tmp.path(),
+                          {{"a", true}, {"KEEP.TXT", true}, {"b", false}, {"README.TXT", true}}),
+            {SpacingRule::None, CaseRule::Upper}, [&](int p) { progress << p; })
+            .failed;
     EXPECT_FALSE(failed);
     EXPECT_EQ(progress, QList<int>({0, 25, 75}));
     EXPECT_EQ(filesIn(tmp), QStringList({"A", "KEEP.TXT", "README.TXT", "b"}));
@@ -164,7 +248,8 @@ TEST(RenameWalk, CaseOnlyAttributesAndProgress) {
                      QFile::encodeName(tmp.path("Readme.txt"))),
               0);
     EXPECT_TRUE(tools::renameSelectedFiles(TableFileList(tmp.path(), {{"Readme.txt", true}}),
-                                           {SpacingRule::None, CaseRule::Lower}, [](int) {}));
+                                           {SpacingRule::None, CaseRule::Lower}, [](int) {})
+                    .failed);
     EXPECT_EQ(filesIn(tmp), QStringList({"A", "KEEP.TXT", "Readme.txt", "b", "readme.txt"}));
 }
 
@@ -209,9 +294,73 @@ TEST(RenameWindow, RenameRunsAndReportsFailures) {
 
     w.window.openTool();
     EXPECT_TRUE(w.window.RadioButton3->isChecked() && w.window.RadioButton5->isChecked());
-    QTest::keyClick(&w.window, Qt::Key_Escape);  // Cancel
-    EXPECT_FALSE(w.window.isVisible());
-    EXPECT_TRUE(w.gate.enabled);
-    EXPECT_FALSE(w.window.BitBtn1->isEnabled()) << "Cancel waits for the next rename";
-    EXPECT_TRUE(w.window.BitBtn2->isEnabled());
+}
+
+// Each way out, at every opening: the main window comes back and nothing
+// is renamed.
+TEST(RenameWindow, CanAlwaysBeLeft) {
+    const struct {
+        const char *how;
+        std::function<void(TRename_Form &)> leave;
+    } ways[] = {
+        {"Cancel", [](TRename_Form &f) { f.BitBtn1->click(); }},
+        {"Escape", [](TRename_Form &f) { QTest::keyClick(&f, Qt::Key_Escape); }},
+        {"window manager close", [](TRename_Form &f) { f.close(); }},
+    };
+    RenameWindow w;
+    w.window.RadioButton3->click();
+    for (int opening = 0; opening < 2; ++opening)
+        for (const auto &way : ways) {
+            SCOPED_TRACE(way.how);
+            w.window.openTool();
+            ASSERT_FALSE(w.gate.enabled);
+            EXPECT_TRUE(w.window.BitBtn1->isEnabled());
+            way.leave(w.window);
+            EXPECT_FALSE(w.window.isVisible());
+            EXPECT_TRUE(w.gate.enabled);
+        }
+    EXPECT_EQ(filesIn(w.tmp), QStringList({"one two.txt", "x"}));
+}
+
+namespace {
+
+QStringList previewLines(const TRename_Form &form) {
+    QStringList lines;
+    for (int i = 0; i < form.Preview->topLevelItemCount(); ++i)
+        lines << form.Preview->topLevelItem(i)->text(0) + " > " +
+                     form.Preview->topLevelItem(i)->text(1);
+    return lines;
+}
+
+}  // namespace
+
+TEST(RenameWindow, PreviewFollowsTheRulesAndUndoTakesTheRunBack) {
+    RenameWindow w;
+    QList<bool> available;
+    QObject::connect(&w.window, &TRename_Form::undoAvailable, [&](bool on) { available << on; });
+    w.window.RadioButton7->click();
+    w.window.RadioButton6->click();
+    w.window.openTool();
+    EXPECT_EQ(previewLines(w.window),
+              QStringList({"one two.txt > (unchanged)", "gone > (unchanged)"}));
+    w.window.RadioButton3->click();
+    EXPECT_EQ(previewLines(w.window),
+              QStringList({"one two.txt > one_two.txt", "gone > (unchanged)"}));
+    w.window.RadioButton1->click();
+    EXPECT_EQ(previewLines(w.window),
+              QStringList({"one two.txt > ONE_TWO.TXT", "gone > (not found)"}));
+    EXPECT_FALSE(w.window.UndoButton->isEnabled());
+
+    testsupport::dialogs().answer(platform::Ok);  // "gone" could not be renamed
+    w.window.BitBtn2->click();
+    EXPECT_EQ(filesIn(w.tmp), QStringList({"ONE_TWO.TXT", "x"}));
+    EXPECT_TRUE(w.window.UndoButton->isEnabled());
+    testsupport::dialogs().reset();
+    testsupport::dialogs().answer(platform::Ok);
+    w.window.undoLastRename();  // as the Edit menu item does, with the tool hidden
+    EXPECT_EQ(filesIn(w.tmp), QStringList({"one two.txt", "x"}));
+    EXPECT_EQ(testsupport::dialogs().texts(), QStringList({"1 file(s) renamed back."}));
+    EXPECT_FALSE(w.window.UndoButton->isEnabled());
+    EXPECT_EQ(available, QList<bool>({true, false}));
+    EXPECT_EQ(w.gate.calls.count("reread"), 2);
 }

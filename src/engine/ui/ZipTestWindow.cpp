@@ -60,7 +60,8 @@ Tziptest::Tziptest(BusyIndicator &animation, WindowGate mainWindow)
     resize(460, 360);
 }
 
-void Tziptest::testSelectedFiles(const FileListSource &files, TZipEngine &engine) {
+void Tziptest::testSelectedFiles(const FileListSource &files, TZipEngine &engine,
+                                 const QString &password) {
     animation_.start();
     if (files.selectedCount() == 0) {
         platform::dialogs().message(
@@ -78,6 +79,7 @@ void Tziptest::testSelectedFiles(const FileListSource &files, TZipEngine &engine
     mainWindow_.disableMain();
     QCoreApplication::processEvents();
 
+    engine.Password = password;
     ziptest::walk(files, engine, *this);
 
     progress_->setValue(0);

@@ -29,8 +29,12 @@ class Tziptest : public QWidget, private ZipTestHost {
 
     // The test procedure of the main window's "Test" button, "Zip Testing
     // Tool" menu item and the file list's "Test zip file(s) integrity".
-    // Returns when the run has ended (the window stays open).
-    void testSelectedFiles(const FileListSource &files, TZipEngine &engine);
+    // `password` is the "Set Unzip Password :" value: the engine is given it
+    // for every run, so that a verdict never depends on what the last batch
+    // left in the engine. Returns when the run has ended (the window stays
+    // open).
+    void testSelectedFiles(const FileListSource &files, TZipEngine &engine,
+                           const QString &password);
 
     QString runFlag() const { return runFlag_; }
     QListWidget *ListBox1() const { return list_; }

@@ -37,23 +37,28 @@ constexpr qint64 kAskEvery = 16 * 1024 * 1024;
 constexpr qint64 kFileCost = 64 * 1024;
 
 // Lets the caller's messages run now and then during a long read (only from
-// the calling thread), and carries its answer, stop or go on, to every slice.
+// the calling thread), tells it how many bytes all threads have read, and
+// carries its answer, stop or go on, to every slice.
 class Pacer {
   public:
-    explicit Pacer(const std::function<bool()> &keepReading) : keepReading_(keepReading) {}
-    void read(qint64 bytes) {
-        since_ += bytes;
+    explicit Pacer(const std::function<bool(qint64)> &keepReading) : keepReading_(keepReading) {}
+    // Bytes read by any thread.
+    void counted(qint64 bytes) { bytesRead_.fetch_add(bytes, std::memory_order_relaxed); }
+    // Work done on the calling thread, in bytes or what a file counts for.
+    void worked(qint64 cost) {
+        since_ += cost;
         if (since_ < kAskEvery)
             return;
         since_ = 0;
-        if (keepReading_ && !keepReading_())
+        if (keepReading_ && !keepReading_(bytesRead_.load(std::memory_order_relaxed)))
             stopped_ = true;
     }
     bool stopped() const { return stopped_.load(std::memory_order_relaxed); }
 
   private:
-    const std::function<bool()> &keepReading_;
+    const std::function<bool(qint64)> &keepReading_;
     qint64 since_ = 0;
+    std::atomic<qint64> bytesRead_{0};
     std::atomic<bool> stopped_{false};
 };
 
@@ -144,8 +149,9 @@ SliceOutcome compareSlice(const std::vector<int> &fds, qint64 from, qint64 lengt
         }
         classes = std::move(next);
         done += want;
+        pacer.counted(readNow);
         if (asks)
-            pacer.read(readNow);
+            pacer.worked(readNow);
     }
     for (const auto &members : classes) {
         const int label = nextLabel++;
@@ -234,7 +240,7 @@ std::vector<ContentReading> classifyTogether(const QStringList &paths, int &next
             fds.push_back(opened[m]->handle());
             group.push_back(&readings[m]);
         }
-        pacer.read(kFileCost * static_cast<qint64>(members.size()));
+        pacer.worked(kFileCost * static_cast<qint64>(members.size()));
         compareFilesOfOneSize(fds, size, nextClass, group, pacer);
     }
     return readings;
@@ -247,78 +253,56 @@ bool sameContents(const QString &a, const QString &b, Pacer &pacer) {
     return r[0].contentClass >= 0 && r[0].contentClass == r[1].contentClass;
 }
 
-// More files than can be read side by side: checksum each once, then compare
-// only the files whose sizes and checksums agree, a batch at a time; a class
-// of a later batch joins the first earlier class whose member it equals.
+// More files than can be read side by side: each file in turn is
+// checksummed, then compared with one file of each class of its size and
+// checksum found so far, joining the first it equals. So every file taken
+// has its final class at once, and a stop keeps the classes found so far.
 std::vector<ContentReading> classifyMany(const QStringList &paths, Pacer &pacer) {
     std::vector<ContentReading> readings(static_cast<std::size_t>(paths.size()));
     int nextClass = 0;
-    std::map<std::pair<qint64, quint32>, std::vector<std::size_t>> byChecksum;
-    for (qsizetype i = 0; i < paths.size(); ++i) {
+    // One member (path index) per class, by size and checksum.
+    std::map<std::pair<qint64, quint32>, std::vector<std::pair<qsizetype, int>>> classes;
+    for (qsizetype i = 0; i < paths.size() && !pacer.stopped(); ++i) {
         ContentReading &r = readings[static_cast<std::size_t>(i)];
         quint32 crc = kCrc32Start;
-        if (pacer.stopped())
-            break;
         FileCrc32(paths[i], crc, r.byteCount);
-        pacer.read(kFileCost + std::max<qint64>(r.byteCount, 0));
+        pacer.counted(std::max<qint64>(r.byteCount, 0));
+        pacer.worked(kFileCost + std::max<qint64>(r.byteCount, 0));
         if (r.byteCount < 0)
             continue;
         r.crc = ~crc;
         r.crcKnown = true;
-        byChecksum[{r.byteCount, r.crc}].push_back(static_cast<std::size_t>(i));
-    }
-    for (const auto &[key, members] : byChecksum) {
-        if (members.size() == 1) {
-            readings[members.front()].contentClass = nextClass++;
-            continue;
-        }
-        std::vector<std::pair<QString, int>> known;  // one member per class so far
-        for (std::size_t start = 0; start < members.size(); start += kMostTogether) {
-            // Classes of one batch are already known to differ from each other.
-            const std::size_t earlier = known.size();
-            const std::size_t end = std::min(members.size(), start + kMostTogether);
-            QStringList batch;
-            for (std::size_t k = start; k < end; ++k)
-                batch << paths[static_cast<qsizetype>(members[k])];
-            int local = 0;
-            const std::vector<ContentReading> found = classifyTogether(batch, local, pacer);
-            std::map<int, int> joined;  // batch class -> class of the whole set
-            for (std::size_t k = 0; k < found.size(); ++k) {
-                ContentReading &r = readings[members[start + k]];
-                const int c = found[k].contentClass;
-                if (c < 0 || found[k].byteCount != r.byteCount) {
-                    r.contentClass = -1;  // unreadable now, or changed since
-                    continue;
-                }
-                auto it = joined.find(c);
-                if (it == joined.end()) {
-                    int cls = -1;
-                    for (std::size_t e = 0; e < earlier && cls < 0; ++e)
-                        if (sameContents(known[e].first, batch[static_cast<qsizetype>(k)], pacer))
-                            cls = known[e].second;
-                    if (cls < 0) {
-                        cls = nextClass++;
-                        known.emplace_back(batch[static_cast<qsizetype>(k)], cls);
-                    }
-                    it = joined.emplace(c, cls).first;
-                }
-                r.contentClass = it->second;
+        auto &alike = classes[{r.byteCount, r.crc}];
+        int cls = -1;
+        for (const auto &[member, memberClass] : alike) {
+            const bool same = sameContents(paths[member], paths[i], pacer);
+            if (pacer.stopped())
+                return readings;  // cut short: this file proves nothing
+            if (same) {
+                cls = memberClass;
+                break;
             }
         }
+        if (cls < 0) {
+            cls = nextClass++;
+            alike.emplace_back(i, cls);
+        }
+        r.contentClass = cls;
     }
     return readings;
 }
 
 }  // namespace
 
-std::vector<ContentReading> classifyContents(const QStringList &paths,
-                                             const std::function<bool()> &keepReading) {
+std::vector<ContentReading> classifyContents(
+    const QStringList &paths, const std::function<bool(qint64 bytesRead)> &keepReading) {
     Pacer pacer(keepReading);
+    if (static_cast<std::size_t>(paths.size()) > kMostTogether)
+        return classifyMany(paths, pacer);
     int nextClass = 0;
-    std::vector<ContentReading> readings = static_cast<std::size_t>(paths.size()) > kMostTogether
-                                               ? classifyMany(paths, pacer)
-                                               : classifyTogether(paths, nextClass, pacer);
-    // A comparison cut short proves nothing.
+    std::vector<ContentReading> readings = classifyTogether(paths, nextClass, pacer);
+    // Read side by side, no file was compared whole: a comparison cut short
+    // proves nothing.
     if (pacer.stopped())
         for (ContentReading &r : readings)
             r.contentClass = -1;

@@ -31,10 +31,13 @@ struct ContentReading {
 // the set shares is only opened. Large sets are checksummed first and only
 // files of equal checksums compared, a few dozen files at a time.
 //
-// `keepReading`, when given, is called now and then during a long read (it
-// may let window messages run); once it answers false the reading ends at
-// once and no file has a class.
-std::vector<ContentReading> classifyContents(const QStringList &paths,
-                                             const std::function<bool()> &keepReading = {});
+// `keepReading`, when given, is called now and then during a long read with
+// the number of bytes read so far (it may let window messages run and show
+// progress); once it answers false the reading ends at once. Files that
+// were compared whole before that keep their classes (in a large set the
+// files are taken one after the other, each compared with the files before
+// it); every other file has none.
+std::vector<ContentReading> classifyContents(
+    const QStringList &paths, const std::function<bool(qint64 bytesRead)> &keepReading = {});
 
 }  // namespace tools

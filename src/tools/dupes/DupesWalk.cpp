@@ -13,6 +13,7 @@
 #include <QHash>
 
 #include <sys/stat.h>
+#include <algorithm>
 #include <functional>
 #include <unordered_map>
 #include <unordered_set>
@@ -105,10 +106,23 @@ void walkDupes(const FileListSource &files, DupesHost &host, DupesTable &table) 
     int classBase = 0;
     bool limitShown = false;
     const int count = files.count();
+    // A long read of one size's files moves the bar on from the line that
+    // started it toward the last line it reads; the lines after it never
+    // move the bar back.
+    int shown = 0;
+    const auto show = [&](int percent) {
+        shown = std::max(shown, percent);
+        host.setProgress(shown);
+    };
     for (int i = 0; i < count; ++i) {
         if (i > 0)
-            host.setProgress(platform::walkPercent(i, count));
-        if (!host.keepGoing() || !files.isSelected(i))
+            show(platform::walkPercent(i, count));
+        if (!files.isSelected(i))
+            continue;
+        // After a stop nothing more is read, but files already compared
+        // whole with the ones before them still come in, so that the groups
+        // of what was read stay.
+        if (!host.keepGoing() && readAhead.value(i).contentClass < 0)
             continue;
         if (table.full()) {
             if (!limitShown)
@@ -130,13 +144,22 @@ void walkDupes(const FileListSource &files, DupesHost &host, DupesTable &table) 
                 QStringList paths;
                 for (const int j : bucket)
                     paths << folder + files.name(j);
-                // A long read lets messages run too; a stop cuts it short,
-                // which loses nothing: the other files of this size come
-                // later in the list, so this file can have no copy read.
-                const std::vector<ContentReading> found = classifyContents(paths, [&] {
-                    host.pumpMessages();
-                    return host.keepGoing();
-                });
+                const double expected = std::max<double>(
+                    1.0, static_cast<double>(look.size) * static_cast<double>(bucket.size()));
+                const int from = i > 0 ? platform::walkPercent(i, count) : 0;
+                const int to = platform::walkPercent(bucket.last(), count);
+                // A long read lets messages run too, and a stop cuts it
+                // short.
+                const std::vector<ContentReading> found =
+                    classifyContents(paths, [&](qint64 bytesRead) {
+                        const double share =
+                            std::min(1.0, static_cast<double>(bytesRead) / expected);
+                        const int percent = from + static_cast<int>(share * (to - from));
+                        if (percent > shown)
+                            show(percent);
+                        host.pumpMessages();
+                        return host.keepGoing();
+                    });
                 int classes = 0;
                 for (qsizetype k = 0; k < bucket.size(); ++k) {
                     ContentReading r = found[static_cast<std::size_t>(k)];

@@ -11,8 +11,10 @@ namespace tools {
 
 namespace {
 
-// False when the file kept its old name.
-bool renameOne(const QString &folder, const QString &old, const QString &ruled) {
+// False when the file kept its old name; `renamedTo` gets the name it was
+// given, if it was renamed.
+bool renameOne(const QString &folder, const QString &old, const QString &ruled,
+               QString &renamedTo) {
     const QString path = folder + old;
     platform::clearAttributes(path);
     // The open test tells a file that another program holds from one that
@@ -27,26 +29,32 @@ bool renameOne(const QString &folder, const QString &old, const QString &ruled) 
         return false;
     if (name == old)
         return true;  // only blanks were added, and taken off again
-    return platform::renameWithoutReplacing(path, folder + name);
+    if (!platform::renameWithoutReplacing(path, folder + name))
+        return false;
+    renamedTo = name;
+    return true;
 }
 
 }  // namespace
 
-bool renameSelectedFiles(const FileListSource &files, RenameRules rules,
-                         const std::function<void(int)> &progress) {
+RenameRun renameSelectedFiles(const FileListSource &files, RenameRules rules,
+                              const std::function<void(int)> &progress) {
     const QString folder = platform::withSeparator(files.directory());
     const int count = files.count();
-    bool failed = false;
+    RenameRun run;
     for (int k = 0; k < count; ++k) {
         if (!files.isSelected(k))
             continue;
         const QString old = files.name(k);
         const QString ruled = applyRenameRules(old, rules);
-        if (ruled != old && !renameOne(folder, old, ruled))
-            failed = true;
+        QString renamedTo;
+        if (ruled != old && !renameOne(folder, old, ruled, renamedTo))
+            run.failed = true;
+        if (!renamedTo.isEmpty())
+            run.renamed.append({folder, old, renamedTo});
         progress(platform::roundHalfEven(static_cast<double>(k) * 100.0 / count));
     }
-    return failed;
+    return run;
 }
 
 }  // namespace tools

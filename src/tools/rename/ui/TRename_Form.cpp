@@ -3,14 +3,18 @@
 #include "platform/Dialogs.h"
 #include "platform/MainWindowGate.h"
 #include "platform/Shell.h"
+#include "tools/rename/RenamePreview.h"
 #include "tools/rename/RenameWalk.h"
 
+#include <QBrush>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -26,6 +30,24 @@ QGroupBox *group(const QString &title, QWidget *parent) {
     auto *box = new QGroupBox(title, parent);
     new QVBoxLayout(box);
     return box;
+}
+
+// The second column of a preview row: the new name, or why there is none.
+QString outcomeText(const tools::PreviewRow &row) {
+    using tools::PreviewMark;
+    switch (row.mark) {
+        case PreviewMark::Renamed:
+            return row.newName;
+        case PreviewMark::Unchanged:
+            return QStringLiteral("(unchanged)");
+        case PreviewMark::Clash:
+            return row.newName + QStringLiteral("  (name taken: keeps its name)");
+        case PreviewMark::NoName:
+            return QStringLiteral("(no usable name: keeps its name)");
+        case PreviewMark::Missing:
+            return QStringLiteral("(not found)");
+    }
+    return {};
 }
 
 }  // namespace
@@ -62,6 +84,22 @@ TRename_Form::TRename_Form(const FileListSource &files, MainWindowGate &mainWind
         radio(QStringLiteral("Capitalise Each First Letter"), letterCase, "RadioButton5");
     RadioButton6->setChecked(true);
 
+    Preview = new QTreeWidget(this);
+    Preview->setObjectName(QStringLiteral("RenamePreview"));
+    Preview->setHeaderLabels({QStringLiteral("Selected Name"), QStringLiteral("New Name")});
+    Preview->setRootIsDecorated(false);
+    Preview->setUniformRowHeights(true);  // thousands of rows stay quick
+    Preview->setSelectionMode(QAbstractItemView::NoSelection);
+    Preview->setFocusPolicy(Qt::NoFocus);
+    Preview->header()->setSectionResizeMode(QHeaderView::Stretch);
+    Preview->setMinimumSize(520, 160);
+    for (QRadioButton *b : {RadioButton7, RadioButton3, RadioButton4, RadioButton8, RadioButton9,
+                            RadioButton6, RadioButton1, RadioButton2, RadioButton5})
+        connect(b, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                refreshPreview();
+        });
+
     auto *independent = new QLabel(
         QStringLiteral("This operation is independent of Zip and Unzipping functions of Tovrane."),
         this);
@@ -78,17 +116,24 @@ TRename_Form::TRename_Form(const FileListSource &files, MainWindowGate &mainWind
     BitBtn1->setAutoDefault(false);
     connect(BitBtn2, &QPushButton::clicked, this, &TRename_Form::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TRename_Form::BitBtn1Click);
+    UndoButton = new QPushButton(QStringLiteral("Undo Last Rename"), this);
+    UndoButton->setObjectName(QStringLiteral("UndoButton"));
+    UndoButton->setAutoDefault(false);
+    UndoButton->setEnabled(false);
+    connect(UndoButton, &QPushButton::clicked, this, &TRename_Form::undoLastRename);
 
     auto *groups = new QHBoxLayout;
     groups->addWidget(spacing);
     groups->addWidget(letterCase);
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(UndoButton);
     buttons->addStretch();
     buttons->addWidget(BitBtn2);
     buttons->addWidget(BitBtn1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addLayout(groups);
+    layout->addWidget(Preview);
     layout->addWidget(independent);
     layout->addWidget(ProgressBar1);
     layout->addLayout(buttons);
@@ -96,6 +141,9 @@ TRename_Form::TRename_Form(const FileListSource &files, MainWindowGate &mainWind
 }
 
 void TRename_Form::openTool() {
+    // Whatever the last opening ended with, the window can always be left.
+    BitBtn1->setEnabled(true);
+    refreshPreview();
     show();
     raise();
     activateWindow();
@@ -129,8 +177,9 @@ void TRename_Form::BitBtn2Click() {
     // The run is short and handles no window messages: nothing can be
     // clicked meanwhile.
     setEnabled(false);
-    const bool failed = tools::renameSelectedFiles(
+    tools::RenameRun run = tools::renameSelectedFiles(
         files_, checkedRules(), [this](int percent) { ProgressBar1->setValue(percent); });
+    setLastRun(std::move(run.renamed));
     platform::shell().beep();
     BitBtn2->setEnabled(true);
     BitBtn1->setEnabled(true);
@@ -140,7 +189,7 @@ void TRename_Form::BitBtn2Click() {
     main_.showAndEnableMain();
     hide();
     main_.setMainStatus(QStringLiteral("Awaiting User."));
-    if (failed)
+    if (run.failed)
         platform::inform(
             QStringLiteral("One or more of the files you selected could not be renamed.  The "
                            "file(s) may have been in use."));
@@ -149,12 +198,49 @@ void TRename_Form::BitBtn2Click() {
 void TRename_Form::BitBtn1Click() {
     main_.showAndEnableMain();
     hide();
-    // Cancel comes back enabled only after a rename has run.
-    BitBtn1->setEnabled(false);
+    // Cancel stays enabled: with the main window disabled, a Cancel that
+    // waited for the next rename would leave "Rename" as the only way out.
     BitBtn2->setEnabled(true);
 }
 
 void TRename_Form::reject() {
-    if (BitBtn1->isEnabled())
-        BitBtn1Click();
+    BitBtn1Click();
+}
+
+void TRename_Form::refreshPreview() {
+    const QList<tools::PreviewRow> rows = tools::previewRenames(files_, checkedRules());
+    QList<QTreeWidgetItem *> items;
+    items.reserve(rows.size());
+    const QBrush quiet = palette().brush(QPalette::Disabled, QPalette::Text);
+    const QBrush warning(Qt::red);
+    for (const tools::PreviewRow &row : rows) {
+        auto *item = new QTreeWidgetItem({row.oldName, outcomeText(row)});
+        if (row.mark == tools::PreviewMark::Unchanged)
+            item->setForeground(1, quiet);
+        else if (row.mark != tools::PreviewMark::Renamed)
+            item->setForeground(1, warning);
+        items.append(item);
+    }
+    Preview->clear();
+    Preview->addTopLevelItems(items);
+}
+
+void TRename_Form::undoLastRename() {
+    if (lastRun_.isEmpty())
+        return;
+    const tools::UndoOutcome outcome = tools::undoRenames(lastRun_);
+    setLastRun({});
+    main_.rereadFileList();
+    if (isVisible())
+        refreshPreview();
+    QString text = QStringLiteral("%1 file(s) renamed back.").arg(outcome.renamedBack);
+    if (!outcome.notUndone.isEmpty())
+        text += QStringLiteral("\n\nCould not be renamed back:\n") + outcome.notUndone.join(u'\n');
+    platform::inform(text);
+}
+
+void TRename_Form::setLastRun(QList<tools::RenamedFile> run) {
+    lastRun_ = std::move(run);
+    UndoButton->setEnabled(canUndo());
+    emit undoAvailable(canUndo());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tools/rename/RenameRules.h"
+#include "tools/rename/RenameUndo.h"
 
 #include <QDialog>
 
@@ -9,6 +10,7 @@ class MainWindowGate;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QTreeWidget;
 
 // The batch renaming window: one spacing rule and one letter-case rule,
 // applied to every file selected in the main window's file list. A
@@ -31,6 +33,15 @@ class TRename_Form : public QDialog {
     void BitBtn2Click();  // Rename
     void BitBtn1Click();  // Cancel
 
+    // "Undo Last Rename" (the button here and the Edit menu item): renames
+    // back what the last run renamed, reports what it could not, and re-reads
+    // the main file list. Nothing to undo afterwards.
+    void undoLastRename();
+    bool canUndo() const { return !lastRun_.isEmpty(); }
+
+    // Fills the preview from the selection and the checked rules.
+    void refreshPreview();
+
     // Spacing: none, spaces to "_", "_" to spaces, remove spaces, brackets.
     QRadioButton *RadioButton7, *RadioButton3, *RadioButton4, *RadioButton8, *RadioButton9;
     // Letter case: none, upper, lower, capitalise.
@@ -38,13 +49,22 @@ class TRename_Form : public QDialog {
     QProgressBar *ProgressBar1;
     QPushButton *BitBtn2;
     QPushButton *BitBtn1;
+    // Each selected name and what it becomes under the checked rules.
+    QTreeWidget *Preview;
+    QPushButton *UndoButton;
+
+  signals:
+    // Whether "Undo Last Rename" has something to take back.
+    void undoAvailable(bool available);
 
   protected:
-    // Escape, and the window manager's close request, act as "Cancel" while
-    // it is enabled.
+    // Escape, and the window manager's close request, act as "Cancel".
     void reject() override;
 
   private:
+    void setLastRun(QList<tools::RenamedFile> run);
+
     const FileListSource &files_;
     MainWindowGate &main_;
+    QList<tools::RenamedFile> lastRun_;
 };
