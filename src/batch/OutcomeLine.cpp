@@ -30,6 +30,9 @@ constexpr Row kRows[] = {
     {kNotDeleted, true, " could not be deleted. (In use?)"},
     {kTreeNotDeleted, true, " cound not fully be deleted (In use?)"},
     {kReplacedByLaterEntry, true, " replaced by a later entry of the same name. (Zip file kept)"},
+    {kReplacesBatchFile, true, " (Zip file kept)"},
+    {kEntryTaken, true, " (File kept)"},
+    {kArchiveNameTaken, true, " (Folder kept)"},
 };
 
 }  // namespace
