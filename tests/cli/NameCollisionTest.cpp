@@ -10,7 +10,6 @@
 #include <QMap>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -189,11 +188,16 @@ TEST(NameCollision, ARunWaitsForTheArchiveNameAndAKilledHolderFreesIt) {
         TempFolder tmp;
         const QString out = tmp.mkdir("out");
         const QString original = tmp.write("x/a.txt", "from x");
+        // One process that holds the lock itself, so that killing it frees it.
         QProcess holder;
-        holder.start("flock", {"-x", out + "/.a.zip.tovrane-lock", "-c", "exec sleep 600"});
-        ASSERT_TRUE(holder.waitForStarted());
-        while (!QFile::exists(out + "/.a.zip.tovrane-lock"))
-            QThread::msleep(10);
+        holder.start("python3", {"-c",
+                                 "import fcntl, os, sys, time\n"
+                                 "fd = os.open(sys.argv[1], os.O_RDONLY | os.O_CREAT)\n"
+                                 "fcntl.flock(fd, fcntl.LOCK_EX)\n"
+                                 "print('held', flush=True)\n"
+                                 "time.sleep(600)",
+                                 out + "/.a.zip.tovrane-lock"});
+        ASSERT_TRUE(holder.waitForReadyRead(60000));
         QProcess tool;
         tool.start(clitest::builtTool(),
                    {"zip", "-v", "--delete-originals", "--to", out, original});
