@@ -60,9 +60,24 @@ std::optional<Directory> findDirectory(QFile &file) {
     return std::nullopt;
 }
 
+// The uncompressed size that a zip64 extra field holds: its first value,
+// present when the header's own field is saturated.
+std::optional<quint64> zip64Size(const char *extra, qint64 length) {
+    for (qint64 at = 0; at + 4 <= length;) {
+        const quint64 id = little(extra + at, 2);
+        const qint64 size = static_cast<qint64>(little(extra + at + 2, 2));
+        if (at + 4 + size > length)
+            return std::nullopt;
+        if (id == 0x0001 && size >= 8)
+            return little(extra + at + 4, 8);
+        at += 4 + size;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
-std::optional<QList<QByteArray>> archiveEntryNames(const QString &archive) {
+std::optional<QList<ArchiveEntry>> archiveEntries(const QString &archive) {
     QFile file(archive);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -75,7 +90,7 @@ std::optional<QList<QByteArray>> archiveEntryNames(const QString &archive) {
     if (static_cast<quint64>(headers.size()) != directory->size)
         return std::nullopt;
 
-    QList<QByteArray> names;
+    QList<ArchiveEntry> entries;
     qint64 at = 0;
     for (quint64 i = 0; i < directory->entries; ++i) {
         if (at + kCentralHeaderSize > headers.size())
@@ -84,12 +99,35 @@ std::optional<QList<QByteArray>> archiveEntryNames(const QString &archive) {
         if (little(h, 4) != kCentralHeader)
             return std::nullopt;
         const qint64 nameLength = static_cast<qint64>(little(h + 28, 2));
-        const qint64 next = at + kCentralHeaderSize + nameLength +
-                            static_cast<qint64>(little(h + 30, 2) + little(h + 32, 2));
+        const qint64 extraLength = static_cast<qint64>(little(h + 30, 2));
+        const qint64 next = at + kCentralHeaderSize + nameLength + extraLength +
+                            static_cast<qint64>(little(h + 32, 2));
         if (next > headers.size())
             return std::nullopt;
-        names << headers.mid(at + kCentralHeaderSize, nameLength);
+        ArchiveEntry entry;
+        entry.name = headers.mid(at + kCentralHeaderSize, nameLength);
+        entry.crc = static_cast<quint32>(little(h + 16, 4));
+        entry.size = little(h + 24, 4);
+        if (entry.size == 0xFFFFFFFF) {
+            const std::optional<quint64> wide =
+                zip64Size(h + kCentralHeaderSize + nameLength, extraLength);
+            if (!wide)
+                return std::nullopt;
+            entry.size = *wide;
+        }
+        entries << entry;
         at = next;
     }
+    return entries;
+}
+
+std::optional<QList<QByteArray>> archiveEntryNames(const QString &archive) {
+    const std::optional<QList<ArchiveEntry>> entries = archiveEntries(archive);
+    if (!entries)
+        return std::nullopt;
+    QList<QByteArray> names;
+    names.reserve(entries->size());
+    for (const ArchiveEntry &entry : *entries)
+        names << entry.name;
     return names;
 }

@@ -11,3 +11,13 @@
 // caller that must know what an archive holds learns nothing from a damaged
 // one.
 std::optional<QList<QByteArray>> archiveEntryNames(const QString &archive);
+
+// An entry as the central directory records it.
+struct ArchiveEntry {
+    QByteArray name;
+    quint32 crc = 0;
+    quint64 size = 0;  // uncompressed, from the zip64 field when there is one
+};
+// Every entry of the archive, as above: nothing when its directory is not
+// whole.
+std::optional<QList<ArchiveEntry>> archiveEntries(const QString &archive);

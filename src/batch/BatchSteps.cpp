@@ -5,7 +5,10 @@
 #include "engine/ZipEngine.h"
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
+#include "platform/NameLock.h"
 #include "platform/Rounding.h"
+
+#include <QThread>
 
 namespace batchsteps {
 
@@ -20,6 +23,19 @@ void waitWhilePaused(BatchHost &host) {
     host.setStatus(QStringLiteral("Paused - Click Pause again to continue."));
     while (host.operationFlag() == QLatin1String("PAUSE"))
         host.waitForMessages();
+}
+
+bool waitForLock(BatchHost &host, platform::NameLock &lock) {
+    // Another run holds the name for as long as it takes to write one
+    // archive; the window stays responsive meanwhile.
+    constexpr unsigned long kPollMilliseconds = 20;
+    while (lock.tryLock() == platform::NameLock::State::Busy) {
+        host.pumpMessages();
+        if (stopRequested(host))
+            return false;
+        QThread::msleep(kPollMilliseconds);
+    }
+    return true;
 }
 
 int SelectedEntry::statusPercent() const {

@@ -6,6 +6,10 @@
 class BatchHost;
 class FileListSource;
 
+namespace platform {
+class NameLock;
+}
+
 // Steps that every batch loop takes between its entries.
 namespace batchsteps {
 
@@ -14,6 +18,12 @@ bool stopRequested(const BatchHost &host);
 // it is released. Stop ends the wait too; the loop sees it at its next test.
 // Work the engine was doing ahead for the next entries stops meanwhile.
 void waitWhilePaused(BatchHost &host);
+
+// Waits, with messages running, until `lock` is held or cannot be had at
+// all (then the item goes ahead unlocked, as it did before locks: where no
+// lock file can be made, no archive can be written either). False when Stop
+// ended the wait: the item is then left as it is.
+bool waitForLock(BatchHost &host, platform::NameLock &lock);
 
 // One selected entry: its counter c (from 1), the selected count n taken
 // once at the start, its index in the list, the list's folder with a

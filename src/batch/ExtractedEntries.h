@@ -26,6 +26,8 @@ class ExtractedEntries {
     // Whether an entry was written to `path`: extracting an archive into its
     // own folder can replace the archive itself with an entry of its name.
     bool wrote(const QString &path) const;
+    // Every file written, relative to the extraction folder.
+    QStringList targets() const { return byTarget_.keys(); }
 
     // The path relative to the extraction folder where an entry goes:
     // backslashes separate too, a drive prefix, the root and "." and ".."

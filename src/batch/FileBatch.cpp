@@ -1,21 +1,21 @@
 #include "FileBatch.h"
 
+#include "AddedEntries.h"
 #include "ArchiveNaming.h"
 #include "BatchHost.h"
 #include "BatchSettings.h"
 #include "BatchSteps.h"
 #include "ErrorLogModel.h"
+#include "OutcomeLine.h"
 #include "engine/ZipEngine.h"
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
+#include "platform/NameLock.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
-
-// Codes of the program's own.
-constexpr int kAlreadyZip = 4000;
-constexpr int kNotDeleted = 4001;
 
 // Entries whose files the engine may compress ahead of the loop: enough to
 // keep every core busy while small files' archives are written.
@@ -38,7 +38,7 @@ void FileBatch::run() {
                             .arg(e.statusPercent())
                             .arg(e.name));
         if (archivenaming::isZipName(e.name)) {
-            host_.errorLog().add(kAlreadyZip, e.name);
+            host_.errorLog().add(kAlreadyZipped, e.name);
         } else {
             prepareAhead(e.folder, e.index);
             zipEntry(e.folder, e.name, extension);
@@ -70,18 +70,49 @@ void FileBatch::zipEntry(const QString &folder, const QString &name, const QStri
     ErrorLogModel &log = host_.errorLog();
     const QString full = folder + name;
 
+    const QString archive = archivenaming::archivePath(settings.zipFolder, name, extension,
+                                                       settings.keepExtension, settings.fullPaths);
+    // Two files of one name from two folders meet in one archive: the second
+    // would replace the first's entry, and the first would then exist
+    // nowhere once its original is deleted. An entry that was there before
+    // the batch is replaced as always.
+    const QString entry = settings.fullPaths ? QDir::cleanPath(full) : name;
+    const QString claim = QDir::cleanPath(archive) + QLatin1Char('\n') + entry;
+    if (claims_.takenFrom(claim, full)) {
+        log.add(kEntryTaken, full + QStringLiteral(": ") + QFileInfo(archive).fileName() +
+                                 QStringLiteral(" already holds ") + entry +
+                                 QStringLiteral(" from another file of this batch."));
+        return;
+    }
+    // Another run (a window, tovrane-batch) may add to the same archive:
+    // each reads, changes and renames it only while holding its name, so
+    // neither rename drops what the other added. Held until the original is
+    // gone and the include file and the date are in.
+    platform::NameLock lock(archive);
+    if (!batchsteps::waitForLock(host_, lock))
+        return;
     engine.FilesToProcess.append(full);
-    engine.ZipFileName = archivenaming::archivePath(settings.zipFolder, name, extension,
-                                                    settings.keepExtension, settings.fullPaths);
+    engine.ZipFileName = archive;
     // The original goes only if it is still the file that was archived: one
     // that was replaced or written to while it was zipped stays.
     const platform::FileIdentity archived = platform::fileIdentity(full);
-    int r = engine.Zip(zacNormal);
+    int r = 0;
+    bool held = false;
+    {
+        const AddedEntries added(engine);
+        r = engine.Zip(zacNormal);
+        // What is under the archive's name now, not what the engine wrote:
+        // the original's entry with its size and CRC.
+        held = r == 0 && settings.deleteOriginal &&
+               added.heldBy(archive, [&](const QByteArray &) { return archived.size; });
+    }
     if (r != 0)
         log.add(r, name);
+    else
+        claims_.claim(claim, full);
 
     if (settings.deleteOriginal && r == 0 &&
-        (!archived.exists || platform::fileIdentity(full) != archived ||
+        (!archived.exists || !held || platform::fileIdentity(full) != archived ||
          !deleteOriginal(full, engine.ZipFileName)))
         log.add(kNotDeleted, name);
 

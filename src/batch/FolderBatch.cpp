@@ -1,5 +1,6 @@
 #include "FolderBatch.h"
 
+#include "AddedEntries.h"
 #include "ArchiveListing.h"
 #include "ArchiveNaming.h"
 #include "BatchHost.h"
@@ -13,6 +14,7 @@
 #include "engine/ZipEngine.h"
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
+#include "platform/NameLock.h"
 #include "platform/Rounding.h"
 
 #include <QDir>
@@ -122,18 +124,44 @@ void FolderBatch::zipFolder(const QString &base, const QString &name, const QStr
         log.add(ZE_ERR_NOTHING, name);
         return;
     }
+    // Archive names are upper-cased: "Docs" and "docs", or two folders of
+    // one name from two places, meet in one archive. The second tree must
+    // not go into the first one's archive, which would then no longer stand
+    // for either folder.
+    const QString archive = archivenaming::folderArchivePath(settings_.zipFolder, name, extension);
+    const QString claim = QDir::cleanPath(archive);
+    const QString folder = base + name;
+    if (claims_.takenFrom(claim, folder)) {
+        const QFileInfo owner(claims_.ownerOf(claim));
+        const QString shown =
+            owner.path() + QLatin1Char('/') == base ? owner.fileName() : owner.filePath();
+        log.add(kArchiveNameTaken, name + QStringLiteral(": its archive ") +
+                                       QFileInfo(archive).fileName() +
+                                       QStringLiteral(" is taken by folder ") + shown +
+                                       QStringLiteral(" of this batch."));
+        return;
+    }
+    // Another run may add to the same archive: see FileBatch.
+    platform::NameLock lock(archive);
+    if (!batchsteps::waitForLock(host_, lock))
+        return;
     // Relative to the browsed folder, stored paths begin with the folder's
     // own name.
     engine.FilesToProcess.append(name + QStringLiteral("/*"));
-    engine.ZipFileName = archivenaming::folderArchivePath(settings_.zipFolder, name, extension);
-    const QString archive = engine.ZipFileName;
-    int r = engine.Zip(zacNormal);
-    if (r != 0)
-        log.add(r, name);
+    engine.ZipFileName = archive;
+    int r = 0;
+    {
+        const AddedEntries added(engine);
+        r = engine.Zip(zacNormal);
+        if (r != 0)
+            log.add(r, name);
+        else
+            claims_.claim(claim, folder);
 
-    if (r == 0 && settings_.deleteFolder)
-        if (const int kept = removeZippedFolder(base, name, archive); kept != 0)
-            log.add(kept, name);
+        if (r == 0 && settings_.deleteFolder)
+            if (const int kept = removeZippedFolder(base, name, archive, added); kept != 0)
+                log.add(kept, name);
+    }
 
     if (!settings_.includeFile.isEmpty()) {
         engine.FilesToProcess.append(settings_.includeFile);
@@ -146,12 +174,24 @@ void FolderBatch::zipFolder(const QString &base, const QString &name, const QStr
 }
 
 int FolderBatch::removeZippedFolder(const QString &base, const QString &name,
-                                    const QString &archive) {
+                                    const QString &archive, const AddedEntries &added) {
     // Taken after the archive was made: a file that arrived meanwhile is
     // found here and missing there, so the folder stays. Nothing is deleted
     // then, and the line says what is wrong: the archive, not the deletion.
     const TreeCensus census = takeCensus(base, name);
     if (!holdsTree(archive, census, settings_.fullPaths))
+        return kArchiveLacksFiles;
+    // Each file's entry as it was read, under the archive's name now: a file
+    // that changed since, or an archive replaced since, keeps the folder.
+    QHash<QByteArray, QString> fileOf;
+    const QList<QByteArray> names = entryNamesOf(census, settings_.fullPaths);
+    for (qsizetype i = 0; i < names.size(); ++i)
+        fileOf.insert(names[i], base + census.files[i]);
+    if (added.names().size() != names.size() ||
+        !added.heldBy(archive, [&](const QByteArray &entry) {
+            const auto file = fileOf.constFind(entry);
+            return file == fileOf.constEnd() ? qint64(-1) : QFileInfo(*file).size();
+        }))
         return kArchiveLacksFiles;
     QSet<QString> archived;
     for (const QString &file : census.files)

@@ -17,6 +17,15 @@ enum OutcomeCode : int {
     // that could not be read, a file that came meanwhile, a link or pipe no
     // entry stands for); the folder is kept whole.
     kArchiveLacksFiles = 4011,
+    // An entry would have replaced a file that an earlier archive of the
+    // batch extracted; the item says which, and the archive is kept.
+    kReplacesBatchFile = 4006,
+    // A file's entry is already in its archive from another file of the
+    // batch; the item says which archive and entry, and the file is kept.
+    kEntryTaken = 4007,
+    // A folder's archive name is already taken by another folder of the
+    // batch; the item says which, and the folder is kept.
+    kArchiveNameTaken = 4008,
 };
 
 // The error-log line for a failed item: `code` is a result code (never 0 in

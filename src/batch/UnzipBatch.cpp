@@ -6,6 +6,7 @@
 #include "BatchSteps.h"
 #include "ErrorLogModel.h"
 #include "ExtractedEntries.h"
+#include "ExtractionGuard.h"
 #include "OutcomeLine.h"
 #include "engine/ZipEngine.h"
 #include "platform/FileListSource.h"
@@ -84,6 +85,7 @@ void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
     const platform::FileIdentity opened = platform::fileIdentity(archive);
     TZipEngine &engine = host_.engine();
     ExtractedEntries extracted(destination, settings_.recurse);
+    ExtractionGuard guard(engine, claims_, archive, destination);
     int r = 0;
     {
         // The entries written are watched for this archive only; a handler
@@ -101,14 +103,25 @@ void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
         engine.ExtractDirectory = destination;
         r = engine.Extract(zacNormal);
     }
+    guard.claimWritten(extracted);
     if (r != 0)
         log.add(r, name);
     // The later of two entries of one name wins; the earlier one is then
     // only in the archive, which is kept for it.
     for (const QString &entry : extracted.replaced())
         log.add(kReplacedByLaterEntry, name + QStringLiteral(": ") + entry);
+    // An entry that met a file of an earlier archive stayed in its archive.
+    for (const ExtractionGuard::Refusal &refusal : guard.refused()) {
+        const QFileInfo owner(refusal.owner);
+        const QString shown =
+            owner.path() + QLatin1Char('/') == folder ? owner.fileName() : refusal.owner;
+        log.add(kReplacesBatchFile, name + QStringLiteral(": ") + refusal.target +
+                                        QStringLiteral(" would replace a file of ") + shown +
+                                        QLatin1Char('.'));
+    }
 
-    if (!settings_.deleteZip || r != 0 || !extracted.replaced().isEmpty())
+    if (!settings_.deleteZip || r != 0 || !extracted.replaced().isEmpty() ||
+        !guard.refused().isEmpty())
         return;
     // An entry of the archive's own name, extracted beside it, has taken
     // its place: what is there now is that entry, not the archive.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BatchClaims.h"
+
 #include <QString>
 
 class BatchHost;
@@ -9,10 +11,14 @@ struct BatchSettings;
 // order, into the unzip folder (or a sub-folder named after the archive),
 // honouring Pause and Stop between archives. Each failure becomes an
 // error-log line; the batch never stops at one. An archive is deleted, when
-// asked, only once every entry of it is on disk.
+// asked, only once every entry of it is on disk. No archive replaces a file
+// that an earlier archive of the batch extracted.
 class UnzipBatch {
   public:
-    UnzipBatch(BatchHost &host, const BatchSettings &settings) : host_(host), settings_(settings) {}
+    // `shared` holds what earlier batches of the same run extracted; without
+    // it the batch keeps its own.
+    UnzipBatch(BatchHost &host, const BatchSettings &settings, BatchClaims *shared = nullptr)
+        : host_(host), settings_(settings), claims_(shared ? *shared : own_) {}
     void run();
 
   private:
@@ -24,4 +30,6 @@ class UnzipBatch {
 
     BatchHost &host_;
     const BatchSettings &settings_;
+    BatchClaims own_;
+    BatchClaims &claims_;  // file extracted -> archive it came from
 };

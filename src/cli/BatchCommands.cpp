@@ -15,10 +15,14 @@ namespace cli {
 
 namespace {}  // namespace
 
+// The folders of a command line are one batch: what a file or folder of one
+// folder put in an archive is never replaced by one of another.
 int runZip(const CliOptions &options, ConsoleOutput &output) {
-    return runBatch(
-        options, output, zipBatchTexts(),
-        [](BatchHost &host, const BatchSettings &settings) { FileBatch(host, settings).run(); });
+    BatchClaims added;
+    return runBatch(options, output, zipBatchTexts(),
+                    [&added](BatchHost &host, const BatchSettings &settings) {
+                        FileBatch(host, settings, &added).run();
+                    });
 }
 
 int runZipFolders(const CliOptions &options, ConsoleOutput &output) {
@@ -26,9 +30,11 @@ int runZipFolders(const CliOptions &options, ConsoleOutput &output) {
     // keeps the folder's tree.
     CliOptions folders = options;
     folders.values.setOn(Option::fullPaths, true);
-    return runBatch(
-        folders, output, zipBatchTexts(),
-        [](BatchHost &host, const BatchSettings &settings) { FolderBatch(host, settings).run(); });
+    BatchClaims archives;
+    return runBatch(folders, output, zipBatchTexts(),
+                    [&archives](BatchHost &host, const BatchSettings &settings) {
+                        FolderBatch(host, settings, &archives).run();
+                    });
 }
 
 int runRezip(const CliOptions &options, ConsoleOutput &output) {
@@ -45,9 +51,11 @@ int runRezip(const CliOptions &options, ConsoleOutput &output) {
 }
 
 int runUnzip(const CliOptions &options, ConsoleOutput &output) {
-    return runBatch(
-        options, output, unzipBatchTexts(),
-        [](BatchHost &host, const BatchSettings &settings) { UnzipBatch(host, settings).run(); });
+    BatchClaims extracted;
+    return runBatch(options, output, unzipBatchTexts(),
+                    [&extracted](BatchHost &host, const BatchSettings &settings) {
+                        UnzipBatch(host, settings, &extracted).run();
+                    });
 }
 
 CliOptions withPrivateRezipFolders(CliOptions options, const QString &folder) {

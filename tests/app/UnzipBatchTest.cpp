@@ -296,6 +296,46 @@ TEST_F(UnzipBatch, ExistingFilesAreReplacedWhole) {
     EXPECT_TRUE(log().isEmpty());
 }
 
+// A file that an earlier archive of the batch extracted is never replaced by a
+// later one: its entry stays in the later archive, which is kept. A file that
+// was there before the batch is replaced, in the next batch too.
+TEST_F(UnzipBatch, NoArchiveReplacesWhatAnEarlierOneExtracted) {
+    struct Row {
+        bool subFolder;
+        Files wanted;
+        QStringList log;
+    } rows[] = {
+        {true,
+         {{"a1/a.txt", "one"},
+          {"a1/b.txt", "b"},
+          {"a2/a.txt", "two"},
+          {"a2/c.txt", "c"},
+          {"a2/pre.txt", "new"},
+          {"pre.txt", "old"}},
+         {}},
+        {false,
+         {{"a.txt", "one"}, {"b.txt", "b"}, {"c.txt", "c"}, {"pre.txt", "new"}},
+         {"a2.zip: a.txt would replace a file of a1.zip. (Zip file kept)"}},
+    };
+    for (const Row &r : rows) {
+        QDir(out).removeRecursively();
+        tmp.write("out/pre.txt", "old");
+        zipOf("a1.zip", {{"a.txt", "one"}, {"b.txt", "b"}}, {"a.txt", "b.txt"});
+        zipOf("a2.zip", {{"a.txt", "two"}, {"c.txt", "c"}, {"pre.txt", "new"}},
+              {"a.txt", "c.txt", "pre.txt"});
+        setOptions(true, r.subFolder, true);
+        unzip({"a1.zip", "a2.zip"}, !r.log.isEmpty());
+        EXPECT_EQ(snapshot(out), r.wanted) << r.subFolder;
+        EXPECT_EQ(log(), r.log);
+        EXPECT_FALSE(QFile::exists(home("a1.zip")));
+        EXPECT_EQ(QFile::exists(home("a2.zip")), !r.log.isEmpty());
+    }
+    // The next batch replaces the file, as any file that was there before.
+    unzip({"a2.zip"});
+    EXPECT_EQ(readAll(out + "/a.txt"), "two");
+    EXPECT_TRUE(log().isEmpty());
+}
+
 TEST_F(UnzipBatch, PauseStopAndTheEndOfTheBatch) {
     for (const char *name : {"1.zip", "2.zip", "3.zip"})
         python(home(name), QString("z.writestr('%1.txt', 'x')\n").arg(name));

@@ -308,3 +308,26 @@ TEST(ArchiveListing, Zip64EndRecord) {
     ASSERT_TRUE(names.has_value());
     EXPECT_EQ(*names, QList<QByteArray>({"one.txt", "two/", "two/three.txt"}));
 }
+
+// "Docs" and "docs" both make DOCS.ZIP: the second folder is kept whole and
+// its tree never goes into the first one's archive, which is still deleted
+// with its folder when asked.
+TEST(FolderBatch, ASecondFolderOfTheSameArchiveNameIsKept) {
+    for (const bool deleteFolder : {false, true}) {
+        TempFolder tmp;
+        makeDocs(tmp);
+        tmp.write("work/docs/other.txt", "the other folder");
+        FolderBatchRun batch(tmp, {{"Docs", true}, {"docs", true}});
+        batch.host.current.deleteFolder = deleteFolder;
+        batch.run();
+        const QString archive = tmp.path("out/DOCS.ZIP");
+        EXPECT_EQ(sorted(entryNames(archive)),
+                  QStringList({"Docs/one/mid.txt", "Docs/one/two/.hidden", "Docs/one/two/deep.bin",
+                               "Docs/top.txt"}));
+        EXPECT_EQ(batch.host.errorLog().lines(),
+                  QStringList{"docs: its archive DOCS.ZIP is taken by folder Docs of this batch. "
+                              "(Folder kept)"});
+        EXPECT_EQ(QFile::exists(tmp.path("work/Docs")), !deleteFolder);
+        EXPECT_EQ(testsupport::readAll(tmp.path("work/docs/other.txt")), "the other folder");
+    }
+}
