@@ -14,9 +14,9 @@ namespace zelib {
  *   0    ZE_OK               the operation did all it was asked.
  *   40   ZE_ERR_SKIPPED      an entry could not be processed and was left out:
  *                            no password or a wrong one (Extract, Test; also
- *                            an encrypted entry whose data do not decode or
- *                            match their CRC: a wrong password that passed the
- *                            check byte), a
+ *                            an entry under traditional encryption whose data
+ *                            do not decode or match their CRC: a wrong password
+ *                            that passed the check byte), a
  *                            symbolic-link entry (never created), an entry whose
  *                            name is nothing but root, drive or ".." parts, an
  *                            extracted file that could not be written (disk full,
@@ -73,7 +73,7 @@ namespace zelib {
  *   310  ZE_ERR_CLOSE        the finished archive could not be moved into place.
  *                            libzip: ZIP_ER_RENAME, ZIP_ER_CLOSE, ZIP_ER_REMOVE.
  *   410  ZE_ERR_INCOMPLETE   the archive is damaged: a CRC that does not match
- *                            (of an entry that is not encrypted),
+ *                            (of an entry without traditional encryption),
  *                            deflate data that does not decode, sizes that do not
  *                            match the data (more data than an entry declares is
  *                            refused as soon as it appears), inconsistent headers.

@@ -270,11 +270,13 @@ void UnzipOperation::stream(const Entry &entry, InflateJob &job) {
 }
 
 void UnzipOperation::conclude(InflateJob &job) {
-    // A wrong password passes the check at the opening once in 256 tries
-    // (traditional encryption's one check byte) and then decrypts to noise:
-    // data that does not decode or match its CRC. Of an encrypted entry
-    // that is far more often a wrong password than damage.
-    if (job.facts.encrypted && job.code == ZE_ERR_INCOMPLETE) {
+    // Under traditional encryption a wrong password passes the check at the
+    // opening once in 256 tries (one check byte) and then decrypts to noise:
+    // data that do not decode or match their CRC. That is far more often a
+    // wrong password than damage. AES checks a password with two bytes and
+    // the data with a code of their own: a failure there is damage.
+    constexpr uint8_t kAesMethod = 99;
+    if (job.facts.encrypted && job.facts.method != kAesMethod && job.code == ZE_ERR_INCOMPLETE) {
         job.code = ZE_ERR_SKIPPED;
         job.skipReason = ZE_SKIP_BAD_PASSWORD;
     }
