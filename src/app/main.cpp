@@ -1,4 +1,5 @@
 // Tovrane: batch archiving on the desktop.
+#include "DesktopIdentity.h"
 #include "TovraneApp.h"
 #include "platform/DesktopServices.h"
 
@@ -6,8 +7,7 @@
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tovrane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tovrane"));
+    applyDesktopIdentity();
     QApplication::setQuitOnLastWindowClosed(false);
     platform::useDesktopServices();
     TovraneApp tovrane;
