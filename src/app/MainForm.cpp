@@ -191,7 +191,9 @@ MainWindowParts TMainform::parts() {
             workFolderPath(),
             [this](const QString &text) { setStatus(text); },
             [this] { showErrorLog(); },
-            [this] { return closePending_; }};
+            [this] { return closePending_; },
+            [this] { return isActiveWindow(); },
+            announceAfterMs_};
 }
 
 QAction *TMainform::findAction(const QString &name) const {

@@ -96,6 +96,10 @@ class TMainform : public QMainWindow {
     void DiskFormatTool();
     void openHomepage();
 
+    // A batch that runs at least this long announces its end on the
+    // desktop when the window is not the active one.
+    void setAnnounceAfter(qint64 ms) { announceAfterMs_ = ms; }
+
     // Whether a screen of this height is too small for the window.
     static bool screenTooSmall(int height) { return height < 600; }
 
@@ -130,6 +134,7 @@ class TMainform : public QMainWindow {
     ButtonBar *buttons_;
     QLabel *StatusBar1;
     BrowserCommands *browse_;
+    qint64 announceAfterMs_ = 5000;
     bool restarting_ = false;
     int running_ = 0;
     bool closePending_ = false;

@@ -24,7 +24,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QScreen>
-#include <QShortcut>
 
 namespace {
 
@@ -148,9 +147,6 @@ void TovraneApp::wireToolWindows() {
 void TovraneApp::wireShellWindows() {
     TMainform &m = *main_;
     on("Help", [this] { windows_.help->showContents(); });
-    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), &m);
-    QObject::connect(f1, &QShortcut::activated, m.findAction(QStringLiteral("Help")),
-                     &QAction::trigger);
     on("About", [&m, this] {
         m.setEnabled(false);
         windows_.about->show();
