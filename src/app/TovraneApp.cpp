@@ -81,6 +81,7 @@ void TovraneApp::createRest() {
     w.trimmer = std::make_unique<Ttrimmer>(files, *gate_);
     w.rename = std::make_unique<TRename_Form>(files, *gate_);
     w.dupes = std::make_unique<TDupes>(files, *gate_);
+    w.dupes->setTrashChoice([&m] { return m.options().isOn(Option::trashDeletions); });
     w.deleteScreen = std::make_unique<TDeleteScreen>(m);
     w.trashRemoval = std::make_unique<TTrash_Removal>(m.RezipChoice, m);
     rezip_ = std::make_unique<RezipCommand>(m, *w.trashRemoval);

@@ -4,6 +4,7 @@
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
 #include "platform/MainWindowGate.h"
+#include "platform/Trash.h"
 #include "tools/dupes/DupesWalk.h"
 
 #include <QCloseEvent>
@@ -171,6 +172,7 @@ void TDupes::BitBtn3Click() {
             QStringLiteral("Are you sure you want to delete all files you have selected ?")))
         return;
     gate_.setBusy(true);
+    platform::DisposalTally tally(!trashChoice_ || trashChoice_());
     for (int row = ListBox1->count() - 1; row >= 0; --row) {
         if (!ListBox1->item(row)->isSelected())
             continue;
@@ -180,13 +182,21 @@ void TDupes::BitBtn3Click() {
         if (entry.isValid()) {
             const QString name = table_.at(entry.toInt()).name;
             if (!name.isEmpty()) {
-                platform::deleteFile(folder_ + name);  // a failure leaves the line all the same
+                // A failure leaves the line all the same.
+                tally.add(platform::discardFile(folder_ + name, tally.toTrash()));
                 table_.forget(name);
             }
         }
         delete ListBox1->takeItem(row);
     }
     gate_.setBusy(false);
+    const QString where = tally.statusText(QStringLiteral("files"));
+    if (!where.isEmpty())
+        gate_.setMainStatus(where);
+    // A Trash wanted and missing is said once per deletion.
+    const QString noTrash = tally.noTrashText(QStringLiteral("files"), folder_);
+    if (!noTrash.isEmpty())
+        platform::inform(noTrash);
 }
 
 void TDupes::closeEvent(QCloseEvent *event) {
