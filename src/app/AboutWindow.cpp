@@ -13,8 +13,7 @@ TAbout::TAbout(WindowGate mainWindow, std::function<void()> openHomepage)
     setMouseTracking(true);
     auto *column = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("Tovrane 6.04"), this);
-    title->setStyleSheet(
-        QStringLiteral("font-size: 20pt; font-weight: bold; font-style: italic; color: #0b3d6e;"));
+    title->setStyleSheet(QStringLiteral("font-size: 20pt; font-weight: bold; font-style: italic;"));
     title->setAlignment(Qt::AlignCenter);
     column->addWidget(title);
     column->addWidget(

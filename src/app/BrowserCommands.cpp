@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QRadioButton>
+#include <QSet>
 
 QString filesSelectedText(int count) {
     return QString::number(count) + QStringLiteral(" files selected.");
@@ -287,4 +288,21 @@ void BrowserCommands::refreshFolders() {
 
 void BrowserCommands::hideFolderList() {
     browser_.showFolderList(false);
+}
+
+int BrowserCommands::openOn(const QString &folder, const QStringList &files) {
+    BrowserPane &b = browser_;
+    if (!files.isEmpty())
+        showFilesView();
+    b.DirectoryListBox1->setDirectory(folder);
+    const QSet<QString> wanted(files.begin(), files.end());
+    int selected = 0;
+    for (int i = 0; i < b.FileListBox1->count(); ++i) {
+        if (!wanted.contains(b.FileListBox1->name(i)))
+            continue;
+        if (selected++ == 0)
+            b.FileListBox1->scrollToItem(b.FileListBox1->item(i));
+        b.FileListBox1->setSelected(i, true);
+    }
+    return selected;
 }

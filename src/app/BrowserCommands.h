@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <functional>
 
 class BrowserPane;
@@ -55,6 +56,10 @@ class BrowserCommands : public QObject {
     void goHome();
     // The folder the tree shows.
     QString browsedFolder() const;
+    // Browses `folder` and selects those of `files` (bare names) that the
+    // file list shows, in the files view when there are any; returns how
+    // many it selected.
+    int openOn(const QString &folder, const QStringList &files);
     // "Create a new folder" of the folder list handed back: after "Create
     // Folder" the views are refreshed, after "Cancel" the tree is re-read.
     void newFolderMade(bool attempted);

@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QMenu>
 #include <QStyle>
 #include <QWidget>
+#include <utility>
 
 namespace {
 
@@ -74,6 +76,13 @@ const CommandDescriptor kCommands[] = {
     {"UndoRename", "Undo Last Rename"},
 };
 
+// The keys a desktop user expects, shown beside the menu captions. F1 is
+// the window's help key of old.
+const std::pair<const char *, const char *> kShortcuts[] = {
+    {"Exit", "Ctrl+Q"}, {"Refresh", "F5"},        {"Help", "F1"},
+    {"All", "Ctrl+A"},  {"None", "Ctrl+Shift+A"}, {"Invert", "Ctrl+I"},
+};
+
 }  // namespace
 
 CommandActions::CommandActions(QWidget *window) : QObject(window) {
@@ -93,6 +102,9 @@ CommandActions::CommandActions(QWidget *window) : QObject(window) {
         }
         follow(a, c.rule);
     }
+    for (const auto &[name, keys] : kShortcuts)
+        action(QString::fromLatin1(name))
+            ->setShortcut(QKeySequence(QString::fromLatin1(keys), QKeySequence::PortableText));
     // The two views, shown as radio items.
     auto *views = new QActionGroup(this);
     for (const char *name : {"ViewFiles", "ViewFolders"}) {

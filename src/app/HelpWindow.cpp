@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPalette>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -27,6 +29,13 @@ QString THelpWindow::helpFile() {
 }
 
 void THelpWindow::showContents() {
+    // Shading from the desktop's palette: fixed colours would leave text
+    // unreadable under a dark colour scheme.
+    const QPalette colours = browser->palette();
+    browser->document()->setDefaultStyleSheet(
+        QStringLiteral("th, code { background: %1; } h2 { border-bottom: 1px solid %2; }")
+            .arg(colours.color(QPalette::AlternateBase).name(),
+                 colours.color(QPalette::Mid).name()));
     const QString file = helpFile();
     if (QFileInfo::exists(file)) {
         browser->setSource(QUrl::fromLocalFile(file));

@@ -6,6 +6,7 @@
 #include "CommandActions.h"
 #include "MainMenu.h"
 #include "MainWindowBatchHost.h"
+#include "OpenTarget.h"
 #include "OptionsPanel.h"
 #include "SettingsFile.h"
 #include "UnzipCommand.h"
@@ -22,13 +23,18 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 const QUrl kHomepage(QStringLiteral("https://tovrane.org/"));
@@ -82,6 +88,11 @@ void TMainform::buildWindow() {
     buttons_ = new ButtonBar(*commands_, central);
     column->addWidget(buttons_);
     setCentralWidget(central);
+    // Files dropped anywhere on the window open the browser on them; a text
+    // field would take their names as text (a password made of a path).
+    setAcceptDrops(true);
+    for (QLineEdit *field : central->findChildren<QLineEdit *>())
+        field->setAcceptDrops(false);
 
     StatusBar1 = new QLabel(QStringLiteral("Tovrane 6.04 - batch archiving made simple"));
     statusBar()->addWidget(StatusBar1, 1);
@@ -191,7 +202,9 @@ MainWindowParts TMainform::parts() {
             workFolderPath(),
             [this](const QString &text) { setStatus(text); },
             [this] { showErrorLog(); },
-            [this] { return closePending_; }};
+            [this] { return closePending_; },
+            [this] { return isActiveWindow(); },
+            announceAfterMs_};
 }
 
 QAction *TMainform::findAction(const QString &name) const {
@@ -242,6 +255,51 @@ void TMainform::Timer1Timer() {
     QApplication::processEvents();
     readSettings();
     holdCommands(false);
+    if (!startPaths_.isEmpty())
+        openPaths(std::exchange(startPaths_, {}));
+}
+
+void TMainform::openPaths(const QStringList &paths) {
+    const OpenTarget target = openTargetOf(paths);
+    if (target.folder.isEmpty()) {
+        setStatus(openedStatusText(target, 0, 0));
+        return;
+    }
+    const int selected = browse_->openOn(target.folder, target.files);
+    const QString text =
+        openedStatusText(target, selected, static_cast<int>(target.files.size()) - selected);
+    if (!text.isEmpty())
+        setStatus(text);
+}
+
+bool TMainform::takesDrops() const {
+    return running_ == 0 && !Timer1.isActive() && isEnabled();
+}
+
+namespace {
+
+QStringList localPaths(const QMimeData *data) {
+    QStringList paths;
+    if (data && data->hasUrls())
+        for (const QUrl &url : data->urls())
+            if (url.isLocalFile())
+                paths << url.toLocalFile();
+    return paths;
+}
+
+}  // namespace
+
+void TMainform::dragEnterEvent(QDragEnterEvent *event) {
+    if (takesDrops() && !localPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TMainform::dropEvent(QDropEvent *event) {
+    const QStringList paths = localPaths(event->mimeData());
+    if (!takesDrops() || paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openPaths(paths);
 }
 
 void TMainform::runCommand(const std::function<void()> &command) {

@@ -8,6 +8,7 @@
 #include "widgets/WindowGate.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 
@@ -98,6 +99,19 @@ class TMainform : public QMainWindow {
     void DiskFormatTool();
     void openHomepage();
 
+    // A batch that runs at least this long announces its end on the
+    // desktop when the window is not the active one.
+    void setAnnounceAfter(qint64 ms) { announceAfterMs_ = ms; }
+
+    // Opens the browser on dropped or named paths: a folder is browsed,
+    // files are selected in their folder (see OpenTarget.h); the status bar
+    // says what was left out.
+    void openPaths(const QStringList &paths);
+    // The command line's paths, opened once the settings file is applied
+    // (it sets the file filter, which would clear the selection). Without
+    // any the window starts on the home folder as always.
+    void openAtStart(const QStringList &paths) { startPaths_ = paths; }
+
     // Whether a screen of this height is too small for the window.
     static bool screenTooSmall(int height) { return height < 600; }
 
@@ -110,6 +124,8 @@ class TMainform : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
   private:
     void buildWindow();
@@ -124,6 +140,8 @@ class TMainform : public QMainWindow {
     // would run on the built-in defaults, not on the user's settings.
     void holdCommands(bool held);
     void shutdown();
+    // Drops are taken while no command runs and the settings are applied.
+    bool takesDrops() const;
 
     OptionsModel options_;
     CommandActions *commands_;
@@ -132,6 +150,8 @@ class TMainform : public QMainWindow {
     ButtonBar *buttons_;
     QLabel *StatusBar1;
     BrowserCommands *browse_;
+    qint64 announceAfterMs_ = 5000;
+    QStringList startPaths_;
     bool restarting_ = false;
     int running_ = 0;
     bool closePending_ = false;

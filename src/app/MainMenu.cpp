@@ -44,6 +44,7 @@ void buildMainMenu(QMenuBar *bar, CommandActions &commands, OptionsModel &option
     QMenu *file = m.title(bar, "&File", "fileMenu");
     m.command(file, "DeleteFiles");
     m.command(file, "DeleteFolders");
+    m.option(file, Option::trashDeletions);
     file->addSeparator();
     m.command(file, "Exit");
 

@@ -99,3 +99,16 @@ void MainWindowBatchHost::offerErrorLog() {
         return;
     ::offerErrorLog(window_.errorLog, window_.showErrorLog);
 }
+
+void MainWindowBatchHost::announceEnd(const QString &text, int errorLines) {
+    // One notification, and only when the user has likely turned away: a
+    // short batch or one watched in the window needs none.
+    if (running_.elapsed() < window_.announceAfterMs || window_.windowActive())
+        return;
+    QString body;
+    if (errorLines == 1)
+        body = QStringLiteral("The error log holds 1 line.");
+    else if (errorLines > 1)
+        body = QStringLiteral("The error log holds %1 lines.").arg(errorLines);
+    platform::shell().notify(text, body);
+}

@@ -3,12 +3,16 @@
 #include "MainWindowParts.h"
 #include "batch/BatchHost.h"
 
+#include <QElapsedTimer>
+
 // The main window as the host of every batch: its run flag, lists, status
 // bar, progress bars, error log, engine and deleter, its window lock and its
 // busy indicator.
 class MainWindowBatchHost final : public BatchHost {
   public:
-    explicit MainWindowBatchHost(MainWindowParts parts) : window_(std::move(parts)) {}
+    explicit MainWindowBatchHost(MainWindowParts parts) : window_(std::move(parts)) {
+        running_.start();
+    }
 
     QString operationFlag() const override;
     void setOperationFlag(const QString &flag) override;
@@ -31,7 +35,9 @@ class MainWindowBatchHost final : public BatchHost {
     void setBusy(bool busy) override;
     void beep() override;
     void offerErrorLog() override;
+    void announceEnd(const QString &text, int errorLines) override;
 
   private:
     MainWindowParts window_;
+    QElapsedTimer running_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <functional>
 
 class BrowserCommands;
@@ -30,4 +31,9 @@ struct MainWindowParts {
     std::function<void()> showErrorLog;
     // Whether the window is waiting to close once the running command ends.
     std::function<bool()> closing;
+    // Whether the window is the active one: the end of a long batch is
+    // announced to a user who has turned to another window.
+    std::function<bool()> windowActive;
+    // How long a batch runs before its end is worth announcing.
+    qint64 announceAfterMs;
 };

@@ -55,6 +55,7 @@ enum class Option {
     trayIcon,
     compressionLevel,
     folderPaneWidth,
+    trashDeletions,
     // Never stored: each run starts with them as the browser and the
     // dialogs set them.
     zipFolder,
@@ -285,6 +286,16 @@ inline constexpr OptionDescriptor kOptionTable[] = {
      .kind = OptionKind::Number,
      .key = "DIRWIDT",
      .writtenOnly = true},
+    // "Delete Selected Files", "Delete Selected Folders" and the duplicate
+    // remover's deletions go to the desktop Trash; the batches' deletions
+    // of originals now held by an archive do not.
+    {.id = Option::trashDeletions,
+     .name = "trashDeletions",
+     .kind = OptionKind::Switch,
+     .key = "TRASHDEL",
+     .on = true,
+     .menuItem = "Move Deleted Files to the Trash",
+     .batch = &BatchSettings::trashDeletions},
     {.id = Option::zipFolder,
      .name = "zipFolder",
      .kind = OptionKind::Folder,

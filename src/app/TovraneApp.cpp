@@ -24,7 +24,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QScreen>
-#include <QShortcut>
 
 namespace {
 
@@ -82,6 +81,7 @@ void TovraneApp::createRest() {
     w.trimmer = std::make_unique<Ttrimmer>(files, *gate_);
     w.rename = std::make_unique<TRename_Form>(files, *gate_);
     w.dupes = std::make_unique<TDupes>(files, *gate_);
+    w.dupes->setTrashChoice([&m] { return m.options().isOn(Option::trashDeletions); });
     w.deleteScreen = std::make_unique<TDeleteScreen>(m);
     w.trashRemoval = std::make_unique<TTrash_Removal>(m.RezipChoice, m);
     rezip_ = std::make_unique<RezipCommand>(m, *w.trashRemoval);
@@ -155,9 +155,6 @@ void TovraneApp::wireToolWindows() {
 void TovraneApp::wireShellWindows() {
     TMainform &m = *main_;
     on("Help", [this] { windows_.help->showContents(); });
-    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), &m);
-    QObject::connect(f1, &QShortcut::activated, m.findAction(QStringLiteral("Help")),
-                     &QAction::trigger);
     on("About", [&m, this] {
         m.setEnabled(false);
         windows_.about->show();

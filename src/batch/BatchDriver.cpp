@@ -35,6 +35,7 @@ void BatchDriver::run(const Loop &loop) {
     if (texts_.endTextAfterBeep)
         host_.setStatus(end);
     host_.setItemProgress(0);
+    host_.announceEnd(log.isEmpty() ? end : texts_.completedWithErrors, log.count());
     if (!log.isEmpty()) {
         host_.setStatus(texts_.completedWithErrors);
         host_.offerErrorLog();

@@ -59,4 +59,11 @@ class BatchHost {
     // The end-of-batch question, asked when the error log holds lines; Yes
     // shows the log.
     virtual void offerErrorLog() = 0;
+    // The batch has ended with `text` in the status bar and `errorLines`
+    // lines in the error log, just before the question above. A window
+    // tells a user who has turned to other work; others need not.
+    virtual void announceEnd(const QString &text, int errorLines) {
+        Q_UNUSED(text);
+        Q_UNUSED(errorLines);
+    }
 };

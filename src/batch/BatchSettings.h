@@ -31,4 +31,7 @@ struct BatchSettings {
     bool beepUnzip = true;
     bool deleteZip = true;
     bool subFolder = false;
+
+    // The delete commands move what they delete to the desktop Trash.
+    bool trashDeletions = true;
 };

@@ -1,21 +1,35 @@
 #include "FileDeletion.h"
 
 #include "BatchHost.h"
+#include "ErrorLogModel.h"
 #include "platform/Dialogs.h"
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
+#include "platform/Trash.h"
 
 void deleteSelectedFiles(BatchHost &host) {
+    QString noTrash;
     if (platform::confirm(
             QStringLiteral("Are you sure you want to delete the files you have selected ?"))) {
         host.setBusy(true);
         FileListSource &files = host.fileList();
         const QString folder = platform::withSeparator(files.directory());
+        platform::DisposalTally tally(host.settings().trashDeletions);
         const int count = files.count();
         for (int i = 0; i < count; ++i)
             if (files.isSelected(i))
-                platform::deleteFile(folder + files.name(i));
+                tally.add(platform::discardFile(folder + files.name(i), tally.toTrash()));
+        noTrash = tally.noTrashText(QStringLiteral("files"), files.directory());
         host.rereadFileList();
+        const QString where = tally.statusText(QStringLiteral("files"));
+        if (!where.isEmpty())
+            host.setStatus(where);
     }
     host.setBusy(false);
+    // A Trash wanted and missing is said once, as the folder command says
+    // a folder it could not remove.
+    if (!noTrash.isEmpty()) {
+        host.errorLog().append(QStringLiteral("** ") + noTrash);
+        host.offerErrorLog();
+    }
 }

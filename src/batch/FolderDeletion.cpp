@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
+#include "platform/Trash.h"
 
 namespace {
 
@@ -17,12 +18,14 @@ constexpr int kNotFullyDeleted = 4004;
 void deleteSelectedFolders(BatchHost &host, DeleteProgress &screen) {
     ErrorLogModel &log = host.errorLog();
     log.clear();
+    QString where;
     if (platform::confirm(
             QStringLiteral("Are you sure you want to delete the FOLDERS you have selected ?"))) {
         screen.start();
         FileListSource &folders = host.folderList();
         const QString base = platform::withSeparator(folders.directory());
         TDelTree &deleter = host.deleter();
+        platform::DisposalTally tally(host.settings().trashDeletions);
         const int count = folders.count();
         for (int i = 0; i < count; ++i) {
             if (!folders.isSelected(i) || screen.runFlag() != QLatin1String("GO"))
@@ -31,13 +34,29 @@ void deleteSelectedFolders(BatchHost &host, DeleteProgress &screen) {
             screen.showFolder(name);
             // Where a Cancel click arrives.
             host.pumpMessages();
+            // A folder goes into the Trash whole; where the volume has none
+            // it is removed as ever.
+            if (tally.toTrash() && platform::moveToTrash(base + name)) {
+                tally.add(platform::Disposal::Trashed);
+                continue;
+            }
             deleter.Path = base + name;
-            if (!deleter.RemoveTree())
+            if (deleter.RemoveTree()) {
+                tally.add(platform::Disposal::Deleted);
+            } else {
+                tally.add(platform::Disposal::Failed);
                 log.add(kNotFullyDeleted, name);
+            }
         }
+        where = tally.statusText(QStringLiteral("folders"));
+        const QString noTrash = tally.noTrashText(QStringLiteral("folders"), folders.directory());
+        if (!noTrash.isEmpty())
+            log.append(QStringLiteral("** ") + noTrash);
     }
     screen.finish();
     host.refreshFolders();
+    if (!where.isEmpty())
+        host.setStatus(where);
     if (!log.isEmpty())
         host.offerErrorLog();
 }

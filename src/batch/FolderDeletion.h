@@ -23,5 +23,8 @@ class DeleteProgress {
 // selected folder of the folder list with everything below it. Cancel,
 // seen between folders, skips the folders not yet begun; each folder that
 // could not be removed completely gives one error-log line. The log is
-// cleared at the start, whatever the answer.
+// cleared at the start, whatever the answer. With "Move Deleted Files to
+// the Trash" each folder goes whole into the desktop Trash where its volume
+// has one; the status bar says where they went, and a volume without a
+// Trash gives one error-log line.
 void deleteSelectedFolders(BatchHost &host, DeleteProgress &screen);

@@ -2,9 +2,9 @@
 
 #include "CliOptions.h"
 #include "ConsoleOutput.h"
-#include "DesktopNotification.h"
 #include "PathGroups.h"
 #include "batch/ErrorLogFile.h"
+#include "platform/DesktopNotification.h"
 #include "platform/FileSystem.h"
 
 #include <QCoreApplication>
@@ -70,7 +70,7 @@ void notifyEnd(const CliOptions &options, ConsoleOutput &output, bool stopped) {
     const int items = itemCount(options.paths);
     const RunOutcome outcome{options.command, items,
                              std::min(items, static_cast<int>(failures.size())), stopped};
-    Notification notification{outcomeText(outcome), {}};
+    platform::Notification notification{outcomeText(outcome), {}};
     if (!failures.isEmpty()) {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
         const QString log = saveErrorLog(failures, folder);
@@ -80,11 +80,11 @@ void notifyEnd(const CliOptions &options, ConsoleOutput &output, bool stopped) {
         notification.body = QStringLiteral("The ") + where;
         output.error(QStringLiteral("tovrane-batch: the ") + where);
     }
-    showNotification(notification);
+    platform::showNotification(notification);
 }
 
 void notifyNothingDone(const QString &reason) {
-    showNotification({QStringLiteral("Nothing done"), reason});
+    platform::showNotification({QStringLiteral("Nothing done"), reason});
 }
 
 }  // namespace cli

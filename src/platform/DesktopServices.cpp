@@ -1,5 +1,6 @@
 #include "DesktopServices.h"
 
+#include "DesktopNotification.h"
 #include "QtDialogs.h"
 #include "Shell.h"
 
@@ -14,6 +15,9 @@ class DesktopShell final : public Shell {
   public:
     void beep() override { QApplication::beep(); }
     bool openUrl(const QUrl &url) override { return QDesktopServices::openUrl(url); }
+    void notify(const QString &summary, const QString &body) override {
+        postNotification({summary, body});
+    }
     void restartSelf() override { restartProcess(); }
 };
 

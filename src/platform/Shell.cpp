@@ -13,6 +13,7 @@ class PlainShell final : public Shell {
   public:
     void beep() override {}
     bool openUrl(const QUrl &) override { return false; }
+    void notify(const QString &, const QString &) override {}
     void restartSelf() override { restartProcess(); }
 };
 

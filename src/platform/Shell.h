@@ -5,7 +5,8 @@
 namespace platform {
 
 // Services of the desktop shell: the system beep, opening a web or mail
-// address with the user's default program, and starting the program anew.
+// address with the user's default program, a desktop notification, and
+// starting the program anew.
 // Tests install a recording fake, so they can count beeps and catch a
 // restart without the test process ending.
 class Shell {
@@ -15,6 +16,9 @@ class Shell {
     // Failures of the shell are not reported to the user; the result is
     // only for callers that care.
     virtual bool openUrl(const QUrl &url) = 0;
+    // A notification of the desktop (the end of a long batch); without a
+    // notification service nothing is shown and nothing fails.
+    virtual void notify(const QString &summary, const QString &body) = 0;
     // Starts a new copy of the program's own executable and ends this process
     // at once, without any shutdown work.
     virtual void restartSelf() = 0;

@@ -174,6 +174,8 @@ TEST_F(Deletion, CancelOrEscDuringTheSecondOfFiveFolders) {
         }
         if (!app)
             startInFoldersView();
+        // The deleter's own removal, which a Cancel can interrupt in a tree.
+        options().setOn(Option::trashDeletions, false);
         folders().fill(home());
         select(folders(), names);
         QStringList shown;
@@ -210,6 +212,8 @@ TEST_F(Deletion, AFileThatCannotBeDeletedKeepsItsFoldersAndIsLogged) {
     if (!guard.ok())
         GTEST_SKIP() << "this file system cannot make a file undeletable (chattr +i)";
     startInFoldersView();
+    // The deleter's own removal: into the Trash, B would go whole.
+    options().setOn(Option::trashDeletions, false);
     select(folders(), {"A", "B", "C"});
     dialogs().answer(platform::Yes);
     dialogs().answer(platform::Yes);

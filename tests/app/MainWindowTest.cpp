@@ -87,8 +87,8 @@ TEST_F(MainWindow, UnchangedRunWritesTheDefaultsAtClose) {
     const int width = options().number(Option::folderPaneWidth);
     defaults.setNumber(Option::folderPaneWidth, width);
     EXPECT_EQ(readAll(settingsFile()), settingsfile::format(defaults));
-    EXPECT_TRUE(
-        readAll(settingsFile()).endsWith("DIRWIDT = " + QByteArray::number(width) + "\r\n"));
+    EXPECT_TRUE(readAll(settingsFile())
+                    .endsWith("DIRWIDT = " + QByteArray::number(width) + "\r\nTRASHDEL= T\r\n"));
 }
 
 TEST_F(MainWindow, SettingsFileDrivesTheControlsAndIsWrittenBack) {

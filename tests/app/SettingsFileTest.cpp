@@ -29,7 +29,9 @@ const char *const kDefaultLines =
     "SHOWSET = T\r\n"
     "SIIST   = T\r\n"
     "COMPSTR = 8\r\n"
-    "DIRWIDT = 163\r\n";
+    "DIRWIDT = 163\r\n"
+    // Settings added since, after the eighteen.
+    "TRASHDEL= T\r\n";
 
 OptionValues read(const QByteArray &contents) {
     OptionValues s;
@@ -48,7 +50,7 @@ bool same(const OptionValues &a, const OptionValues &b, Option option) {
 
 }  // namespace
 
-TEST(SettingsFile, DefaultsAreTheEighteenLinesInKeyOrder) {
+TEST(SettingsFile, DefaultsAreTheEighteenLinesInKeyOrderThenTheNewOnes) {
     OptionValues s;
     s.setNumber(Option::folderPaneWidth, 163);
     EXPECT_EQ(settingsfile::format(s), QByteArray(kDefaultLines));

@@ -2,12 +2,14 @@
 // session bus on which this test is the notification daemon.
 #include "BatchTool.h"
 #include "cli/RunOutcome.h"
+#include "platform/DesktopNotification.h"
 #include "support/TempFolder.h"
 
 #include <QDBusConnection>
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTest>
 #include <QVariantMap>
 
 #include <gtest/gtest.h>
@@ -142,6 +144,41 @@ TEST(Notify, OutcomeTexts) {
     };
     for (const Row &r : rows)
         EXPECT_EQ(cli::outcomeText(r.outcome), QString::fromUtf8(r.text));
+}
+
+TEST(Notify, TheWindowPostsWithoutWaitingForTheDaemon) {
+    if (QStandardPaths::findExecutable("dbus-daemon").isEmpty())
+        GTEST_SKIP() << "dbus-daemon is not installed";
+    PrivateBus bus;
+    ASSERT_FALSE(bus.address.isEmpty());
+    QDBusConnection connection = QDBusConnection::connectToBus(bus.address, "fake-session");
+    FakeNotifications daemon;
+    ASSERT_TRUE(connection.registerObject("/org/freedesktop/Notifications", &daemon,
+                                          QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(connection.registerService("org.freedesktop.Notifications"));
+    QDBusConnection window = QDBusConnection::connectToBus(bus.address, "window");
+    struct Row {
+        bool bodyMarkup;
+        QString body;
+    } rows[] = {
+        {false, "The error log holds 2 lines. R&D <x>"},
+        {true, "The error log holds 2 lines. R&amp;D &lt;x&gt;"},
+    };
+    for (const Row &r : rows) {
+        daemon.capabilities =
+            r.bodyMarkup ? QStringList{"body", "body-markup"} : QStringList{"body"};
+        daemon.shown.clear();
+        platform::postNotification(
+            {"Completed - errors occured.", "The error log holds 2 lines. R&D <x>"}, window);
+        // Nothing has arrived yet: the answers come through the event loop.
+        EXPECT_TRUE(daemon.shown.isEmpty());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !daemon.shown.isEmpty(); }, 10000));
+        EXPECT_EQ(daemon.shown.first().summary, "Completed - errors occured.");
+        EXPECT_EQ(daemon.shown.first().body, r.body);
+        EXPECT_EQ(daemon.shown.first().hints.value("desktop-entry").toString(),
+                  "org.tovrane.Tovrane");
+    }
+    QDBusConnection::disconnectFromBus("window");
 }
 
 #include "NotifyTest.moc"

@@ -3,7 +3,9 @@
 #include "platform/Shell.h"
 
 #include <QList>
+#include <QString>
 #include <QUrl>
+#include <utility>
 
 namespace testsupport {
 
@@ -17,10 +19,14 @@ class RecordingShell final : public platform::Shell {
         return true;
     }
     void restartSelf() override { ++restarts; }
+    void notify(const QString &summary, const QString &body) override {
+        notifications.append({summary, body});
+    }
 
     int beeps = 0;
     int restarts = 0;
     QList<QUrl> urls;
+    QList<std::pair<QString, QString>> notifications;
 };
 
 RecordingShell &shell();

@@ -1,8 +1,10 @@
 // Entry point of every test program: a real QApplication on Qt's offscreen
 // platform, with the scripted dialogs and the recording shell installed so
-// that no real box or beep can appear. Built a second time with
+// that no real box or beep can appear, and a home folder of its own so
+// that nothing lands in the user's Trash. Built a second time with
 // TOVRANE_CORE_TESTS for the core library's tests: a QCoreApplication, so
 // that they run without QtWidgets.
+#include "PrivateTrash.h"
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 
@@ -21,6 +23,7 @@ using TestApplication = QApplication;
 int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    testsupport::isolateUserFolders();
     TestApplication app(argc, argv);
     TestApplication::setApplicationName(QStringLiteral("Tovrane"));
     ::testing::InitGoogleTest(&argc, argv);

@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "platform/MainWindowGate.h"
 #include "tools/dupes/DupesDeletion.h"
+#include "platform/Trash.h"
 #include "tools/dupes/DupesWalk.h"
 
 #include <QCloseEvent>
@@ -179,22 +180,33 @@ void TDupes::BitBtn3Click() {
         return entry.isValid() ? table_.at(entry.toInt()).name : QString();
     };
     QStringList doomed, kept;
-    for (int row = 0; row < ListBox1->count(); ++row)
-        if (const QString name = nameAt(row); !name.isEmpty())
-            (ListBox1->item(row)->isSelected() ? doomed : kept) << folder_ + name;
+    QHash<QString, qsizetype> doomedAt;
+    for (int row = 0; row < ListBox1->count(); ++row) {
+        const QString name = nameAt(row);
+        if (name.isEmpty())
+            continue;
+        if (ListBox1->item(row)->isSelected()) {
+            doomedAt.insert(name, doomed.size());
+            doomed << folder_ + name;
+        } else {
+            kept << folder_ + name;
+        }
+    }
     // The files are looked at again now: one that changed since the search
     // may be the only copy of what it holds.
     const QList<bool> mayGo = tools::stillDuplicates(doomed, kept);
     QStringList changed;
+    platform::DisposalTally tally(!trashChoice_ || trashChoice_());
     for (int row = ListBox1->count() - 1; row >= 0; --row) {
         if (!ListBox1->item(row)->isSelected())
             continue;
         if (const QString name = nameAt(row); !name.isEmpty()) {
-            if (!mayGo[doomed.indexOf(folder_ + name)]) {
+            if (!mayGo[doomedAt.value(name)]) {
                 changed.prepend(name);
                 continue;
             }
-            platform::deleteFile(folder_ + name);  // a failure leaves the line all the same
+            // A failure leaves the line all the same.
+            tally.add(platform::discardFile(folder_ + name, tally.toTrash()));
             table_.forget(name);
         }
         delete ListBox1->takeItem(row);
@@ -204,6 +216,13 @@ void TDupes::BitBtn3Click() {
         platform::inform(QStringLiteral("Not deleted, as no file you keep holds the same bytes "
                                         "any more:\n") +
                          changed.join(QLatin1Char('\n')));
+    const QString where = tally.statusText(QStringLiteral("files"));
+    if (!where.isEmpty())
+        gate_.setMainStatus(where);
+    // A Trash wanted and missing is said once per deletion.
+    const QString noTrash = tally.noTrashText(QStringLiteral("files"), folder_);
+    if (!noTrash.isEmpty())
+        platform::inform(noTrash);
 }
 
 void TDupes::closeEvent(QCloseEvent *event) {

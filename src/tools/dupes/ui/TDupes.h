@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class FileListSource;
 class MainWindowGate;
@@ -36,6 +37,9 @@ class TDupes : public QWidget, private tools::DupesHost {
     void BitBtn3Click();
     // Lists the group of the chosen tab.
     void TabControl1Change();
+    // Whether deleted copies go to the desktop Trash ("Move Deleted Files
+    // to the Trash"), asked at each deletion; without it they do.
+    void setTrashChoice(std::function<bool()> choice) { trashChoice_ = std::move(choice); }
 
     // The hidden run state: "GO" or "STOP".
     const QString &DupesRunFlag() const { return runFlag_; }
@@ -68,4 +72,5 @@ class TDupes : public QWidget, private tools::DupesHost {
     QString folder_;
     QString runFlag_;
     bool searching_ = false;
+    std::function<bool()> trashChoice_;
 };
