@@ -108,7 +108,6 @@ class TZipEngine : public QObject {
 
     // Where the engine libraries are loaded from; the program's folder unless
     // set. Changing it frees libraries already loaded.
-    QString libraryFolder() const { return libraryFolder_; }
     void setLibraryFolder(const QString &folder);
     // True when the last call could not load its library or entry point.
     bool libraryMissing() const { return libraryMissing_; }

@@ -206,17 +206,9 @@ void CompressPipeline::work() noexcept {
         {
             std::unique_lock<std::mutex> lock(mutex_);
             ++idle_;
-            workAvailable_.wait(lock, [&] {
-                if (stopping_)
-                    return true;
-                next_ = std::max(next_, chunkBase_);
-                while (next_ < chunkEnd() && chunkAt(next_).state == Chunk::State::Released)
-                    ++next_;
-                if (next_ >= chunkEnd())
-                    return false;
-                return inFlight_ == 0 || inFlight_ + cost(chunkAt(next_)) <= window_ ||
-                       (urgent_ != kNone && next_ <= urgent_);
-            });
+            if (idleWaiter_)
+                workersIdle_.notify_all();
+            workAvailable_.wait(lock, [&] { return stopping_ || takeable(); });
             --idle_;
             if (stopping_ || next_ >= chunkEnd())
                 return;
@@ -267,6 +259,25 @@ void CompressPipeline::work() noexcept {
         if (wakeWorkers)
             workAvailable_.notify_all();
     }
+}
+
+bool CompressPipeline::takeable() {
+    next_ = std::max(next_, chunkBase_);
+    while (next_ < chunkEnd() && chunkAt(next_).state == Chunk::State::Released)
+        ++next_;
+    if (next_ >= chunkEnd())
+        return false;
+    return inFlight_ == 0 || inFlight_ + cost(chunkAt(next_)) <= window_ ||
+           (urgent_ != kNone && next_ <= urgent_);
+}
+
+void CompressPipeline::waitUntilIdle() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (workers_.empty())
+        return;
+    idleWaiter_ = true;
+    workersIdle_.wait(lock, [&] { return stopping_ || (idle_ == workers_.size() && !takeable()); });
+    idleWaiter_ = false;
 }
 
 const CompressPipeline::Chunk *CompressPipeline::await(size_t index, Reporter &reporter) {

@@ -1,5 +1,7 @@
 #include "TemporaryName.h"
 
+#include "platform/posix/FileDescriptor.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -74,19 +76,21 @@ std::optional<pid_t> temporaryOwner(const std::string &name) {
 }
 
 int sweepLeftovers(const std::string &folder) {
-    DIR *dir = opendir(folder.empty() ? "." : folder.c_str());
-    if (dir == nullptr)
+    posix::DirectoryStream dir(folder);
+    if (!dir)
         return 0;
-    const int dirFd = dirfd(dir);
+    const int dirFd = dir.fd();
     int removed = 0;
-    while (const dirent *entry = readdir(dir)) {
+    while (const dirent *entry = dir.next()) {
         const std::string name = entry->d_name;
         const std::optional<pid_t> owner = temporaryOwner(name);
         if (!owner || !processGone(*owner))
             continue;
-        const int fd = openat(dirFd, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-        if (fd < 0)
+        const posix::FileDescriptor file(
+            openat(dirFd, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+        if (!file)
             continue;
+        const int fd = file.get();
         struct stat opened {
         }, named{};
         // The lock tells a file whose maker lives on under another pid (a
@@ -97,9 +101,7 @@ int sweepLeftovers(const std::string &folder) {
             named.st_dev == opened.st_dev && named.st_ino == opened.st_ino &&
             unlinkat(dirFd, name.c_str(), 0) == 0)
             ++removed;
-        close(fd);
     }
-    closedir(dir);
     return removed;
 }
 
