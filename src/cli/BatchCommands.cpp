@@ -28,7 +28,7 @@ int runZipFolders(const CliOptions &options, ConsoleOutput &output) {
     CliOptions folders = options;
     folders.values.setOn(Option::fullPaths, true);
     return runBatch(
-        folders, output, zipBatchTexts(),
+        folders, output, zipFoldersBatchTexts(),
         [](BatchHost &host, const BatchSettings &settings) { FolderBatch(host, settings).run(); });
 }
 
