@@ -87,7 +87,10 @@ size_t CompressPipeline::addFile(const std::string &path, const FileIdentity &li
     }
     const bool wake = idle_ > 0;
     lock.unlock();
-    if (wake)
+    // A small file is one chunk: one worker takes it, the others sleep on.
+    if (wake && count == 1)
+        workAvailable_.notify_one();
+    else if (wake)
         workAvailable_.notify_all();
     return first;
 }
@@ -121,7 +124,7 @@ int32_t CompressPipeline::read(Chunk &chunk, SourceFile &file, uint8_t *buffer) 
                 file.fd = ::open(file.path.c_str(), O_RDONLY | O_CLOEXEC);
             if (file.fd < 0)
                 file.code = errno == ENOMEM ? ZE_ERR_MEMORY : ZE_ERR_READ;
-            else if (!stillAsListed(file.fd, file.path, file.listed))
+            else if (!sameAsListed(file.fd, file.listed))
                 file.code = ZE_ERR_READ;  // replaced or changed since it was listed
         }
         fd = file.code == ZE_OK ? file.fd : -1;

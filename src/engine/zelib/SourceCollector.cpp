@@ -153,9 +153,10 @@ class Collector {
         const std::string entry = storedName(path, request_.keepPaths);
         if (entry.empty() || !passesPatterns(request_.keepPaths ? entry : storedName(path, true)))
             return;
-        // A file that cannot be opened now is left out with a notice rather
-        // than failing the whole archive later.
-        if (!posix::FileDescriptor::readOnly(path)) {
+        // A file that cannot be read now is left out with a notice rather
+        // than failing the whole archive later. Asked of the kernel with
+        // the rights an open would use, without opening the file.
+        if (faccessat(AT_FDCWD, path.c_str(), R_OK, AT_EACCESS) != 0) {
             skip(path, ZE_SKIP_UNREADABLE);
             return;
         }
