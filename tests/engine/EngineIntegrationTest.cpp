@@ -149,7 +149,7 @@ TEST_F(Integration, ExpectedZipsHoldTheFilesAsTheCallsFindThem) {
     };
     for (const Row &r : rows) {
         QStringList files;
-        for (const QString &name : {"a", "b", "c"}) {
+        for (const QString &name : QStringList{"a", "b", "c"}) {
             files << folder.path("ahead/" + name + ".txt");
             folder.write("ahead/" + name + ".txt",
                          QByteArray(name.toLatin1() + " before ").repeated(20000));
