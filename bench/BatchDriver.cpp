@@ -6,8 +6,8 @@
 //   tovrane_batch_bench [--folders] <folder> <zip folder> <level>
 //
 // Prints the seconds the batch took and the number of error-log lines.
-#include "FolderListing.h"
 #include "batch/BatchDriver.h"
+#include "FolderListing.h"
 #include "batch/BatchSettings.h"
 #include "batch/ErrorLogModel.h"
 #include "batch/FileBatch.h"
