@@ -6,7 +6,9 @@
 //   tovrane_batch_bench [--folders] <folder> <zip folder> <level>
 //
 // Prints the seconds the batch took and the number of error-log lines.
+#include "batch/BatchDriver.h"
 #include "FolderListing.h"
+#include "batch/BatchSettings.h"
 #include "batch/ErrorLogModel.h"
 #include "batch/FileBatch.h"
 #include "batch/FolderBatch.h"
@@ -37,14 +39,18 @@ int main(int argc, char **argv) {
     host.current.deleteFolder = false;
     // The folders view always stores paths.
     host.current.fullPaths = folders;
+    host.current.compressionLevel = args[2].toInt();
     QDir().mkpath(args[1]);
-    host.engine().Compression = args[2].toInt();
     QElapsedTimer clock;
     clock.start();
-    if (folders)
-        FolderBatch(host, host.current).run();
-    else
-        FileBatch(host, host.current).run();
+    // Through the driver, as the window runs it: it sets the engine up.
+    BatchDriver(host, folders ? zipFoldersBatchTexts() : zipBatchTexts())
+        .run([&](const BatchSettings &settings) {
+            if (folders)
+                FolderBatch(host, settings).run();
+            else
+                FileBatch(host, settings).run();
+        });
     std::printf("%.3f seconds, %d error lines\n", clock.nsecsElapsed() / 1e9,
                 host.errorLog().count());
     for (const QString &line : host.errorLog().lines())

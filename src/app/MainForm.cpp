@@ -315,13 +315,14 @@ void TMainform::runCommand(const std::function<void()> &command) {
 void TMainform::BitBtn1Click() {
     runCommand([this] {
         MainWindowBatchHost host(parts());
-        BatchDriver(host, zipBatchTexts()).run([&host](const BatchSettings &settings) {
-            if (!host.foldersView())
-                FileBatch(host, settings).run();
-            else
-                FolderBatch(host, settings).run();
-            host.showFilesView();
-        });
+        BatchDriver(host, host.foldersView() ? zipFoldersBatchTexts() : zipBatchTexts())
+            .run([&host](const BatchSettings &settings) {
+                if (!host.foldersView())
+                    FileBatch(host, settings).run();
+                else
+                    FolderBatch(host, settings).run();
+                host.showFilesView();
+            });
     });
 }
 

@@ -15,6 +15,7 @@ void BatchDriver::run(const Loop &loop) {
     engine.Compression = settings.compressionLevel;
     engine.TempPath = settings.workFolder;
     engine.Password = settings.zipPassword;
+    engine.FlushNewArchives = texts_.deletesArchived && settings.*texts_.deletesArchived;
     log.scrollToEnd();
     host_.setBusy(true);
 
@@ -49,7 +50,14 @@ BatchTexts zipBatchTexts() {
             QStringLiteral("Completed."),
             QStringLiteral("Zipping process halted by User."),
             QStringLiteral("Completed - errors occured."),
-            &BatchSettings::beepZip};
+            &BatchSettings::beepZip,
+            &BatchSettings::deleteOriginal};
+}
+
+BatchTexts zipFoldersBatchTexts() {
+    BatchTexts texts = zipBatchTexts();
+    texts.deletesArchived = &BatchSettings::deleteFolder;
+    return texts;
 }
 
 BatchTexts unzipBatchTexts() {

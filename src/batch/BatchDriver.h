@@ -6,7 +6,7 @@
 class BatchHost;
 struct BatchSettings;
 
-// The status texts and the beep setting that tell one batch's start and end
+// The status texts and the settings that tell one batch's start and end
 // apart from another's.
 struct BatchTexts {
     QString inProgress;           // while the loop runs
@@ -15,6 +15,11 @@ struct BatchTexts {
     QString halted;               // the end, after Stop
     QString completedWithErrors;  // the end, when the error log holds lines
     bool BatchSettings::*beep = nullptr;
+    // The setting that deletes what each new archive holds (file, folder),
+    // if the batch has one: only then must every new archive be on disk
+    // before the engine returns. (A re-zip's archive replaces an old one,
+    // which the engine always flushes first.)
+    bool BatchSettings::*deletesArchived = nullptr;
     // The end text comes after the beep instead of before it.
     bool endTextAfterBeep = false;
 };
@@ -36,8 +41,9 @@ class BatchDriver {
     BatchTexts texts_;
 };
 
-// The texts of the "&Zip" command, for files and folders alike.
+// The texts of the "&Zip" command, for files and for folders.
 BatchTexts zipBatchTexts();
+BatchTexts zipFoldersBatchTexts();
 // The texts of the "&Unzip" command.
 BatchTexts unzipBatchTexts();
 // The texts of the "Rezip" command.

@@ -19,7 +19,6 @@ bool stopRequested(const BatchHost &host) {
 void waitWhilePaused(BatchHost &host) {
     if (host.operationFlag() != QLatin1String("PAUSE"))
         return;
-    host.engine().PrepareZip({});
     host.setStatus(QStringLiteral("Paused - Click Pause again to continue."));
     while (host.operationFlag() == QLatin1String("PAUSE"))
         host.waitForMessages();

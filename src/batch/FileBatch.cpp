@@ -15,21 +15,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-// Entries whose files the engine may compress ahead of the loop: enough to
-// keep every core busy while small files' archives are written.
-constexpr int kEntriesAhead = 8;
-
-}  // namespace
-
 void FileBatch::run() {
     const QString extension =
         settings_.upperCaseExtension ? QStringLiteral(".ZIP") : QStringLiteral(".zip");
     TZipEngine &engine = host_.engine();
     engine.UsePaths = settings_.fullPaths;
-    // An original is deleted only once its archive is on disk.
-    engine.FlushNewArchives = settings_.deleteOriginal;
+    expectZips();
 
     batchsteps::forEachSelected(host_, host_.fileList(), [&](const batchsteps::SelectedEntry &e) {
         host_.setStatus(QStringLiteral("Zipping: %1/%2 - %3% - (%4)")
@@ -40,28 +31,26 @@ void FileBatch::run() {
         if (archivenaming::isZipName(e.name)) {
             host_.errorLog().add(kAlreadyZipped, e.name);
         } else {
-            prepareAhead(e.folder, e.index);
             zipEntry(e.folder, e.name, extension);
         }
     });
-    engine.PrepareZip({});
     host_.rereadFileList();
     host_.setOverallProgress(0);
 }
 
-void FileBatch::prepareAhead(const QString &folder, int index) {
+void FileBatch::expectZips() {
     FileListSource &list = host_.fileList();
+    const QString folder = platform::withSeparator(list.directory());
     QStringList files;
-    for (int i = index, entries = 0; i < list.count() && entries < kEntriesAhead; ++i) {
+    for (int i = 0; i < list.count(); ++i) {
         if (!list.isSelected(i) || archivenaming::isZipName(list.name(i)))
             continue;
         // In the order of the engine calls: the file, then the include file.
         files << folder + list.name(i);
         if (!settings_.includeFile.isEmpty())
             files << settings_.includeFile;
-        ++entries;
     }
-    host_.engine().PrepareZip(files);
+    host_.engine().ExpectZips(files);
 }
 
 void FileBatch::zipEntry(const QString &folder, const QString &name, const QString &extension) {

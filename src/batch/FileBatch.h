@@ -20,8 +20,8 @@ class FileBatch {
     void run();
 
   private:
-    // Tells the engine the files of this entry and of the next ones.
-    void prepareAhead(const QString &folder, int index);
+    // Tells the engine the files of the Zip calls to come.
+    void expectZips();
     // One selected entry, from the add to the date stamp.
     void zipEntry(const QString &folder, const QString &name, const QString &extension);
     bool deleteOriginal(const QString &full, const QString &archive);

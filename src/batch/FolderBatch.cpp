@@ -97,8 +97,6 @@ void FolderBatch::run() {
     TZipEngine &engine = host_.engine();
     engine.UsePaths = settings_.fullPaths;
     engine.Recurse = true;
-    // A folder is deleted only once its archive is on disk.
-    engine.FlushNewArchives = settings_.deleteFolder;
     const HiddenFilesIncluded hidden(engine);
 
     FileListSource &folders = host_.folderList();

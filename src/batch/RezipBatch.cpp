@@ -63,8 +63,6 @@ void RezipBatch::run() {
     engine.Recurse = true;
     engine.UsePaths = true;
     engine.Compression = settings_.compressionLevel;
-    // The temporary archive is flushed before it replaces the old one.
-    engine.FlushNewArchives = false;
 
     FileListSource &files = host_.fileList();
     const QString folder = platform::withSeparator(QDir(files.directory()).absolutePath());

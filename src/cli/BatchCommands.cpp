@@ -31,7 +31,7 @@ int runZipFolders(const CliOptions &options, ConsoleOutput &output) {
     CliOptions folders = options;
     folders.values.setOn(Option::fullPaths, true);
     BatchClaims archives;
-    return runBatch(folders, output, zipBatchTexts(),
+    return runBatch(folders, output, zipFoldersBatchTexts(),
                     [&archives](BatchHost &host, const BatchSettings &settings) {
                         FolderBatch(host, settings, &archives).run();
                     });

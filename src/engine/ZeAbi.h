@@ -169,6 +169,12 @@ ZE_EXPORT int32_t zeunzip(int32_t version, int32_t argc, const char *const *argv
  * find this entry simply goes without. */
 ZE_EXPORT int32_t zezipahead(int32_t version, int32_t argc, const char *const *argv,
                              ZeCallback callback, void *component);
+/* Optional, in libzezip.so: waits until the work of zezipahead has gone as
+ * far as its memory lets it (every expected file read, or the window full).
+ * Arguments other than the version are ignored; the result is 0. Lets a
+ * test change a file that was certainly read ahead. */
+ZE_EXPORT int32_t zezipaheadidle(int32_t version, int32_t argc, const char *const *argv,
+                                 ZeCallback callback, void *component);
 
 /* Result codes. 0 is success; the program words 40 to 410 individually.
  * ZE_ERR_* below are the codes the engine libraries return; the list of

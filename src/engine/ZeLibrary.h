@@ -20,7 +20,6 @@ class ZeLibrary {
     // that folder is tried, never the system's search path, so a stray copy
     // elsewhere is never picked up.
     ZeEntryPoint bind(const QString &folder);
-    bool isBound() const { return entry_ != nullptr; }
     // Another entry point of the bound library that it may lack: null then.
     ZeEntryPoint optional(const char *name);
     void release();

@@ -1,8 +1,18 @@
 #include "ZipEngine.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <algorithm>
 #include <utility>
+
+namespace {
+
+// Zip calls the engine works ahead on: enough to keep every core busy
+// while small files' archives are written one after another, few enough
+// that a change of plan wastes little.
+constexpr qsizetype kCallsAhead = 16;
+
+}  // namespace
 
 // Whatever way an operation ends (refused, failed, or a handler's exception
 // on its way to the caller), the file list is emptied and no abort request
@@ -169,6 +179,7 @@ ZeArguments TZipEngine::stampArguments() const {
 
 int TZipEngine::Zip(TZeAction action) {
     OperationGuard guard(*this);
+    workAhead(action);
     return run(zipLibrary_, Operation::Zip, zipArguments(action));
 }
 
@@ -188,9 +199,42 @@ int TZipEngine::StampZipDate() {
     return run(zipLibrary_, std::nullopt, stampArguments());
 }
 
-void TZipEngine::PrepareZip(const QStringList &files) {
+void TZipEngine::ExpectZips(const QStringList &files) {
     if (running_)
         return;
+    dropAhead();
+    upcoming_ = files;
+    upcomingAt_ = 0;
+    // Waiting for the user means the batch is paused or over: work done
+    // ahead would only hold memory until then, and the files may change.
+    if (!idleWatch_ && !files.isEmpty())
+        if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(thread()))
+            idleWatch_ = connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                                 &TZipEngine::dropAhead);
+}
+
+void TZipEngine::workAhead(TZeAction action) {
+    if (upcomingAt_ >= upcoming_.size() || running_)
+        return;
+    if (action == zacNormal && FilesToProcess.size() == 1 &&
+        FilesToProcess.front() == upcoming_[upcomingAt_]) {
+        // The window starts at this call's file, so that the engine hands
+        // this call what it has done for it.
+        sendAhead(upcoming_.mid(upcomingAt_, kCallsAhead));
+        ++upcomingAt_;
+        return;
+    }
+    upcoming_.clear();
+    upcomingAt_ = 0;
+    dropAhead();
+}
+
+void TZipEngine::dropAhead() {
+    if (aheadSent_ && !running_)
+        sendAhead({});
+}
+
+void TZipEngine::sendAhead(const QStringList &files) {
     const ZeEntryPoint ahead =
         zipLibrary_.bind(libraryFolder_) ? zipLibrary_.optional("zezipahead") : nullptr;
     if (!ahead)
@@ -207,6 +251,7 @@ void TZipEngine::PrepareZip(const QStringList &files) {
         return;
     const ZeArguments::Argv argv = arguments.argv();
     ahead(ZE_VERSION, argv.count(), argv.data(), nullptr, nullptr);
+    aheadSent_ = !files.isEmpty();
 }
 
 int TZipEngine::run(ZeLibrary &library, std::optional<Operation> kind,

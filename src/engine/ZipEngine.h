@@ -91,12 +91,18 @@ class TZipEngine : public QObject {
     int Extract(TZeAction action = zacNormal);
     int Test();
     int StampZipDate();
-    // The next Zip calls will each take one of these files, in this order,
-    // with the properties as they are then: the engine may compress them
-    // meanwhile on idle cores. Nothing is written and no event is raised;
-    // a Zip call that takes anything else, or an empty list, drops that
-    // work. Without an engine that offers it, nothing happens.
-    void PrepareZip(const QStringList &files);
+    // The files a batch still has to zip: its next Zip calls will each take
+    // one of these, in this order (a name may come again, as an include
+    // file does after every file), with the properties as they are then.
+    // The engine compresses some of them meanwhile on idle cores, as many
+    // as it sees fit. Nothing is written and no event is raised ahead. The
+    // work ahead is dropped when a Zip call takes anything else (the list
+    // is then forgotten), when this thread's event loop waits for the user
+    // (a paused batch, or one that ended or was stopped: the next call
+    // that follows the list starts again), and by a new list; an empty
+    // list expects nothing. Without an engine that offers it, nothing
+    // happens.
+    void ExpectZips(const QStringList &files);
 
     // The vectors the operations send, for the current properties. A
     // refused call has refusal() 430 (multi-disk mode) or -1 (an action the
@@ -108,7 +114,6 @@ class TZipEngine : public QObject {
 
     // Where the engine libraries are loaded from; the program's folder unless
     // set. Changing it frees libraries already loaded.
-    QString libraryFolder() const { return libraryFolder_; }
     void setLibraryFolder(const QString &folder);
     // True when the last call could not load its library or entry point.
     bool libraryMissing() const { return libraryMissing_; }
@@ -133,6 +138,10 @@ class TZipEngine : public QObject {
     int32_t dispatch(int32_t code, void *block);
     void answerPassword(ZePasswordBlock &block);
     QStringList fileList(bool includesAllowed) const;
+    // Before a Zip call: follows the expected list, or forgets it.
+    void workAhead(TZeAction action);
+    void sendAhead(const QStringList &files);
+    void dropAhead();
 
     QString libraryFolder_;
     ZeLibrary zipLibrary_;
@@ -144,4 +153,8 @@ class TZipEngine : public QObject {
     uint32_t engineValue_ = 0;
     TZeFileStats currentEntry_;
     std::exception_ptr handlerFailure_;
+    QStringList upcoming_;
+    qsizetype upcomingAt_ = 0;  // the next call's file in upcoming_
+    bool aheadSent_ = false;    // the engine holds work ahead
+    QMetaObject::Connection idleWatch_;
 };

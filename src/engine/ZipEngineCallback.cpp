@@ -22,12 +22,6 @@ SharedStore &store() {
     return instance;
 }
 
-template <typename Handler, typename... Args>
-void raise(const Handler &handler, Args &&...args) {
-    if (handler)
-        handler(std::forward<Args>(args)...);
-}
-
 }  // namespace
 
 QByteArray TZipEngine::sharedStore() {
@@ -90,7 +84,8 @@ int32_t TZipEngine::dispatch(int32_t code, void *block) {
                 answerPassword(*static_cast<ZePasswordBlock *>(block));
                 break;
             case ZE_CB_NEW_DISK:
-                raise(OnNewdisk, this, static_cast<int>(*static_cast<int32_t *>(block)));
+                if (OnNewdisk)
+                    OnNewdisk(this, static_cast<int>(*static_cast<int32_t *>(block)));
                 break;
             case ZE_CB_COMMENT: {
                 auto &b = *static_cast<ZeCommentBlock *>(block);
@@ -142,7 +137,8 @@ int32_t TZipEngine::dispatch(int32_t code, void *block) {
                     OnAdding(this, zerecords::fileStats(*static_cast<ZeEntryRecord *>(block)));
                 break;
             case ZE_CB_DELETING:
-                raise(OnDeleting, this, zerecords::text(static_cast<const char *>(block)));
+                if (OnDeleting)
+                    OnDeleting(this, zerecords::text(static_cast<const char *>(block)));
                 break;
             case ZE_CB_STATUS:
                 if (OnStatus)
@@ -150,11 +146,13 @@ int32_t TZipEngine::dispatch(int32_t code, void *block) {
                 break;
             case ZE_CB_SKIPPING: {
                 const auto &b = *static_cast<ZeSkippingBlock *>(block);
-                raise(OnSkippingFile, this, TZeSkipping{zerecords::text(b.name), b.reason});
+                if (OnSkippingFile)
+                    OnSkippingFile(this, TZeSkipping{zerecords::text(b.name), b.reason});
                 break;
             }
             case ZE_CB_FIXING:
-                raise(OnFixing, this, zerecords::text(static_cast<const char *>(block)));
+                if (OnFixing)
+                    OnFixing(this, zerecords::text(static_cast<const char *>(block)));
                 break;
             default:
                 break;  // a code this component does not know: nothing to do

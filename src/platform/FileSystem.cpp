@@ -1,5 +1,7 @@
 #include "FileSystem.h"
 
+#include "posix/FileDescriptor.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -136,13 +138,9 @@ QStringList listFolders(const QString &folder, bool includeHidden) {
 }
 
 bool flushFileSystemOf(const QString &folder) {
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool flushed = ::syncfs(fd) == 0;
-    ::close(fd);
-    return flushed;
+    const posix::FileDescriptor dir =
+        posix::FileDescriptor::readOnly(QFile::encodeName(folder).toStdString(), O_DIRECTORY);
+    return dir && ::syncfs(dir.get()) == 0;
 }
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "posix/FileDescriptor.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -15,12 +17,11 @@ namespace platform {
 class ReadOnlyFile {
   public:
     explicit ReadOnlyFile(const QString &path);
-    ~ReadOnlyFile();
     ReadOnlyFile(const ReadOnlyFile &) = delete;
     ReadOnlyFile &operator=(const ReadOnlyFile &) = delete;
 
-    bool isOpen() const { return fd_ >= 0; }
-    int handle() const { return fd_; }
+    bool isOpen() const { return bool(fd_); }
+    int handle() const { return fd_.get(); }
     // The size when the file was opened.
     qint64 size() const { return size_; }
     // Why the file is not open, for messages.
@@ -31,7 +32,7 @@ class ReadOnlyFile {
     qint64 readAt(char *buffer, qint64 length, qint64 offset) const;
 
   private:
-    int fd_ = -1;
+    posix::FileDescriptor fd_;
     qint64 size_ = 0;
     QString error_;
 };

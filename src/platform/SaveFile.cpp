@@ -1,16 +1,14 @@
 #include "SaveFile.h"
 
 #include "Dialogs.h"
+#include "ReadOnlyFile.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
 
 #ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
-#include <cerrno>
 #include <cstdio>
 #endif
 
@@ -56,31 +54,20 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 limit) {
 #ifdef Q_OS_UNIX
     // Opened without waiting: a pipe would otherwise block until a writer
     // came. What was opened is then checked, not the name.
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
+    const ReadOnlyFile file(path);
+    if (!file.isOpen() || file.size() > limit)
         return std::nullopt;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > limit) {
-        ::close(fd);
-        return std::nullopt;
-    }
     QByteArray bytes(static_cast<qsizetype>(limit) + 1, Qt::Uninitialized);
     qsizetype size = 0;
-    // One byte past the limit tells a file that grew since fstat.
+    // One byte past the limit tells a file that grew since it was opened.
     while (size < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + size, static_cast<size_t>(bytes.size() - size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            ::close(fd);
+        const qint64 n = file.readAt(bytes.data() + size, bytes.size() - size, size);
+        if (n < 0)
             return std::nullopt;
-        }
         if (n == 0)
             break;
         size += n;
     }
-    ::close(fd);
     if (size > limit)
         return std::nullopt;
     bytes.truncate(size);

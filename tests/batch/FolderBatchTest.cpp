@@ -43,7 +43,7 @@ class FolderBatchRun {
         host.inFoldersView = true;
     }
     void run() {
-        BatchDriver(host, zipBatchTexts()).run([this](const BatchSettings &settings) {
+        BatchDriver(host, zipFoldersBatchTexts()).run([this](const BatchSettings &settings) {
             FolderBatch(host, settings).run();
         });
     }

@@ -127,7 +127,10 @@ TEST(HeadlessBatch, NewArchivesAreFlushedWhenTheirOriginalsGo) {
         HeadlessBatchHost host(files, folders);
         host.current.zipFolder = tmp.mkdir("out") + "/";
         host.current.deleteOriginal = deleteOriginal;
-        FileBatch(host, host.current).run();
+        // The driver sets the engine up for the batch, as the window's does.
+        BatchDriver(host, zipBatchTexts()).run([&host](const BatchSettings &settings) {
+            FileBatch(host, settings).run();
+        });
         EXPECT_TRUE(testsupport::readersAccept(tmp.path("out/a.zip")));
         EXPECT_EQ(QFile::exists(tmp.path("in/a.txt")), !deleteOriginal);
         EXPECT_EQ(host.engine().zipArguments(zacNormal).texts().contains("--no-flush"),

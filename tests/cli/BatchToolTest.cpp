@@ -304,7 +304,11 @@ TEST(BatchTool, InterruptStopsBetweenFilesAndLosesNothing) {
         EXPECT_EQ(tool.exitCode(), 130);
         EXPECT_TRUE(seen.endsWith("Zipping process halted by User.\n")) << seen.right(200).data();
         const QStringList archives = QDir(tmp.path("out")).entryList(QDir::Files);
-        EXPECT_LT(archives.size(), kFiles);
+        // Nothing after the file under work was started: the archives are
+        // those of the first files of the list.
+        for (int i = 0; i < archives.size(); ++i)
+            EXPECT_TRUE(archives.contains(QFileInfo(paths[i]).completeBaseName() + ".zip"))
+                << "skipped " << i;
         for (const QString &archive : archives) {
             EXPECT_TRUE(archive.endsWith(".zip")) << "left over: " << archive.toStdString();
             EXPECT_TRUE(testsupport::unzipAccepts(tmp.path("out/" + archive)))

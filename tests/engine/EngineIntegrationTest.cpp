@@ -6,6 +6,7 @@
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <QAbstractEventDispatcher>
 #include <QDir>
 #include <QFileInfo>
 #include <stdexcept>
@@ -131,3 +132,44 @@ TEST_F(Integration, StampGivesTheArchiveItsNewestEntryDate) {
 }
 
 }  // namespace
+
+// Files told ahead: whatever happens between the calls (a change while the
+// batch waits for the user, calls that leave the list), every archive holds
+// its file as the call found it.
+TEST_F(Integration, ExpectedZipsHoldTheFilesAsTheCallsFindThem) {
+    struct Row {
+        const char *label;
+        QStringList calls;
+        bool changeWhileWaiting;  // c.txt is rewritten while the loop waits
+    } rows[] = {
+        {"in order", {"a", "b", "c"}, false},
+        {"changed while waiting", {"a", "b", "c"}, true},
+        {"another order", {"b", "a", "c"}, false},
+        {"one left out, then changed", {"a", "c"}, true},
+    };
+    for (const Row &r : rows) {
+        QStringList files;
+        for (const QString &name : QStringList{"a", "b", "c"}) {
+            files << folder.path("ahead/" + name + ".txt");
+            folder.write("ahead/" + name + ".txt",
+                         QByteArray(name.toLatin1() + " before ").repeated(20000));
+        }
+        engine.UsePaths = false;
+        engine.ExpectZips(files);
+        for (const QString &name : r.calls) {
+            if (name == r.calls.back() && r.changeWhileWaiting) {
+                emit QAbstractEventDispatcher::instance()->aboutToBlock();
+                folder.write("ahead/c.txt", QByteArray("c after! ").repeated(20000));
+            }
+            engine.ZipFileName = folder.path("ahead/" + name + ".zip");
+            QFile::remove(engine.ZipFileName);
+            engine.FilesToProcess = {folder.path("ahead/" + name + ".txt")};
+            ASSERT_EQ(engine.Zip(zacNormal), 0) << r.label;
+            QString out;
+            ASSERT_EQ(testsupport::run("unzip", {"-p", engine.ZipFileName}, &out), 0) << r.label;
+            EXPECT_EQ(out.toLatin1(), testsupport::readAll(folder.path("ahead/" + name + ".txt")))
+                << r.label << " " << name.toStdString();
+        }
+    }
+    engine.ExpectZips({});
+}

@@ -8,8 +8,14 @@ namespace zelib {
 // Uninitialised bytes for whole entries. Large buffers come straight from
 // mmap and ask for transparent huge pages: filling tens of megabytes through
 // 4 KiB page faults and a zeroing pass costs more than decompressing them.
+// Released large buffers are kept for the next ones (a few, up to
+// kKeptBytes in all, for the whole process): a batch of archives reuses the
+// same pages instead of having the kernel clear fresh ones for each entry.
 class ByteBuffer {
   public:
+    static constexpr size_t kKeptBytes = size_t{64} << 20;
+    static constexpr size_t kKeptCount = 8;
+
     ByteBuffer() = default;
     explicit ByteBuffer(size_t size) { allocate(size); }
     ~ByteBuffer() { release(); }

@@ -33,6 +33,16 @@ void CompressAhead::drop() {
     dropLocked();
 }
 
+void CompressAhead::waitUntilIdle() {
+    std::shared_ptr<CompressPipeline> pipeline;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        pipeline = pipeline_;
+    }
+    if (pipeline)
+        pipeline->waitUntilIdle();
+}
+
 void CompressAhead::expect(const std::vector<std::string> &names,
                            const std::function<Call(const std::string &)> &list, int level,
                            const MemoryBudget &budget) {

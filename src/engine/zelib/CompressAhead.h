@@ -66,6 +66,8 @@ class CompressAhead {
                                const MemoryBudget &budget);
 
     void drop();
+    // Waits until the work ahead has gone as far as its window lets it.
+    void waitUntilIdle();
 
   private:
     struct Expected {

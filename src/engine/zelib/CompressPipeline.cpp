@@ -87,7 +87,10 @@ size_t CompressPipeline::addFile(const std::string &path, const FileIdentity &li
     }
     const bool wake = idle_ > 0;
     lock.unlock();
-    if (wake)
+    // A small file is one chunk: one worker takes it, the others sleep on.
+    if (wake && count == 1)
+        workAvailable_.notify_one();
+    else if (wake)
         workAvailable_.notify_all();
     return first;
 }
@@ -121,7 +124,7 @@ int32_t CompressPipeline::read(Chunk &chunk, SourceFile &file, uint8_t *buffer) 
                 file.fd = ::open(file.path.c_str(), O_RDONLY | O_CLOEXEC);
             if (file.fd < 0)
                 file.code = errno == ENOMEM ? ZE_ERR_MEMORY : ZE_ERR_READ;
-            else if (!stillAsListed(file.fd, file.path, file.listed))
+            else if (!sameAsListed(file.fd, file.listed))
                 file.code = ZE_ERR_READ;  // replaced or changed since it was listed
         }
         fd = file.code == ZE_OK ? file.fd : -1;
@@ -206,17 +209,9 @@ void CompressPipeline::work() noexcept {
         {
             std::unique_lock<std::mutex> lock(mutex_);
             ++idle_;
-            workAvailable_.wait(lock, [&] {
-                if (stopping_)
-                    return true;
-                next_ = std::max(next_, chunkBase_);
-                while (next_ < chunkEnd() && chunkAt(next_).state == Chunk::State::Released)
-                    ++next_;
-                if (next_ >= chunkEnd())
-                    return false;
-                return inFlight_ == 0 || inFlight_ + cost(chunkAt(next_)) <= window_ ||
-                       (urgent_ != kNone && next_ <= urgent_);
-            });
+            if (idleWaiter_)
+                workersIdle_.notify_all();
+            workAvailable_.wait(lock, [&] { return stopping_ || takeable(); });
             --idle_;
             if (stopping_ || next_ >= chunkEnd())
                 return;
@@ -267,6 +262,25 @@ void CompressPipeline::work() noexcept {
         if (wakeWorkers)
             workAvailable_.notify_all();
     }
+}
+
+bool CompressPipeline::takeable() {
+    next_ = std::max(next_, chunkBase_);
+    while (next_ < chunkEnd() && chunkAt(next_).state == Chunk::State::Released)
+        ++next_;
+    if (next_ >= chunkEnd())
+        return false;
+    return inFlight_ == 0 || inFlight_ + cost(chunkAt(next_)) <= window_ ||
+           (urgent_ != kNone && next_ <= urgent_);
+}
+
+void CompressPipeline::waitUntilIdle() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (workers_.empty())
+        return;
+    idleWaiter_ = true;
+    workersIdle_.wait(lock, [&] { return stopping_ || (idle_ == workers_.size() && !takeable()); });
+    idleWaiter_ = false;
 }
 
 const CompressPipeline::Chunk *CompressPipeline::await(size_t index, Reporter &reporter) {

@@ -80,6 +80,9 @@ class CompressPipeline {
     void release(size_t index);
     // Result code of the last failed chunk awaited, 0 if none.
     int32_t failure() const { return failure_; }
+    // Waits until every worker waits: all queued chunks are done, or the
+    // window is full.
+    void waitUntilIdle();
     // The chunks before `index` are wanted no more (an operation that
     // ended early left them): those not compressed yet never will be, the
     // memory of those done goes back to the window, and the records of
@@ -105,6 +108,9 @@ class CompressPipeline {
                   std::vector<uint8_t> &input, std::vector<uint8_t> &scratch,
                   std::vector<uint8_t> &output);
     void settle(Chunk &chunk, Method method);
+    // Under mutex_: a chunk waits that a worker may take now (moves next_
+    // past released chunks).
+    bool takeable();
     int32_t read(Chunk &chunk, SourceFile &file, uint8_t *buffer);
     uint64_t cost(const Chunk &chunk) const;
 
@@ -136,6 +142,8 @@ class CompressPipeline {
     int32_t failure_ = 0;
     unsigned idle_ = 0;           // workers waiting for work
     bool writerWaiting_ = false;  // await() waits for a chunk
+    std::condition_variable workersIdle_;
+    bool idleWaiter_ = false;  // waitUntilIdle() waits
     std::vector<std::thread> workers_;
 };
 

@@ -1,6 +1,6 @@
 #include "DeflateChunkSource.h"
 
-#include "Crc32.h"
+#include <zlib.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -48,8 +48,10 @@ zip_int64_t DeflateChunkSource::read(uint8_t *buffer, uint64_t length) {
                 stored_ = chunk_->plain;
             else if (chunk_->plain != stored_)
                 return fail(ZIP_ER_INTERNAL, ZE_ERR_INTERNAL);
-            crc_ =
-                current_ == first_ ? chunk_->crc : crc32Combine(crc_, chunk_->crc, chunk_->length);
+            crc_ = current_ == first_
+                       ? chunk_->crc
+                       : static_cast<uint32_t>(crc32_combine64(
+                             crc_, chunk_->crc, static_cast<z_off64_t>(chunk_->length)));
             offset_ = 0;
         }
         const uint64_t n = std::min<uint64_t>(length - copied, chunk_->data.size() - offset_);

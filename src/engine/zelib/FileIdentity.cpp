@@ -12,6 +12,11 @@ FileIdentity FileIdentity::of(const struct stat &info) {
     return identity;
 }
 
+bool sameAsListed(int fd, const FileIdentity &listed) {
+    struct stat open {};
+    return fstat(fd, &open) == 0 && FileIdentity::of(open) == listed;
+}
+
 bool stillAsListed(int fd, const std::string &path, const FileIdentity &listed) {
     struct stat open {
     }, named{};

@@ -36,6 +36,9 @@ struct ChangeTime {
     bool operator==(const ChangeTime &) const = default;
 };
 
+// True when the open descriptor is the file as listed. Just after opening
+// by the listed name, that also tells the name still stood for it.
+bool sameAsListed(int fd, const FileIdentity &listed);
 // True when the open descriptor is still the file as listed and `path`
 // still names that file.
 bool stillAsListed(int fd, const std::string &path, const FileIdentity &listed);

@@ -102,12 +102,8 @@ int PendingFile::create(const std::string &target, mode_t mode) {
     }
     if (learnt.load() == LinkMethod::EmptyPath || learnt.load() == LinkMethod::Proc) {
         fd_ = open(folder_.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
-        if (fd_ >= 0) {
-            // Held while the file lives, through the moment it has a
-            // temporary name on its way to the final one.
-            flock(fd_, LOCK_EX);
-            return 0;
-        }
+        if (fd_ >= 0)
+            return 0;  // locked only if it ever needs a temporary name
     }
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         const std::string name =
@@ -129,6 +125,9 @@ int PendingFile::linkAs(const std::string &path) const {
 }
 
 int PendingFile::nameTemporarily() {
+    // Held from before the name exists until the file is closed, so that
+    // the next run's sweep never takes it for a leftover.
+    flock(fd_, LOCK_EX);
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         const std::string name =
             folder_ + "/" + temporaryName(baseOf(target_), getpid(), randomTag());

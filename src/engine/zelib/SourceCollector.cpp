@@ -1,9 +1,9 @@
 #include "SourceCollector.h"
 
 #include "EntryNames.h"
-#include "FileDescriptor.h"
 #include "Wildcard.h"
 #include "engine/ZeAbi.h"
+#include "platform/posix/FileDescriptor.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -42,15 +42,14 @@ bool lessWithoutCase(const std::string &a, const std::string &b) {
 // Names in one folder, sorted the way the file list shows them.
 std::vector<std::string> listFolder(const std::string &folder) {
     std::vector<std::string> names;
-    DIR *dir = opendir(folder.empty() ? "." : folder.c_str());
-    if (dir == nullptr)
+    posix::DirectoryStream dir(folder);
+    if (!dir)
         return names;
-    while (const dirent *entry = readdir(dir)) {
+    while (const dirent *entry = dir.next()) {
         const std::string name = entry->d_name;
         if (name != "." && name != "..")
             names.push_back(name);
     }
-    closedir(dir);
     std::sort(names.begin(), names.end(), lessWithoutCase);
     return names;
 }
@@ -154,9 +153,10 @@ class Collector {
         const std::string entry = storedName(path, request_.keepPaths);
         if (entry.empty() || !passesPatterns(request_.keepPaths ? entry : storedName(path, true)))
             return;
-        // A file that cannot be opened now is left out with a notice rather
-        // than failing the whole archive later.
-        if (!ReadDescriptor(path)) {
+        // A file that cannot be read now is left out with a notice rather
+        // than failing the whole archive later. Asked of the kernel with
+        // the rights an open would use, without opening the file.
+        if (faccessat(AT_FDCWD, path.c_str(), R_OK, AT_EACCESS) != 0) {
             skip(path, ZE_SKIP_UNREADABLE);
             return;
         }

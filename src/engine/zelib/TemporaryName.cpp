@@ -1,5 +1,7 @@
 #include "TemporaryName.h"
 
+#include "platform/posix/FileDescriptor.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -77,48 +79,44 @@ namespace {
 
 // An open descriptor of the entry `name` of `dirFd`, locked for this
 // process, when it is a leftover of a killed run of the kind asked for (a
-// folder or a regular file); -1 otherwise. The lock tells an entry whose
-// maker lives on under another pid (a process in another pid namespace, a
-// pid used again) from a leftover.
-int claimLeftover(int dirFd, const std::string &name, bool folder) {
+// folder or a regular file); an empty one otherwise. The lock tells an entry
+// whose maker lives on under another pid (a process in another pid
+// namespace, a pid used again) from a leftover.
+posix::FileDescriptor claimLeftover(int dirFd, const std::string &name, bool folder) {
     const std::optional<pid_t> owner = temporaryOwner(name);
     if (!owner || !processGone(*owner))
-        return -1;
-    const int fd =
+        return posix::FileDescriptor();
+    posix::FileDescriptor file(
         openat(dirFd, name.c_str(),
-               O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | (folder ? O_DIRECTORY : 0));
-    if (fd < 0)
-        return -1;
+               O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | (folder ? O_DIRECTORY : 0)));
+    if (!file)
+        return file;
     struct stat opened {
     }, named{};
-    if (fstat(fd, &opened) == 0 && (folder ? S_ISDIR(opened.st_mode) : S_ISREG(opened.st_mode)) &&
-        flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+    if (fstat(file.get(), &opened) == 0 &&
+        (folder ? S_ISDIR(opened.st_mode) : S_ISREG(opened.st_mode)) &&
+        flock(file.get(), LOCK_EX | LOCK_NB) == 0 &&
         fstatat(dirFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
         named.st_dev == opened.st_dev && named.st_ino == opened.st_ino)
-        return fd;
-    close(fd);
-    return -1;
+        return file;
+    return posix::FileDescriptor();
 }
 
 // Calls `remove` for each leftover of the kind asked for in `folder`;
 // returns how many it removed.
 int sweep(const std::string &folder, bool folders,
           const std::function<bool(int dirFd, const std::string &name)> &remove) {
-    DIR *dir = opendir(folder.empty() ? "." : folder.c_str());
-    if (dir == nullptr)
+    posix::DirectoryStream dir(folder);
+    if (!dir)
         return 0;
-    const int dirFd = dirfd(dir);
+    const int dirFd = dir.fd();
     int removed = 0;
-    while (const dirent *entry = readdir(dir)) {
+    while (const dirent *entry = dir.next()) {
         const std::string name = entry->d_name;
-        const int fd = claimLeftover(dirFd, name, folders);
-        if (fd < 0)
-            continue;
-        if (remove(dirFd, name))
+        const posix::FileDescriptor claimed = claimLeftover(dirFd, name, folders);
+        if (claimed && remove(dirFd, name))
             ++removed;
-        close(fd);
     }
-    closedir(dir);
     return removed;
 }
 

@@ -4,7 +4,6 @@
 #include "ArchiveOpen.h"
 #include "EntryNames.h"
 #include "ExtractFolder.h"
-#include "FileDescriptor.h"
 #include "InflatePool.h"
 #include "MemoryBudget.h"
 #include "OutputFile.h"
@@ -13,6 +12,7 @@
 #include "ResultCodes.h"
 #include "Wildcard.h"
 #include "WorkerCount.h"
+#include "platform/posix/FileDescriptor.h"
 
 #include <sys/stat.h>
 #include <algorithm>
@@ -346,7 +346,7 @@ void UnzipOperation::process(const Entry &entry) {
 }
 
 int32_t UnzipOperation::checkLayout() {
-    const ReadDescriptor file(args_.archive);
+    const posix::FileDescriptor file = posix::FileDescriptor::readOnly(args_.archive);
     if (!file)
         return ZE_ERR_READ;
     // The layout must describe the entries libzip reads, in the same order.

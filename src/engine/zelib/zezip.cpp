@@ -1,5 +1,7 @@
 // libzezip.so: the entry points "zezip" (Zip and StampZipDate) and
-// "zezipahead" (the files of the calls to come).
+// "zezipahead" (the files of the calls to come) and "zezipaheadidle" (waits
+// until that work has gone as far as it may, so that a test can change a
+// file after it was read ahead).
 #include "CompressAhead.h"
 #include "Reporter.h"
 #include "ZipArguments.h"
@@ -45,4 +47,12 @@ extern "C" ZE_EXPORT int32_t zezipahead(int32_t version, int32_t argc, const cha
         zelib::CompressAhead::shared().drop();
         return ZE_ERR_INTERNAL;
     }
+}
+
+extern "C" ZE_EXPORT int32_t zezipaheadidle(int32_t version, int32_t, const char *const *,
+                                            ZeCallback, void *) {
+    if (version != ZE_VERSION)
+        return ZE_ERR_INTERNAL;
+    zelib::CompressAhead::shared().waitUntilIdle();
+    return ZE_OK;
 }

@@ -1,7 +1,6 @@
 // The pieces whose faults would hide behind the entry points: joining
 // deflate streams, combining CRCs, making names safe, matching patterns and
 // reading the argument vectors the component builds.
-#include "Crc32.h"
 #include "DeflateJoin.h"
 #include "EntryNames.h"
 #include "UnzipArguments.h"
@@ -96,16 +95,6 @@ TEST(DeflateJoin, StoredPiecesAndGarbage) {
         if (!makeJoinable(noise)) {
             EXPECT_EQ(noise, before);
         }
-    }
-}
-
-TEST(Crc32, CombinedEqualsWhole) {
-    const std::vector<uint8_t> data = bytesOf(enginetest::binaryLike(100000, 6));
-    const uint32_t whole = libdeflate_crc32(0, data.data(), data.size());
-    for (const size_t split : {size_t{0}, size_t{1}, size_t{4096}, size_t{77777}, data.size()}) {
-        const uint32_t first = libdeflate_crc32(0, data.data(), split);
-        const uint32_t second = libdeflate_crc32(0, data.data() + split, data.size() - split);
-        EXPECT_EQ(crc32Combine(first, second, data.size() - split), whole) << split;
     }
 }
 

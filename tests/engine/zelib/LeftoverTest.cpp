@@ -231,3 +231,41 @@ TEST(ArchiveFile, ANewArchiveHasTheUsualPermissionsAndARewrittenOneKeepsItsOwn) 
     }
     umask(mask);
 }
+
+// A new archive takes its name only if the name is still free: a file that
+// another program put there while the archive was made stays as it is.
+// Archives of every size are written whole however the writes are grouped.
+TEST(ArchiveFile, ANewArchiveNeverReplacesAFileThatTookItsNameMeanwhile) {
+    const struct {
+        const char *label;
+        QByteArray data;
+        bool otherFileAppears;
+    } rows[] = {
+        {"small", textLike(3000, 1), false},
+        {"larger than the write buffer", incompressible(700000, 2), false},
+        {"small, name taken meanwhile", textLike(3000, 3), true},
+        {"larger, name taken meanwhile", incompressible(700000, 4), true},
+    };
+    for (const auto &r : rows) {
+        TempFolder tmp;
+        tmp.write("src/a.bin", r.data);
+        const QString archive = tmp.path("x.zip");
+        Recorder recorder;
+        recorder.hook = [&](int32_t code) {
+            if (r.otherFileAppears && code == ZE_CB_ADDING && !QFile::exists(archive))
+                tmp.write("x.zip", "another program's file");
+        };
+        const int32_t result =
+            zip({"", "-j", str(archive), "-W", str(tmp.path("src/a.bin"))}, &recorder);
+        if (r.otherFileAppears) {
+            EXPECT_NE(result, ZE_OK) << r.label;
+            EXPECT_EQ(testsupport::readAll(archive), QByteArray("another program's file"))
+                << r.label;
+        } else {
+            ASSERT_EQ(result, ZE_OK) << r.label;
+            EXPECT_TRUE(testsupport::readersAccept(archive)) << r.label;
+            EXPECT_EQ(pythonEntries(archive).size(), 1u) << r.label;
+        }
+        EXPECT_TRUE(leftovers(tmp.path()).isEmpty()) << r.label;
+    }
+}
