@@ -45,7 +45,6 @@ void FileBatch::run() {
         }
     });
     engine.PrepareZip({});
-    host_.rereadFileList();
     host_.setOverallProgress(0);
 }
 
