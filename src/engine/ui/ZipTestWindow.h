@@ -7,12 +7,14 @@
 #include <QWidget>
 
 class BusyIndicator;
+class LineFeed;
 class FileListSource;
 class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
 class TZipEngine;
+class ToolRun;
 
 // The zip testing tool: tests every archive selected in the main window's
 // file list and lists one verdict per file. The main window stays disabled
@@ -32,8 +34,9 @@ class Tziptest : public QWidget, private ZipTestHost {
     // Returns when the run has ended (the window stays open).
     void testSelectedFiles(const FileListSource &files, TZipEngine &engine);
 
-    QString runFlag() const { return runFlag_; }
-    QListWidget *ListBox1() const { return list_; }
+    QString runFlag() const;
+    // The verdicts, every one given so far.
+    QListWidget *ListBox1() const;
     QProgressBar *ProgressBar1() const { return progress_; }
     QPushButton *BitBtn2() const { return stop_; }
 
@@ -44,14 +47,15 @@ class Tziptest : public QWidget, private ZipTestHost {
     void closeEvent(QCloseEvent *event) override;  // FormClose
 
   private:
-    bool runFlagIsGo() const override { return runFlag_ == QStringLiteral("GO"); }
+    bool runFlagIsGo() const override;
     void setProgress(int percent) override;
     void addVerdict(const QString &line) override;
 
     BusyIndicator &animation_;
     WindowGate mainWindow_;
-    QString runFlag_ = QStringLiteral("GO");
     QListWidget *list_;
+    LineFeed *feed_;
     QProgressBar *progress_;
     QPushButton *stop_;
+    ToolRun *run_;
 };
