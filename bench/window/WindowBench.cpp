@@ -114,6 +114,7 @@ int main(int argc, char **argv) {
     step("browse", [&] { tree->setDirectory(files); });
     const int listed = list->count();
     step("filter", [&] { list->setMask(QStringLiteral("*.t?t;*.bin")); });
+    list->setMask(QStringLiteral("*.*"));
     step("all", [&] { command("All"); });
     step("none", [&] { command("None"); });
     step("invert-none-to-all", [&] { command("Invert"); });
