@@ -26,7 +26,8 @@ void LineFeed::append(const QString &line) {
 
 void LineFeed::requestScroll() {
     scrollPending_ = true;
-    schedule();
+    if (list_.isVisible())
+        schedule();
 }
 
 void LineFeed::clear() {
@@ -38,7 +39,7 @@ void LineFeed::clear() {
 
 void LineFeed::flush() {
     timer_.stop();
-    if (pending_.isEmpty() && !scrollPending_)
+    if (pending_.isEmpty() && (!scrollPending_ || !list_.isVisible()))
         return;
     QElapsedTimer took;
     took.start();
@@ -47,7 +48,9 @@ void LineFeed::flush() {
         pending_.clear();
         ++insertions_;
     }
-    if (scrollPending_) {
+    // A hidden list is scrolled when it shows (its window flushes then):
+    // scrolling lays out every line.
+    if (scrollPending_ && list_.isVisible()) {
         scrollPending_ = false;
         scroll_();
     }

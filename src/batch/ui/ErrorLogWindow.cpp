@@ -55,13 +55,14 @@ QListWidget *TErrorLog::ListBox1() const {
 }
 
 void TErrorLog::showLog() {
-    feed_->flush();
     if (!isVisible()) {
         if (const QScreen *screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
     }
     show();
     raise();
+    // Lines added while it was hidden, and the scroll to the last of them.
+    feed_->flush();
 }
 
 void TErrorLog::scrollToEnd() {

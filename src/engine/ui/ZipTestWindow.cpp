@@ -114,6 +114,10 @@ bool Tziptest::runFlagIsGo() const {
 
 void Tziptest::setProgress(int percent) {
     run_->setProgress(percent);
+    // Archives that the engine rejects at once call nothing back, and so
+    // let no message run: the walk's progress does, by the clock.
+    if (pace_.due())
+        QCoreApplication::processEvents();
 }
 
 void Tziptest::addVerdict(const QString &line) {

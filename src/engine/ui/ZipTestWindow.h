@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ZipTestWalk.h"
+#include "platform/MessagePace.h"
 #include "widgets/WindowGate.h"
 
 #include <QString>
@@ -58,4 +59,5 @@ class Tziptest : public QWidget, private ZipTestHost {
     QProgressBar *progress_;
     QPushButton *stop_;
     ToolRun *run_;
+    MessagePace pace_;
 };
