@@ -91,11 +91,11 @@ void BrowserCommands::selectAll(bool fromButton) {
     if (fromButton)
         buttons_.setEnabled(false);
     if (filesView()) {
-        b.FileListBox1->selectAll();
+        b.FileListBox1->selectEveryRow();
         b.FileListBox1->scrollToFirst();
         setStatus_(filesSelectedText(b.FileListBox1->selectedCount()));
     } else {
-        b.ListBox2->selectAll();
+        b.ListBox2->selectEveryRow();
         b.ListBox2->scrollToFirst();
         setStatus_(foldersSelectedText(b.ListBox2->selectedCount()));
     }
@@ -107,11 +107,11 @@ void BrowserCommands::selectNone() {
     BrowserPane &b = browser_;
     buttons_.setEnabled(false);
     if (filesView()) {
-        b.FileListBox1->clearSelection();
+        b.FileListBox1->selectNoRow();
         b.FileListBox1->scrollToFirst();
         setStatus_(filesSelectedText(0));
     } else {
-        b.ListBox2->clearSelection();
+        b.ListBox2->selectNoRow();
         b.ListBox2->scrollToFirst();
         setStatus_(foldersSelectedText(0));
     }
@@ -122,17 +122,11 @@ void BrowserCommands::invert() {
     // The visible list is inverted: in the folders view that is the folder
     // list, as the button's hint promises.
     BrowserPane &b = browser_;
-    QListWidget *list = filesView() ? static_cast<QListWidget *>(b.FileListBox1)
-                                    : static_cast<QListWidget *>(b.ListBox2);
-    int selected = 0;
-    for (int i = 0; i < list->count(); ++i) {
-        QListWidgetItem *item = list->item(i);
-        item->setSelected(!item->isSelected());
-        if (item->isSelected())
-            ++selected;
-    }
-    if (list->count() > 0)
-        list->scrollToItem(list->item(0), QAbstractItemView::PositionAtTop);
+    SelectionList *list = filesView() ? static_cast<SelectionList *>(b.FileListBox1)
+                                      : static_cast<SelectionList *>(b.ListBox2);
+    list->invertSelection();
+    list->scrollToFirst();
+    const int selected = list->selectedRows();
     setStatus_(filesView() ? filesSelectedText(selected) : foldersSelectedText(selected));
 }
 

@@ -17,6 +17,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/RunFlag.h"
 #include "platform/Shell.h"
 
 #include <QAction>
@@ -170,7 +171,7 @@ void TMainform::FormCreate() {
     ZipEngine1.OnGlobalStatus = [this](TZipEngine *, const TZeGlobalStats &stats) {
         panel_->setItemProgress(stats.Percent);
     };
-    OperationFlag = QStringLiteral("GO");
+    OperationFlag = runflag::Go;
     AppFolder = platform::appFolder();
     holdCommands(true);
     QApplication::processEvents();
@@ -331,12 +332,11 @@ void TMainform::showErrorLog() {
 }
 
 void TMainform::BitBtn8Click() {
-    OperationFlag =
-        OperationFlag == QLatin1String("GO") ? QStringLiteral("PAUSE") : QStringLiteral("GO");
+    OperationFlag = OperationFlag == runflag::Go ? runflag::Pause : runflag::Go;
 }
 
 void TMainform::BitBtn7Click() {
-    OperationFlag = QStringLiteral("STOP");
+    OperationFlag = runflag::Stop;
     setStatus(QStringLiteral("Closing down operation - please wait."));
 }
 

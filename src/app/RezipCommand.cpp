@@ -15,6 +15,7 @@ void RezipCommand::BitBtn3Click() {
 
 void RezipCommand::run() {
     MainWindowBatchHost host(form_.parts());
+    bool ran = false;
     if (platform::confirm(QStringLiteral(
             "This option is independent of the Zip and Unzip settings, with the exception of the "
             "password setting and compression strength.  Do you still wish to continue?")) &&
@@ -25,9 +26,12 @@ void RezipCommand::run() {
         BatchDriver(host, rezipBatchTexts()).run([&](const BatchSettings &settings) {
             RezipBatch(host, settings, filters).run();
         });
+        ran = true;
     }
     form_.setEnabled(true);
-    host.rereadFileList();
+    // A batch that ran has just re-read the list.
+    if (!ran)
+        host.rereadFileList();
     host.refreshFolders();
     host.pumpMessages();
 }

@@ -4,6 +4,7 @@
 #include "BatchSettings.h"
 #include "ErrorLogModel.h"
 #include "engine/ZipEngine.h"
+#include "platform/RunFlag.h"
 
 void BatchDriver::run(const Loop &loop) {
     host_.setLocked(true);
@@ -20,17 +21,20 @@ void BatchDriver::run(const Loop &loop) {
     host_.setBusy(true);
 
     loop(settings);
+    // New archives appear and deleted originals vanish before the end of
+    // the batch is told; one reading of the folder serves the loop and the
+    // driver alike.
+    host_.rereadFileList();
 
     if (!texts_.finishing.isEmpty())
         host_.setStatus(texts_.finishing);
     log.scrollToEnd();
     host_.setBusy(false);
     host_.setLocked(false);
-    const QString &end =
-        host_.operationFlag() == QLatin1String("STOP") ? texts_.halted : texts_.completed;
+    const QString &end = host_.operationFlag() == runflag::Stop ? texts_.halted : texts_.completed;
     if (!texts_.endTextAfterBeep)
         host_.setStatus(end);
-    host_.setOperationFlag(QStringLiteral("GO"));
+    host_.setOperationFlag(runflag::Go);
     if (texts_.beep && settings.*texts_.beep)
         host_.beep();
     if (texts_.endTextAfterBeep)
@@ -41,7 +45,6 @@ void BatchDriver::run(const Loop &loop) {
         host_.setStatus(texts_.completedWithErrors);
         host_.offerErrorLog();
     }
-    host_.rereadFileList();
 }
 
 BatchTexts zipBatchTexts() {

@@ -26,9 +26,9 @@ struct BatchTexts {
 
 // The steps every batch shares around its loop: the window lock, the error
 // log cleared, the engine set up from one settings snapshot, the busy
-// indicator, then the end texts, the run flag back to "GO", the beep, the
-// end-of-batch question and the file list re-read. A batch is its loop plus
-// its texts.
+// indicator, then the file list re-read, the end texts, the run flag back to
+// "GO", the beep and the end-of-batch question. A batch is its loop plus its
+// texts.
 class BatchDriver {
   public:
     using Loop = std::function<void(const BatchSettings &)>;

@@ -5,22 +5,24 @@
 #include "engine/ZipEngine.h"
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
+#include "platform/MessagePace.h"
 #include "platform/NameLock.h"
 #include "platform/Rounding.h"
+#include "platform/RunFlag.h"
 
 #include <QThread>
 
 namespace batchsteps {
 
 bool stopRequested(const BatchHost &host) {
-    return host.operationFlag() == QLatin1String("STOP");
+    return host.operationFlag() == runflag::Stop;
 }
 
 void waitWhilePaused(BatchHost &host) {
-    if (host.operationFlag() != QLatin1String("PAUSE"))
+    if (host.operationFlag() != runflag::Pause)
         return;
     host.setStatus(QStringLiteral("Paused - Click Pause again to continue."));
-    while (host.operationFlag() == QLatin1String("PAUSE"))
+    while (host.operationFlag() == runflag::Pause)
         host.waitForMessages();
 }
 
@@ -44,8 +46,15 @@ int SelectedEntry::statusPercent() const {
 void forEachSelected(BatchHost &host, FileListSource &list,
                      const std::function<void(const SelectedEntry &)> &handle) {
     const int n = list.selectedCount();
+    const QString folder = platform::withSeparator(list.directory());
+    // Entries that never reach the engine (names the batch passes over with
+    // a line in the log) let no message run on their own: the loop does, by
+    // the clock, so Pause and Stop stay within reach.
+    MessagePace pace;
     int c = 1;
     for (int i = 0; i < list.count(); ++i) {
+        if (pace.due())
+            host.pumpMessages();
         if (stopRequested(host))
             break;
         if (n > 0)
@@ -54,7 +63,7 @@ void forEachSelected(BatchHost &host, FileListSource &list,
             continue;
         waitWhilePaused(host);
         host.errorLog().scrollToEnd();
-        handle({c, n, i, platform::withSeparator(list.directory()), list.name(i)});
+        handle({c, n, i, folder, list.name(i)});
         ++c;
     }
 }

@@ -34,7 +34,6 @@ void FileBatch::run() {
             zipEntry(e.folder, e.name, extension);
         }
     });
-    host_.rereadFileList();
     host_.setOverallProgress(0);
 }
 

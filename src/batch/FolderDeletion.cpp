@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
+#include "platform/RunFlag.h"
 #include "platform/Trash.h"
 
 namespace {
@@ -28,7 +29,7 @@ void deleteSelectedFolders(BatchHost &host, DeleteProgress &screen) {
         platform::DisposalTally tally(host.settings().trashDeletions);
         const int count = folders.count();
         for (int i = 0; i < count; ++i) {
-            if (!folders.isSelected(i) || screen.runFlag() != QLatin1String("GO"))
+            if (!folders.isSelected(i) || screen.runFlag() != runflag::Go)
                 continue;
             const QString name = folders.name(i);
             screen.showFolder(name);

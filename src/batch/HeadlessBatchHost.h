@@ -4,6 +4,7 @@
 #include "DelTree.h"
 #include "ErrorLogModel.h"
 #include "engine/ZipEngine.h"
+#include "platform/RunFlag.h"
 
 #include <functional>
 
@@ -52,7 +53,7 @@ class HeadlessBatchHost : public BatchHost {
   private:
     FileListSource &files_;
     FileListSource &folders_;
-    QString flag_ = QStringLiteral("GO");
+    QString flag_ = runflag::Go;
     QString status_;
     int overall_ = 0;
     int item_ = 0;

@@ -73,15 +73,16 @@ void RezipBatch::run() {
     for (int i = 0; i < count; ++i)
         if (files.isSelected(i) && sameFile(folder + files.name(i), temporaryPath()))
             temporaryTaken_ = true;
+    // The list is locked while the batch runs: its selection is counted once.
+    const int n = files.selectedCount();
     int k = 0;
     for (int i = 0; i < count && i < files.count(); ++i) {
         batchsteps::waitWhilePaused(host_);
-        if (files.selectedCount() > 0)
+        if (n > 0)
             host_.setOverallProgress(platform::roundHalfEven(i * 100.0 / count));
         // After Stop the rest of the selection is passed over, to the end.
         if (!files.isSelected(i) || batchsteps::stopRequested(host_))
             continue;
-        const int n = files.selectedCount();
         const QString name = files.name(i);
         host_.setStatus(QStringLiteral("Re-zipping: %1/%2 - %3%  (%4)")
                             .arg(k)
@@ -94,7 +95,6 @@ void RezipBatch::run() {
         ++k;
     }
     host_.setOverallProgress(0);
-    host_.rereadFileList();
 }
 
 QString RezipBatch::temporaryPath() const {

@@ -53,7 +53,6 @@ void UnzipBatch::run() {
                             .arg(e.name));
         unzipEntry(e.folder, e.name);
     });
-    host_.rereadFileList();
     host_.setOverallProgress(0);
 }
 

@@ -7,11 +7,12 @@
 #include "batch/BatchSettings.h"
 #include "batch/ErrorLogModel.h"
 #include "platform/FileSystem.h"
+#include "platform/RunFlag.h"
 
 namespace cli {
 
 QString ConsoleBatchHost::operationFlag() const {
-    return stopRequested() ? QStringLiteral("STOP") : HeadlessBatchHost::operationFlag();
+    return stopRequested() ? runflag::Stop : HeadlessBatchHost::operationFlag();
 }
 
 int runBatch(const CliOptions &options, ConsoleOutput &output, const BatchTexts &texts,
@@ -36,7 +37,7 @@ int runBatch(const CliOptions &options, ConsoleOutput &output, const BatchTexts 
 
     BatchDriver(host, texts).run([&](const BatchSettings &snapshot) {
         for (const PathGroup &group : groups) {
-            if (host.operationFlag() == QLatin1String("STOP"))
+            if (host.operationFlag() == runflag::Stop)
                 break;
             list.show(group);
             // Folders that were not given follow the folder worked in, as

@@ -81,16 +81,6 @@ QRegularExpression maskExpression(const QString &mask) {
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
 }
 
-bool matchesOne(const QString &name, const QString &mask) {
-    if (mask == QLatin1String("*.*") || mask == QLatin1String("*"))
-        return true;
-    // Windows lets "name.*" match "name" without any dot too.
-    if (mask.endsWith(QLatin1String(".*")) && !name.contains(QLatin1Char('.')) &&
-        matchesOne(name, mask.chopped(2)))
-        return true;
-    return maskExpression(mask).match(name).hasMatch();
-}
-
 void sortWithoutCase(QStringList &names) {
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
         const int c = a.compare(b, Qt::CaseInsensitive);
@@ -101,22 +91,61 @@ void sortWithoutCase(QStringList &names) {
 }  // namespace
 
 bool matchesMask(const QString &name, const QString &mask) {
+    return MaskMatcher(mask).matches(name);
+}
+
+MaskMatcher::MaskMatcher(const QString &mask) {
     const QStringList masks = mask.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     if (masks.isEmpty())
+        everything_ = true;
+    for (const QString &untrimmed : masks) {
+        const QString m = untrimmed.trimmed();
+        if (m == QLatin1String("*.*") || m == QLatin1String("*")) {
+            everything_ = true;
+            continue;
+        }
+        Part part{maskExpression(m), {}, false};
+        QString rest = m;
+        while (rest.endsWith(QLatin1String(".*"))) {
+            rest.chop(2);
+            if (rest == QLatin1String("*.*") || rest == QLatin1String("*")) {
+                part.everythingWithoutDot = true;
+                break;
+            }
+            part.withoutDot << maskExpression(rest);
+        }
+        parts_ << part;
+    }
+}
+
+bool MaskMatcher::matches(const QString &name) const {
+    if (everything_)
         return true;
-    return std::any_of(masks.begin(), masks.end(),
-                       [&](const QString &m) { return matchesOne(name, m.trimmed()); });
+    const bool dotless = !name.contains(QLatin1Char('.'));
+    for (const Part &part : parts_) {
+        if (part.expression.match(name).hasMatch())
+            return true;
+        if (!dotless)
+            continue;
+        if (part.everythingWithoutDot)
+            return true;
+        for (const QRegularExpression &shorter : part.withoutDot)
+            if (shorter.match(name).hasMatch())
+                return true;
+    }
+    return false;
 }
 
 QStringList listFiles(const QString &folder, const QString &mask, bool includeHidden) {
     QDir::Filters filters = QDir::Files;
     if (includeHidden)
         filters |= QDir::Hidden;
+    const MaskMatcher matcher(mask);
     QStringList names;
     for (const QString &name : QDir(folder).entryList(filters, QDir::Unsorted)) {
         if (!includeHidden && isHiddenName(name))
             continue;
-        if (matchesMask(name, mask))
+        if (matcher.matches(name))
             names << name;
     }
     sortWithoutCase(names);

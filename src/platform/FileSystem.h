@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -45,6 +47,25 @@ FileIdentity fileIdentity(const QString &path);
 // Windows does it: "*" and "?" wildcards, several masks separated by ";",
 // and "*.*" matching every name, with a dot or without.
 bool matchesMask(const QString &name, const QString &mask);
+
+// The same match with the mask read once: a listing of many names compiles
+// each mask once, not once per name.
+class MaskMatcher {
+  public:
+    explicit MaskMatcher(const QString &mask);
+    bool matches(const QString &name) const;
+
+  private:
+    struct Part {
+        QRegularExpression expression;
+        // Windows lets "name.*" match "name" without any dot too: the
+        // masks left when the ".*" ends are taken off, for such names.
+        QList<QRegularExpression> withoutDot;
+        bool everythingWithoutDot = false;
+    };
+    bool everything_ = false;
+    QList<Part> parts_;
+};
 
 // The plain files (symbolic links to files included) and the sub-folders of
 // `folder`, by name, ordered without regard to case. Hidden entries are

@@ -1,14 +1,20 @@
 #include "FileListBox.h"
 
+#include "FileIconDelegate.h"
 #include "platform/FileSystem.h"
 
 #include <QFileIconProvider>
 #include <QFileInfo>
-#include <QKeyEvent>
 
-FileListBox::FileListBox(QWidget *parent) : QListWidget(parent) {
-    setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setUniformItemSizes(true);
+FileListBox::FileListBox(QWidget *parent) : SelectionList(parent) {
+    // Icons are looked up for the lines drawn, not for every listed file.
+    setItemDelegate(new FileIconDelegate(
+        [this](const QString &file) {
+            static const QFileIconProvider provider;
+            return icons_ ? provider.icon(QFileInfo(platform::withSeparator(directory_) + file))
+                          : QIcon();
+        },
+        this));
 }
 
 void FileListBox::setDirectory(const QString &folder) {
@@ -22,26 +28,18 @@ void FileListBox::setMask(const QString &mask) {
 }
 
 void FileListBox::reread() {
-    clear();
-    if (directory_.isEmpty())
-        return;
-    static const QFileIconProvider provider;
-    const QString folder = platform::withSeparator(directory_);
-    for (const QString &file : platform::listFiles(directory_, mask_)) {
-        auto *item = new QListWidgetItem(file, this);
-        if (icons_)
-            item->setIcon(provider.icon(QFileInfo(folder + file)));
-    }
+    static_cast<FileIconDelegate *>(itemDelegate())->forget();
+    setNames(directory_.isEmpty() ? QStringList() : platform::listFiles(directory_, mask_));
 }
 
 void FileListBox::setIconsVisible(bool visible) {
     if (icons_ == visible)
         return;
     icons_ = visible;
-    static const QFileIconProvider provider;
-    const QString folder = platform::withSeparator(directory_);
-    for (int i = 0; i < count(); ++i)
-        item(i)->setIcon(visible ? provider.icon(QFileInfo(folder + item(i)->text())) : QIcon());
+    // Every line has the height of the first; it changes with the icons.
+    static_cast<FileIconDelegate *>(itemDelegate())->forget();
+    scheduleDelayedItemsLayout();
+    viewport()->update();
 }
 
 void FileListBox::setSingleSelection(bool single) {
@@ -49,36 +47,7 @@ void FileListBox::setSingleSelection(bool single) {
                             : QAbstractItemView::ExtendedSelection);
 }
 
-void FileListBox::setSelected(int i, bool selected) {
-    if (QListWidgetItem *it = item(i))
-        it->setSelected(selected);
-}
-
-void FileListBox::scrollToFirst() {
-    if (count() > 0)
-        scrollToItem(item(0), QAbstractItemView::PositionAtTop);
-}
-
 QString FileListBox::name(int i) const {
     const QListWidgetItem *it = item(i);
     return it ? it->text() : QString();
-}
-
-bool FileListBox::isSelected(int i) const {
-    const QListWidgetItem *it = item(i);
-    return it && it->isSelected();
-}
-
-int FileListBox::selectedCount() const {
-    return static_cast<int>(selectedItems().size());
-}
-
-void FileListBox::mouseReleaseEvent(QMouseEvent *event) {
-    QListWidget::mouseReleaseEvent(event);
-    emit userSelected();
-}
-
-void FileListBox::keyReleaseEvent(QKeyEvent *event) {
-    QListWidget::keyReleaseEvent(event);
-    emit userSelected();
 }

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "SelectionList.h"
 #include "platform/FileListSource.h"
-
-#include <QListWidget>
 
 // The file list: the files of one folder that match a mask, by name without
 // regard to case, several selectable at once, with optional icons. It reads
 // the disk only when told to (a new folder, a new mask, or reread()).
-class FileListBox : public QListWidget, public FileListSource {
+class FileListBox : public SelectionList, public FileListSource {
     Q_OBJECT
   public:
     explicit FileListBox(QWidget *parent = nullptr);
@@ -22,23 +21,12 @@ class FileListBox : public QListWidget, public FileListSource {
     // Allows one selected item instead of many.
     void setSingleSelection(bool single);
 
-    void setSelected(int i, bool selected);
-    void scrollToFirst();
-
     // FileListSource
     QString directory() const override { return directory_; }
     int count() const override { return QListWidget::count(); }
     QString name(int i) const override;
-    bool isSelected(int i) const override;
-    int selectedCount() const override;
-
-  signals:
-    // The user clicked into the list or changed its selection by keyboard.
-    void userSelected();
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
+    bool isSelected(int i) const override { return rowSelected(i); }
+    int selectedCount() const override { return selectedRows(); }
 
   private:
     QString directory_;

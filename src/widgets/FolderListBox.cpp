@@ -1,31 +1,31 @@
 #include "FolderListBox.h"
 
+#include "FileIconDelegate.h"
 #include "platform/FileSystem.h"
 
-#include <QKeyEvent>
 #include <QStyle>
 
-FolderListBox::FolderListBox(QWidget *parent) : QListWidget(parent) {
-    setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setUniformItemSizes(true);
+FolderListBox::FolderListBox(QWidget *parent) : SelectionList(parent) {
+    setItemDelegate(new FileIconDelegate(
+        [this](const QString &) {
+            return icons_ ? style()->standardIcon(QStyle::SP_DirClosedIcon) : QIcon();
+        },
+        this));
 }
 
 void FolderListBox::fill(const QString &folder) {
-    clear();
     folder_ = folder;
-    const QIcon icon = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    for (const QString &name : platform::listFolders(folder)) {
-        auto *item = new QListWidgetItem(name, this);
-        if (icons_)
-            item->setIcon(icon);
-    }
+    static_cast<FileIconDelegate *>(itemDelegate())->forget();
+    setNames(platform::listFolders(folder));
 }
 
 void FolderListBox::setIconsVisible(bool visible) {
+    if (icons_ == visible)
+        return;
     icons_ = visible;
-    const QIcon icon = visible ? style()->standardIcon(QStyle::SP_DirClosedIcon) : QIcon();
-    for (int i = 0; i < count(); ++i)
-        item(i)->setIcon(icon);
+    static_cast<FileIconDelegate *>(itemDelegate())->forget();
+    scheduleDelayedItemsLayout();
+    viewport()->update();
 }
 
 QStringList FolderListBox::names() const {
@@ -38,29 +38,4 @@ QStringList FolderListBox::names() const {
 QString FolderListBox::name(int i) const {
     const QListWidgetItem *it = item(i);
     return it ? it->text() : QString();
-}
-
-bool FolderListBox::isSelected(int i) const {
-    const QListWidgetItem *it = item(i);
-    return it && it->isSelected();
-}
-
-void FolderListBox::setSelected(int i, bool selected) {
-    if (QListWidgetItem *it = item(i))
-        it->setSelected(selected);
-}
-
-void FolderListBox::scrollToFirst() {
-    if (count() > 0)
-        scrollToItem(item(0), QAbstractItemView::PositionAtTop);
-}
-
-void FolderListBox::mouseReleaseEvent(QMouseEvent *event) {
-    QListWidget::mouseReleaseEvent(event);
-    emit userSelected();
-}
-
-void FolderListBox::keyReleaseEvent(QKeyEvent *event) {
-    QListWidget::keyReleaseEvent(event);
-    emit userSelected();
 }

@@ -176,3 +176,33 @@ TEST_F(ErrorLogFixture, EndOfBatchOffersTheLog) {
 }
 
 }  // namespace
+
+TEST(ErrorLogWindowFeed, LinesGoInByTheBatchNotOneByOne) {
+    // A batch adds a line and asks for the end of the log per entry, and
+    // lets messages run between entries or not at all; either way the list
+    // is laid out a few times, not once per line, and shows every line.
+    const struct {
+        const char *what;
+        int lines;
+        bool pumpPerLine;
+    } rows[] = {{"messages run per line", 4000, true}, {"no messages meanwhile", 4000, false}};
+    for (const auto &row : rows) {
+        ErrorLogModel log;
+        TErrorLog window(log);
+        window.showLog();
+        const QListWidget *list = window.findChild<QListWidget *>("ListBox1");
+        int insertions = 0;
+        QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list,
+                         [&] { ++insertions; });
+        QStringList expected;
+        for (int i = 0; i < row.lines; ++i) {
+            log.add(999, QStringLiteral("f%1.zip").arg(i));
+            log.scrollToEnd();
+            if (row.pumpPerLine)
+                QCoreApplication::processEvents();
+        }
+        EXPECT_EQ(shown(window), log.lines()) << row.what;
+        EXPECT_LE(insertions, row.lines / 50) << row.what;
+        EXPECT_EQ(window.ListBox1()->count(), row.lines) << row.what;
+    }
+}

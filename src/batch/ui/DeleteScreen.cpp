@@ -1,5 +1,6 @@
 #include "DeleteScreen.h"
 
+#include "platform/RunFlag.h"
 #include "widgets/BusyIndicator.h"
 
 #include <QCloseEvent>
@@ -51,12 +52,12 @@ void TDeleteScreen::finish() {
     main_.show();
     animation_->stop();
     hide();
-    DeleteRunFlag = QStringLiteral("GO");
+    DeleteRunFlag = runflag::Go;
     main_.setEnabled(true);
 }
 
 void TDeleteScreen::BitBtn1Click() {
-    DeleteRunFlag = QStringLiteral("STOP");
+    DeleteRunFlag = runflag::Stop;
 }
 
 void TDeleteScreen::closeEvent(QCloseEvent *event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/FolderDeletion.h"
+#include "platform/RunFlag.h"
 
 #include <QDialog>
 
@@ -18,7 +19,7 @@ class TDeleteScreen : public QDialog, public DeleteProgress {
     explicit TDeleteScreen(QWidget &mainWindow);
 
     // "GO", or "STOP" after Cancel.
-    QString DeleteRunFlag = QStringLiteral("GO");
+    QString DeleteRunFlag = runflag::Go;
 
     void start() override;
     void showFolder(const QString &name) override;

@@ -5,6 +5,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/SaveFile.h"
+#include "widgets/LineFeed.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -18,7 +19,8 @@ TErrorLog::TErrorLog(ErrorLogModel &log, QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                           Qt::WindowCloseButtonHint),
       log_(log),
-      list_(new QListWidget(this)) {
+      list_(new QListWidget(this)),
+      feed_(new LineFeed(*list_, [this] { scrollToEnd(); })) {
     setWindowTitle(QStringLiteral("Error log"));
     setObjectName(QStringLiteral("ErrorLog"));
     list_->setObjectName(QStringLiteral("ListBox1"));
@@ -42,10 +44,14 @@ TErrorLog::TErrorLog(ErrorLogModel &log, QWidget *parent)
     layout->addLayout(buttons);
     resize(520, 320);
 
-    connect(&log_, &ErrorLogModel::lineAppended, list_,
-            [this](const QString &line) { list_->addItem(line); });
-    connect(&log_, &ErrorLogModel::cleared, list_, &QListWidget::clear);
-    connect(&log_, &ErrorLogModel::scrollToEndRequested, this, &TErrorLog::scrollToEnd);
+    connect(&log_, &ErrorLogModel::lineAppended, feed_, &LineFeed::append);
+    connect(&log_, &ErrorLogModel::cleared, feed_, &LineFeed::clear);
+    connect(&log_, &ErrorLogModel::scrollToEndRequested, feed_, &LineFeed::requestScroll);
+}
+
+QListWidget *TErrorLog::ListBox1() const {
+    feed_->flush();
+    return list_;
 }
 
 void TErrorLog::showLog() {
@@ -55,6 +61,8 @@ void TErrorLog::showLog() {
     }
     show();
     raise();
+    // Lines added while it was hidden, and the scroll to the last of them.
+    feed_->flush();
 }
 
 void TErrorLog::scrollToEnd() {

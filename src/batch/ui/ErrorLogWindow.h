@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class ErrorLogModel;
+class LineFeed;
 class QListWidget;
 class QPushButton;
 
@@ -18,7 +19,8 @@ class TErrorLog : public QWidget {
     // "View Error Log" and the end-of-batch question: shows the window.
     void showLog();
 
-    QListWidget *ListBox1() const { return list_; }
+    // The list, showing every line of the log.
+    QListWidget *ListBox1() const;
 
   public slots:
     void BitBtn1Click();  // Save to a File
@@ -29,4 +31,5 @@ class TErrorLog : public QWidget {
 
     ErrorLogModel &log_;
     QListWidget *list_;
+    LineFeed *feed_;
 };

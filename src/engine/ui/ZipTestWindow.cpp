@@ -4,6 +4,8 @@
 #include "platform/Dialogs.h"
 #include "platform/FileListSource.h"
 #include "widgets/BusyIndicator.h"
+#include "widgets/LineFeed.h"
+#include "widgets/ToolRun.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -20,6 +22,7 @@ Tziptest::Tziptest(BusyIndicator &animation, WindowGate mainWindow)
       animation_(animation),
       mainWindow_(std::move(mainWindow)),
       list_(new QListWidget(this)),
+      feed_(new LineFeed(*list_, [this] { list_->scrollToBottom(); })),
       progress_(new QProgressBar(this)),
       stop_(new QPushButton(QStringLiteral("Stop"), this)) {
     setWindowTitle(QStringLiteral("Zip Testing Tool"));
@@ -27,9 +30,7 @@ Tziptest::Tziptest(BusyIndicator &animation, WindowGate mainWindow)
     list_->setObjectName(QStringLiteral("ListBox1"));
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
     stop_->setObjectName(QStringLiteral("BitBtn2"));
-    progress_->setRange(0, 100);
-    progress_->setValue(0);
-    stop_->setEnabled(false);
+    run_ = new ToolRun(*this, *stop_, *progress_);
     connect(stop_, &QPushButton::clicked, this, &Tziptest::BitBtn2Click);
 
     auto *explanation = new QLabel(
@@ -73,23 +74,21 @@ void Tziptest::testSelectedFiles(const FileListSource &files, TZipEngine &engine
     }
     show();
     raise();
-    stop_->setEnabled(true);
-    runFlag_ = QStringLiteral("GO");
-    list_->clear();
+    run_->begin();
+    feed_->clear();
     mainWindow_.disableMain();
     QCoreApplication::processEvents();
 
     engine.Password = password;
     ziptest::walk(files, engine, *this);
+    feed_->flush();
 
-    progress_->setValue(0);
-    runFlag_ = QStringLiteral("GO");
-    stop_->setEnabled(false);
+    run_->end();
     animation_.stop();
 }
 
 void Tziptest::BitBtn2Click() {
-    runFlag_ = QStringLiteral("STOP");
+    run_->requestStop();
     stop_->setEnabled(false);
 }
 
@@ -101,17 +100,34 @@ void Tziptest::closeEvent(QCloseEvent *event) {
         }
         animation_.stop();
     }
-    runFlag_ = QStringLiteral("STOP");
+    run_->requestStop();
     stop_->setEnabled(false);
     mainWindow_.showAndEnableMain();
     event->accept();  // hides the window; it is only ever shown again
 }
 
+QString Tziptest::runFlag() const {
+    return run_->flag();
+}
+
+bool Tziptest::runFlagIsGo() const {
+    return run_->isGo();
+}
+
 void Tziptest::setProgress(int percent) {
-    progress_->setValue(percent);
+    run_->setProgress(percent);
+    // Archives that the engine rejects at once call nothing back, and so
+    // let no message run: the walk's progress does, by the clock.
+    if (pace_.due())
+        QCoreApplication::processEvents();
 }
 
 void Tziptest::addVerdict(const QString &line) {
-    list_->addItem(line);
-    list_->scrollToBottom();
+    feed_->append(line);
+    feed_->requestScroll();
+}
+
+QListWidget *Tziptest::ListBox1() const {
+    feed_->flush();
+    return list_;
 }

@@ -1,18 +1,21 @@
 #pragma once
 
 #include "engine/ZipTestWalk.h"
+#include "platform/MessagePace.h"
 #include "widgets/WindowGate.h"
 
 #include <QString>
 #include <QWidget>
 
 class BusyIndicator;
+class LineFeed;
 class FileListSource;
 class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
 class TZipEngine;
+class ToolRun;
 
 // The zip testing tool: tests every archive selected in the main window's
 // file list and lists one verdict per file. The main window stays disabled
@@ -36,8 +39,9 @@ class Tziptest : public QWidget, private ZipTestHost {
     void testSelectedFiles(const FileListSource &files, TZipEngine &engine,
                            const QString &password);
 
-    QString runFlag() const { return runFlag_; }
-    QListWidget *ListBox1() const { return list_; }
+    QString runFlag() const;
+    // The verdicts, every one given so far.
+    QListWidget *ListBox1() const;
     QProgressBar *ProgressBar1() const { return progress_; }
     QPushButton *BitBtn2() const { return stop_; }
 
@@ -48,14 +52,16 @@ class Tziptest : public QWidget, private ZipTestHost {
     void closeEvent(QCloseEvent *event) override;  // FormClose
 
   private:
-    bool runFlagIsGo() const override { return runFlag_ == QStringLiteral("GO"); }
+    bool runFlagIsGo() const override;
     void setProgress(int percent) override;
     void addVerdict(const QString &line) override;
 
     BusyIndicator &animation_;
     WindowGate mainWindow_;
-    QString runFlag_ = QStringLiteral("GO");
     QListWidget *list_;
+    LineFeed *feed_;
     QProgressBar *progress_;
     QPushButton *stop_;
+    ToolRun *run_;
+    MessagePace pace_;
 };

@@ -5,6 +5,7 @@
 #include "platform/SaveFile.h"
 #include "tools/crc/Crc32ReportFile.h"
 #include "tools/crc/Crc32ReportWalk.h"
+#include "widgets/ToolRun.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -13,22 +14,13 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-const QString kGo = QStringLiteral("GO");
-const QString kStop = QStringLiteral("STOP");
-
-}  // namespace
 
 TCRC32_Form::TCRC32_Form(const FileListSource &files, WindowGate mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint),
       files_(files),
-      mainWindow_(std::move(mainWindow)),
-      runFlag_(kGo) {
+      mainWindow_(std::move(mainWindow)) {
     setObjectName(QStringLiteral("CRC32_Form"));
     setWindowTitle(QStringLiteral("Tovrane CRC32 Reporting Tool"));
 
@@ -59,22 +51,14 @@ TCRC32_Form::TCRC32_Form(const FileListSource &files, WindowGate mainWindow)
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-
     BitBtn1 = new QPushButton(QStringLiteral("Stop"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setEnabled(false);
+    run_ = new ToolRun(*this, *BitBtn1, *ProgressBar1);
     BitBtn3 = new QPushButton(QStringLiteral("Save Report to a File"), this);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
     connect(BitBtn1, &QPushButton::clicked, this, &TCRC32_Form::BitBtn1Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TCRC32_Form::BitBtn3Click);
-    // Escape presses Stop at once (a button's own shortcut would only click
-    // after its press animation, when the walk may have moved on).
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
-        if (BitBtn1->isEnabled())
-            BitBtn1->click();
-    });
+    run_->escapePressesStop();
 
     // The stretches keep the two buttons centred whatever the width.
     auto *buttons = new QHBoxLayout;
@@ -104,17 +88,18 @@ void TCRC32_Form::runReport() {
     mainWindow_.disableMain();
     QCoreApplication::processEvents();
 
-    runFlag_ = kGo;
-    ProgressBar1->setValue(0);
-    setRunning(true);
+    run_->begin();
+    BitBtn3->setEnabled(false);
+    pendingRows_.clear();
+    sinceRows_.invalidate();
     StringGrid1->setRowCount(0);
     walking_ = true;
     tools::walkCrc32Report(files_, *this);
     walking_ = false;
+    showPendingRows();
 
-    ProgressBar1->setValue(0);
-    setRunning(false);
-    runFlag_ = kGo;
+    run_->end();
+    BitBtn3->setEnabled(true);
 }
 
 bool TCRC32_Form::isRunning() const {
@@ -122,7 +107,7 @@ bool TCRC32_Form::isRunning() const {
 }
 
 void TCRC32_Form::BitBtn1Click() {
-    runFlag_ = kStop;
+    run_->requestStop();
     setRunning(false);
 }
 
@@ -145,20 +130,39 @@ void TCRC32_Form::BitBtn3Click() {
     platform::reportSaved(tools::saveCrc32Report(*path, rows));
 }
 
+const QString &TCRC32_Form::runFlag() const {
+    return run_->flag();
+}
+
 bool TCRC32_Form::keepGoing() const {
-    return runFlag_ == kGo;
+    return run_->isGo();
 }
 
 void TCRC32_Form::setProgress(int percent) {
-    ProgressBar1->setValue(percent);
+    run_->setProgress(percent);
 }
 
 void TCRC32_Form::addRow(const tools::Crc32ReportRow &row) {
-    const int r = StringGrid1->rowCount();
-    StringGrid1->insertRow(r);
-    StringGrid1->setItem(r, 0, new QTableWidgetItem(row.name));
-    StringGrid1->setItem(r, 1, new QTableWidgetItem(row.crc));
-    StringGrid1->setItem(r, 2, new QTableWidgetItem(row.size));
+    pendingRows_ << row;
+    // Rows go into the grid a batch at a time: one insertion and one scroll
+    // for all the rows of the last tenth of a second, not one per file.
+    if (!sinceRows_.isValid() || sinceRows_.elapsed() >= 100)
+        showPendingRows();
+}
+
+void TCRC32_Form::showPendingRows() {
+    sinceRows_.start();
+    if (pendingRows_.isEmpty())
+        return;
+    int r = StringGrid1->rowCount();
+    StringGrid1->setRowCount(r + static_cast<int>(pendingRows_.size()));
+    for (const tools::Crc32ReportRow &row : std::as_const(pendingRows_)) {
+        StringGrid1->setItem(r, 0, new QTableWidgetItem(row.name));
+        StringGrid1->setItem(r, 1, new QTableWidgetItem(row.crc));
+        StringGrid1->setItem(r, 2, new QTableWidgetItem(row.size));
+        ++r;
+    }
+    pendingRows_.clear();
     // Keep the newest line in view.
     StringGrid1->scrollToBottom();
 }
@@ -177,7 +181,7 @@ void TCRC32_Form::closeEvent(QCloseEvent *event) {
         event->ignore();
         return;
     }
-    runFlag_ = kStop;
+    run_->requestStop();
     setRunning(false);
     mainWindow_.showAndEnableMain();
     event->accept();

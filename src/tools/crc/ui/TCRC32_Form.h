@@ -3,6 +3,8 @@
 #include "tools/crc/Crc32ReportHost.h"
 #include "widgets/WindowGate.h"
 
+#include <QElapsedTimer>
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -11,6 +13,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
+class ToolRun;
 
 // The CRC-32 report window: a grid of name, checksum and size for every
 // file selected in the main window's file list, with Stop and Save. It is
@@ -34,7 +37,7 @@ class TCRC32_Form : public QWidget, public tools::Crc32ReportHost {
     // A report is running while "Save Report to a File" is disabled.
     bool isRunning() const;
     // The hidden run flag: "GO" (running, or ready) or "STOP".
-    const QString &runFlag() const { return runFlag_; }
+    const QString &runFlag() const;
 
     // Stop: asks a running walk to skip its remaining entries.
     void BitBtn1Click();
@@ -59,10 +62,13 @@ class TCRC32_Form : public QWidget, public tools::Crc32ReportHost {
 
   private:
     void setRunning(bool running);
+    void showPendingRows();
     tools::Crc32ReportRow rowAt(int row) const;
 
     const FileListSource &files_;
     WindowGate mainWindow_;
-    QString runFlag_;
+    ToolRun *run_;
     bool walking_ = false;
+    QList<tools::Crc32ReportRow> pendingRows_;
+    QElapsedTimer sinceRows_;
 };

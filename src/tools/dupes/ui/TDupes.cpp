@@ -4,9 +4,10 @@
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
 #include "platform/MainWindowGate.h"
-#include "tools/dupes/DupesDeletion.h"
 #include "platform/Trash.h"
+#include "tools/dupes/DupesDeletion.h"
 #include "tools/dupes/DupesWalk.h"
+#include "widgets/ToolRun.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -15,25 +16,19 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QVBoxLayout>
 
 namespace {
 
-const QString kGo = QStringLiteral("GO");
-const QString kStop = QStringLiteral("STOP");
 const QString kCountLine = QStringLiteral("Number of Duplicates found : ");
 const QString kLooking = QStringLiteral("Number of Duplicates found : <LOOKING>");
 
 }  // namespace
 
 TDupes::TDupes(const FileListSource &files, MainWindowGate &gate)
-    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint),
-      files_(files),
-      gate_(gate),
-      runFlag_(kGo) {
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), files_(files), gate_(gate) {
     setObjectName(QStringLiteral("Dupes"));
     setWindowTitle(QStringLiteral("Duplicate File Remover Tool"));
 
@@ -54,12 +49,9 @@ TDupes::TDupes(const FileListSource &files, MainWindowGate &gate)
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-
     BitBtn1 = new QPushButton(QStringLiteral("Stop"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setEnabled(false);
+    run_ = new ToolRun(*this, *BitBtn1, *ProgressBar1);
     BitBtn3 = new QPushButton(QStringLiteral("Delete Selected Files"), this);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
     BitBtn3->setEnabled(false);
@@ -69,12 +61,7 @@ TDupes::TDupes(const FileListSource &files, MainWindowGate &gate)
     connect(BitBtn1, &QPushButton::clicked, this, &TDupes::BitBtn1Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TDupes::BitBtn3Click);
     // Escape stops a search at once, and otherwise closes the window.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
-        if (BitBtn1->isEnabled())
-            BitBtn1->click();
-        else
-            close();
-    });
+    run_->escapePressesStop([this] { close(); });
 
     auto *tabbed = new QVBoxLayout;
     tabbed->setSpacing(0);
@@ -110,8 +97,11 @@ void TDupes::findDuplicates() {
     searching_ = true;
     {
         const QSignalBlocker quiet(TabControl1);
+        const bool shown = TabControl1->isVisibleTo(this);
+        TabControl1->hide();
         while (TabControl1->count() > 0)
-            TabControl1->removeTab(0);
+            TabControl1->removeTab(TabControl1->count() - 1);
+        TabControl1->setVisible(shown);
     }
     ListBox1->clear();
     show();
@@ -123,10 +113,8 @@ void TDupes::findDuplicates() {
     ListBox1->setEnabled(false);
     gate_.disableMain();
     pumpMessages();
-    runFlag_ = kGo;
-    ProgressBar1->setValue(0);
+    run_->begin();
     BitBtn3->setEnabled(false);
-    BitBtn1->setEnabled(true);
 
     folder_ = platform::withSeparator(files_.directory());
     tools::walkDupes(files_, *this, table_);
@@ -136,9 +124,14 @@ void TDupes::findDuplicates() {
     pumpMessages();
     const int groups = table_.group();
     {
+        // A shown tab bar lays out all its tabs again for each tab added; a
+        // hidden one lays them out once, when it shows again.
         const QSignalBlocker quiet(TabControl1);
+        const bool shown = TabControl1->isVisibleTo(this);
+        TabControl1->hide();
         for (int number = 1; number <= groups; ++number)
             TabControl1->addTab(QString::number(number));
+        TabControl1->setVisible(shown);
     }
     listGroup(1);
 
@@ -148,14 +141,13 @@ void TDupes::findDuplicates() {
         ListBox1->addItem(QStringLiteral("No Duplicate files found."));
     else
         BitBtn3->setEnabled(true);
-    BitBtn1->setEnabled(false);
-    runFlag_ = kGo;
+    run_->end();
     Label1->setText(kCountLine + QString::number(groups));
     searching_ = false;
 }
 
 void TDupes::BitBtn1Click() {
-    runFlag_ = kStop;
+    run_->requestStop();
 }
 
 void TDupes::TabControl1Change() {
@@ -233,7 +225,7 @@ void TDupes::closeEvent(QCloseEvent *event) {
     }
     // A search still under way reads no further file and finishes its
     // analysis in the hidden window.
-    runFlag_ = kStop;
+    run_->requestStop();
     BitBtn1->setEnabled(false);
     BitBtn3->setEnabled(true);
     gate_.showAndEnableMain();
@@ -242,12 +234,16 @@ void TDupes::closeEvent(QCloseEvent *event) {
     event->accept();
 }
 
+const QString &TDupes::DupesRunFlag() const {
+    return run_->flag();
+}
+
 bool TDupes::keepGoing() const {
-    return runFlag_ == kGo;
+    return run_->isGo();
 }
 
 void TDupes::setProgress(int percent) {
-    ProgressBar1->setValue(percent);
+    run_->setProgress(percent);
 }
 
 void TDupes::pumpMessages() {

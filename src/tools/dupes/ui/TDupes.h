@@ -14,6 +14,7 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QTabBar;
+class ToolRun;
 
 // The duplicate file remover: one numbered tab per group of identical files
 // among the main file list's selection, and deletion of chosen copies. A
@@ -42,7 +43,7 @@ class TDupes : public QWidget, private tools::DupesHost {
     void setTrashChoice(std::function<bool()> choice) { trashChoice_ = std::move(choice); }
 
     // The hidden run state: "GO" or "STOP".
-    const QString &DupesRunFlag() const { return runFlag_; }
+    const QString &DupesRunFlag() const;
     const tools::DupesTable &table() const { return table_; }
 
     QTabBar *TabControl1;
@@ -70,7 +71,7 @@ class TDupes : public QWidget, private tools::DupesHost {
     tools::DupesTable table_;
     // The folder the table's names are in.
     QString folder_;
-    QString runFlag_;
+    ToolRun *run_;
     bool searching_ = false;
     std::function<bool()> trashChoice_;
 };

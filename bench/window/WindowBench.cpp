@@ -1,0 +1,135 @@
+// The main window over one large folder, offscreen, driven through its
+// commands as the user's clicks drive them:
+//
+//   window_bench FOLDER_OF_FILES FOLDER_OF_ZIP_NAMES
+//
+// prints one line per step: its name, the seconds it took, and the longest
+// time the window went without handling its messages (the stall). The Zip
+// batch runs over names that end in ".zip", which it passes over with a
+// line in the error log, so nothing is written or deleted; the Zip Testing
+// Tool tests those same files, which are no archives.
+#include "app/MainForm.h"
+#include "app/TovraneApp.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "widgets/FileListBox.h"
+#include "widgets/FolderTree.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+// Every question is answered No, every message closed at once.
+class AnswerNo : public platform::Dialogs {
+  public:
+    platform::Button message(platform::MessageKind, const QString &,
+                             platform::Buttons buttons) override {
+        for (platform::Button b : {platform::No, platform::Cancel, platform::Ok})
+            if (buttons & b)
+                return b;
+        return platform::NoButton;
+    }
+    std::optional<QString> saveFileName(const platform::SaveRequest &) override { return {}; }
+};
+
+// The longest gap between two turns of the message loop: a timer that
+// should fire every 5 ms notes how late it was.
+class StallMeter : public QObject {
+  public:
+    StallMeter() {
+        connect(&ticks_, &QTimer::timeout, this, [this] { note(); });
+        ticks_.start(5);
+    }
+    void reset() {
+        since_.start();
+        longest_ = 0;
+    }
+    qint64 longest() {
+        note();
+        return longest_;
+    }
+
+  private:
+    void note() { longest_ = std::max(longest_, since_.restart()); }
+    QTimer ticks_;
+    QElapsedTimer since_;
+    qint64 longest_ = 0;
+};
+
+void closeTopLevel(const char *name) {
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            w->close();
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: window_bench FOLDER_OF_FILES FOLDER_OF_ZIP_NAMES\n");
+        return 2;
+    }
+    const QString files = QString::fromLocal8Bit(argv[1]);
+    const QString zipNames = QString::fromLocal8Bit(argv[2]);
+
+    QTemporaryDir own;
+    platform::overrideAppFolder(own.path());
+    platform::overrideDataFolder(own.path());
+    platform::overrideHomeFolder(own.path());
+    AnswerNo answers;
+    platform::installDialogs(&answers);
+
+    TovraneApp program;
+    program.start();
+    TMainform &main = program.main();
+    main.Timer1Timer();
+    auto *tree = main.findChild<FolderTree *>(QStringLiteral("DirectoryListBox1"));
+    auto *list = main.findChild<FileListBox *>(QStringLiteral("FileListBox1"));
+    StallMeter meter;
+    QApplication::processEvents();
+
+    const auto step = [&](const char *name, const std::function<void()> &run) {
+        QApplication::processEvents();
+        meter.reset();
+        QElapsedTimer took;
+        took.start();
+        run();
+        QApplication::processEvents();
+        const double seconds = took.nsecsElapsed() / 1e9;
+        std::printf("%s %.6f %lld\n", name, seconds, static_cast<long long>(meter.longest()));
+        std::fflush(stdout);
+    };
+    const auto command = [&](const char *name) { main.findAction(QLatin1String(name))->trigger(); };
+
+    step("browse", [&] { tree->setDirectory(files); });
+    const int listed = list->count();
+    step("filter", [&] { list->setMask(QStringLiteral("*.t?t;*.bin")); });
+    list->setMask(QStringLiteral("*.*"));
+    step("all", [&] { command("All"); });
+    step("none", [&] { command("None"); });
+    step("invert-none-to-all", [&] { command("Invert"); });
+    step("invert-all-to-none", [&] { command("Invert"); });
+    command("All");
+    step("crc32", [&] { command("CRC32"); });
+    closeTopLevel("CRC32_Form");
+
+    step("browse-zip-names", [&] { tree->setDirectory(zipNames); });
+    command("All");
+    step("zip-log-lines", [&] { command("Zip"); });
+    command("All");
+    step("zip-testing-tool", [&] { command("Test"); });
+    closeTopLevel("ziptest");
+    std::printf("listed %d\n", listed);
+    platform::installDialogs(nullptr);
+    return 0;
+}

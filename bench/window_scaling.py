@@ -1,0 +1,119 @@
+#!/usr/bin/env python3
+"""The main window over folders of 1,000 / 10,000 / 100,000 files, offscreen:
+the cost per file of browsing, All, None, Invert, a filter change, the CRC32
+report, the Zip batch over names it passes over and the Zip Testing Tool,
+with the longest moment the window did not answer; the CRC32 report and the
+test against `tovrane-batch crc` / `tovrane-batch test` on the same files.
+
+    bench/window_scaling.py [--build build] [--corpus /tmp/tovrane-window-corpus]
+                            [--sizes 1000,10000,100000] [--runs 3]
+
+Makes the corpus if it is missing: per size, a folder of small files
+(`f0000001.txt`, 16 to 64 bytes) and a folder of as many files named
+`.zip` that are no archives (the Zip batch passes them over with a line
+in the error log; the testing tool reports them corrupt).
+
+Per size, the median of `--runs` runs of build/bin/window_bench, alternating
+with the command-line runs. Targets: browsing, All, None, Invert and the
+filter under 1 s at 100,000 and 100 ms at 10,000; a tool's per-file cost
+at the largest size within 1.5x of its cost at the smallest and of the
+command line's; no stall over 250 ms.
+"""
+import argparse
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+LIST_STEPS = ("browse", "filter", "all", "none", "invert-none-to-all", "invert-all-to-none",
+              "browse-zip-names")
+TOOL_STEPS = ("crc32", "zip-log-lines", "zip-testing-tool")
+
+
+def make_corpus(folder, count):
+    for kind in ("txt", "zip"):
+        os.makedirs(os.path.join(folder, kind))
+    for i in range(count):
+        body = (b"line %d of the corpus\n" % i) * (1 + i % 3)
+        with open(os.path.join(folder, "txt", "f%07d.txt" % i), "wb") as out:
+            out.write(body)
+        with open(os.path.join(folder, "zip", "f%07d.zip" % i), "wb") as out:
+            out.write(b"not an archive\n")
+
+
+def window_run(bench, folder):
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    done = subprocess.run([bench, os.path.join(folder, "txt"), os.path.join(folder, "zip")],
+                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env, check=False)
+    if done.returncode != 0:
+        sys.exit("window_bench failed with %d" % done.returncode)
+    steps = {}
+    for line in done.stdout.decode().splitlines():
+        parts = line.split()
+        if len(parts) == 3:
+            steps[parts[0]] = (float(parts[1]), int(parts[2]))
+    return steps
+
+
+def cli_run(tool, command, folder):
+    names = sorted(os.listdir(folder))
+    listing = os.path.join(os.path.dirname(folder), "list-" + os.path.basename(folder))
+    with open(listing, "wb") as out:
+        out.write(b"".join(os.fsencode(os.path.join(folder, n)) + b"\0" for n in names))
+    start = time.perf_counter()
+    subprocess.run([tool, command, "-0", "--files-from", listing], stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, check=False)
+    return time.perf_counter() - start
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--build", default="build")
+    parser.add_argument("--corpus", default="/tmp/tovrane-window-corpus")
+    parser.add_argument("--sizes", default="1000,10000,100000")
+    parser.add_argument("--runs", type=int, default=3)
+    args = parser.parse_args()
+    bench = os.path.abspath(os.path.join(args.build, "bin", "window_bench"))
+    tool = os.path.abspath(os.path.join(args.build, "bin", "tovrane-batch"))
+    sizes = [int(s) for s in args.sizes.split(",")]
+    for size in sizes:
+        folder = os.path.join(args.corpus, str(size))
+        if not os.path.isdir(folder):
+            print("making %s ..." % folder, flush=True)
+            make_corpus(folder, size)
+
+    print("load %.2f (cores %d), median of %d runs" % (os.getloadavg()[0], len(os.sched_getaffinity(0)), args.runs))
+    per_file = {}
+    stalls = {}
+    for size in sizes:
+        folder = os.path.join(args.corpus, str(size))
+        window, crc, test = [], [], []
+        for _ in range(args.runs):
+            window.append(window_run(bench, folder))
+            crc.append(cli_run(tool, "crc", os.path.join(folder, "txt")))
+            test.append(cli_run(tool, "test", os.path.join(folder, "zip")))
+        for step in LIST_STEPS + TOOL_STEPS:
+            seconds = statistics.median(w[step][0] for w in window)
+            stall = max(w[step][1] for w in window)
+            per_file[(step, size)] = seconds / size
+            stalls[(step, size)] = stall
+            base = per_file[(step, sizes[0])]
+            print("%-20s %7d files: %8.3f s, %7.2f us/file (x%.2f of the cost at %d), longest stall %d ms" %
+                  (step, size, seconds, seconds / size * 1e6, seconds / size / base, sizes[0], stall), flush=True)
+        for name, runs, step in (("crc", crc, "crc32"), ("test", test, "zip-testing-tool")):
+            cli = statistics.median(runs) / size
+            print("%-20s %7d files: tovrane-batch %s %.2f us/file; the window x%.2f of it" %
+                  (step, size, name, cli * 1e6, per_file[(step, size)] / cli), flush=True)
+    largest = sizes[-1]
+    for step in LIST_STEPS:
+        seconds = per_file[(step, largest)] * largest
+        print("%-20s at %d: %.3f s (target under 1 s)" % (step, largest, seconds))
+    for step in TOOL_STEPS:
+        print("%-20s per-file at %d against %d: x%.2f (target at most 1.5)" %
+              (step, largest, sizes[0], per_file[(step, largest)] / per_file[(step, sizes[0])]))
+    print("longest stall anywhere: %d ms (target at most 250)" % max(stalls.values()))
+
+
+if __name__ == "__main__":
+    main()

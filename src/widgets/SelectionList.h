@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QListWidget>
+
+#include <vector>
+
+// A list of many names with a multiple selection that loops read line by
+// line: the selected state of every row is mirrored in one flag per row,
+// kept current from the selection model's change signal, so that reading a
+// line's state or the number of selected lines never searches the
+// selection's ranges (a selection made line by line can hold one range per
+// line). All, None and Invert each change the selection model once.
+class SelectionList : public QListWidget {
+    Q_OBJECT
+  public:
+    explicit SelectionList(QWidget *parent = nullptr);
+
+    // Replaces every line with `names`, in one insertion; nothing selected.
+    void setNames(const QStringList &names);
+
+    bool rowSelected(int row) const;
+    int selectedRows() const;
+    void setSelected(int row, bool selected);
+
+    // Selects every line, no line, or exactly the lines that were not
+    // selected.
+    void selectEveryRow();
+    void selectNoRow();
+    void invertSelection();
+    void scrollToFirst();
+
+  signals:
+    // The user clicked into the list or changed its selection by keyboard.
+    void userSelected();
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void selectionChanged(const QItemSelection &selected,
+                          const QItemSelection &deselected) override;
+    void rowsInserted(const QModelIndex &parent, int start, int end) override;
+    void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+
+  private:
+    void mark(const QItemSelection &ranges, bool selected);
+    // Rebuilds the flags from the selection model after a change that the
+    // change signal does not describe (rows removed, moved or reset).
+    void resync() const;
+
+    mutable std::vector<char> flags_;
+    mutable int selected_ = 0;
+    mutable bool stale_ = false;
+};

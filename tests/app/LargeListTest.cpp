@@ -1,0 +1,109 @@
+// All, None and Invert over long lists, and a long folder listed: each is
+// one change of the selection, whatever the selection was, and the loops
+// read a line's state without searching the selection.
+#include "support/TempFolder.h"
+#include "widgets/FileIconDelegate.h"
+#include "widgets/FileListBox.h"
+#include "widgets/SelectionList.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QSignalSpy>
+
+#include <functional>
+
+namespace {
+
+constexpr int kLines = 5000;
+
+// Selects the lines `chosen` says, one range per selected line, as a
+// selection made by clicking each line leaves it.
+void selectLineByLine(SelectionList &list, const std::function<bool(int)> &chosen) {
+    QItemSelection lines;
+    for (int i = 0; i < list.count(); ++i)
+        if (chosen(i))
+            lines.select(list.model()->index(i, 0), list.model()->index(i, 0));
+    list.selectionModel()->select(lines, QItemSelectionModel::Select);
+}
+
+}  // namespace
+
+TEST(LargeList, AllNoneInvertChangeTheSelectionOnce) {
+    enum Command { All, None, Invert };
+    const auto every = [](int) { return true; };
+    const auto none = [](int) { return false; };
+    const auto odd = [](int i) { return i % 2 == 1; };
+    const auto even = [](int i) { return i % 2 == 0; };
+    const auto block = [](int i) { return i >= 100 && i < 4000; };
+    const auto outsideBlock = [](int i) { return i < 100 || i >= 4000; };
+    const struct {
+        const char *what;
+        std::function<bool(int)> before;
+        Command command;
+        std::function<bool(int)> after;
+        // The ranges the selection holds afterwards, at most.
+        int ranges;
+    } rows[] = {
+        {"invert nothing", none, Invert, every, 1},
+        {"invert everything", every, Invert, none, 0},
+        {"invert every other line", even, Invert, odd, kLines / 2},
+        {"invert a block", block, Invert, outsideBlock, 2},
+        {"all over every other line", odd, All, every, 1},
+        {"none over every other line", odd, None, none, 0},
+    };
+    for (const auto &row : rows) {
+        SelectionList list;
+        QStringList names;
+        for (int i = 0; i < kLines; ++i)
+            names << QStringLiteral("f%1").arg(i);
+        list.setNames(names);
+        selectLineByLine(list, row.before);
+        QSignalSpy changes(list.selectionModel(), &QItemSelectionModel::selectionChanged);
+        switch (row.command) {
+            case All:
+                list.selectEveryRow();
+                break;
+            case None:
+                list.selectNoRow();
+                break;
+            case Invert:
+                list.invertSelection();
+                break;
+        }
+        EXPECT_LE(changes.count(), 1) << row.what;
+        EXPECT_LE(list.selectionModel()->selection().size(), row.ranges) << row.what;
+        int expected = 0;
+        int wrong = 0;
+        for (int i = 0; i < kLines; ++i) {
+            expected += row.after(i) ? 1 : 0;
+            const bool truth = list.selectionModel()->isSelected(list.model()->index(i, 0));
+            if (list.rowSelected(i) != row.after(i) || truth != row.after(i))
+                ++wrong;
+        }
+        EXPECT_EQ(wrong, 0) << row.what;
+        EXPECT_EQ(list.selectedRows(), expected) << row.what;
+    }
+}
+
+TEST(LargeList, ALongFolderLooksUpIconsOnlyForTheLinesShown) {
+    testsupport::TempFolder tmp;
+    for (int i = 0; i < 2000; ++i)
+        tmp.write(QStringLiteral("f%1.txt").arg(i, 5, 10, QLatin1Char('0')));
+    FileListBox list;
+    list.resize(200, 300);
+    list.show();
+    list.setDirectory(tmp.path());
+    QApplication::processEvents();
+    list.repaint();
+    const auto *icons = static_cast<const FileIconDelegate *>(list.itemDelegate());
+    EXPECT_EQ(list.count(), 2000);
+    EXPECT_GT(icons->looked(), 0);
+    EXPECT_LT(icons->looked(), 100);
+    // Line by line changes of the selection keep the flags the loops read.
+    list.setSelected(5, true);
+    list.setSelected(1999, true);
+    list.setSelected(5, false);
+    EXPECT_EQ(list.selectedCount(), 1);
+    EXPECT_TRUE(list.isSelected(1999));
+    EXPECT_FALSE(list.isSelected(5));
+}

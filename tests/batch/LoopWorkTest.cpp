@@ -1,0 +1,80 @@
+// How much of the file list each batch loop reads: a loop that rescans the
+// list or recounts its selection per entry does work that grows with the
+// square of the list, which these counts catch at a few thousand lines.
+#include "batch/BatchDriver.h"
+#include "batch/FileBatch.h"
+#include "batch/HeadlessBatchHost.h"
+#include "batch/RezipBatch.h"
+#include "platform/FileListSource.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Lines "f<i><suffix>", every `every`-th selected. Reading a line's name or
+// state costs one; counting the selection costs one per line.
+class CountingList final : public FileListSource {
+  public:
+    CountingList(QString folder, int lines, int every, QString suffix)
+        : folder_(std::move(folder)), lines_(lines), every_(every), suffix_(std::move(suffix)) {}
+
+    QString directory() const override { return folder_; }
+    int count() const override { return lines_; }
+    QString name(int i) const override {
+        ++work;
+        return QStringLiteral("f%1%2").arg(i).arg(suffix_);
+    }
+    bool isSelected(int i) const override {
+        ++work;
+        return i % every_ == 0;
+    }
+    int selectedCount() const override {
+        work += lines_;
+        return (lines_ + every_ - 1) / every_;
+    }
+
+    mutable long long work = 0;
+
+  private:
+    QString folder_;
+    int lines_;
+    int every_;
+    QString suffix_;
+};
+
+}  // namespace
+
+TEST(LoopWork, EachBatchReadsTheListAFixedNumberOfTimes) {
+    const struct {
+        const char *loop;
+        int lines;
+        QString suffix;
+        // Reads allowed per line: a constant, whatever the length.
+        int perLine;
+        BatchTexts texts;
+        std::function<void(BatchHost &, const BatchSettings &)> run;
+    } rows[] = {
+        {"zip, names passed over with a log line", 4000, ".zip", 6, zipBatchTexts(),
+         [](BatchHost &h, const BatchSettings &s) { FileBatch(h, s).run(); }},
+        {"zip, files gone before the engine reads them", 1000, ".txt", 40, zipBatchTexts(),
+         [](BatchHost &h, const BatchSettings &s) { FileBatch(h, s).run(); }},
+        {"rezip, archives gone", 400, ".zip", 10, rezipBatchTexts(),
+         [](BatchHost &h, const BatchSettings &s) { RezipBatch(h, s, {}).run(); }},
+    };
+    for (const auto &row : rows) {
+        testsupport::TempFolder tmp;
+        CountingList files(tmp.mkdir("home"), row.lines, 2, row.suffix);
+        CountingList folders(tmp.path("home"), 0, 1, {});
+        HeadlessBatchHost host(files, folders);
+        host.current.zipFolder = tmp.mkdir("out") + "/";
+        host.current.workFolder = tmp.path("home/");
+        host.current.rezipFolder = tmp.path("temp.$$$");
+        host.current.deleteOriginal = false;
+        BatchDriver(host, row.texts).run([&](const BatchSettings &s) { row.run(host, s); });
+        EXPECT_EQ(host.errorLog().count(), row.lines / 2) << row.loop;
+        EXPECT_LE(files.work, static_cast<long long>(row.perLine) * row.lines) << row.loop;
+    }
+}
