@@ -29,8 +29,11 @@ void deleteSelectedFolders(BatchHost &host, DeleteProgress &screen) {
                 continue;
             const QString name = folders.name(i);
             screen.showFolder(name);
-            // Where a Cancel click arrives.
+            // Where a Cancel click arrives, including one made while the
+            // previous folder was being removed: it stops this folder too.
             host.pumpMessages();
+            if (screen.runFlag() != QLatin1String("GO"))
+                continue;
             deleter.Path = base + name;
             if (!deleter.RemoveTree())
                 log.add(kNotFullyDeleted, name);
