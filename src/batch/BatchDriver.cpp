@@ -37,7 +37,7 @@ void BatchDriver::run(const Loop &loop) {
     host_.setItemProgress(0);
     if (!log.isEmpty()) {
         host_.setStatus(texts_.completedWithErrors);
-        host_.offerErrorLog();
+        host_.offerErrorLog(texts_.operation);
     }
     host_.rereadFileList();
 }
@@ -52,12 +52,14 @@ BatchTexts zipBatchTexts() {
 }
 
 BatchTexts unzipBatchTexts() {
-    return {QStringLiteral("Unzipping in progress...Please Wait."),
-            {},
-            QStringLiteral("Completed."),
-            QStringLiteral("Unzipping process halted by User."),
-            QStringLiteral("Completed - errors occured."),
-            &BatchSettings::beepUnzip};
+    BatchTexts texts{QStringLiteral("Unzipping in progress...Please Wait."),
+                     {},
+                     QStringLiteral("Completed."),
+                     QStringLiteral("Unzipping process halted by User."),
+                     QStringLiteral("Completed - errors occured."),
+                     &BatchSettings::beepUnzip};
+    texts.operation = QStringLiteral("unzipping");
+    return texts;
 }
 
 BatchTexts rezipBatchTexts() {

@@ -57,6 +57,6 @@ class BatchHost {
     virtual void setBusy(bool busy) = 0;
     virtual void beep() = 0;
     // The end-of-batch question, asked when the error log holds lines; Yes
-    // shows the log.
-    virtual void offerErrorLog() = 0;
+    // shows the log. `operation` names what ran ("zipping", "unzipping").
+    virtual void offerErrorLog(const QString &operation) = 0;
 };

@@ -42,5 +42,5 @@ void deleteSelectedFolders(BatchHost &host, DeleteProgress &screen) {
     screen.finish();
     host.refreshFolders();
     if (!log.isEmpty())
-        host.offerErrorLog();
+        host.offerErrorLog(QStringLiteral("zipping"));
 }
