@@ -84,6 +84,11 @@ bool matchesOne(const QString &name, const QString &mask) {
     if (mask.endsWith(QLatin1String(".*")) && !name.contains(QLatin1Char('.')) &&
         matchesOne(name, mask.chopped(2)))
         return true;
+    // A mask that ends in a dot names what comes before an empty extension:
+    // "*." is every name without an extension, "read*." matches "readme".
+    if (mask.size() > 1 && mask.endsWith(QLatin1Char('.')) && !name.contains(QLatin1Char('.')) &&
+        matchesOne(name, mask.chopped(1)))
+        return true;
     return maskExpression(mask).match(name).hasMatch();
 }
 

@@ -41,7 +41,8 @@ FileIdentity fileIdentity(const QString &path);
 
 // Wildcard match of a file name against a mask, without regard to case, as
 // Windows does it: "*" and "?" wildcards, several masks separated by ";",
-// and "*.*" matching every name, with a dot or without.
+// "*.*" matching every name, with a dot or without, and "*." matching the
+// names without an extension.
 bool matchesMask(const QString &name, const QString &mask);
 
 // The plain files (symbolic links to files included) and the sub-folders of
