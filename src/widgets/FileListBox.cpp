@@ -23,15 +23,16 @@ void FileListBox::setMask(const QString &mask) {
 
 void FileListBox::reread() {
     clear();
-    if (directory_.isEmpty())
-        return;
-    static const QFileIconProvider provider;
-    const QString folder = platform::withSeparator(directory_);
-    for (const QString &file : platform::listFiles(directory_, mask_)) {
-        auto *item = new QListWidgetItem(file, this);
-        if (icons_)
-            item->setIcon(provider.icon(QFileInfo(folder + file)));
+    if (!directory_.isEmpty()) {
+        static const QFileIconProvider provider;
+        const QString folder = platform::withSeparator(directory_);
+        for (const QString &file : platform::listFiles(directory_, mask_)) {
+            auto *item = new QListWidgetItem(file, this);
+            if (icons_)
+                item->setIcon(provider.icon(QFileInfo(folder + file)));
+        }
     }
+    emit contentsReread();
 }
 
 void FileListBox::setIconsVisible(bool visible) {

@@ -35,6 +35,8 @@ class FileListBox : public QListWidget, public FileListSource {
   signals:
     // The user clicked into the list or changed its selection by keyboard.
     void userSelected();
+    // The list was read again from disk; nothing is selected now.
+    void contentsReread();
 
   protected:
     void mouseReleaseEvent(QMouseEvent *event) override;

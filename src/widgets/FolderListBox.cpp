@@ -19,6 +19,7 @@ void FolderListBox::fill(const QString &folder) {
         if (icons_)
             item->setIcon(icon);
     }
+    emit contentsReread();
 }
 
 void FolderListBox::setIconsVisible(bool visible) {

@@ -31,6 +31,8 @@ class FolderListBox : public QListWidget, public FileListSource {
 
   signals:
     void userSelected();
+    // The list was filled again from disk; nothing is selected now.
+    void contentsReread();
 
   protected:
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -238,3 +238,40 @@ TEST_F(Browser, RefreshShowsFilesMadeMeanwhile) {
     action("Refresh")->trigger();
     EXPECT_EQ(files().count(), 4);
 }
+
+// A list read again from disk has nothing selected: a count in the status
+// bar follows it, any other text stays.
+TEST_F(Browser, ACountInTheStatusBarFollowsTheListReadAgain) {
+    struct Row {
+        const char *what;
+        std::function<void()> select, reread;
+        const char *status;
+    } rows[] = {
+        {"files, Refresh", [this] { button("All")->click(); },
+         [this] { action("Refresh")->trigger(); }, "0 files selected."},
+        {"another text stays",
+         [this] {
+             button("All")->click();
+             form().setStatus("Completed.");
+         },
+         [this] { action("Refresh")->trigger(); }, "Completed."},
+        {"folders deleted",
+         [this] {
+             action("ViewFolders")->trigger();
+             folders().setSelected(0, true);
+             folders().setSelected(1, true);
+             action("Invert")->trigger();
+             action("Invert")->trigger();
+         },
+         [this] {
+             dialogs().answer(platform::Yes);
+             action("DeleteFolders")->trigger();
+         },
+         "0 folders selected."},
+    };
+    for (const Row &r : rows) {
+        r.select();
+        r.reread();
+        EXPECT_EQ(form().status(), r.status) << r.what;
+    }
+}
