@@ -252,7 +252,7 @@ TEST_F(MainWindow, EveryOptionIsBoundToItsControlsBothWays) {
                 QAction *pin = action(d.name);
                 EXPECT_EQ(pin->toolTip(), d.hint);
                 o.setText(d.id, "/Chosen/Place/");
-                EXPECT_EQ(widget<QLineEdit>(d.name).text(), "/chosen/place/");
+                EXPECT_EQ(widget<QLineEdit>(d.name).text(), "/Chosen/Place/");
                 o.setPinned(d.id, true);
                 EXPECT_TRUE(pin->isChecked());
                 pin->setChecked(false);
