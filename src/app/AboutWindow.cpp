@@ -1,6 +1,7 @@
 #include "AboutWindow.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 TAbout::TAbout(WindowGate mainWindow, std::function<void()> openHomepage)
@@ -54,6 +55,9 @@ bool TAbout::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void TAbout::mouseMoveEvent(QMouseEvent *event) {
-    setLinkColour("blue");
+    // A move over the link reaches the window too, as the label lets it
+    // pass: only a move beside the link turns it back to blue.
+    if (childAt(event->position().toPoint()) != link)
+        setLinkColour("blue");
     QWidget::mouseMoveEvent(event);
 }

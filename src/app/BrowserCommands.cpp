@@ -28,13 +28,15 @@ QString foldersSelectedText(int count) {
 }
 
 BrowserCommands::BrowserCommands(BrowserPane &browser, ButtonBar &buttons, OptionsModel &options,
-                                 CommandActions &commands, StatusSetter setStatus, QObject *parent)
+                                 CommandActions &commands, StatusSetter setStatus,
+                                 StatusGetter status, QObject *parent)
     : QObject(parent),
       browser_(browser),
       buttons_(buttons),
       options_(options),
       commands_(commands),
-      setStatus_(std::move(setStatus)) {
+      setStatus_(std::move(setStatus)),
+      status_(std::move(status)) {
     BrowserPane &b = browser_;
     fileListMenu_ = new QMenu(b.FileListBox1);
     fileListMenu_->setObjectName(QStringLiteral("fileListMenu"));
@@ -66,6 +68,8 @@ BrowserCommands::BrowserCommands(BrowserPane &browser, ButtonBar &buttons, Optio
     });
     connect(b.FileListBox1, &FileListBox::userSelected, this, &BrowserCommands::clickInFileList);
     connect(b.ListBox2, &FolderListBox::userSelected, this, &BrowserCommands::clickInFolderList);
+    connect(b.FileListBox1, &FileListBox::contentsReread, this, &BrowserCommands::fileListReread);
+    connect(b.ListBox2, &FolderListBox::contentsReread, this, &BrowserCommands::folderListReread);
     connect(b.DriveComboBox1, &DriveComboBox::driveChosen, this, &BrowserCommands::driveChosen);
     connect(b.DirectoryListBox1, &FolderTree::directoryChanged, this,
             &BrowserCommands::folderChanged);
@@ -138,9 +142,23 @@ void BrowserCommands::clickInFolderList() {
     setStatus_(foldersSelectedText(browser_.ListBox2->selectedCount()));
 }
 
+void BrowserCommands::fileListReread() {
+    if (status_().endsWith(filesSelectedText(0).mid(1)))
+        clickInFileList();
+}
+
+void BrowserCommands::folderListReread() {
+    if (status_().endsWith(foldersSelectedText(0).mid(1)))
+        clickInFolderList();
+}
+
 void BrowserCommands::refresh() {
-    browser_.DirectoryListBox1->reread();
-    browser_.FileListBox1->reread();
+    BrowserPane &b = browser_;
+    // A volume mounted since, or one that went away, shows in the drive box.
+    b.DriveComboBox1->rereadVolumes();
+    b.DriveComboBox1->setDrive(b.DirectoryListBox1->directory());
+    b.DirectoryListBox1->reread();
+    b.FileListBox1->reread();
 }
 
 void BrowserCommands::driveChosen(const QString &root) {

@@ -19,12 +19,14 @@ class BrowserCommands : public QObject {
     Q_OBJECT
   public:
     using StatusSetter = std::function<void(const QString &)>;
+    using StatusGetter = std::function<QString()>;
 
     // The browser's widgets, the button bar, the options (the folders that
     // follow the browsed folder, the full-path setting the folders view
     // holds), the commands its views enable, and the status bar.
     BrowserCommands(BrowserPane &browser, ButtonBar &buttons, OptionsModel &options,
-                    CommandActions &commands, StatusSetter setStatus, QObject *parent);
+                    CommandActions &commands, StatusSetter setStatus, StatusGetter status,
+                    QObject *parent);
 
     // "Store Full File Paths in Zip Files" kept while the folders view shows.
     bool FullPathSaved = false;
@@ -78,12 +80,17 @@ class BrowserCommands : public QObject {
     // they pop up.
     void updateFileListMenu();
     void updateFolderListMenu();
+    // A list read again from disk has lost its selection: a count of it in
+    // the status bar would tell of items no longer selected, or gone.
+    void fileListReread();
+    void folderListReread();
 
     BrowserPane &browser_;
     ButtonBar &buttons_;
     OptionsModel &options_;
     CommandActions &commands_;
     StatusSetter setStatus_;
+    StatusGetter status_;
     QMenu *fileListMenu_;
     QAction *deleteFiles_, *renameFiles_, *fileInformation_, *testZips_, *trimFile_;
     QMenu *folderListMenu_;

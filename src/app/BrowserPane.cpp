@@ -41,7 +41,6 @@ BrowserPane::BrowserPane(OptionsModel &options, CommandActions &commands, QWidge
     splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setHandleWidth(3);
     splitter->setChildrenCollapsible(false);
-    splitter->setToolTip(QStringLiteral("Click here to adjust the size of the view"));
     column->addWidget(splitter, 1);
 
     leftPane = new QWidget(splitter);
@@ -83,6 +82,10 @@ BrowserPane::BrowserPane(OptionsModel &options, CommandActions &commands, QWidge
     filterButton->setFixedSize(22, 22);
     filter->addWidget(filterButton);
     right->addWidget(filterBand);
+    // The hint belongs to the handle between the panes; set on the splitter
+    // it would pop up over the tree and the lists, which have none of their
+    // own.
+    splitter->handle(1)->setToolTip(QStringLiteral("Click here to adjust the size of the view"));
 
     radioBand = new QWidget(this);
     radioBand->setFixedHeight(27);

@@ -26,6 +26,9 @@ TFileInclusion::TFileInclusion(OptionsModel &options, WindowGate mainWindow)
     auto *grid = new QGridLayout;
     DriveComboBox1 = new DriveComboBox(this);
     DriveComboBox1->setIconsVisible(false);
+    // As wide as the tree below it: a long volume name would otherwise widen
+    // the tree's column and push the file list away from the tree.
+    DriveComboBox1->setFixedWidth(220);
     grid->addWidget(DriveComboBox1, 0, 0);
     DirectoryListBox1 = new FolderTree(this);
     DirectoryListBox1->setIconsVisible(false);
@@ -34,7 +37,10 @@ TFileInclusion::TFileInclusion(OptionsModel &options, WindowGate mainWindow)
     FileListBox1 = new FileListBox(this);
     FileListBox1->setIconsVisible(false);
     FileListBox1->setSingleSelection(true);
-    FileListBox1->setFixedSize(220, 220);
+    // The list takes what the explanation's width leaves, beside the tree
+    // rather than a gap away from it.
+    FileListBox1->setFixedHeight(220);
+    FileListBox1->setMinimumWidth(220);
     grid->addWidget(FileListBox1, 1, 1);
     column->addLayout(grid);
     auto *row = new QHBoxLayout;
@@ -62,6 +68,8 @@ TFileInclusion::TFileInclusion(OptionsModel &options, WindowGate mainWindow)
 
 void TFileInclusion::Open() {
     main_.disableMain();
+    // Volumes may have come or gone since it was last shown.
+    DriveComboBox1->rereadVolumes();
     FileListBox1->reread();
     okButton->setEnabled(false);
     show();

@@ -69,6 +69,10 @@ FolderDialog::FolderDialog(OptionsModel &options, WindowGate mainWindow,
 
 void FolderDialog::Open() {
     main_.disableMain();
+    // Volumes and folders may have come or gone since it was last shown.
+    DriveComboBox1->rereadVolumes();
+    DriveComboBox1->setDrive(folder());
+    DirectoryListBox1->reread();
     show();
     activateWindow();
 }

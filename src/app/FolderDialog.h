@@ -33,7 +33,7 @@ class FolderDialog : public QDialog {
     Q_OBJECT
   public:
     // Disables the main window and shows the dialog on the folder it
-    // showed last time.
+    // showed last time, with the volumes and the tree read again.
     void Open();
     // The folder the tree shows (no separator at its end).
     QString folder() const;

@@ -47,7 +47,7 @@ TMainform::TMainform(QWidget *parent) : QMainWindow(parent) {
     buildWindow();
     browse_ = new BrowserCommands(
         *browser_, *buttons_, options_, *commands_,
-        [this](const QString &text) { setStatus(text); }, this);
+        [this](const QString &text) { setStatus(text); }, [this] { return status(); }, this);
     wireBrowserCommands();
     wireBatchCommands();
     wireShellCommands();

@@ -93,11 +93,11 @@ void MainWindowBatchHost::beep() {
     platform::shell().beep();
 }
 
-void MainWindowBatchHost::offerErrorLog() {
+void MainWindowBatchHost::offerErrorLog(const QString &operation) {
     // A window about to close asks nothing more: the log would vanish with it.
     if (window_.closing && window_.closing())
         return;
-    ::offerErrorLog(window_.errorLog, window_.showErrorLog);
+    ::offerErrorLog(window_.errorLog, window_.showErrorLog, operation);
 }
 
 void MainWindowBatchHost::announceEnd(const QString &text, int errorLines) {

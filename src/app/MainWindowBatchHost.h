@@ -34,7 +34,7 @@ class MainWindowBatchHost final : public BatchHost {
     void setLocked(bool locked) override;
     void setBusy(bool busy) override;
     void beep() override;
-    void offerErrorLog() override;
+    void offerErrorLog(const QString &operation) override;
     void announceEnd(const QString &text, int errorLines) override;
 
   private:

@@ -2,7 +2,6 @@
 
 #include "CommandActions.h"
 #include "OptionBinding.h"
-#include "platform/AsciiCase.h"
 #include "widgets/BusyIndicator.h"
 
 #include <QCheckBox>
@@ -24,8 +23,9 @@ QLabel *label(Option option, QWidget *parent) {
 }
 
 // A read-only field with its toggle button: "Save Zips in :" and its kin.
-// The field shows the option in lower case; the button stays down while the
-// option is pinned to a folder (or file) chosen in a dialog.
+// The field shows the path as it is named (in lower case it would name
+// another folder here); the button stays down while the option is pinned to
+// a folder (or file) chosen in a dialog.
 void optionField(QGridLayout *grid, int row, OptionsModel &options, Option option,
                  QWidget *parent) {
     grid->addWidget(label(option, parent), row, 0);
@@ -33,9 +33,8 @@ void optionField(QGridLayout *grid, int row, OptionsModel &options, Option optio
     field->setObjectName(QString::fromLatin1(descriptorOf(option).name));
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
-    optionbinding::onChange(options, option, field, [&options, option, field] {
-        field->setText(platform::asciiLower(options.text(option)));
-    });
+    optionbinding::onChange(options, option, field,
+                            [&options, option, field] { field->setText(options.text(option)); });
     grid->addWidget(field, row, 1);
     auto *button = new QToolButton(parent);
     QAction *pin = optionbinding::pinAction(options, option, parent);

@@ -4,6 +4,7 @@
 #include "platform/SaveFile.h"
 
 #include <QDir>
+#include <QStringDecoder>
 
 namespace {
 
@@ -84,9 +85,20 @@ int lineCount() {
     return lines;
 }
 
+QString decode(const QByteArray &contents) {
+    // A file edited by hand in an 8-bit character set is not UTF-8; read as
+    // UTF-8 it would turn every such byte into U+FFFD, which the next write
+    // would keep for good.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(contents);
+    if (utf8.hasError())
+        return QString::fromLatin1(contents);
+    return text;
+}
+
 SettingsChanges parse(const QByteArray &contents) {
     SettingsChanges changes;
-    const QStringList lines = QString::fromUtf8(contents).split(QLatin1Char('\n'));
+    const QStringList lines = decode(contents).split(QLatin1Char('\n'));
     for (QString line : lines) {
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);

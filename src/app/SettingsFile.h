@@ -31,6 +31,10 @@ inline constexpr qint64 kMaxFileSize = 1024 * 1024;
 // The number of lines a settings file holds: one per stored option.
 int lineCount();
 
+// The text of a settings file: UTF-8 when the bytes are valid UTF-8, else
+// the 8-bit Latin-1 set, so that no byte is lost.
+QString decode(const QByteArray &contents);
+
 // Reads the lines of a settings file. Keys are compared exactly (case
 // matters), later lines win, unknown keys and malformed values are skipped.
 SettingsChanges parse(const QByteArray &contents);

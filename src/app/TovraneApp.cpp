@@ -23,11 +23,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLayout>
 #include <QScreen>
 
 namespace {
 
 void centre(QWidget &window) {
+    // A window is centred by its final size: a layout that fixes the size
+    // (the trim and rename tools) only does so when activated, and a window
+    // never shown still has the default size until then.
+    if (QLayout *layout = window.layout())
+        layout->activate();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect frame = window.frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

@@ -11,4 +11,7 @@ void runUnzipCommand(const MainWindowParts &window) {
     BatchDriver(host, unzipBatchTexts()).run([&host](const BatchSettings &settings) {
         UnzipBatch(host, settings).run();
     });
+    // Folders the archives brought, or the sub-folders named after them,
+    // appear in the tree without a refresh.
+    host.refreshFolders();
 }

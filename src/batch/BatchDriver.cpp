@@ -43,7 +43,7 @@ void BatchDriver::run(const Loop &loop) {
     host_.announceEnd(log.isEmpty() ? end : texts_.completedWithErrors, log.count());
     if (!log.isEmpty()) {
         host_.setStatus(texts_.completedWithErrors);
-        host_.offerErrorLog();
+        host_.offerErrorLog(texts_.operation);
     }
 }
 
@@ -64,12 +64,14 @@ BatchTexts zipFoldersBatchTexts() {
 }
 
 BatchTexts unzipBatchTexts() {
-    return {QStringLiteral("Unzipping in progress...Please Wait."),
-            {},
-            QStringLiteral("Completed."),
-            QStringLiteral("Unzipping process halted by User."),
-            QStringLiteral("Completed - errors occured."),
-            &BatchSettings::beepUnzip};
+    BatchTexts texts{QStringLiteral("Unzipping in progress...Please Wait."),
+                     {},
+                     QStringLiteral("Completed."),
+                     QStringLiteral("Unzipping process halted by User."),
+                     QStringLiteral("Completed - errors occured."),
+                     &BatchSettings::beepUnzip};
+    texts.operation = QStringLiteral("unzipping");
+    return texts;
 }
 
 BatchTexts rezipBatchTexts() {

@@ -22,6 +22,8 @@ struct BatchTexts {
     bool BatchSettings::*deletesArchived = nullptr;
     // The end text comes after the beep instead of before it.
     bool endTextAfterBeep = false;
+    // What the end-of-batch question calls the batch.
+    QString operation = QStringLiteral("zipping");
 };
 
 // The steps every batch shares around its loop: the window lock, the error

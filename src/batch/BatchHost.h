@@ -57,8 +57,8 @@ class BatchHost {
     virtual void setBusy(bool busy) = 0;
     virtual void beep() = 0;
     // The end-of-batch question, asked when the error log holds lines; Yes
-    // shows the log.
-    virtual void offerErrorLog() = 0;
+    // shows the log. `operation` names what ran ("zipping", "unzipping").
+    virtual void offerErrorLog(const QString &operation) = 0;
     // The batch has ended with `text` in the status bar and `errorLines`
     // lines in the error log, just before the question above. A window
     // tells a user who has turned to other work; others need not.

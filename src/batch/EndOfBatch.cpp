@@ -5,11 +5,13 @@
 
 #include <QString>
 
-bool offerErrorLog(const ErrorLogModel &log, const std::function<void()> &show) {
+bool offerErrorLog(const ErrorLogModel &log, const std::function<void()> &show,
+                   const QString &operation) {
     if (log.isEmpty())
         return false;
-    if (!platform::confirm(QStringLiteral("Some errors occured during the zipping operation. "
-                                          "Would you like to view the error log now ?")))
+    if (!platform::confirm(QStringLiteral("Some errors occured during the %1 operation. "
+                                          "Would you like to view the error log now ?")
+                               .arg(operation)))
         return false;
     if (show)
         show();

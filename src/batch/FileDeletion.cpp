@@ -30,6 +30,6 @@ void deleteSelectedFiles(BatchHost &host) {
     // a folder it could not remove.
     if (!noTrash.isEmpty()) {
         host.errorLog().append(QStringLiteral("** ") + noTrash);
-        host.offerErrorLog();
+        host.offerErrorLog(QStringLiteral("zipping"));
     }
 }

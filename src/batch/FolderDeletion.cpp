@@ -33,8 +33,11 @@ void deleteSelectedFolders(BatchHost &host, DeleteProgress &screen) {
                 continue;
             const QString name = folders.name(i);
             screen.showFolder(name);
-            // Where a Cancel click arrives.
+            // Where a Cancel click arrives, including one made while the
+            // previous folder was being removed: it stops this folder too.
             host.pumpMessages();
+            if (screen.runFlag() != runflag::Go)
+                continue;
             // A folder goes into the Trash whole; where the volume has none
             // it is removed as ever.
             if (tally.toTrash() && platform::moveToTrash(base + name)) {
@@ -59,5 +62,5 @@ void deleteSelectedFolders(BatchHost &host, DeleteProgress &screen) {
     if (!where.isEmpty())
         host.setStatus(where);
     if (!log.isEmpty())
-        host.offerErrorLog();
+        host.offerErrorLog(QStringLiteral("zipping"));
 }

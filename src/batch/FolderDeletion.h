@@ -21,7 +21,8 @@ class DeleteProgress {
 
 // "Delete Selected Folders": after the user's confirmation, removes every
 // selected folder of the folder list with everything below it. Cancel,
-// seen between folders, skips the folders not yet begun; each folder that
+// seen between folders (also one clicked while the previous folder was
+// being removed), skips the folders not yet begun; each folder that
 // could not be removed completely gives one error-log line. The log is
 // cleared at the start, whatever the answer. With "Move Deleted Files to
 // the Trash" each folder goes whole into the desktop Trash where its volume

@@ -42,7 +42,7 @@ class HeadlessBatchHost : public BatchHost {
     void setLocked(bool locked) override { locked_ = locked; }
     void setBusy(bool) override {}
     void beep() override { ++beeps_; }
-    void offerErrorLog() override {}
+    void offerErrorLog(const QString &) override {}
 
     QString status() const { return status_; }
     int overallProgress() const { return overall_; }

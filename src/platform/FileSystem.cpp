@@ -114,6 +114,10 @@ MaskMatcher::MaskMatcher(const QString &mask) {
             }
             part.withoutDot << maskExpression(rest);
         }
+        // A mask that ends in a dot names what comes before an empty
+        // extension: "*." is every name without one, "read*." matches "readme".
+        if (m.size() > 1 && m.endsWith(QLatin1Char('.')))
+            part.withoutDot << maskExpression(m.chopped(1));
         parts_ << part;
     }
 }

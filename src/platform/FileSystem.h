@@ -45,7 +45,8 @@ FileIdentity fileIdentity(const QString &path);
 
 // Wildcard match of a file name against a mask, without regard to case, as
 // Windows does it: "*" and "?" wildcards, several masks separated by ";",
-// and "*.*" matching every name, with a dot or without.
+// "*.*" matching every name, with a dot or without, and "*." matching the
+// names without an extension.
 bool matchesMask(const QString &name, const QString &mask);
 
 // The same match with the mask read once: a listing of many names compiles

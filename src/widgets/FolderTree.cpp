@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
 
@@ -71,6 +72,16 @@ void FolderTree::setIconsVisible(bool visible) {
 void FolderTree::mousePressEvent(QMouseEvent *event) {
     emit mousePressed();
     QTreeWidget::mousePressEvent(event);
+}
+
+void FolderTree::keyPressEvent(QKeyEvent *event) {
+    QTreeWidget::keyPressEvent(event);
+    // Enter opens the item (the base class has emitted itemActivated) and is
+    // used up: passed on, it would press a dialog's OK as well, so that the
+    // keyboard could not go down more than one level.
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && currentItem())
+        event->accept();
 }
 
 void FolderTree::mouseDoubleClickEvent(QMouseEvent *event) {

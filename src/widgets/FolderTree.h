@@ -29,6 +29,7 @@ class FolderTree : public QTreeWidget {
   protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
   private:
     QString directory_;

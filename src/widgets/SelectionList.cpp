@@ -18,6 +18,7 @@ void SelectionList::setNames(const QStringList &names) {
     // One insertion for the whole list: the view lays it out once.
     addItems(names);
     resync();
+    emit contentsReread();
 }
 
 bool SelectionList::rowSelected(int row) const {

@@ -32,6 +32,9 @@ class SelectionList : public QListWidget {
   signals:
     // The user clicked into the list or changed its selection by keyboard.
     void userSelected();
+    // The lines were replaced (the list read again from disk); nothing is
+    // selected now.
+    void contentsReread();
 
   protected:
     void mouseReleaseEvent(QMouseEvent *event) override;

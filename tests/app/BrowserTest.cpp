@@ -60,7 +60,7 @@ TEST_F(Browser, StartsAtHomeWithTheFilesViewAndFollowingOptions) {
     EXPECT_EQ(options().text(Option::unzipFolder), home() + "/");
     EXPECT_EQ(options().text(Option::workFolder), home() + "/");
     EXPECT_TRUE(options().text(Option::includeFile).isEmpty());
-    EXPECT_EQ(widget<QLineEdit>("zipFolder").text(), home().toLower() + "/");
+    EXPECT_EQ(widget<QLineEdit>("zipFolder").text(), home() + "/");
 }
 
 TEST_F(Browser, SelectionCommandsReportTheirCounts) {
@@ -120,7 +120,9 @@ TEST_F(Browser, FolderChangeMovesTheFollowingOptionsButNotPinnedOnes) {
     EXPECT_EQ(options().text(Option::zipFolder), pinned);
     EXPECT_EQ(options().text(Option::unzipFolder), home("Zeta") + "/");
     EXPECT_EQ(options().text(Option::workFolder), home("Zeta") + "/");
-    EXPECT_EQ(widget<QLineEdit>("workFolder").text(), home("Zeta").toLower() + "/");
+    // The fields show the folder as it is named: "zeta" would be another one.
+    for (const char *field : {"unzipFolder", "workFolder"})
+        EXPECT_EQ(widget<QLineEdit>(field).text(), home("Zeta") + "/") << field;
     browseTo("/");
     EXPECT_EQ(options().text(Option::unzipFolder), "/");
     EXPECT_EQ(options().text(Option::zipFolder), pinned);
@@ -236,4 +238,41 @@ TEST_F(Browser, RefreshShowsFilesMadeMeanwhile) {
     EXPECT_EQ(files().count(), 3);
     action("Refresh")->trigger();
     EXPECT_EQ(files().count(), 4);
+}
+
+// A list read again from disk has nothing selected: a count in the status
+// bar follows it, any other text stays.
+TEST_F(Browser, ACountInTheStatusBarFollowsTheListReadAgain) {
+    struct Row {
+        const char *what;
+        std::function<void()> select, reread;
+        const char *status;
+    } rows[] = {
+        {"files, Refresh", [this] { button("All")->click(); },
+         [this] { action("Refresh")->trigger(); }, "0 files selected."},
+        {"another text stays",
+         [this] {
+             button("All")->click();
+             form().setStatus("Completed.");
+         },
+         [this] { action("Refresh")->trigger(); }, "Completed."},
+        {"folders deleted",
+         [this] {
+             action("ViewFolders")->trigger();
+             folders().setSelected(0, true);
+             folders().setSelected(1, true);
+             action("Invert")->trigger();
+             action("Invert")->trigger();
+         },
+         [this] {
+             dialogs().answer(platform::Yes);
+             action("DeleteFolders")->trigger();
+         },
+         "0 folders selected."},
+    };
+    for (const Row &r : rows) {
+        r.select();
+        r.reread();
+        EXPECT_EQ(form().status(), r.status) << r.what;
+    }
 }

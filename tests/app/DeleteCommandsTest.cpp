@@ -16,7 +16,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -165,6 +167,24 @@ TEST_F(Deletion, CancelOrEscDuringTheSecondOfFiveFolders) {
     } rows[] = {
         {"Cancel", [](TDeleteScreen &s) { QTest::mouseClick(s.cancelButton(), Qt::LeftButton); }},
         {"Esc", [](TDeleteScreen &s) { QTest::keyClick(&s, Qt::Key_Escape); }},
+        // As a user's click comes: queued while F2 is removed, delivered by
+        // the event loop when the loop next pumps messages.
+        {"Cancel queued",
+         [](TDeleteScreen &s) {
+             QPushButton *b = s.cancelButton();
+             const QPointF at = QRectF(b->rect()).center();
+             for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                 QCoreApplication::postEvent(
+                     b, new QMouseEvent(
+                            type, at, b->mapToGlobal(at), Qt::LeftButton,
+                            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                            Qt::NoModifier));
+         }},
+        {"Esc queued",
+         [](TDeleteScreen &s) {
+             QCoreApplication::postEvent(
+                 &s, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+         }},
     };
     for (const Row &r : rows) {
         const QStringList names = {"F1", "F2", "F3", "F4", "F5"};

@@ -16,8 +16,12 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
+#include <utility>
+#include <vector>
 
 using testsupport::dialogs;
+using testsupport::run;
 
 namespace {
 
@@ -96,7 +100,7 @@ TEST_F(FolderDialogs, OkPinsTheOptionUntilTheButtonIsReleased) {
             EXPECT_FALSE(r.dialog.isVisible());
             EXPECT_TRUE(toggle(r.option).isChecked());
             EXPECT_EQ(value(r.option), p.pinned);
-            EXPECT_EQ(field(r.option).text(), p.pinned.toLower());
+            EXPECT_EQ(field(r.option).text(), p.pinned);
         }
 
         browseTo(home("Zeta"));
@@ -196,7 +200,7 @@ TEST_F(FolderDialogs, IncludeFileNeedsAPickedFile) {
     EXPECT_FALSE(d.isVisible());
     EXPECT_TRUE(include.isChecked());
     EXPECT_EQ(value(Option::includeFile), tmp.path("far/away/Include Me.TXT"));
-    EXPECT_EQ(field(Option::includeFile).text(), tmp.path("far/away/include me.txt").toLower());
+    EXPECT_EQ(field(Option::includeFile).text(), tmp.path("far/away/Include Me.TXT"));
 
     browseTo(home("Zeta"));
     EXPECT_EQ(value(Option::includeFile), tmp.path("far/away/Include Me.TXT"));
@@ -433,4 +437,80 @@ TEST(NewFolder, PathAndCreation) {
     EXPECT_EQ(newfolder::trimmedName(QStringLiteral("\u00a0x\u00a0")),
               QStringLiteral("\u00a0x\u00a0"))
         << "only blanks and control characters are trimmed";
+}
+
+// Enter on a tree item opens that folder and nothing more, so the keyboard
+// goes down level by level; OK stays for the button.
+TEST_F(FolderDialogs, EnterOnATreeItemGoesDownWithoutClosing) {
+    tmp.mkdir("home/Zeta/deeper");
+    for (const Row &r : folderOptions()) {
+        SCOPED_TRACE(r.marker);
+        toggle(r.option).click();
+        ASSERT_TRUE(r.dialog.isVisible());
+        r.dialog.DirectoryListBox1->setDirectory(home());
+        const QString before = value(r.option);
+        FolderTree &tree = *r.dialog.DirectoryListBox1;
+        for (const char *name : {"Zeta", "deeper"}) {
+            tree.setCurrentItem(tree.findItems(name, Qt::MatchExactly | Qt::MatchRecursive)[0]);
+            QTest::keyClick(&tree, Qt::Key_Return);
+            EXPECT_TRUE(r.dialog.isVisible()) << name;
+        }
+        EXPECT_EQ(r.dialog.folder(), home("Zeta/deeper"));
+        EXPECT_EQ(value(r.option), before);
+        r.dialog.cancelButton->click();
+    }
+}
+
+// Volumes mounted and folders made while the program runs show in the main
+// window's drive box on Refresh and in every folder dialog when it opens;
+// a volume that went away leaves them the same way.
+TEST_F(FolderDialogs, VolumesAndFoldersAreReadAgainOnRefreshAndOpening) {
+    const QString mount = tmp.mkdir("volume");
+    if (run("mount", {"-t", "tmpfs", "tovrane-test", mount}) != 0)
+        GTEST_SKIP() << "no permission to mount a tmpfs here";
+    struct Unmount {
+        QString path;
+        bool mounted = true;
+        void now() {
+            if (std::exchange(mounted, false))
+                run("umount", {path});
+        }
+        ~Unmount() { now(); }
+    } unmount{mount};
+    tmp.mkdir("home/Later");
+    struct Where {
+        const char *what;
+        std::function<void()> show, close;
+        DriveComboBox &box;
+        FolderTree *tree;
+    };
+    std::vector<Where> places{{"main window", [this] { action("Refresh")->trigger(); }, [] {},
+                               widget<DriveComboBox>("DriveComboBox1"), &folderTree()}};
+    for (const Row &r : folderOptions())
+        places.push_back({r.marker, [this, o = r.option] { toggle(o).click(); },
+                          [d = &r.dialog] { d->cancelButton->click(); }, *r.dialog.DriveComboBox1,
+                          r.dialog.DirectoryListBox1});
+    places.push_back({"File Inclusion", [this] { toggle(Option::includeFile).click(); },
+                      [this] { inclusion().cancelButton->click(); }, *inclusion().DriveComboBox1,
+                      nullptr});
+    for (const bool mounted : {true, false}) {
+        if (!mounted)
+            unmount.now();
+        for (const Where &w : places) {
+            w.show();
+            EXPECT_EQ(w.box.findText(mount, Qt::MatchStartsWith) >= 0, mounted) << w.what;
+            EXPECT_TRUE(!w.tree || treeShows(*w.tree, "Later")) << w.what;
+            w.close();
+        }
+    }
+}
+
+// The file list sits beside the tree, not a gap away from it.
+TEST_F(FolderDialogs, IncludeFileListSitsBesideTheTree) {
+    toggle(Option::includeFile).click();
+    TFileInclusion &d = inclusion();
+    ASSERT_TRUE(d.isVisible());
+    const int gap = d.FileListBox1->geometry().left() - d.DirectoryListBox1->geometry().right();
+    EXPECT_LE(gap, 12);
+    d.cancelButton->click();
 }

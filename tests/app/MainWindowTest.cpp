@@ -10,18 +10,24 @@
 #include "widgets/FileListBox.h"
 #include "widgets/FilterComboBox.h"
 #include "widgets/FolderListBox.h"
+#include "widgets/FolderTree.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSplitter>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 
 using testsupport::dialogs;
 using testsupport::readAll;
@@ -246,7 +252,7 @@ TEST_F(MainWindow, EveryOptionIsBoundToItsControlsBothWays) {
                 QAction *pin = action(d.name);
                 EXPECT_EQ(pin->toolTip(), d.hint);
                 o.setText(d.id, "/Chosen/Place/");
-                EXPECT_EQ(widget<QLineEdit>(d.name).text(), "/chosen/place/");
+                EXPECT_EQ(widget<QLineEdit>(d.name).text(), "/Chosen/Place/");
                 o.setPinned(d.id, true);
                 EXPECT_TRUE(pin->isChecked());
                 pin->setChecked(false);
@@ -357,6 +363,50 @@ TEST_F(MainWindow, AboutDisablesTheMainWindowUntilOk) {
     about->okButton->click();
     EXPECT_FALSE(about->isVisible());
     EXPECT_TRUE(form().isEnabled());
+}
+
+// The homepage link turns red under the mouse and blue again beside it.
+TEST_F(MainWindow, AboutLinkIsRedUnderTheMouse) {
+    startProgram();
+    action("About")->trigger();
+    TAbout &about = *app->windows().about;
+    const struct Row {
+        QWidget *over;
+        const char *colour;
+    } rows[] = {{about.link, "red"}, {&about, "blue"}, {about.link, "red"}};
+    for (const Row &r : rows) {
+        // Sent as the window system sends it: a move the label lets pass
+        // goes on to the window.
+        const QPointF at = r.over == about.link ? about.link->rect().center() : QPoint(2, 2);
+        QMouseEvent move(QEvent::MouseMove, at, r.over->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(r.over, &move);
+        EXPECT_TRUE(about.link->styleSheet().contains(QString("color: ") + r.colour))
+            << r.colour << " " << about.link->styleSheet().toStdString();
+    }
+    about.okButton->click();
+}
+
+// The splitter's hint answers over its handle only, not over the panes.
+TEST_F(MainWindow, SplitterHintShowsOnTheHandleOnly) {
+    startProgram();
+    QSplitter &splitter = *form().findChild<QSplitter *>();
+    const QString hint = "Click here to adjust the size of the view";
+    const struct Row {
+        const char *what;
+        QWidget *at;
+        bool shown;
+    } rows[] = {{"tree", folderTree().viewport(), false},
+                {"file list", fileList().viewport(), false},
+                {"handle", splitter.handle(1), true}};
+    for (const Row &r : rows) {
+        QToolTip::hideText();
+        const QPoint at = r.at->rect().center();
+        QHelpEvent help(QEvent::ToolTip, at, r.at->mapToGlobal(at));
+        QApplication::sendEvent(r.at, &help);
+        EXPECT_EQ(QToolTip::isVisible() && QToolTip::text() == hint, r.shown) << r.what;
+    }
+    QToolTip::hideText();
 }
 
 TEST_F(MainWindow, DiskFormatToolIsNotOffered) {

@@ -125,6 +125,12 @@ TEST(SettingsFile, LinesAreReadByTheirColumns) {
          [](const OptionValues &s) {
              return s.text(Option::filters) == QString::fromUtf8("éTé|ÉTÉ");
          }},
+        // Bytes of an 8-bit character set, not UTF-8: read as Latin-1.
+        {"FED     = *.\xE9t\xE9|*.\xC9T\xC9\r\n",
+         [](const OptionValues &s) {
+             return s.text(Option::filters) == QString::fromUtf8("*.éTé|*.ÉTÉ") &&
+                    settingsfile::format(s).contains("FED     = *.éTé|*.ÉTÉ\r\n");
+         }},
         {"DOFASZ  = F\r\nDOFASZ  = T\r\n",
          [](const OptionValues &s) { return on(s, Option::deleteOriginal); }},
         {"DOFASZ  = T\r\nDOFASZ  = F\r\n",

@@ -6,6 +6,7 @@
 #include "support/RecordingShell.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/FileListBox.h"
+#include "widgets/FolderTree.h"
 
 #include <sys/resource.h>
 #include <QDir>
@@ -395,4 +396,39 @@ TEST_F(UnzipBatch, PauseStopAndTheEndOfTheBatch) {
     options().setOn(Option::beepUnzip, false);
     unzip({"1.zip"});
     EXPECT_EQ(testsupport::shell().beeps, 2);
+}
+
+// An archive that cannot be extracted (no password) takes back the folders
+// made for it; the folders the others brought show in the tree at once, and
+// the question at the end speaks of unzipping.
+TEST_F(UnzipBatch, AFailedArchiveLeavesNoFoldersAndNewOnesShowInTheTree) {
+    const struct Row {
+        bool subFolder;
+        const char *shown, *gone, *extracted;
+    } rows[] = {{true, "plain", "locked", "plain/new/p.txt"}, {false, "new", "deep", "new/p.txt"}};
+    for (const Row &r : rows) {
+        tmp.write("home/src/deep/er/aes.txt", "secret");
+        ASSERT_EQ(run("7z",
+                      {"a", "-bd", "-tzip", "-mem=AES256", "-pright", home("locked.zip"),
+                       "deep/er/aes.txt"},
+                      nullptr, home("src")),
+                  0);
+        QDir(home("src")).removeRecursively();
+        zipOf("plain.zip", {{"new/p.txt", "p"}}, {"new/p.txt"});
+        options().setText(Option::unzipFolder, home() + "/");
+        setOptions(true, r.subFolder, true);
+        folderTree().reread();
+        unzip({"locked.zip", "plain.zip"}, true);
+        EXPECT_EQ(readAll(home(r.extracted)), "p") << r.shown;
+        EXPECT_FALSE(QFileInfo::exists(home(r.gone))) << r.shown;
+        EXPECT_TRUE(QFile::exists(home("locked.zip"))) << r.shown;
+        EXPECT_EQ(folderTree().findItems(r.shown, Qt::MatchExactly | Qt::MatchRecursive).size(), 1)
+            << r.shown;
+        EXPECT_EQ(dialogs().texts().last(),
+                  "Some errors occured during the unzipping operation. Would you like to view the "
+                  "error log now ?");
+        QDir(home(r.shown)).removeRecursively();
+        QFile::remove(home("locked.zip"));
+        dialogs().reset();
+    }
 }

@@ -27,6 +27,11 @@ TEST(FileSystem, MasksMatchLikeWindows) {
         {".profile", "*.*", true},
         {"a[1].txt", "A[1].TXT", true},
         {"any", "", true},
+        {"Makefile", "*.", true},
+        {"notes.txt", "*.", false},
+        {"README", "read*.", true},
+        {"README.md", "read*.", false},
+        {".profile", "*.", false},
     };
     for (const Row &r : rows)
         EXPECT_EQ(matchesMask(QString::fromUtf8(r.name), QString::fromUtf8(r.mask)), r.match)

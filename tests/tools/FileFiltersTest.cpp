@@ -4,6 +4,7 @@
 #include "widgets/FilterComboBox.h"
 
 #include <gtest/gtest.h>
+#include <QTest>
 #include <QWidget>
 
 using testsupport::dialogs;
@@ -65,6 +66,15 @@ TEST_F(FilterDialog, AddedMaskIsSortedInAndOkRebuildsTheBox) {
               "*.*|*.*|*.BMP|*.BMP|*.DOC|*.DOC|*.GIF|*.GIF|*.JPG|*.JPG|*.TXT|*.TXT|*.WMF|*.WMF");
     EXPECT_EQ(box.currentIndex(), 0);
     EXPECT_EQ(applied, "*.*");
+}
+
+// Enter in the box adds the mask and leaves the dialog open.
+TEST_F(FilterDialog, EnterInTheBoxAddsAndStaysOpen) {
+    dialog.Open();
+    dialog.Edit1->setText("*.gif");
+    QTest::keyClick(dialog.Edit1, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.masks().count("*.GIF"), 1);
 }
 
 TEST_F(FilterDialog, DuplicatesAreTakenAsTyped) {

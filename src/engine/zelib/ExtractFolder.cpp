@@ -57,7 +57,9 @@ int32_t ExtractFolder::prepare() {
             path += part;
             struct stat info {};
             if (stat(path.c_str(), &info) != 0) {
-                if (mkdir(path.c_str(), 0755) != 0 && errno != EEXIST)
+                if (mkdir(path.c_str(), 0755) == 0)
+                    created_.push_back(path);
+                else if (errno != EEXIST)
                     return ZE_ERR_TEMP;
             } else if (!S_ISDIR(info.st_mode)) {
                 return ZE_ERR_TEMP;
@@ -105,7 +107,9 @@ uint8_t ExtractFolder::makeFolders(const std::string &relative, bool create) {
         if (lstat(path.c_str(), &info) != 0) {
             if (!create)
                 return errno == ENOENT ? 0 : ZE_SKIP_EXISTS;
-            if (mkdir(path.c_str(), 0755) != 0 && errno != EEXIST)
+            if (mkdir(path.c_str(), 0755) == 0)
+                created_.push_back(path);
+            else if (errno != EEXIST)
                 return ZE_SKIP_EXISTS;
             if (lstat(path.c_str(), &info) != 0)
                 return ZE_SKIP_EXISTS;
@@ -118,6 +122,14 @@ uint8_t ExtractFolder::makeFolders(const std::string &relative, bool create) {
         madeFolders_.insert(path);
     }
     return 0;
+}
+
+void ExtractFolder::removeEmptyMadeFolders() {
+    // A folder is made after its parent, so the reverse order empties the
+    // children first; rmdir refuses a folder that is not empty.
+    for (auto it = created_.rbegin(); it != created_.rend(); ++it)
+        rmdir(it->c_str());
+    created_.clear();
 }
 
 std::string ExtractFolder::targetOf(const std::string &entryName) const {

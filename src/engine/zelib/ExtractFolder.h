@@ -6,6 +6,7 @@
 #include <ctime>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace zelib {
 
@@ -35,6 +36,10 @@ class ExtractFolder {
                      Reporter &reporter);
     // The path an entry would be written to before any question is asked.
     std::string targetOf(const std::string &entryName) const;
+    // Removes the folders this extraction made that are still empty, deepest
+    // first: an archive that could not be extracted leaves no empty shells.
+    // A folder that holds anything, by now or by another program, stays.
+    void removeEmptyMadeFolders();
 
   private:
     // Walks (and with `create` makes) the folders of a relative path: 0 when
@@ -52,6 +57,7 @@ class ExtractFolder {
     long nameMax_ = 255;
     const UnzipArguments &args_;
     std::set<std::string> madeFolders_;
+    std::vector<std::string> created_;  // in the order they were made
 };
 
 }  // namespace zelib

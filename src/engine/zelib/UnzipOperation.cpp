@@ -37,9 +37,12 @@ class UnzipOperation {
           keeper_(args.password, reporter),
           folder_(args.folder, args) {}
 
+    // Extracts or tests; an extraction that fails takes back the empty
+    // folders it made.
     int32_t run();
 
   private:
+    int32_t extract();
     struct Entry {
         zip_uint64_t index;
         zip_stat_t stat;
@@ -368,6 +371,16 @@ int32_t UnzipOperation::checkLayout() {
 }
 
 int32_t UnzipOperation::run() {
+    const int32_t code = extract();
+    if (code != ZE_OK && !testing_) {
+        // Every pending write has ended before a folder is looked at.
+        pool_.reset();
+        folder_.removeEmptyMadeFolders();
+    }
+    return code;
+}
+
+int32_t UnzipOperation::extract() {
     struct stat info {};
     // Extract checks the local headers against the directory too: an archive
     // that disagrees with itself is damaged, and re-zip must not trust it.

@@ -5,6 +5,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 TDefinable_Ext::TDefinable_Ext(FilterList filterList, SetFilterList setFilterList,
@@ -42,8 +43,20 @@ TDefinable_Ext::TDefinable_Ext(FilterList filterList, SetFilterList setFilterLis
     connect(Button1, &QPushButton::clicked, this, &TDefinable_Ext::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TDefinable_Ext::Button2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TDefinable_Ext::BitBtn1Click);
-    // Enter in the edit box adds, rather than closing the dialog.
-    connect(Edit1, &QLineEdit::returnPressed, this, &TDefinable_Ext::Button1Click);
+    // Enter in the edit box adds and nothing more: a line edit passes the
+    // key on, and the dialog would then press OK and close.
+    Edit1->installEventFilter(this);
+}
+
+bool TDefinable_Ext::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Button1Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TDefinable_Ext::Open() {

@@ -36,6 +36,7 @@ class TDefinable_Ext : public QDialog {
 
   protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     FilterList filterList_;
