@@ -8,6 +8,7 @@
 //
 //     QT_QPA_PLATFORM=offscreen rename_bench [names] [runs]
 //                (build/bin/rename_bench 6000 9)
+#include "../FolderListing.h"
 #include "platform/FileListSource.h"
 #include "platform/MainWindowGate.h"
 #include "tools/rename/RenamePreview.h"
@@ -35,21 +36,6 @@ struct QuietGate final : MainWindowGate {
     void setMainStatus(const QString &) override {}
     void rereadFileList() override {}
     void setBusy(bool) override {}
-};
-
-// Every name selected, as after "All".
-struct SelectedNames final : FileListSource {
-    SelectedNames(QString folder, QStringList names)
-        : folder_(std::move(folder)), names_(std::move(names)) {}
-    QString directory() const override { return folder_; }
-    int count() const override { return static_cast<int>(names_.size()); }
-    QString name(int i) const override { return names_.at(i); }
-    bool isSelected(int) const override { return true; }
-    int selectedCount() const override { return count(); }
-
-  private:
-    QString folder_;
-    QStringList names_;
 };
 
 double milliseconds(const std::function<void()> &work) {
@@ -80,7 +66,8 @@ int main(int argc, char **argv) {
             return 1;
         entries << name;
     }
-    const SelectedNames list(folder.path(), entries);
+    // Every name selected, as after "All".
+    const WholeFolder list(folder.path(), entries);
     QuietGate gate;
     TRename_Form window(list, gate);
     window.openTool();

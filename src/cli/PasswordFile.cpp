@@ -6,12 +6,16 @@
 
 namespace cli {
 
+bool openInput(QFile &file, const QString &path) {
+    if (path == QLatin1String("-"))
+        return file.open(stdin, QIODevice::ReadOnly);
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly);
+}
+
 std::optional<QString> readPasswordFile(const QString &path) {
     QFile file;
-    const bool opened = path == QLatin1String("-")
-                            ? file.open(stdin, QIODevice::ReadOnly)
-                            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened)
+    if (!openInput(file, path))
         return std::nullopt;
     // A line is plenty; a password longer than the engine takes is cut by it.
     QByteArray line = file.readLine(4096);

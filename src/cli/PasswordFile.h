@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 
 #include <optional>
 
 namespace cli {
+
+// Opens `path` for reading; "-" is standard input.
+bool openInput(QFile &file, const QString &path);
 
 // Reads a password without it ever being an argument (which every user of
 // the machine could see in the process list): the first line of `path`,

@@ -1,5 +1,7 @@
 #include "PathList.h"
 
+#include "PasswordFile.h"
+
 #include <QFile>
 
 #include <cstdio>
@@ -12,10 +14,7 @@ bool reachableName(const QByteArray &bytes) {
 
 std::optional<QStringList> readPathList(const QString &path, bool nul, QStringList *unreachable) {
     QFile file;
-    const bool opened = path == QLatin1String("-")
-                            ? file.open(stdin, QIODevice::ReadOnly)
-                            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened)
+    if (!openInput(file, path))
         return std::nullopt;
     // Read to the end rather than trusting the size: a pipe has none.
     QByteArray bytes;

@@ -12,7 +12,7 @@ enum class Disposal {
 };
 
 // Moves a file or a folder with its contents into the desktop Trash of its
-// volume (freedesktop.org Trash specification: the home Trash, or the
+// volume (the freedesktop.org Trash layout: the home Trash, or the
 // volume's own .Trash-$uid); false when the volume has none, and then the
 // item is untouched.
 bool moveToTrash(const QString &path);
