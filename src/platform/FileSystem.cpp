@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace platform {
 
@@ -81,11 +82,109 @@ QRegularExpression maskExpression(const QString &mask) {
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
 }
 
+// `name` with every character folded as a comparison without case folds
+// it (a character outside the first plane folded whole).
+QString foldedCase(const QString &name) {
+    QString key(name.size(), Qt::Uninitialized);
+    const char16_t *in = reinterpret_cast<const char16_t *>(name.constData());
+    char16_t *out = reinterpret_cast<char16_t *>(key.data());
+    const qsizetype size = name.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t unit = in[i];
+        if (QChar::isHighSurrogate(unit) && i + 1 < size && QChar::isLowSurrogate(in[i + 1])) {
+            const char32_t folded = QChar::toCaseFolded(QChar::surrogateToUcs4(unit, in[i + 1]));
+            out[i] = QChar::highSurrogate(folded);
+            out[++i] = QChar::lowSurrogate(folded);
+        } else {
+            out[i] = static_cast<char16_t>(QChar::toCaseFolded(char32_t{unit}));
+        }
+    }
+    return key;
+}
+
+// Ordered as QString::compare without case orders them, equal names in
+// code order. A sort of 100,000 names compares each about 17 times: each
+// name is folded once, and its first eight folded characters are held as
+// two numbers, so that most comparisons never leave them.
 void sortWithoutCase(QStringList &names) {
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
+    struct Keyed {
+        quint64 head;
+        quint64 next;
+        QString folded;
+        QString name;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(static_cast<size_t>(names.size()));
+    for (QString &name : names) {
+        QString folded = foldedCase(name);
+        quint64 packed[2] = {0, 0};
+        // Names hold no NUL: a shorter name's zeros order it first.
+        for (qsizetype i = 0; i < std::min<qsizetype>(folded.size(), 8); ++i)
+            packed[i / 4] |= quint64{folded.at(i).unicode()} << (16 * (3 - i % 4));
+        keyed.push_back({packed[0], packed[1], std::move(folded), std::move(name)});
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+        if (a.head != b.head)
+            return a.head < b.head;
+        if (a.next != b.next)
+            return a.next < b.next;
+        const int c = QStringView(a.folded).compare(QStringView(b.folded));
+        return c != 0 ? c < 0 : a.name < b.name;
     });
+    qsizetype i = 0;
+    for (Keyed &k : keyed)
+        names[i++] = std::move(k.name);
+}
+
+enum class EntryKind { file, folder, other };
+
+// What a folder entry is, links followed: the type the folder itself
+// records where it has one, so that a folder of 100,000 files is listed
+// without asking for the attributes of each; a link, or a file system
+// that records no type, costs one look at the entry.
+EntryKind kindOf(int folder, const dirent &entry) {
+    switch (entry.d_type) {
+        case DT_REG:
+            return EntryKind::file;
+        case DT_DIR:
+            return EntryKind::folder;
+        case DT_LNK:
+        case DT_UNKNOWN: {
+            struct stat info {};
+            if (::fstatat(folder, entry.d_name, &info, 0) != 0)
+                return EntryKind::other;  // a dangling link, or gone already
+            if (S_ISREG(info.st_mode))
+                return EntryKind::file;
+            return S_ISDIR(info.st_mode) ? EntryKind::folder : EntryKind::other;
+        }
+        default:
+            return EntryKind::other;  // devices, pipes, sockets
+    }
+}
+
+// The entries of `folder` of one kind that `keep` accepts, in one pass
+// over the folder, sorted once.
+template <typename Keep>
+QStringList listEntries(const QString &folder, EntryKind wanted, bool includeHidden,
+                        const Keep &keep) {
+    QStringList names;
+    posix::DirectoryStream dir(QFile::encodeName(folder).toStdString());
+    if (!dir)
+        return names;
+    while (const dirent *entry = dir.next()) {
+        const char *raw = entry->d_name;
+        if (raw[0] == '.' && (raw[1] == '\0' || (raw[1] == '.' && raw[2] == '\0')))
+            continue;
+        if (!includeHidden && raw[0] == '.')
+            continue;
+        if (kindOf(dir.fd(), *entry) != wanted)
+            continue;
+        QString name = QFile::decodeName(raw);
+        if (keep(name))
+            names << std::move(name);
+    }
+    sortWithoutCase(names);
+    return names;
 }
 
 }  // namespace
@@ -141,33 +240,14 @@ bool MaskMatcher::matches(const QString &name) const {
 }
 
 QStringList listFiles(const QString &folder, const QString &mask, bool includeHidden) {
-    QDir::Filters filters = QDir::Files;
-    if (includeHidden)
-        filters |= QDir::Hidden;
     const MaskMatcher matcher(mask);
-    QStringList names;
-    for (const QString &name : QDir(folder).entryList(filters, QDir::Unsorted)) {
-        if (!includeHidden && isHiddenName(name))
-            continue;
-        if (matcher.matches(name))
-            names << name;
-    }
-    sortWithoutCase(names);
-    return names;
+    return listEntries(folder, EntryKind::file, includeHidden,
+                       [&matcher](const QString &name) { return matcher.matches(name); });
 }
 
 QStringList listFolders(const QString &folder, bool includeHidden) {
-    QDir::Filters filters = QDir::Dirs | QDir::NoDotAndDotDot;
-    if (includeHidden)
-        filters |= QDir::Hidden;
-    QStringList names;
-    for (const QString &name : QDir(folder).entryList(filters, QDir::Unsorted)) {
-        if (!includeHidden && isHiddenName(name))
-            continue;
-        names << name;
-    }
-    sortWithoutCase(names);
-    return names;
+    return listEntries(folder, EntryKind::folder, includeHidden,
+                       [](const QString &) { return true; });
 }
 
 bool flushFileSystemOf(const QString &folder) {

@@ -1,5 +1,7 @@
 #include "LineFeed.h"
 
+#include "WidestLineDelegate.h"
+
 #include <QElapsedTimer>
 #include <QListWidget>
 
@@ -14,6 +16,8 @@ constexpr int kShortestPause = 100;
 
 LineFeed::LineFeed(QListWidget &list, std::function<void()> scroll)
     : QObject(&list), list_(list), scroll_(std::move(scroll)) {
+    // Laying the list out then measures one line, not all of them.
+    new WidestLineDelegate(list);
     timer_.setSingleShot(true);
     timer_.setInterval(kShortestPause);
     connect(&timer_, &QTimer::timeout, this, &LineFeed::flush);

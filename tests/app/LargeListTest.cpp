@@ -5,10 +5,13 @@
 #include "widgets/FileIconDelegate.h"
 #include "widgets/FileListBox.h"
 #include "widgets/SelectionList.h"
+#include "widgets/WidestLineDelegate.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QListWidget>
 #include <QSignalSpy>
+#include <QStyledItemDelegate>
 
 #include <functional>
 
@@ -106,4 +109,65 @@ TEST(LargeList, ALongFolderLooksUpIconsOnlyForTheLinesShown) {
     EXPECT_EQ(list.selectedCount(), 1);
     EXPECT_TRUE(list.isSelected(1999));
     EXPECT_FALSE(list.isSelected(5));
+}
+
+TEST(LargeList, ALogListSizesEveryLineAsItsWidestAndMeasuresEachLineOnce) {
+    const QString wide =
+        QStringLiteral("/a/rather/long/path/to/an/archive.zip  (Corrupt) - Code (3)");
+    const QString shorter = QStringLiteral("/a/path/archive.zip  (Ok)");
+    const struct {
+        const char *what;
+        std::function<void(QListWidget &)> change;
+        // The line whose size every line takes, or none for sizes per line.
+        QString widest;
+        bool uniform;
+    } rows[] = {
+        {"lines added in batches", [](QListWidget &) {}, wide, true},
+        {"the widest line removed", [&](QListWidget &l) { delete l.takeItem(l.count() / 2); },
+         shorter, true},
+        {"a wider line put first", [&](QListWidget &l) { l.insertItem(0, wide + wide); },
+         wide + wide, true},
+        {"emptied, then short lines",
+         [](QListWidget &l) {
+             l.clear();
+             l.addItems({QStringLiteral("a"), QStringLiteral("bb")});
+         },
+         QStringLiteral("bb"), true},
+        {"a line of two lines", [](QListWidget &l) { l.addItem(QStringLiteral("one\ntwo")); },
+         QString(), false},
+    };
+    for (const auto &row : rows) {
+        QListWidget list;
+        auto *delegate = new WidestLineDelegate(list);
+        constexpr int kBatches = 50;
+        constexpr int kPerBatch = 100;
+        for (int b = 0; b < kBatches; ++b) {
+            QStringList lines;
+            for (int i = 0; i < kPerBatch; ++i)
+                lines << QStringLiteral("/a/path/f%1.zip")
+                             .arg(b * kPerBatch + i, 5, 10, QLatin1Char('0'));
+            if (b == kBatches / 2)
+                lines[0] = wide;
+            if (b == kBatches / 2 + 1)
+                lines[0] = shorter;
+            list.addItems(lines);
+        }
+        // Lines added at the end are each measured once, not once a batch.
+        EXPECT_EQ(delegate->estimated(), kBatches * kPerBatch) << row.what;
+        row.change(list);
+        EXPECT_EQ(list.uniformItemSizes(), row.uniform) << row.what;
+        if (!row.uniform)
+            continue;
+        QStyleOptionViewItem option;
+        option.initFrom(&list);
+        const QStyledItemDelegate plain;
+        int widestRow = -1;
+        for (int i = 0; i < list.count(); ++i)
+            if (list.item(i)->text() == row.widest)
+                widestRow = i;
+        ASSERT_GE(widestRow, 0) << row.what;
+        EXPECT_EQ(delegate->sizeHint(option, list.model()->index(0, 0)),
+                  plain.sizeHint(option, list.model()->index(widestRow, 0)))
+            << row.what;
+    }
 }

@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
 
 using namespace platform;
 using testsupport::TempFolder;
@@ -65,6 +71,35 @@ TEST(FileSystem, ListingsHideDotEntriesAndSortWithoutCase) {
     EXPECT_EQ(listFolders(tmp.path()), QStringList({"alpha", "Zeta"}));
     EXPECT_EQ(listFolders(tmp.path(), true), QStringList({".git", "alpha", "Zeta"}));
     EXPECT_TRUE(listFiles(tmp.path("missing")).isEmpty());
+}
+
+TEST(FileSystem, ListingsFollowLinksAndLeaveOutOtherEntries) {
+    TempFolder tmp;
+    tmp.write("plain");
+    tmp.mkdir("folder");
+    const struct {
+        const char *name;
+        std::function<bool(const QByteArray &)> make;
+        bool file;
+        bool folder;
+    } rows[] = {
+        {"to-file", [](const QByteArray &p) { return ::symlink("plain", p.constData()) == 0; },
+         true, false},
+        {"to-folder", [](const QByteArray &p) { return ::symlink("folder", p.constData()) == 0; },
+         false, true},
+        {"dangling", [](const QByteArray &p) { return ::symlink("gone", p.constData()) == 0; },
+         false, false},
+        {"pipe", [](const QByteArray &p) { return ::mkfifo(p.constData(), 0600) == 0; }, false,
+         false},
+    };
+    for (const auto &row : rows)
+        ASSERT_TRUE(row.make(QFile::encodeName(tmp.path(row.name)))) << row.name;
+    const QStringList files = listFiles(tmp.path());
+    const QStringList folders = listFolders(tmp.path());
+    for (const auto &row : rows) {
+        EXPECT_EQ(files.contains(row.name), row.file) << row.name;
+        EXPECT_EQ(folders.contains(row.name), row.folder) << row.name;
+    }
 }
 
 TEST(FileSystem, ReadOnlyFilesAreClearedAndDeleted) {
