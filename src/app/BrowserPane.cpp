@@ -50,9 +50,11 @@ BrowserPane::BrowserPane(OptionsModel &options, CommandActions &commands, QWidge
     left->setSpacing(0);
     DriveComboBox1 = new DriveComboBox(leftPane);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
+    DriveComboBox1->setAccessibleName(QStringLiteral("Drive"));
     left->addWidget(DriveComboBox1);
     DirectoryListBox1 = new FolderTree(leftPane);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
+    DirectoryListBox1->setAccessibleName(QStringLiteral("Folder tree"));
     left->addWidget(DirectoryListBox1, 1);
 
     auto *rightPane = new QWidget(splitter);
@@ -65,6 +67,9 @@ BrowserPane::BrowserPane(OptionsModel &options, CommandActions &commands, QWidge
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
     ListBox2 = new FolderListBox(lists);
     ListBox2->setObjectName(QStringLiteral("ListBox2"));
+    // The two views share one place: the files of the folder, or its folders.
+    FileListBox1->setAccessibleName(QStringLiteral("Files"));
+    ListBox2->setAccessibleName(QStringLiteral("Folders"));
     lists->addWidget(FileListBox1);
     lists->addWidget(ListBox2);
     right->addWidget(lists, 1);
@@ -76,10 +81,13 @@ BrowserPane::BrowserPane(OptionsModel &options, CommandActions &commands, QWidge
     filter->setSpacing(0);
     FilterComboBox1 = new FilterComboBox(filterBand);
     FilterComboBox1->setObjectName(QStringLiteral("FilterComboBox1"));
+    FilterComboBox1->setAccessibleName(QStringLiteral("File filter"));
     filter->addWidget(FilterComboBox1, 1);
     auto *filterButton = new QToolButton(filterBand);
     filterButton->setDefaultAction(commands.action(QStringLiteral("DefineFilters")));
     filterButton->setFixedSize(22, 22);
+    // It shows only "+"; the reader says what it does.
+    filterButton->setAccessibleName(QStringLiteral("Define File Filters"));
     filter->addWidget(filterButton);
     right->addWidget(filterBand);
     // The hint belongs to the handle between the panes; set on the splitter

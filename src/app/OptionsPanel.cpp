@@ -22,15 +22,49 @@ QLabel *label(Option option, QWidget *parent) {
     return new QLabel(QString::fromUtf8(descriptorOf(option).caption), parent);
 }
 
+// What a screen reader says for a field and its folder button. Without these
+// both would be read out as the group box around them; the captions end in
+// " :" or " ?", which reads badly, and the button needs words of its own.
+struct SpokenField {
+    Option option;
+    const char *field;
+    const char *button;
+};
+constexpr SpokenField kSpokenFields[] = {
+    {Option::zipFolder, "Save zips in", "Choose the folder to save zips in"},
+    {Option::includeFile, "File to include in each zip", "Choose a file to include in each zip"},
+    {Option::workFolder, "Temp folder", "Choose the temp folder"},
+    {Option::unzipFolder, "Unzip files to", "Choose the folder to unzip files to"},
+    {Option::zipPassword, "Zip password", nullptr},
+    {Option::unzipPassword, "Unzip password", nullptr},
+};
+
+const SpokenField &spoken(Option option) {
+    for (const SpokenField &s : kSpokenFields)
+        if (s.option == option)
+            return s;
+    Q_UNREACHABLE();
+}
+
+// The caption names the field for mnemonics and screen readers alike.
+void caption(QGridLayout *grid, int row, Option option, QWidget *field, QWidget *parent) {
+    QLabel *text = label(option, parent);
+    text->setBuddy(field);
+    grid->addWidget(text, row, 0);
+    field->setAccessibleName(QString::fromUtf8(spoken(option).field));
+    if (const char *hint = descriptorOf(option).hint)
+        field->setAccessibleDescription(QString::fromUtf8(hint));
+}
+
 // A read-only field with its toggle button: "Save Zips in :" and its kin.
 // The field shows the path as it is named (in lower case it would name
 // another folder here); the button stays down while the option is pinned to
 // a folder (or file) chosen in a dialog.
 void optionField(QGridLayout *grid, int row, OptionsModel &options, Option option,
                  QWidget *parent) {
-    grid->addWidget(label(option, parent), row, 0);
     auto *field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(descriptorOf(option).name));
+    caption(grid, row, option, field, parent);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     optionbinding::onChange(options, option, field,
@@ -41,14 +75,15 @@ void optionField(QGridLayout *grid, int row, OptionsModel &options, Option optio
     pin->setIcon(parent->style()->standardIcon(QStyle::SP_DirOpenIcon));
     button->setDefaultAction(pin);
     button->setAutoRaise(true);
+    button->setAccessibleName(QString::fromUtf8(spoken(option).button));
     grid->addWidget(button, row, 2);
 }
 
 void passwordField(QGridLayout *grid, int row, OptionsModel &options, Option option,
                    QWidget *parent) {
-    grid->addWidget(label(option, parent), row, 0);
     auto *edit = new QLineEdit(parent);
     optionbinding::bind(edit, options, option);
+    caption(grid, row, option, edit, parent);
     // Masked with "*", as the program always has, not the style's dot.
     edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
     optionbinding::onChange(options, Option::showPasswords, edit, [&options, edit] {
@@ -98,11 +133,20 @@ OptionsPanel::OptionsPanel(OptionsModel &options, CommandActions &commands, QWid
     for (Option o : {Option::zipFolder, Option::includeFile, Option::workFolder})
         optionField(zip, row++, options, o, zipGroup);
     passwordField(zip, row++, options, Option::zipPassword, zipGroup);
-    zip->addWidget(label(Option::compressionLevel, zipGroup), row, 0);
     auto *bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(QStringLiteral("-"), zipGroup));
+    auto *faster = new QLabel(QStringLiteral("-"), zipGroup);
+    faster->setAccessibleName(QStringLiteral("Fastest"));
+    bar->addWidget(faster);
     const OptionDescriptor &level = descriptorOf(Option::compressionLevel);
     auto *compressionBar = new QSlider(Qt::Horizontal, zipGroup);
+    QLabel *levelCaption = label(Option::compressionLevel, zipGroup);
+    levelCaption->setBuddy(compressionBar);
+    zip->addWidget(levelCaption, row, 0);
+    compressionBar->setAccessibleName(QStringLiteral("Compression level"));
+    compressionBar->setAccessibleDescription(
+        QStringLiteral("Compression level, %1 fastest to %2 smallest")
+            .arg(level.minimum)
+            .arg(level.maximum));
     compressionBar->setObjectName(QStringLiteral("TrackBar1"));
     compressionBar->setRange(level.minimum, level.maximum);
     compressionBar->setSingleStep(1);
@@ -112,7 +156,9 @@ OptionsPanel::OptionsPanel(OptionsModel &options, CommandActions &commands, QWid
     compressionBar->setToolTip(QString::fromUtf8(level.hint));
     optionbinding::bind(compressionBar, options, Option::compressionLevel);
     bar->addWidget(compressionBar, 1);
-    bar->addWidget(new QLabel(QStringLiteral("+"), zipGroup));
+    auto *smaller = new QLabel(QStringLiteral("+"), zipGroup);
+    smaller->setAccessibleName(QStringLiteral("Smallest"));
+    bar->addWidget(smaller);
     zip->addLayout(bar, row, 1, 1, 2);
     column->addWidget(zipGroup);
 
@@ -129,12 +175,15 @@ OptionsPanel::OptionsPanel(OptionsModel &options, CommandActions &commands, QWid
     auto *bars = new QVBoxLayout;
     ProgressBar1 = progressBar("ProgressBar1", 8, this);
     ProgressBar2 = progressBar("ProgressBar2", 16, this);
+    ProgressBar1->setAccessibleName(QStringLiteral("Overall progress"));
+    ProgressBar2->setAccessibleName(QStringLiteral("Progress of the current file"));
     bars->addWidget(ProgressBar1);
     bars->addWidget(ProgressBar2);
     progress->addLayout(bars, 1);
     Animate1 = new BusyIndicator(this);
     Animate1->setObjectName(QStringLiteral("Animate1"));
     Animate1->setFixedSize(28, 28);
+    Animate1->setAccessibleName(QStringLiteral("Busy"));
     progress->addWidget(Animate1);
     column->addLayout(progress);
     column->addStretch(1);

@@ -36,6 +36,7 @@ TCRC32_Form::TCRC32_Form(const FileListSource &files, WindowGate mainWindow)
     // file. The saved report still starts with the header line.
     StringGrid1 = new QTableWidget(0, 3, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setAccessibleName(QStringLiteral("CRC32 report"));
     QFont bold = StringGrid1->font();
     bold.setBold(true);
     StringGrid1->setFont(bold);
@@ -51,6 +52,7 @@ TCRC32_Form::TCRC32_Form(const FileListSource &files, WindowGate mainWindow)
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setAccessibleName(QStringLiteral("Report progress"));
     BitBtn1 = new QPushButton(QStringLiteral("Stop"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     run_ = new ToolRun(*this, *BitBtn1, *ProgressBar1);

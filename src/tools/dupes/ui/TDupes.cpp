@@ -41,14 +41,17 @@ TDupes::TDupes(const FileListSource &files, MainWindowGate &gate)
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
     TabControl1->setExpanding(false);
     TabControl1->setUsesScrollButtons(true);
+    TabControl1->setAccessibleName(QStringLiteral("Groups of duplicates"));
     connect(TabControl1, &QTabBar::currentChanged, this, &TDupes::TabControl1Change);
 
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListBox1->setAccessibleName(QStringLiteral("Duplicate files"));
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setAccessibleName(QStringLiteral("Search progress"));
     BitBtn1 = new QPushButton(QStringLiteral("Stop"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     run_ = new ToolRun(*this, *BitBtn1, *ProgressBar1);

@@ -22,6 +22,8 @@ TDefinable_Ext::TDefinable_Ext(FilterList filterList, SetFilterList setFilterLis
     auto *existingRow = new QHBoxLayout(existing);
     ListBox1 = new QListWidget(existing);
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Named for screen readers, which would otherwise read the group's title.
+    ListBox1->setAccessibleName(QStringLiteral("File extensions"));
     existingRow->addWidget(ListBox1, 1);
     Button2 = new QPushButton(QStringLiteral("Remove"), existing);
     existingRow->addWidget(Button2, 0, Qt::AlignTop);
@@ -30,6 +32,8 @@ TDefinable_Ext::TDefinable_Ext(FilterList filterList, SetFilterList setFilterLis
     auto *adding = new QGroupBox(QStringLiteral("Add a New Extension"), this);
     auto *addRow = new QHBoxLayout(adding);
     Edit1 = new QLineEdit(adding);
+    Edit1->setAccessibleName(QStringLiteral("New extension"));
+    Edit1->setAccessibleDescription(QStringLiteral("A file extension to add to the list"));
     addRow->addWidget(Edit1, 1);
     Button1 = new QPushButton(QStringLiteral("Add"), adding);
     Button1->setAutoDefault(false);

@@ -86,6 +86,7 @@ TRename_Form::TRename_Form(const FileListSource &files, MainWindowGate &mainWind
 
     Preview = new QTreeWidget(this);
     Preview->setObjectName(QStringLiteral("RenamePreview"));
+    Preview->setAccessibleName(QStringLiteral("Preview of the new names"));
     Preview->setHeaderLabels({QStringLiteral("Selected Name"), QStringLiteral("New Name")});
     Preview->setRootIsDecorated(false);
     Preview->setUniformRowHeights(true);  // thousands of rows stay quick
@@ -105,6 +106,7 @@ TRename_Form::TRename_Form(const FileListSource &files, MainWindowGate &mainWind
         this);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setAccessibleName(QStringLiteral("Rename progress"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
 

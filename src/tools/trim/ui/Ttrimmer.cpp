@@ -70,6 +70,7 @@ Ttrimmer::Ttrimmer(const FileListSource &files, MainWindowGate &mainWindow)
     Edit5 = readOnlyBox(information, "Edit5");
     ProgressBar1 = new QProgressBar(information);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     auto *informationLayout = new QFormLayout(information);
