@@ -76,6 +76,7 @@ void buildMainMenu(QMenuBar *bar, CommandActions &commands, OptionsModel &option
     QMenu *fileSettings = zipSettings->addMenu(QStringLiteral("Zip File Settings"));
     m.option(fileSettings, Option::keepExtension);
     m.option(fileSettings, Option::deleteOriginal);
+    m.option(fileSettings, Option::testBeforeDelete);
     m.option(fileSettings, Option::beepZip);
     // The folders view stores paths whatever this says, and shows so.
     commands.follow(m.option(fileSettings, Option::fullPaths), CommandRule::IdleFilesView);

@@ -56,6 +56,7 @@ enum class Option {
     compressionLevel,
     folderPaneWidth,
     trashDeletions,
+    testBeforeDelete,
     // Never stored: each run starts with them as the browser and the
     // dialogs set them.
     zipFolder,
@@ -296,6 +297,20 @@ inline constexpr OptionDescriptor kOptionTable[] = {
      .on = true,
      .menuItem = "Move Deleted Files to the Trash",
      .batch = &BatchSettings::trashDeletions},
+    // Zipping checks what it wrote before it deletes the original file or
+    // folder: the new archive is tested as read back from the disk, so an
+    // archive that reads back wrong keeps its original.
+    {.id = Option::testBeforeDelete,
+     .name = "testBeforeDelete",
+     .kind = OptionKind::Switch,
+     .key = "TESTDEL",
+     .on = true,
+     .menuItem = "Test Archives Before Deleting Originals",
+     .cli = {"--test-before-delete", nullptr, "zip zip-folders",
+             "test each new archive before its original is deleted (the default)"},
+     .cliOff = {"--no-test-before-delete", nullptr, "zip zip-folders",
+                "delete originals without testing their archives first"},
+     .batch = &BatchSettings::testBeforeDelete},
     {.id = Option::zipFolder,
      .name = "zipFolder",
      .kind = OptionKind::Folder,

@@ -59,6 +59,10 @@ class BatchHost {
     // The end-of-batch question, asked when the error log holds lines; Yes
     // shows the log. `operation` names what ran ("zipping", "unzipping").
     virtual void offerErrorLog(const QString &operation) = 0;
+    // A batch is about to test `archive`, just written, before it deletes
+    // what the archive now holds. Nothing to do for a window; a test's host
+    // damages the archive here to see that its original stays.
+    virtual void aboutToTestArchive(const QString &archive) { Q_UNUSED(archive); }
     // The batch has ended with `text` in the status bar and `errorLines`
     // lines in the error log, just before the question above. A window
     // tells a user who has turned to other work; others need not.

@@ -34,4 +34,8 @@ struct BatchSettings {
 
     // The delete commands move what they delete to the desktop Trash.
     bool trashDeletions = true;
+
+    // An original goes only once its new archive reads back whole from the
+    // disk: every entry inflated and checked against its CRC.
+    bool testBeforeDelete = true;
 };

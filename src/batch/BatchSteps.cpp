@@ -68,4 +68,14 @@ void forEachSelected(BatchHost &host, FileListSource &list,
     }
 }
 
+bool archiveReadsBack(BatchHost &host, const QString &archive) {
+    host.aboutToTestArchive(archive);
+    TZipEngine &engine = host.engine();
+    engine.ZipFileName = archive;
+    // No names: the whole archive. An older entry that reads back wrong
+    // makes the archive no safer a home for the new one.
+    engine.FilesToProcess.clear();
+    return engine.Test() == 0;
+}
+
 }  // namespace batchsteps

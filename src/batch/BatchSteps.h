@@ -47,4 +47,9 @@ struct SelectedEntry {
 void forEachSelected(BatchHost &host, FileListSource &list,
                      const std::function<void(const SelectedEntry &)> &handle);
 
+// Whether the engine's test passes `archive` as the disk now gives it back,
+// every entry inflated and checked against its CRC: asked before deleting
+// what the archive holds.
+bool archiveReadsBack(BatchHost &host, const QString &archive);
+
 }  // namespace batchsteps

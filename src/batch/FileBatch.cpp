@@ -99,10 +99,15 @@ void FileBatch::zipEntry(const QString &folder, const QString &name, const QStri
     else
         claims_.claim(claim, full);
 
-    if (settings.deleteOriginal && r == 0 &&
-        (!archived.exists || !held || platform::fileIdentity(full) != archived ||
-         !deleteOriginal(full, engine.ZipFileName)))
+    if (settings.deleteOriginal && r == 0 && held && settings.testBeforeDelete &&
+        !batchsteps::archiveReadsBack(host_, archive)) {
+        // Held by the name lock, so no other run of ours changed it since.
+        log.add(kArchiveFailedTest, name);
+    } else if (settings.deleteOriginal && r == 0 &&
+               (!archived.exists || !held || platform::fileIdentity(full) != archived ||
+                !deleteOriginal(full, engine.ZipFileName))) {
         log.add(kNotDeleted, name);
+    }
 
     if (!settings.includeFile.isEmpty()) {
         engine.FilesToProcess.append(settings.includeFile);

@@ -191,6 +191,8 @@ int FolderBatch::removeZippedFolder(const QString &base, const QString &name,
             return file == fileOf.constEnd() ? qint64(-1) : QFileInfo(*file).size();
         }))
         return kArchiveLacksFiles;
+    if (settings_.testBeforeDelete && !batchsteps::archiveReadsBack(host_, archive))
+        return kFolderArchiveFailedTest;
     QSet<QString> archived;
     for (const QString &file : census.files)
         archived.insert(base + file);

@@ -21,6 +21,8 @@ class HeadlessBatchHost : public BatchHost {
     std::function<void(const QString &)> onStatus;
     // Called from the message pump: where a script's Pause and Stop arrive.
     std::function<void()> onPump;
+    // Called with each new archive just before it is tested.
+    std::function<void(const QString &)> onArchiveTest;
 
     QString operationFlag() const override { return flag_; }
     void setOperationFlag(const QString &flag) override { flag_ = flag; }
@@ -43,6 +45,10 @@ class HeadlessBatchHost : public BatchHost {
     void setBusy(bool) override {}
     void beep() override { ++beeps_; }
     void offerErrorLog(const QString &) override {}
+    void aboutToTestArchive(const QString &archive) override {
+        if (onArchiveTest)
+            onArchiveTest(archive);
+    }
 
     QString status() const { return status_; }
     int overallProgress() const { return overall_; }

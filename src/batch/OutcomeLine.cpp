@@ -32,6 +32,8 @@ constexpr Row kRows[] = {
     {kReplacedByLaterEntry, true, " replaced by a later entry of the same name. (Zip file kept)"},
     {kArchiveChanged, true, " was changed by another program while in use. (Zip file kept)"},
     {kArchiveLacksFiles, true, " not deleted: its zip file lacks some of its files. (Folder kept)"},
+    {kArchiveFailedTest, true, " not deleted: its zip file failed the test. (File kept)"},
+    {kFolderArchiveFailedTest, true, " not deleted: its zip file failed the test. (Folder kept)"},
     {kReplacesBatchFile, true, " (Zip file kept)"},
     {kEntryTaken, true, " (File kept)"},
     {kArchiveNameTaken, true, " (Folder kept)"},

@@ -17,6 +17,10 @@ enum OutcomeCode : int {
     // that could not be read, a file that came meanwhile, a link or pipe no
     // entry stands for); the folder is kept whole.
     kArchiveLacksFiles = 4011,
+    // A new archive failed its test as read back from the disk before the
+    // original file, or folder, was to be deleted; it is kept.
+    kArchiveFailedTest = 4012,
+    kFolderArchiveFailedTest = 4013,
     // An entry would have replaced a file that an earlier archive of the
     // batch extracted; the item says which, and the archive is kept.
     kReplacesBatchFile = 4006,

@@ -108,6 +108,8 @@ const QList<OptionRule> &optionRules() {
              return QString();
          }},
         windowOption(Option::deleteOriginal),
+        windowOption(Option::testBeforeDelete),
+        windowOption(Option::testBeforeDelete, true),
         windowOption(Option::deleteFolder),
         windowOption(Option::keepExtension),
         windowOption(Option::fullPaths),

@@ -94,7 +94,8 @@ TEST_F(MainWindow, UnchangedRunWritesTheDefaultsAtClose) {
     defaults.setNumber(Option::folderPaneWidth, width);
     EXPECT_EQ(readAll(settingsFile()), settingsfile::format(defaults));
     EXPECT_TRUE(readAll(settingsFile())
-                    .endsWith("DIRWIDT = " + QByteArray::number(width) + "\r\nTRASHDEL= T\r\n"));
+                    .endsWith("DIRWIDT = " + QByteArray::number(width) +
+                              "\r\nTRASHDEL= T\r\nTESTDEL = T\r\n"));
 }
 
 TEST_F(MainWindow, SettingsFileDrivesTheControlsAndIsWrittenBack) {

@@ -31,7 +31,8 @@ const char *const kDefaultLines =
     "COMPSTR = 8\r\n"
     "DIRWIDT = 163\r\n"
     // Settings added since, after the eighteen.
-    "TRASHDEL= T\r\n";
+    "TRASHDEL= T\r\n"
+    "TESTDEL = T\r\n";
 
 OptionValues read(const QByteArray &contents) {
     OptionValues s;

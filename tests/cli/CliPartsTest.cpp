@@ -41,6 +41,13 @@ TEST(CliOptions, GoodCommandLines) {
                     s.dateStamp;
          },
          "every zip switch"},
+        {{"zip", "--delete-originals", "x"},
+         [](const CliOptions &o) { return o.settings().testBeforeDelete; },
+         "an archive is tested before its original goes unless told otherwise"},
+        {{"zip-folders", "--delete-folders", "--test-before-delete", "--no-test-before-delete",
+          "x"},
+         [](const CliOptions &o) { return !o.settings().testBeforeDelete; },
+         "the last of --test-before-delete and --no-test-before-delete counts"},
         {{"zip", "--to", "/tmp/out", "x"},
          [](const CliOptions &o) { return o.settings().zipFolder == "/tmp/out/"; },
          "a folder ends with a separator"},
