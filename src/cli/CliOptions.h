@@ -22,7 +22,7 @@ struct CliOptions {
     QStringList removePatterns;  // rezip: the file types taken out of the archives
     QStringList paths;
     bool help = false;
-    bool notify = false;  // the end as a desktop notification (file-manager actions)
+    bool notify = false;   // the end as a desktop notification (file-manager actions)
     ScriptOptions script;  // the command line's own options
 
     // What the batches read.
