@@ -45,6 +45,15 @@ struct PrivateBus {
         if (daemon.waitForReadyRead())
             address = QString::fromUtf8(daemon.readLine()).trimmed();
     }
+    // Puts `notifications` on the bus as the desktop's notification service.
+    bool serve(FakeNotifications &notifications) {
+        if (address.isEmpty())
+            return false;
+        QDBusConnection connection = QDBusConnection::connectToBus(address, "fake-session");
+        return connection.registerObject("/org/freedesktop/Notifications", &notifications,
+                                         QDBusConnection::ExportAllSlots) &&
+               connection.registerService("org.freedesktop.Notifications");
+    }
     ~PrivateBus() {
         QDBusConnection::disconnectFromBus("fake-session");
         daemon.kill();
@@ -60,12 +69,8 @@ TEST(Notify, TheEndOfARunReachesTheDesktopWithItsErrorLog) {
     if (QStandardPaths::findExecutable("dbus-daemon").isEmpty())
         GTEST_SKIP() << "dbus-daemon is not installed";
     PrivateBus bus;
-    ASSERT_FALSE(bus.address.isEmpty());
-    QDBusConnection connection = QDBusConnection::connectToBus(bus.address, "fake-session");
     FakeNotifications daemon;
-    ASSERT_TRUE(connection.registerObject("/org/freedesktop/Notifications", &daemon,
-                                          QDBusConnection::ExportAllSlots));
-    ASSERT_TRUE(connection.registerService("org.freedesktop.Notifications"));
+    ASSERT_TRUE(bus.serve(daemon));
 
     const QString rejected = "c.zip ignored. (Use rezip to recompress the zip file)";
     struct Row {
@@ -150,12 +155,8 @@ TEST(Notify, TheWindowPostsWithoutWaitingForTheDaemon) {
     if (QStandardPaths::findExecutable("dbus-daemon").isEmpty())
         GTEST_SKIP() << "dbus-daemon is not installed";
     PrivateBus bus;
-    ASSERT_FALSE(bus.address.isEmpty());
-    QDBusConnection connection = QDBusConnection::connectToBus(bus.address, "fake-session");
     FakeNotifications daemon;
-    ASSERT_TRUE(connection.registerObject("/org/freedesktop/Notifications", &daemon,
-                                          QDBusConnection::ExportAllSlots));
-    ASSERT_TRUE(connection.registerService("org.freedesktop.Notifications"));
+    ASSERT_TRUE(bus.serve(daemon));
     QDBusConnection window = QDBusConnection::connectToBus(bus.address, "window");
     struct Row {
         bool bodyMarkup;
