@@ -1,6 +1,6 @@
-// A screen reader names every control of the main window and of the tool
-// windows for what it is, and the Tab key walks them in the order they are
-// seen: in the main window the browser from left to right, the options panel
+// A screen reader names every control of the main window, the tool windows
+// and the dialogs for what it is, and the Tab key walks them in the order
+// they are seen: in the main window the browser from left to right, the options panel
 // from top to bottom, then the button bar.
 #include "AppFixture.h"
 
@@ -163,8 +163,9 @@ TEST_F(Accessibility, FieldsAreNamedDescribedAndLabelledByTheirCaptions) {
     }
 }
 
-// The tool windows, each with its controls in the order they show.
-TEST_F(Accessibility, ToolWindowControlsAreNamedAndTabbedInVisualOrder) {
+// The tool windows and the dialogs, each with its controls in the order they
+// show.
+TEST_F(Accessibility, OtherWindowControlsAreNamedAndTabbedInVisualOrder) {
     startProgram();
     SecondaryWindows &w = app->windows();
     struct Row {
@@ -181,22 +182,6 @@ TEST_F(Accessibility, ToolWindowControlsAreNamedAndTabbedInVisualOrder) {
           "Remove all Spaces", "Change all \"[\" and \"]\" to Spaces", "None of the Above",
           "Rename All Selected Files to Uppercase", "Rename All Selected Files to Lowercase",
           "Capitalise Each First Letter", "Rename", "Cancel", "Undo Last Rename"}},
-    };
-    for (const Row &r : rows) {
-        SCOPED_TRACE(r.window->windowTitle().toStdString());
-        expectNamed(r.window, r.order);
-    }
-}
-
-// The dialogs and the other windows, each with its controls in the order
-// they show.
-TEST_F(Accessibility, OtherWindowControlsAreNamedAndTabbedInVisualOrder) {
-    startProgram();
-    SecondaryWindows &w = app->windows();
-    struct Row {
-        QWidget *window;
-        QStringList order;
-    } rows[] = {
         {w.zipDest.get(), {"Drive", "Folder tree", "Cancel", "Create Folder", "OK"}},
         {w.unzipDest.get(), {"Drive", "Folder tree", "Cancel", "Create Folder", "OK"}},
         {w.tempDest.get(), {"Drive", "Folder tree", "Cancel", "Create Folder", "OK"}},
