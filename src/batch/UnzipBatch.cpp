@@ -14,6 +14,7 @@
 #include "platform/FileSystem.h"
 
 #include <QFileInfo>
+#include <future>
 #include <utility>
 
 namespace {
@@ -127,6 +128,15 @@ void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
     // its place: what is there now is that entry, not the archive.
     if (extracted.wrote(archive))
         return;
+    // The extracted files reach the disk before their only other copy goes,
+    // so that a power loss cannot take both. An archive with nothing in it
+    // may have left no destination folder to reach them by. The flush waits
+    // for the disk while the check below reads the files through the file
+    // system, so the two run side by side.
+    const QString written = QFileInfo(destination).isDir() ? destination : folder;
+    const auto flush = [written] { return platform::flushFileSystemOf(written); };
+    std::future<bool> flushed =
+        std::async(settings_.testBeforeDelete ? std::launch::async : std::launch::deferred, flush);
     // Extraction checked each entry as it inflated it; what the disk gives
     // back may still differ (a failing drive, a faulty file system, another
     // program writing meanwhile), and once the archive goes the files are
@@ -144,11 +154,7 @@ void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
             return;
         }
     }
-    // The extracted files reach the disk before their only other copy goes,
-    // so that a power loss cannot take both. An archive with nothing in it
-    // may have left no destination folder to reach them by.
-    const QString written = QFileInfo(destination).isDir() ? destination : folder;
-    if (!platform::flushFileSystemOf(written))
+    if (!flushed.get())
         log.add(kNotDeleted, name);
     else if (platform::fileIdentity(archive) != opened)
         log.add(kArchiveChanged, name);
