@@ -134,9 +134,8 @@ void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
     // for the disk while the check below reads the files through the file
     // system, so the two run side by side.
     const QString written = QFileInfo(destination).isDir() ? destination : folder;
-    const auto flush = [written] { return platform::flushFileSystemOf(written); };
     std::future<bool> flushed =
-        std::async(settings_.testBeforeDelete ? std::launch::async : std::launch::deferred, flush);
+        std::async(std::launch::async, [written] { return platform::flushFileSystemOf(written); });
     // Extraction checked each entry as it inflated it; what the disk gives
     // back may still differ (a failing drive, a faulty file system, another
     // program writing meanwhile), and once the archive goes the files are
