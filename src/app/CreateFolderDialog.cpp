@@ -20,8 +20,13 @@ TCreate_Folder::TCreate_Folder()
     pathLabel->setFixedWidth(300);
     pathLabel->setWordWrap(true);
     grid->addWidget(pathLabel, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("New Folder Name"), this), 1, 0);
+    auto *nameCaption = new QLabel(QStringLiteral("New Folder Name"), this);
+    grid->addWidget(nameCaption, 1, 0);
     nameEdit = new QLineEdit(this);
+    // The caption labels the field for screen readers, as on screen.
+    nameCaption->setBuddy(nameEdit);
+    nameEdit->setAccessibleName(tr("New folder name"));
+    nameEdit->setAccessibleDescription(tr("The folder to make in the current folder path"));
     grid->addWidget(nameEdit, 1, 1);
     column->addLayout(grid);
     auto *row = new QHBoxLayout;

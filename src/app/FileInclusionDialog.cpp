@@ -42,6 +42,11 @@ TFileInclusion::TFileInclusion(OptionsModel &options, WindowGate mainWindow)
     FileListBox1->setFixedHeight(220);
     FileListBox1->setMinimumWidth(220);
     grid->addWidget(FileListBox1, 1, 1);
+    // Named for screen readers, which would otherwise read only the items.
+    DriveComboBox1->setAccessibleName(tr("Drive"));
+    DirectoryListBox1->setAccessibleName(tr("Folder tree"));
+    FileListBox1->setAccessibleName(tr("Files"));
+    FileListBox1->setAccessibleDescription(tr("The file to include in every zip"));
     column->addLayout(grid);
     auto *row = new QHBoxLayout;
     row->addStretch(1);

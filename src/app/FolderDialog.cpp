@@ -45,6 +45,11 @@ FolderDialog::FolderDialog(OptionsModel &options, WindowGate mainWindow,
     DirectoryListBox1->setIconsVisible(false);
     DirectoryListBox1->setFixedSize(320, 220);
     column->addWidget(DirectoryListBox1);
+    // Named for screen readers; the tree says what the dialog is for, which
+    // is what the explanation above it shows.
+    DriveComboBox1->setAccessibleName(tr("Drive"));
+    DirectoryListBox1->setAccessibleName(tr("Folder tree"));
+    DirectoryListBox1->setAccessibleDescription(explanation->text().simplified());
     auto *row = new QHBoxLayout;
     row->addStretch(1);
     cancelButton = new QPushButton(QStringLiteral("Cancel"), this);

@@ -16,6 +16,7 @@ THelpWindow::THelpWindow() : QWidget(nullptr, Qt::Window) {
     column->setContentsMargins(0, 0, 0, 0);
     browser = new QTextBrowser(this);
     browser->setOpenExternalLinks(true);
+    browser->setAccessibleName(tr("Help text"));
     column->addWidget(browser);
     resize(640, 520);
 }

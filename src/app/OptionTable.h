@@ -299,17 +299,20 @@ inline constexpr OptionDescriptor kOptionTable[] = {
      .batch = &BatchSettings::trashDeletions},
     // Zipping checks what it wrote before it deletes the original file or
     // folder: the new archive is tested as read back from the disk, so an
-    // archive that reads back wrong keeps its original.
+    // archive that reads back wrong keeps its original. Unzipping checks the
+    // files it wrote against the archive's CRCs before it deletes the
+    // archive.
     {.id = Option::testBeforeDelete,
      .name = "testBeforeDelete",
      .kind = OptionKind::Switch,
      .key = "TESTDEL",
      .on = true,
      .menuItem = "Test Archives Before Deleting Originals",
-     .cli = {"--test-before-delete", nullptr, "zip zip-folders",
-             "test each new archive before its original is deleted (the default)"},
-     .cliOff = {"--no-test-before-delete", nullptr, "zip zip-folders",
-                "delete originals without testing their archives first"},
+     .cli = {"--test-before-delete", nullptr, "zip zip-folders unzip",
+             "test each new archive, or the files unzipped, before the original goes (the "
+             "default)"},
+     .cliOff = {"--no-test-before-delete", nullptr, "zip zip-folders unzip",
+                "delete originals and unzipped archives without testing first"},
      .batch = &BatchSettings::testBeforeDelete},
     {.id = Option::zipFolder,
      .name = "zipFolder",

@@ -63,6 +63,14 @@ class BatchHost {
     // what the archive now holds. Nothing to do for a window; a test's host
     // damages the archive here to see that its original stays.
     virtual void aboutToTestArchive(const QString &archive) { Q_UNUSED(archive); }
+    // A batch has extracted `archive` into `folder` and is about to read the
+    // files back against it before it deletes the archive. Nothing to do for
+    // a window; a test's host damages an extracted file here to see that the
+    // archive stays.
+    virtual void aboutToCheckExtraction(const QString &archive, const QString &folder) {
+        Q_UNUSED(archive);
+        Q_UNUSED(folder);
+    }
     // The batch has ended with `text` in the status bar and `errorLines`
     // lines in the error log, just before the question above. A window
     // tells a user who has turned to other work; others need not.

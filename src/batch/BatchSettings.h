@@ -36,6 +36,8 @@ struct BatchSettings {
     bool trashDeletions = true;
 
     // An original goes only once its new archive reads back whole from the
-    // disk: every entry inflated and checked against its CRC.
+    // disk: every entry inflated and checked against its CRC. An unzipped
+    // archive goes only once every file extracted from it reads back with
+    // the size and CRC the archive records.
     bool testBeforeDelete = true;
 };

@@ -28,6 +28,10 @@ class ExtractedEntries {
     bool wrote(const QString &path) const;
     // Every file written, relative to the extraction folder.
     QStringList targets() const { return byTarget_.keys(); }
+    // How many files were written, and the stored name of the entry that
+    // is now in `target` (empty when none is).
+    qsizetype count() const { return byTarget_.size(); }
+    QString entryAt(const QString &target) const { return byTarget_.value(target); }
 
     // The path relative to the extraction folder where an entry goes:
     // backslashes separate too, a drive prefix, the root and "." and ".."

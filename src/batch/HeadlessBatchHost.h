@@ -23,6 +23,9 @@ class HeadlessBatchHost : public BatchHost {
     std::function<void()> onPump;
     // Called with each new archive just before it is tested.
     std::function<void(const QString &)> onArchiveTest;
+    // Called with each unzipped archive and its extraction folder just
+    // before the files are read back against the archive.
+    std::function<void(const QString &, const QString &)> onExtractionCheck;
 
     QString operationFlag() const override { return flag_; }
     void setOperationFlag(const QString &flag) override { flag_ = flag; }
@@ -48,6 +51,10 @@ class HeadlessBatchHost : public BatchHost {
     void aboutToTestArchive(const QString &archive) override {
         if (onArchiveTest)
             onArchiveTest(archive);
+    }
+    void aboutToCheckExtraction(const QString &archive, const QString &folder) override {
+        if (onExtractionCheck)
+            onExtractionCheck(archive, folder);
     }
 
     QString status() const { return status_; }

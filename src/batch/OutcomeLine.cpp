@@ -34,6 +34,8 @@ constexpr Row kRows[] = {
     {kArchiveLacksFiles, true, " not deleted: its zip file lacks some of its files. (Folder kept)"},
     {kArchiveFailedTest, true, " not deleted: its zip file failed the test. (File kept)"},
     {kFolderArchiveFailedTest, true, " not deleted: its zip file failed the test. (Folder kept)"},
+    {kExtractionReadsBackWrong, true,
+     " not deleted: a file extracted from it does not match it. (Zip file kept)"},
     {kReplacesBatchFile, true, " (Zip file kept)"},
     {kEntryTaken, true, " (File kept)"},
     {kArchiveNameTaken, true, " (Folder kept)"},

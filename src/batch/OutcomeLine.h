@@ -21,6 +21,10 @@ enum OutcomeCode : int {
     // original file, or folder, was to be deleted; it is kept.
     kArchiveFailedTest = 4012,
     kFolderArchiveFailedTest = 4013,
+    // A file unzipped from an archive did not read back from the disk as
+    // the archive records it (size and CRC-32) before the archive was to be
+    // deleted; the archive is kept.
+    kExtractionReadsBackWrong = 4014,
     // An entry would have replaced a file that an earlier archive of the
     // batch extracted; the item says which, and the archive is kept.
     kReplacesBatchFile = 4006,

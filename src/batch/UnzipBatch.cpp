@@ -7,12 +7,14 @@
 #include "ErrorLogModel.h"
 #include "ExtractedEntries.h"
 #include "ExtractionGuard.h"
+#include "ExtractionReadBack.h"
 #include "OutcomeLine.h"
 #include "engine/ZipEngine.h"
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
 
 #include <QFileInfo>
+#include <future>
 #include <utility>
 
 namespace {
@@ -128,9 +130,30 @@ void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
         return;
     // The extracted files reach the disk before their only other copy goes,
     // so that a power loss cannot take both. An archive with nothing in it
-    // may have left no destination folder to reach them by.
+    // may have left no destination folder to reach them by. The flush waits
+    // for the disk while the check below reads the files through the file
+    // system, so the two run side by side.
     const QString written = QFileInfo(destination).isDir() ? destination : folder;
-    if (!platform::flushFileSystemOf(written))
+    std::future<bool> flushed =
+        std::async(std::launch::async, [written] { return platform::flushFileSystemOf(written); });
+    // Extraction checked each entry as it inflated it; what the disk gives
+    // back may still differ (a failing drive, a faulty file system, another
+    // program writing meanwhile), and once the archive goes the files are
+    // the only copy. An archive replaced meanwhile would not match either:
+    // it is reported for what happened to it, and looked at again below
+    // once it has been read.
+    if (settings_.testBeforeDelete) {
+        host_.aboutToCheckExtraction(archive, destination);
+        if (platform::fileIdentity(archive) != opened) {
+            log.add(kArchiveChanged, name);
+            return;
+        }
+        if (!extractionReadsBack(archive, destination, extracted)) {
+            log.add(kExtractionReadsBackWrong, name);
+            return;
+        }
+    }
+    if (!flushed.get())
         log.add(kNotDeleted, name);
     else if (platform::fileIdentity(archive) != opened)
         log.add(kArchiveChanged, name);

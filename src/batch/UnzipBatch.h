@@ -11,8 +11,10 @@ struct BatchSettings;
 // order, into the unzip folder (or a sub-folder named after the archive),
 // honouring Pause and Stop between archives. Each failure becomes an
 // error-log line; the batch never stops at one. An archive is deleted, when
-// asked, only once every entry of it is on disk. No archive replaces a file
-// that an earlier archive of the batch extracted.
+// asked, only once every entry of it is on disk and, while archives are
+// tested before deleting, reads back from the disk as the archive records
+// it. No archive replaces a file that an earlier archive of the batch
+// extracted.
 class UnzipBatch {
   public:
     // `shared` holds what earlier batches of the same run extracted; without

@@ -36,6 +36,7 @@ struct OptionRule {
     const char *commands;  // blank-separated
     const char *help;
     Apply apply;
+    const char *shortName = nullptr;  // "-m"; nullptr when there is none
 };
 
 QString folderValue(const QString &value, QString &target) {
@@ -91,6 +92,16 @@ OptionRule windowOption(Option option, bool off = false) {
     return {cli.name, cli.value, cli.commands, cli.help, apply};
 }
 
+OptionRule withShortName(OptionRule rule, const char *shortName) {
+    rule.shortName = shortName;
+    return rule;
+}
+
+bool named(const OptionRule &rule, const QString &name) {
+    return QLatin1String(rule.name) == name ||
+           (rule.shortName && QLatin1String(rule.shortName) == name);
+}
+
 const QList<OptionRule> &optionRules() {
     static const QList<OptionRule> rules = {
         windowOption(Option::compressionLevel),
@@ -107,10 +118,11 @@ const QList<OptionRule> &optionRules() {
              o.passwordFile = v;
              return QString();
          }},
-        windowOption(Option::deleteOriginal),
+        // -m moves the files into their archives, as zip -m does.
+        withShortName(windowOption(Option::deleteOriginal), "-m"),
         windowOption(Option::testBeforeDelete),
         windowOption(Option::testBeforeDelete, true),
-        windowOption(Option::deleteFolder),
+        withShortName(windowOption(Option::deleteFolder), "-m"),
         windowOption(Option::keepExtension),
         windowOption(Option::fullPaths),
         windowOption(Option::upperCaseExtension),
@@ -149,14 +161,14 @@ bool appliesTo(const OptionRule &rule, const QString &command) {
 
 const OptionRule *findOption(const QString &name, const QString &command) {
     for (const OptionRule &rule : optionRules())
-        if (QLatin1String(rule.name) == name && appliesTo(rule, command))
+        if (named(rule, name) && appliesTo(rule, command))
             return &rule;
     return nullptr;
 }
 
 bool knownOption(const QString &name) {
     for (const OptionRule &rule : optionRules())
-        if (QLatin1String(rule.name) == name)
+        if (named(rule, name))
             return true;
     return false;
 }
@@ -288,6 +300,8 @@ QString usageText(const QString &command) {
         if (!appliesTo(rule, command))
             continue;
         QString name = QLatin1String(rule.name);
+        if (rule.shortName)
+            name = QLatin1String(rule.shortName) + QStringLiteral(", ") + name;
         if (rule.value)
             name += QLatin1Char(' ') + QLatin1String(rule.value);
         text += QStringLiteral("  %1 %2\n").arg(name, -22).arg(QLatin1String(rule.help));

@@ -1,12 +1,23 @@
-// A screen reader names every control of the main window and of the tool
-// windows for what it is, and the Tab key walks them in the order they are
-// seen: in the main window the browser from left to right, the options panel
+// A screen reader names every control of the main window, the tool windows
+// and the dialogs for what it is, and the Tab key walks them in the order
+// they are seen: in the main window the browser from left to right, the options panel
 // from top to bottom, then the button bar.
 #include "AppFixture.h"
 
+#include "app/AboutWindow.h"
+#include "app/CreateFolderDialog.h"
+#include "app/FileInclusionDialog.h"
+#include "app/FolderDialog.h"
+#include "app/HelpWindow.h"
 #include "app/SecondaryWindows.h"
+#include "batch/ui/DeleteScreen.h"
+#include "batch/ui/ErrorLogWindow.h"
+#include "batch/ui/TrashRemovalWindow.h"
+#include "engine/ui/ZipTestWindow.h"
 #include "tools/crc/ui/TCRC32_Form.h"
+#include "tools/dupes/ui/TDupes.h"
 #include "tools/filters/ui/DefinableExtDialog.h"
+#include "tools/info/ui/TFileInfo.h"
 #include "tools/rename/ui/TRename_Form.h"
 #include "tools/trim/ui/Ttrimmer.h"
 
@@ -14,6 +25,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QStringList>
+#include <QTabBar>
 
 namespace {
 
@@ -39,10 +51,12 @@ QList<QWidget *> tabChain(QWidget *window) {
     return chain;
 }
 
-// Qt on Linux reads a combo box by its current item and leaves its label to
-// the relations; the table knows it by the name it was given.
+// Qt on Linux reads a combo box and a tab bar by their current item (a tab
+// bar without tabs by nothing) and leaves their label to the relations; the
+// table knows them by the name they were given.
 QString tableName(QWidget *w) {
-    return qobject_cast<QComboBox *>(w) ? w->accessibleName() : spokenName(w);
+    return qobject_cast<QComboBox *>(w) || qobject_cast<QTabBar *>(w) ? w->accessibleName()
+                                                                      : spokenName(w);
 }
 
 QString names(const QList<QWidget *> &widgets) {
@@ -61,7 +75,7 @@ void expectNamed(QWidget *window, const QStringList &expectedOrder) {
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (w->window() != window || !takesTab(w, window))
             continue;
-        const QString name = spokenName(w);
+        const QString name = tableName(w);
         const QString what = QString::fromLatin1(w->metaObject()->className()) + " " +
                              w->objectName() + " \"" + name + "\"";
         EXPECT_FALSE(name.trimmed().isEmpty()) << what.toStdString();
@@ -149,8 +163,9 @@ TEST_F(Accessibility, FieldsAreNamedDescribedAndLabelledByTheirCaptions) {
     }
 }
 
-// The tool windows, each with its controls in the order they show.
-TEST_F(Accessibility, ToolWindowControlsAreNamedAndTabbedInVisualOrder) {
+// The tool windows and the dialogs, each with its controls in the order they
+// show.
+TEST_F(Accessibility, OtherWindowControlsAreNamedAndTabbedInVisualOrder) {
     startProgram();
     SecondaryWindows &w = app->windows();
     struct Row {
@@ -167,6 +182,22 @@ TEST_F(Accessibility, ToolWindowControlsAreNamedAndTabbedInVisualOrder) {
           "Remove all Spaces", "Change all \"[\" and \"]\" to Spaces", "None of the Above",
           "Rename All Selected Files to Uppercase", "Rename All Selected Files to Lowercase",
           "Capitalise Each First Letter", "Rename", "Cancel", "Undo Last Rename"}},
+        {w.zipDest.get(), {"Drive", "Folder tree", "Cancel", "Create Folder", "OK"}},
+        {w.unzipDest.get(), {"Drive", "Folder tree", "Cancel", "Create Folder", "OK"}},
+        {w.tempDest.get(), {"Drive", "Folder tree", "Cancel", "Create Folder", "OK"}},
+        {w.createFolder.get(), {"New folder name", "Cancel", "Create Folder"}},
+        {w.fileInclusion.get(), {"Drive", "Folder tree", "Files", "Cancel", "None", "OK"}},
+        {w.deleteScreen.get(), {"Cancel"}},
+        {w.trashRemoval.get(),
+         {"*.diz", "*.txt", "*.nfo", "*.readme", "*.doc", "*.jpg", "*.bak", "*.", "Other extension",
+          "Rezip", "Cancel"}},
+        {w.help.get(), {"Help text"}},
+        {w.about.get(), {"OK"}},
+        {w.errorLog.get(), {"Error log lines", "Save to a File", "Ok"}},
+        {w.fileInfo.get(), {}},
+        {w.zipTest.get(), {"Test results", "Stop"}},
+        {w.dupes.get(),
+         {"Groups of duplicates", "Duplicate files", "Stop", "Delete Selected Files"}},
     };
     for (const Row &r : rows) {
         SCOPED_TRACE(r.window->windowTitle().toStdString());

@@ -48,6 +48,17 @@ TEST(CliOptions, GoodCommandLines) {
           "x"},
          [](const CliOptions &o) { return !o.settings().testBeforeDelete; },
          "the last of --test-before-delete and --no-test-before-delete counts"},
+        {{"unzip", "--delete-zips", "--no-test-before-delete", "a.zip"},
+         [](const CliOptions &o) {
+             return o.settings().deleteZip && !o.settings().testBeforeDelete;
+         },
+         "unzip deletes archives untested only when told"},
+        {{"zip", "-m", "x"},
+         [](const CliOptions &o) { return o.settings().deleteOriginal; },
+         "-m moves files into their archives"},
+        {{"zip-folders", "-m", "x"},
+         [](const CliOptions &o) { return o.settings().deleteFolder; },
+         "-m moves folders into their archives"},
         {{"zip", "--to", "/tmp/out", "x"},
          [](const CliOptions &o) { return o.settings().zipFolder == "/tmp/out/"; },
          "a folder ends with a separator"},
@@ -116,6 +127,7 @@ TEST(CliOptions, BadCommandLinesSayWhy) {
         {{"zip", "--files-from=", "a"}, "--files-from needs a value (FILE)"},
         {{"zip", "-0x", "a"}, "unknown option \"-0x\""},
         {{"crc", "--null=1", "a"}, "--null takes no value"},
+        {{"unzip", "-m", "a.zip"}, "-m does not apply to unzip"},
     };
     for (const Row &r : rows)
         EXPECT_EQ(parseCommandLine(r.args).error, r.error) << r.args.join(' ').toStdString();
@@ -128,6 +140,7 @@ TEST(CliOptions, UsageListsEveryCommandAndOnlyItsOptions) {
     EXPECT_TRUE(usageText("unzip").contains("--sub-folder"));
     EXPECT_FALSE(usageText("zip").contains("--sub-folder"));
     EXPECT_TRUE(usageText("zip").contains("--password-file FILE"));
+    EXPECT_TRUE(usageText("zip-folders").contains("-m, --delete-folders"));
 }
 
 TEST(PathGroups, OneListPerFolderInTheOrderGiven) {

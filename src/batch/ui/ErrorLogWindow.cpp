@@ -25,6 +25,7 @@ TErrorLog::TErrorLog(ErrorLogModel &log, QWidget *parent)
     setObjectName(QStringLiteral("ErrorLog"));
     list_->setObjectName(QStringLiteral("ListBox1"));
     list_->addItems(log_.lines());
+    list_->setAccessibleName(tr("Error log lines"));
 
     auto *save = new QPushButton(QStringLiteral("Save to a File"), this);
     save->setObjectName(QStringLiteral("BitBtn1"));

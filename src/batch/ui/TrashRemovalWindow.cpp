@@ -28,6 +28,12 @@ TTrash_Removal::TTrash_Removal(QString &rezipChoice, QWidget &mainWindow)
     Edit1->setEnabled(false);
     Edit1->setFixedWidth(Edit1->fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 12);
     grid->addWidget(Edit1, 7, 1, Qt::AlignLeft);
+    // A screen reader would read the field as the group's title; it is the
+    // extension that the "*." box beside it completes.
+    Edit1->setAccessibleName(tr("Other extension"));
+    Edit1->setAccessibleDescription(
+        tr("Up to three letters after \"*.\", a file type of "
+           "your own to delete"));
     grid->setColumnStretch(1, 1);
     column->addWidget(frame);
 

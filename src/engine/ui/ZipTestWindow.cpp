@@ -30,6 +30,8 @@ Tziptest::Tziptest(BusyIndicator &animation, WindowGate mainWindow)
     list_->setObjectName(QStringLiteral("ListBox1"));
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
     stop_->setObjectName(QStringLiteral("BitBtn2"));
+    list_->setAccessibleName(tr("Test results"));
+    progress_->setAccessibleName(tr("Test progress"));
     run_ = new ToolRun(*this, *stop_, *progress_);
     connect(stop_, &QPushButton::clicked, this, &Tziptest::BitBtn2Click);
 
