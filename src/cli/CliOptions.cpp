@@ -304,11 +304,9 @@ QString usageText(const QString &command) {
             name = QLatin1String(rule.shortName) + QStringLiteral(", ") + name;
         if (rule.value)
             name += QLatin1Char(' ') + QLatin1String(rule.value);
-        text += QStringLiteral("  %1 %2\n").arg(name, -22).arg(QLatin1String(rule.help));
+        text += usageLine(name, QLatin1String(rule.help));
     }
-    text += QStringLiteral("  %1 %2\n")
-                .arg(QStringLiteral("--help"), -22)
-                .arg(QStringLiteral("this text"));
+    text += usageLine(QStringLiteral("--help"), QStringLiteral("this text"));
     return text + scriptOptionsUsage();
 }
 

@@ -89,12 +89,17 @@ QString scriptOptionsUsage() {
         name += QLatin1String(option.name);
         if (option.value)
             name += QLatin1Char(' ') + QLatin1String(option.value);
-        text += QStringLiteral("  %1 %2\n").arg(name, -22).arg(QLatin1String(option.help));
+        text += usageLine(name, QLatin1String(option.help));
     }
-    text += QStringLiteral("  %1 %2\n")
-                .arg(QStringLiteral("    --version"), -22)
-                .arg(QStringLiteral("print the version and end"));
-    return text;
+    return text +
+           usageLine(QStringLiteral("    --version"), QStringLiteral("print the version and end"));
+}
+
+QString usageLine(const QString &option, const QString &help) {
+    constexpr int kColumn = 22;
+    if (option.size() <= kColumn)
+        return QStringLiteral("  %1 %2\n").arg(option, -kColumn).arg(help);
+    return QStringLiteral("  %1\n  %2 %3\n").arg(option, QString(kColumn, QLatin1Char(' ')), help);
 }
 
 QString versionText() {

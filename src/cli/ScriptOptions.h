@@ -32,6 +32,9 @@ bool takeScriptOption(const QStringList &arguments, qsizetype &i, ScriptOptions 
 
 // The part of the usage text that lists them.
 QString scriptOptionsUsage();
+// One line of a usage text: the option in a column of its own, its help
+// beside it, or on the next line when the option is too wide for the column.
+QString usageLine(const QString &option, const QString &help);
 
 // What --version prints.
 QString versionText();
