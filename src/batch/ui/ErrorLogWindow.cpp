@@ -21,14 +21,14 @@ TErrorLog::TErrorLog(ErrorLogModel &log, QWidget *parent)
       log_(log),
       list_(new QListWidget(this)),
       feed_(new LineFeed(*list_, [this] { scrollToEnd(); })) {
-    setWindowTitle(QStringLiteral("Error log"));
+    setWindowTitle(tr("Error log"));
     setObjectName(QStringLiteral("ErrorLog"));
     list_->setObjectName(QStringLiteral("ListBox1"));
     list_->addItems(log_.lines());
 
-    auto *save = new QPushButton(QStringLiteral("Save to a File"), this);
+    auto *save = new QPushButton(tr("Save to a File"), this);
     save->setObjectName(QStringLiteral("BitBtn1"));
-    auto *ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto *ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName(QStringLiteral("BitBtn2"));
     connect(save, &QPushButton::clicked, this, &TErrorLog::BitBtn1Click);
     connect(ok, &QPushButton::clicked, this, &TErrorLog::BitBtn2Click);
@@ -72,13 +72,13 @@ void TErrorLog::scrollToEnd() {
 
 void TErrorLog::BitBtn1Click() {
     if (log_.isEmpty()) {
-        platform::inform(QStringLiteral("Nothing to save."));
+        platform::inform(tr("Nothing to save."));
         return;
     }
     platform::SaveRequest request;
-    request.title = QStringLiteral("Save As");
-    request.defaultName = QStringLiteral("Error Log.txt");
-    request.filter = QStringLiteral("All Files (*.*)|*.*");
+    request.title = tr("Save As");
+    request.defaultName = tr("Error Log.txt");
+    request.filter = tr("All Files (*.*)") + QStringLiteral("|*.*");
     request.initialFolder = platform::homeFolder();
     const std::optional<QString> path = platform::dialogs().saveFileName(request);
     if (!path)
