@@ -374,7 +374,7 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     </message>
     <message>
         <source> ignored. (Use rezip to recompress the zip file)</source>
-        <translation> nicht bearbeitet. (Mit „Neu packen“ die ZIP-Datei neu komprimieren)</translation>
+        <translation> nicht bearbeitet. (Zum erneuten Komprimieren der ZIP-Datei „Umpacken“ verwenden)</translation>
     </message>
     <message>
         <source> could not be deleted. (In use?)</source>
@@ -654,7 +654,7 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     </message>
     <message>
         <source>Invert</source>
-        <translation>Umkehren</translation>
+        <translation>Umkehr</translation>
     </message>
     <message>
         <source>Inverts selected files or folders</source>
@@ -686,7 +686,7 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     </message>
     <message>
         <source>&amp;Unzip</source>
-        <translation>&amp;Entpacken</translation>
+        <translation>&amp;Entpack.</translation>
     </message>
     <message>
         <source>Unzips all selected zip files</source>
@@ -714,7 +714,7 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     </message>
     <message>
         <source>Rezip</source>
-        <translation>Neu packen</translation>
+        <translation>Umpack.</translation>
     </message>
     <message>
         <source>Updates the file and folder listing</source>
@@ -734,7 +734,7 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation>Umbenennen</translation>
+        <translation>Umben.</translation>
     </message>
     <message>
         <source>Renames selected files using one of many templates</source>
@@ -770,7 +770,7 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     </message>
     <message>
         <source>Dupes</source>
-        <translation>Duplikate</translation>
+        <translation>Duplik.</translation>
     </message>
     <message>
         <source>File Duplication removal utility</source>
@@ -1014,7 +1014,7 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     </message>
     <message>
         <source>Keep Original Zip File Extension in Zip Filename ?</source>
-        <translation>Ursprüngliche Dateiendung im Namen der ZIP-Datei behalten?</translation>
+        <translation>Dateiendung im Namen der ZIP-Datei behalten?</translation>
     </message>
     <message>
         <source>Show File and Folder Icons</source>
@@ -1054,7 +1054,7 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     </message>
     <message>
         <source>Recurse Folders if Zips Contain them ?</source>
-        <translation>Ordner wiederherstellen, wenn ZIP-Dateien welche enthalten?</translation>
+        <translation>Ordner aus ZIP-Dateien wiederherstellen?</translation>
     </message>
     <message>
         <source>Beep When Unzipping Process has Completed</source>
@@ -1098,7 +1098,7 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     </message>
     <message>
         <source>Compression Level :</source>
-        <translation>Komprimierungsstufe:</translation>
+        <translation>Komprimierung:</translation>
     </message>
     <message>
         <source>Use this bar to set the compression level.</source>
@@ -1114,7 +1114,7 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     </message>
     <message>
         <source>Save Zips in :</source>
-        <translation>ZIP-Dateien speichern in:</translation>
+        <translation>Speichern in:</translation>
     </message>
     <message>
         <source>Changes the destination folder where zip files are stored</source>
@@ -1122,7 +1122,7 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     </message>
     <message>
         <source>Unzip file to :</source>
-        <translation>Dateien entpacken nach:</translation>
+        <translation>Entpacken nach:</translation>
     </message>
     <message>
         <source>Sets the destination folder where files are unzipped</source>
@@ -1146,11 +1146,11 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     </message>
     <message>
         <source>Set Zip Password :</source>
-        <translation>Kennwort zum Packen:</translation>
+        <translation>Kennwort:</translation>
     </message>
     <message>
         <source>Set Unzip Password :</source>
-        <translation>Kennwort zum Entpacken:</translation>
+        <translation>Kennwort:</translation>
     </message>
     <message>
         <source>This option is independent of the Zip and Unzip settings, with the exception of the password setting and compression strength.  Do you still wish to continue?</source>
@@ -1190,11 +1190,11 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     </message>
     <message>
         <source>Rezip operation Completed.</source>
-        <translation>Neu packen abgeschlossen.</translation>
+        <translation>Umpacken abgeschlossen.</translation>
     </message>
     <message>
         <source>Rezip operation Completed - Errors occured.</source>
-        <translation>Neu packen abgeschlossen - es sind Fehler aufgetreten.</translation>
+        <translation>Umpacken abgeschlossen - es sind Fehler aufgetreten.</translation>
     </message>
     <message>
         <source>zipping</source>
@@ -1242,7 +1242,7 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     </message>
     <message>
         <source>Re-zipping: %1/%2 - %3%  (%4)</source>
-        <translation>Neu packen: %1/%2 - %3%  (%4)</translation>
+        <translation>Umpacken: %1/%2 - %3%  (%4)</translation>
     </message>
     <message>
         <source>Unzipping: %1/%2 - %3% - (%4)</source>
@@ -1435,7 +1435,7 @@ Konnten nicht zurückbenannt werden:
     </message>
     <message>
         <source>Select File Types to Delete on Rezip</source>
-        <translation>Beim Neu packen zu löschende Dateitypen wählen</translation>
+        <translation>Beim Umpacken zu löschende Dateitypen wählen</translation>
     </message>
     <message>
         <source>This option will remove any &quot;Trash&quot; files you may have
@@ -1446,12 +1446,12 @@ continue rezipping your files.</source>
         <translation>Diese Funktion entfernt alle „überflüssigen“ Dateien aus
 Ihrer ursprünglichen ZIP-Datei.  Warnung: Einmal
 entfernt, lassen sie sich nicht wiederherstellen.
-Sie können diese Funktion übergehen und auf „Neu packen“ 
+Sie können diese Funktion übergehen und auf „Umpacken“ 
 klicken, um Ihre Dateien neu zu packen.</translation>
     </message>
     <message>
         <source>Rezip</source>
-        <translation>Neu packen</translation>
+        <translation>Umpacken</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -686,7 +686,7 @@ compresser et décompresser vos fichiers zip.</translation>
     </message>
     <message>
         <source>&amp;Unzip</source>
-        <translation>&amp;Décompresser</translation>
+        <translation>&amp;Extraire</translation>
     </message>
     <message>
         <source>Unzips all selected zip files</source>
@@ -694,7 +694,7 @@ compresser et décompresser vos fichiers zip.</translation>
     </message>
     <message>
         <source>&amp;Zip</source>
-        <translation>&amp;Compresser</translation>
+        <translation>&amp;Compr.</translation>
     </message>
     <message>
         <source>Zips selected files or folders</source>
@@ -714,7 +714,7 @@ compresser et décompresser vos fichiers zip.</translation>
     </message>
     <message>
         <source>Rezip</source>
-        <translation>Recompresser</translation>
+        <translation>Recomp.</translation>
     </message>
     <message>
         <source>Updates the file and folder listing</source>
@@ -722,7 +722,7 @@ compresser et décompresser vos fichiers zip.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation>Supprimer</translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Deletes selected files or folders</source>
@@ -734,7 +734,7 @@ compresser et décompresser vos fichiers zip.</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation>Renommer</translation>
+        <translation>Renom.</translation>
     </message>
     <message>
         <source>Renames selected files using one of many templates</source>
@@ -1014,7 +1014,7 @@ compresser et décompresser vos fichiers zip.</translation>
     </message>
     <message>
         <source>Keep Original Zip File Extension in Zip Filename ?</source>
-        <translation>Garder l&apos;extension d&apos;origine dans le nom du fichier zip ?</translation>
+        <translation>Garder l&apos;extension d&apos;origine dans le nom ?</translation>
     </message>
     <message>
         <source>Show File and Folder Icons</source>
@@ -1034,7 +1034,7 @@ compresser et décompresser vos fichiers zip.</translation>
     </message>
     <message>
         <source>Delete Original File After Successfully Zipping ?</source>
-        <translation>Supprimer le fichier d&apos;origine après une compression réussie ?</translation>
+        <translation>Supprimer l&apos;original après compression ?</translation>
     </message>
     <message>
         <source>Beep When Zipping Process is Complete</source>
@@ -1054,7 +1054,7 @@ compresser et décompresser vos fichiers zip.</translation>
     </message>
     <message>
         <source>Recurse Folders if Zips Contain them ?</source>
-        <translation>Recréer les dossiers si les fichiers zip en contiennent ?</translation>
+        <translation>Recréer les dossiers contenus dans les zip ?</translation>
     </message>
     <message>
         <source>Beep When Unzipping Process has Completed</source>
@@ -1070,7 +1070,7 @@ compresser et décompresser vos fichiers zip.</translation>
     </message>
     <message>
         <source>Delete Zip File after Successfully Unzipping ?</source>
-        <translation>Supprimer le fichier zip après une décompression réussie ?</translation>
+        <translation>Supprimer le zip après décompression ?</translation>
     </message>
     <message>
         <source>Make Zip Date Stamp Equal to Latest File in the Archive</source>
@@ -1098,7 +1098,7 @@ compresser et décompresser vos fichiers zip.</translation>
     </message>
     <message>
         <source>Compression Level :</source>
-        <translation>Niveau de compression :</translation>
+        <translation>Compression :</translation>
     </message>
     <message>
         <source>Use this bar to set the compression level.</source>
@@ -1114,7 +1114,7 @@ compresser et décompresser vos fichiers zip.</translation>
     </message>
     <message>
         <source>Save Zips in :</source>
-        <translation>Enregistrer les fichiers zip dans :</translation>
+        <translation>Enregistrer dans :</translation>
     </message>
     <message>
         <source>Changes the destination folder where zip files are stored</source>
@@ -1146,11 +1146,11 @@ compresser et décompresser vos fichiers zip.</translation>
     </message>
     <message>
         <source>Set Zip Password :</source>
-        <translation>Mot de passe de compression :</translation>
+        <translation>Mot de passe :</translation>
     </message>
     <message>
         <source>Set Unzip Password :</source>
-        <translation>Mot de passe de décompression :</translation>
+        <translation>Mot de passe :</translation>
     </message>
     <message>
         <source>This option is independent of the Zip and Unzip settings, with the exception of the password setting and compression strength.  Do you still wish to continue?</source>
