@@ -95,7 +95,8 @@ QString faultOf(const Message &m) {
     if (leading(m.source) != leading(m.translation) ||
         trailing(m.source) != trailing(m.translation))
         return QStringLiteral("spaces at the ends differ");
-    if (closingMark(m.source) != closingMark(m.translation))
+    // A label shortened to fit its button may end in an abbreviation's dot.
+    if (!closingMark(m.source).isNull() && closingMark(m.source) != closingMark(m.translation))
         return QStringLiteral("closing mark differs");
     if (m.source.count(QLatin1Char('\n')) != m.translation.count(QLatin1Char('\n')))
         return QStringLiteral("line breaks differ");
@@ -130,6 +131,7 @@ TEST(TranslationFiles, TheCheckFindsEachKindOfFault) {
         {"Number found : ", "Anzahl:", "", "spaces at the ends differ"},
         {"Delete them ?", "Löschen?", "", ""},
         {"Delete them ?", "Löschen.", "", "closing mark differs"},
+        {"Rename", "Umben.", "", ""},
         {"One\ntwo", "Eins zwei", "", "line breaks differ"},
     };
     for (const Row &r : rows) {
