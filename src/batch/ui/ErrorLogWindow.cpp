@@ -83,6 +83,9 @@ void TErrorLog::BitBtn1Click() {
     const std::optional<QString> path = platform::dialogs().saveFileName(request);
     if (!path)
         return;
+    // The lines as the window shows them, in its language: the file is the
+    // user's record of what went wrong. Scripts read tovrane-batch's
+    // standard error instead, which stays in English.
     platform::reportSaved(writeErrorLogFile(*path, log_.lines()));
 }
 
