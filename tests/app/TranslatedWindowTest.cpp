@@ -30,7 +30,8 @@ class TranslatedWindow : public AppFixture {
         for (const QString &name : built.entryList({QStringLiteral("*.qm")}, QDir::Files))
             QFile::copy(built.filePath(name), tmp.path("app/translations/" + name));
     }
-    ~TranslatedWindow() override {
+    ~TranslatedWindow() override { closeProgram(); }
+    void closeProgram() {
         app.reset();
         for (QTranslator *t : qApp->findChildren<QTranslator *>(Qt::FindDirectChildrenOnly)) {
             QCoreApplication::removeTranslator(t);
@@ -61,7 +62,7 @@ struct Shown {
 const Shown kShown[] = {
     {"de_DE", true, "&Datei", "&Packen", "Schnelloptionen zum Packen", "Tovrane CRC32-Bericht",
      "2 Dateien ausgewählt.", "a.zip übersprungen. (ZIP-Datei nicht gefunden)"},
-    {"fr_FR", true, "&Fichier", "&Compresser", "Options rapides de compression",
+    {"fr_FR", true, "&Fichier", "&Compr.", "Options rapides de compression",
      "Rapport CRC32 de Tovrane", "2 fichiers sélectionnés.",
      "a.zip ignoré. (Fichier zip introuvable)"},
     {"en_GB", false, "&File", "&Zip", "Quick Zipping Options", "Tovrane CRC32 Reporting Tool",
@@ -95,10 +96,6 @@ TEST_F(TranslatedWindow, ShowsEachLanguageItHasAndEnglishOtherwise) {
         EXPECT_EQ(app->windows().crcReport->windowTitle(), QString::fromUtf8(s.crcTitle));
         EXPECT_EQ(filesSelectedText(2), QString::fromUtf8(s.selected));
         EXPECT_EQ(outcomeLine(100, QStringLiteral("a.zip")), QString::fromUtf8(s.logLine));
-        app.reset();
-        for (QTranslator *t : qApp->findChildren<QTranslator *>(Qt::FindDirectChildrenOnly)) {
-            QCoreApplication::removeTranslator(t);
-            delete t;
-        }
+        closeProgram();
     }
 }
