@@ -8,6 +8,7 @@
 #include "app/SecondaryWindows.h"
 #include "app/Translations.h"
 #include "batch/OutcomeLine.h"
+#include "platform/AppPaths.h"
 #include "tools/crc/ui/TCRC32_Form.h"
 
 #include <QAction>
@@ -96,6 +97,29 @@ TEST_F(TranslatedWindow, ShowsEachLanguageItHasAndEnglishOtherwise) {
         EXPECT_EQ(app->windows().crcReport->windowTitle(), QString::fromUtf8(s.crcTitle));
         EXPECT_EQ(filesSelectedText(2), QString::fromUtf8(s.selected));
         EXPECT_EQ(outcomeLine(100, QStringLiteral("a.zip")), QString::fromUtf8(s.logLine));
+        closeProgram();
+    }
+}
+
+// A build keeps the translations beside the program, an installed Tovrane in
+// share/tovrane beside bin/; the program finds them in either.
+TEST_F(TranslatedWindow, FindsTheTranslationsBuiltOrInstalled) {
+    const QString built = QCoreApplication::applicationDirPath() + "/translations/tovrane_de.qm";
+    const struct {
+        const char *program;
+        const char *translations;
+    } layouts[] = {{"build/bin", "build/bin/translations"},
+                   {"usr/bin", "usr/share/tovrane/translations"}};
+    for (const auto &l : layouts) {
+        SCOPED_TRACE(l.program);
+        tmp.mkdir(l.program);
+        tmp.mkdir(l.translations);
+        ASSERT_TRUE(QFile::copy(built, tmp.path(QString(l.translations) + "/tovrane_de.qm")));
+        platform::overrideAppFolder(tmp.path(l.program));
+        EXPECT_EQ(QDir(translations::folder()).canonicalPath(),
+                  QDir(tmp.path(l.translations)).canonicalPath());
+        EXPECT_TRUE(translations::install(*qApp, QLocale(QLocale::German, QLocale::Germany)));
+        EXPECT_EQ(QCoreApplication::translate("TMainform", "&File"), "&Datei");
         closeProgram();
     }
 }
