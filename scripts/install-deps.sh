@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-l10n-tools qt6-translations-l10n
   libzip-dev libdeflate-dev zlib1g-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   zip unzip p7zip-full python3 jdupes fdupes

@@ -9,7 +9,7 @@ TAbout::TAbout(WindowGate mainWindow, std::function<void()> openHomepage)
                            Qt::WindowTitleHint),
       main_(std::move(mainWindow)),
       openHomepage_(std::move(openHomepage)) {
-    setWindowTitle(QStringLiteral("About Tovrane"));
+    setWindowTitle(tr("About Tovrane"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setMouseTracking(true);
     auto *column = new QVBoxLayout(this);
@@ -17,18 +17,17 @@ TAbout::TAbout(WindowGate mainWindow, std::function<void()> openHomepage)
     title->setStyleSheet(QStringLiteral("font-size: 20pt; font-weight: bold; font-style: italic;"));
     title->setAlignment(Qt::AlignCenter);
     column->addWidget(title);
+    column->addWidget(new QLabel(tr("Tovrane was developed by the Tovrane team"), this));
     column->addWidget(
-        new QLabel(QStringLiteral("Tovrane was developed by the Tovrane team"), this));
-    column->addWidget(new QLabel(
-        QStringLiteral("Archive engine built on libzip and libdeflate, by their authors."), this));
-    column->addWidget(new QLabel(QStringLiteral("Visit the Tovrane homepage"), this));
+        new QLabel(tr("Archive engine built on libzip and libdeflate, by their authors."), this));
+    column->addWidget(new QLabel(tr("Visit the Tovrane homepage"), this));
     link = new QLabel(QStringLiteral("https://tovrane.org/"), this);
     link->setCursor(Qt::PointingHandCursor);
     link->setMouseTracking(true);
     link->installEventFilter(this);
     setLinkColour("blue");
     column->addWidget(link);
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setDefault(true);
     column->addWidget(okButton, 0, Qt::AlignHCenter);
     connect(okButton, &QPushButton::clicked, this, [this] {

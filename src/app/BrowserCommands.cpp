@@ -15,17 +15,30 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QRadioButton>
 #include <QSet>
 
 QString filesSelectedText(int count) {
-    return QString::number(count) + QStringLiteral(" files selected.");
+    return QCoreApplication::translate("TMainform", "%1 files selected.").arg(count);
 }
 
 QString foldersSelectedText(int count) {
-    return QString::number(count) + QStringLiteral(" folders selected.");
+    return QCoreApplication::translate("TMainform", "%1 folders selected.").arg(count);
 }
+
+namespace {
+
+// Whether the status bar shows a count made by `text`, whatever the count:
+// what follows the number, in the language shown.
+bool showsCount(const QString &status, QString (*text)(int)) {
+    const QString zero = text(0);
+    const qsizetype at = zero.indexOf(QLatin1Char('0'));
+    return at >= 0 && status.endsWith(zero.mid(at + 1));
+}
+
+}  // namespace
 
 BrowserCommands::BrowserCommands(BrowserPane &browser, ButtonBar &buttons, OptionsModel &options,
                                  CommandActions &commands, StatusSetter setStatus,
@@ -40,20 +53,27 @@ BrowserCommands::BrowserCommands(BrowserPane &browser, ButtonBar &buttons, Optio
     BrowserPane &b = browser_;
     fileListMenu_ = new QMenu(b.FileListBox1);
     fileListMenu_->setObjectName(QStringLiteral("fileListMenu"));
-    deleteFiles_ = commands.popupItem(fileListMenu_, "Delete Selected File(s)", "DeleteFiles");
-    renameFiles_ = commands.popupItem(fileListMenu_, "Rename Selected File(s)", "Rename");
+    deleteFiles_ = commands.popupItem(
+        fileListMenu_, QT_TRANSLATE_NOOP("TMainform", "Delete Selected File(s)"), "DeleteFiles");
+    renameFiles_ = commands.popupItem(
+        fileListMenu_, QT_TRANSLATE_NOOP("TMainform", "Rename Selected File(s)"), "Rename");
     fileListMenu_->addSeparator();
-    fileInformation_ = commands.popupItem(fileListMenu_, "View file information", "FileInfo");
+    fileInformation_ = commands.popupItem(
+        fileListMenu_, QT_TRANSLATE_NOOP("TMainform", "View file information"), "FileInfo");
     fileListMenu_->addSeparator();
-    testZips_ = commands.popupItem(fileListMenu_, "Test zip file(s) integrity", "Test");
+    testZips_ = commands.popupItem(
+        fileListMenu_, QT_TRANSLATE_NOOP("TMainform", "Test zip file(s) integrity"), "Test");
     fileListMenu_->addSeparator();
-    trimFile_ = commands.popupItem(fileListMenu_, "Trim File", "Trim");
+    trimFile_ =
+        commands.popupItem(fileListMenu_, QT_TRANSLATE_NOOP("TMainform", "Trim File"), "Trim");
     folderListMenu_ = new QMenu(b.ListBox2);
     folderListMenu_->setObjectName(QStringLiteral("folderListMenu"));
-    deleteFolders_ =
-        commands.popupItem(folderListMenu_, "Delete selected folders", "DeleteFolders");
+    deleteFolders_ = commands.popupItem(folderListMenu_,
+                                        QT_TRANSLATE_NOOP("TMainform", "Delete selected folders"),
+                                        "DeleteFolders");
     folderListMenu_->addSeparator();
-    createFolder_ = commands.popupItem(folderListMenu_, "Create a new folder", "CreateFolder");
+    createFolder_ = commands.popupItem(
+        folderListMenu_, QT_TRANSLATE_NOOP("TMainform", "Create a new folder"), "CreateFolder");
     connect(fileListMenu_, &QMenu::aboutToShow, this, &BrowserCommands::updateFileListMenu);
     connect(folderListMenu_, &QMenu::aboutToShow, this, &BrowserCommands::updateFolderListMenu);
 
@@ -143,12 +163,12 @@ void BrowserCommands::clickInFolderList() {
 }
 
 void BrowserCommands::fileListReread() {
-    if (status_().endsWith(filesSelectedText(0).mid(1)))
+    if (showsCount(status_(), filesSelectedText))
         clickInFileList();
 }
 
 void BrowserCommands::folderListReread() {
-    if (status_().endsWith(foldersSelectedText(0).mid(1)))
+    if (showsCount(status_(), foldersSelectedText))
         clickInFolderList();
 }
 
@@ -170,13 +190,15 @@ void BrowserCommands::driveChosen(const QString &root) {
             browser_.DirectoryListBox1->setDirectory(root);
             return;
         case platform::Readiness::InvalidDrive:
-            platform::dialogs().message(platform::MessageKind::Error,
-                                        QStringLiteral("Not a valid drive letter"), platform::Ok);
+            platform::dialogs().message(
+                platform::MessageKind::Error,
+                QCoreApplication::translate("TMainform", "Not a valid drive letter"), platform::Ok);
             break;
         case platform::Readiness::NotReady:
             platform::dialogs().message(
                 platform::MessageKind::Error,
-                QStringLiteral(
+                QCoreApplication::translate(
+                    "TMainform",
                     "Drive not ready, please check you have inserted a disk and try again"),
                 platform::Cancel);
             break;
@@ -202,8 +224,8 @@ void BrowserCommands::folderDoubleClicked() {
 void BrowserCommands::folderChanged(const QString &folder) {
     BrowserPane &b = browser_;
     if (!doubleClick_) {
-        setStatus_(filesView() ? QStringLiteral("0 Files Selected")
-                               : QStringLiteral("0 Folders Selected"));
+        setStatus_(filesView() ? QCoreApplication::translate("TMainform", "0 Files Selected")
+                               : QCoreApplication::translate("TMainform", "0 Folders Selected"));
         QApplication::processEvents();
     }
     doubleClick_ = false;
@@ -234,7 +256,7 @@ void BrowserCommands::switchToFiles() {
     QApplication::processEvents();
     setFileCommandsEnabled(true);
     browser_.showFolderList(false);
-    setStatus_(QStringLiteral("Files Selected."));
+    setStatus_(QCoreApplication::translate("TMainform", "Files Selected."));
     commands_.action(QStringLiteral("ViewFiles"))->setChecked(true);
 }
 

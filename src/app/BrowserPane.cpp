@@ -9,6 +9,7 @@
 #include "widgets/FolderTree.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -30,7 +31,8 @@ BrowserPane::BrowserPane(OptionsModel &options, CommandActions &commands, QWidge
     banner->setFixedHeight(115);
     banner->setAlignment(Qt::AlignCenter);
     banner->setCursor(Qt::PointingHandCursor);
-    banner->setToolTip(QStringLiteral("Click here to refresh the file or folder view"));
+    banner->setToolTip(
+        QCoreApplication::translate("TMainform", "Click here to refresh the file or folder view"));
     banner->setStyleSheet(QStringLiteral(
         "QLabel { color: white; font-size: 28pt; font-weight: bold; font-style: italic;"
         " background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #0b3d6e, stop:1 #3f8fd2); }"
@@ -50,11 +52,11 @@ BrowserPane::BrowserPane(OptionsModel &options, CommandActions &commands, QWidge
     left->setSpacing(0);
     DriveComboBox1 = new DriveComboBox(leftPane);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-    DriveComboBox1->setAccessibleName(QStringLiteral("Drive"));
+    DriveComboBox1->setAccessibleName(QCoreApplication::translate("TMainform", "Drive"));
     left->addWidget(DriveComboBox1);
     DirectoryListBox1 = new FolderTree(leftPane);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
-    DirectoryListBox1->setAccessibleName(QStringLiteral("Folder tree"));
+    DirectoryListBox1->setAccessibleName(QCoreApplication::translate("TMainform", "Folder tree"));
     left->addWidget(DirectoryListBox1, 1);
 
     auto *rightPane = new QWidget(splitter);
@@ -68,8 +70,8 @@ BrowserPane::BrowserPane(OptionsModel &options, CommandActions &commands, QWidge
     ListBox2 = new FolderListBox(lists);
     ListBox2->setObjectName(QStringLiteral("ListBox2"));
     // The two views share one place: the files of the folder, or its folders.
-    FileListBox1->setAccessibleName(QStringLiteral("Files"));
-    ListBox2->setAccessibleName(QStringLiteral("Folders"));
+    FileListBox1->setAccessibleName(QCoreApplication::translate("TMainform", "Files"));
+    ListBox2->setAccessibleName(QCoreApplication::translate("TMainform", "Folders"));
     lists->addWidget(FileListBox1);
     lists->addWidget(ListBox2);
     right->addWidget(lists, 1);
@@ -81,28 +83,33 @@ BrowserPane::BrowserPane(OptionsModel &options, CommandActions &commands, QWidge
     filter->setSpacing(0);
     FilterComboBox1 = new FilterComboBox(filterBand);
     FilterComboBox1->setObjectName(QStringLiteral("FilterComboBox1"));
-    FilterComboBox1->setAccessibleName(QStringLiteral("File filter"));
+    FilterComboBox1->setAccessibleName(QCoreApplication::translate("TMainform", "File filter"));
     filter->addWidget(FilterComboBox1, 1);
     auto *filterButton = new QToolButton(filterBand);
     filterButton->setDefaultAction(commands.action(QStringLiteral("DefineFilters")));
     filterButton->setFixedSize(22, 22);
     // It shows only "+"; the reader says what it does.
-    filterButton->setAccessibleName(QStringLiteral("Define File Filters"));
+    filterButton->setAccessibleName(
+        QCoreApplication::translate("TMainform", "Define File Filters"));
     filter->addWidget(filterButton);
     right->addWidget(filterBand);
     // The hint belongs to the handle between the panes; set on the splitter
     // it would pop up over the tree and the lists, which have none of their
     // own.
-    splitter->handle(1)->setToolTip(QStringLiteral("Click here to adjust the size of the view"));
+    splitter->handle(1)->setToolTip(
+        QCoreApplication::translate("TMainform", "Click here to adjust the size of the view"));
 
     radioBand = new QWidget(this);
     radioBand->setFixedHeight(27);
-    foldersRadio = new QRadioButton(QStringLiteral("Set view to folders"), radioBand);
+    foldersRadio = new QRadioButton(QCoreApplication::translate("TMainform", "Set view to folders"),
+                                    radioBand);
     foldersRadio->setObjectName(QStringLiteral("foldersRadio"));
-    foldersRadio->setToolTip(QStringLiteral("Changes the View to folders"));
-    filesRadio = new QRadioButton(QStringLiteral("Set view to files"), radioBand);
+    foldersRadio->setToolTip(
+        QCoreApplication::translate("TMainform", "Changes the View to folders"));
+    filesRadio =
+        new QRadioButton(QCoreApplication::translate("TMainform", "Set view to files"), radioBand);
     filesRadio->setObjectName(QStringLiteral("filesRadio"));
-    filesRadio->setToolTip(QStringLiteral("Changes the View to files"));
+    filesRadio->setToolTip(QCoreApplication::translate("TMainform", "Changes the View to files"));
     filesRadio->setChecked(true);
     radioBand->installEventFilter(this);
     column->addWidget(radioBand);

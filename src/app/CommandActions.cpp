@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QStyle>
@@ -25,55 +26,80 @@ struct CommandDescriptor {
 
 // Every command. The fourteen of the button bar come first, in its order.
 const CommandDescriptor kCommands[] = {
-    {"Pause", "Pause", "Pause", "Pauses the operation in progress", QStyle::SP_MediaPause,
+    {"Pause", QT_TRANSLATE_NOOP("TMainform", "Pause"), QT_TRANSLATE_NOOP("TMainform", "Pause"),
+     QT_TRANSLATE_NOOP("TMainform", "Pauses the operation in progress"), QStyle::SP_MediaPause,
      CommandRule::WhileRunning},
-    {"Stop", "Stop", "Stop", "Interupts the operation in progress", QStyle::SP_MediaStop,
+    {"Stop", QT_TRANSLATE_NOOP("TMainform", "Stop"), QT_TRANSLATE_NOOP("TMainform", "Stop"),
+     QT_TRANSLATE_NOOP("TMainform", "Interupts the operation in progress"), QStyle::SP_MediaStop,
      CommandRule::WhileRunning},
-    {"Invert", "Invert Selection", "Invert", "Inverts selected files or folders",
-     QStyle::SP_BrowserReload},
-    {"None", "Select &None", "&None", "Deselects all files or folders in view",
+    {"Invert", QT_TRANSLATE_NOOP("TMainform", "Invert Selection"),
+     QT_TRANSLATE_NOOP("TMainform", "Invert"),
+     QT_TRANSLATE_NOOP("TMainform", "Inverts selected files or folders"), QStyle::SP_BrowserReload},
+    {"None", QT_TRANSLATE_NOOP("TMainform", "Select &None"),
+     QT_TRANSLATE_NOOP("TMainform", "&None"),
+     QT_TRANSLATE_NOOP("TMainform", "Deselects all files or folders in view"),
      QStyle::SP_DialogDiscardButton},
-    {"All", "Select &All", "&All", "Selectes all files or folders in view",
+    {"All", QT_TRANSLATE_NOOP("TMainform", "Select &All"), QT_TRANSLATE_NOOP("TMainform", "&All"),
+     QT_TRANSLATE_NOOP("TMainform", "Selectes all files or folders in view"),
      QStyle::SP_DialogYesButton},
-    {"Unzip", "&Unzip", "&Unzip", "Unzips all selected zip files", QStyle::SP_ArrowUp,
+    {"Unzip", QT_TRANSLATE_NOOP("TMainform", "&Unzip"), QT_TRANSLATE_NOOP("TMainform", "&Unzip"),
+     QT_TRANSLATE_NOOP("TMainform", "Unzips all selected zip files"), QStyle::SP_ArrowUp,
      CommandRule::IdleFilesView},
-    {"Zip", "&Zip", "&Zip", "Zips selected files or folders", QStyle::SP_ArrowDown},
-    {"Test", "Zip Testing Tool", "Test", "Tests the integrity of selected zip files",
+    {"Zip", QT_TRANSLATE_NOOP("TMainform", "&Zip"), QT_TRANSLATE_NOOP("TMainform", "&Zip"),
+     QT_TRANSLATE_NOOP("TMainform", "Zips selected files or folders"), QStyle::SP_ArrowDown},
+    {"Test", QT_TRANSLATE_NOOP("TMainform", "Zip Testing Tool"),
+     QT_TRANSLATE_NOOP("TMainform", "Test"),
+     QT_TRANSLATE_NOOP("TMainform", "Tests the integrity of selected zip files"),
      QStyle::SP_DialogApplyButton, CommandRule::IdleFilesView},
-    {"Rezip", "Rezip", "Rezip", "Updates the file and folder listing", QStyle::SP_BrowserReload,
-     CommandRule::IdleFilesView},
-    {"Delete", "Delete", "Delete", "Deletes selected files or folders", QStyle::SP_TrashIcon},
-    {"Rename", "Rename Using Templates Tool", "Rename",
-     "Renames selected files using one of many templates", QStyle::SP_FileDialogDetailedView,
-     CommandRule::IdleFilesView},
-    {"CRC32", "CRC32 Reporting Tool", "CRC32",
-     "Reports the cyclic redundancy code (crc32) of selected files", QStyle::SP_FileDialogInfoView,
-     CommandRule::IdleFilesView},
-    {"Trim", "File Trimming Tool", "Trim", "Trims a selected file to a desired length",
+    {"Rezip", QT_TRANSLATE_NOOP("TMainform", "Rezip"), QT_TRANSLATE_NOOP("TMainform", "Rezip"),
+     QT_TRANSLATE_NOOP("TMainform", "Updates the file and folder listing"),
+     QStyle::SP_BrowserReload, CommandRule::IdleFilesView},
+    {"Delete", QT_TRANSLATE_NOOP("TMainform", "Delete"), QT_TRANSLATE_NOOP("TMainform", "Delete"),
+     QT_TRANSLATE_NOOP("TMainform", "Deletes selected files or folders"), QStyle::SP_TrashIcon},
+    {"Rename", QT_TRANSLATE_NOOP("TMainform", "Rename Using Templates Tool"),
+     QT_TRANSLATE_NOOP("TMainform", "Rename"),
+     QT_TRANSLATE_NOOP("TMainform", "Renames selected files using one of many templates"),
+     QStyle::SP_FileDialogDetailedView, CommandRule::IdleFilesView},
+    {"CRC32", QT_TRANSLATE_NOOP("TMainform", "CRC32 Reporting Tool"),
+     QT_TRANSLATE_NOOP("TMainform", "CRC32"),
+     QT_TRANSLATE_NOOP("TMainform", "Reports the cyclic redundancy code (crc32) of selected files"),
+     QStyle::SP_FileDialogInfoView, CommandRule::IdleFilesView},
+    {"Trim", QT_TRANSLATE_NOOP("TMainform", "File Trimming Tool"),
+     QT_TRANSLATE_NOOP("TMainform", "Trim"),
+     QT_TRANSLATE_NOOP("TMainform", "Trims a selected file to a desired length"),
      QStyle::SP_FileDialogListView, CommandRule::IdleFilesView},
-    {"Dupes", "Duplicate File Removal Tool", "Dupes", "File Duplication removal utility",
+    {"Dupes", QT_TRANSLATE_NOOP("TMainform", "Duplicate File Removal Tool"),
+     QT_TRANSLATE_NOOP("TMainform", "Dupes"),
+     QT_TRANSLATE_NOOP("TMainform", "File Duplication removal utility"),
      QStyle::SP_FileDialogContentsView, CommandRule::IdleFilesView},
 
-    {"DeleteFiles", "Delete Selected Files", nullptr, nullptr, kNoGlyph,
-     CommandRule::IdleFilesView},
-    {"DeleteFolders", "Delete Selected Folders", nullptr, nullptr, kNoGlyph,
-     CommandRule::IdleFoldersView},
-    {"Exit", "E&xit", nullptr, nullptr, kNoGlyph, CommandRule::Always},
-    {"Refresh", "Refresh File or Folder View"},
-    {"ViewFiles", "Files"},
-    {"ViewFolders", "Folders"},
-    {"ViewErrorLog", "View Error Log"},
-    {"DefineFilters", "Define File Filters", "+", "Click Here to Add More File Filters"},
-    {"RestoreDefaults", "Restore Default Settings"},
-    {"FormatTool", "Disk Format Tool"},
-    {"Help", "Help with Tovrane", nullptr, nullptr, kNoGlyph, CommandRule::Always},
-    {"Homepage", "Visit the Tovrane homepage", nullptr, nullptr, kNoGlyph, CommandRule::Always},
-    {"Suggestion", "Email a Suggestion", nullptr, nullptr, kNoGlyph, CommandRule::Always},
-    {"About", "About Tovrane", nullptr, nullptr, kNoGlyph, CommandRule::Always},
-    {"FileInfo", "View file information"},
-    {"CreateFolder", "Create a new folder"},
+    {"DeleteFiles", QT_TRANSLATE_NOOP("TMainform", "Delete Selected Files"), nullptr, nullptr,
+     kNoGlyph, CommandRule::IdleFilesView},
+    {"DeleteFolders", QT_TRANSLATE_NOOP("TMainform", "Delete Selected Folders"), nullptr, nullptr,
+     kNoGlyph, CommandRule::IdleFoldersView},
+    {"Exit", QT_TRANSLATE_NOOP("TMainform", "E&xit"), nullptr, nullptr, kNoGlyph,
+     CommandRule::Always},
+    {"Refresh", QT_TRANSLATE_NOOP("TMainform", "Refresh File or Folder View")},
+    {"ViewFiles", QT_TRANSLATE_NOOP("TMainform", "Files")},
+    {"ViewFolders", QT_TRANSLATE_NOOP("TMainform", "Folders")},
+    {"ViewErrorLog", QT_TRANSLATE_NOOP("TMainform", "View Error Log")},
+    {"DefineFilters", QT_TRANSLATE_NOOP("TMainform", "Define File Filters"),
+     QT_TRANSLATE_NOOP("TMainform", "+"),
+     QT_TRANSLATE_NOOP("TMainform", "Click Here to Add More File Filters")},
+    {"RestoreDefaults", QT_TRANSLATE_NOOP("TMainform", "Restore Default Settings")},
+    {"FormatTool", QT_TRANSLATE_NOOP("TMainform", "Disk Format Tool")},
+    {"Help", QT_TRANSLATE_NOOP("TMainform", "Help with Tovrane"), nullptr, nullptr, kNoGlyph,
+     CommandRule::Always},
+    {"Homepage", QT_TRANSLATE_NOOP("TMainform", "Visit the Tovrane homepage"), nullptr, nullptr,
+     kNoGlyph, CommandRule::Always},
+    {"Suggestion", QT_TRANSLATE_NOOP("TMainform", "Email a Suggestion"), nullptr, nullptr, kNoGlyph,
+     CommandRule::Always},
+    {"About", QT_TRANSLATE_NOOP("TMainform", "About Tovrane"), nullptr, nullptr, kNoGlyph,
+     CommandRule::Always},
+    {"FileInfo", QT_TRANSLATE_NOOP("TMainform", "View file information")},
+    {"CreateFolder", QT_TRANSLATE_NOOP("TMainform", "Create a new folder")},
     // Enabled only while the rename tool holds a run to take back.
-    {"UndoRename", "Undo Last Rename"},
+    {"UndoRename", QT_TRANSLATE_NOOP("TMainform", "Undo Last Rename")},
 };
 
 // The keys a desktop user expects, shown beside the menu captions. F1 is
@@ -88,12 +114,12 @@ const std::pair<const char *, const char *> kShortcuts[] = {
 CommandActions::CommandActions(QWidget *window) : QObject(window) {
     setObjectName(QStringLiteral("commands"));
     for (const CommandDescriptor &c : kCommands) {
-        auto *a = new QAction(QString::fromUtf8(c.text), this);
+        auto *a = new QAction(QCoreApplication::translate("TMainform", c.text), this);
         a->setObjectName(QString::fromLatin1(c.name));
         if (c.button) {
             // A button shows the icon text, which keeps its "&" accelerator.
-            a->setIconText(QString::fromUtf8(c.button));
-            a->setToolTip(QString::fromUtf8(c.hint));
+            a->setIconText(QCoreApplication::translate("TMainform", c.button));
+            a->setToolTip(QCoreApplication::translate("TMainform", c.hint));
         }
         if (c.glyph != kNoGlyph) {
             a->setIcon(window->style()->standardIcon(c.glyph));
@@ -121,7 +147,7 @@ QAction *CommandActions::action(const QString &name) const {
 
 QAction *CommandActions::popupItem(QMenu *menu, const char *caption, const QString &command) {
     QAction *target = action(command);
-    QAction *item = menu->addAction(QString::fromUtf8(caption));
+    QAction *item = menu->addAction(QCoreApplication::translate("TMainform", caption));
     connect(item, &QAction::triggered, target, &QAction::trigger);
     return item;
 }

@@ -11,16 +11,16 @@
 TCreate_Folder::TCreate_Folder()
     : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint) {
-    setWindowTitle(QStringLiteral("Create a new folder"));
+    setWindowTitle(tr("Create a new folder"));
     setAttribute(Qt::WA_QuitOnClose, false);
     auto *column = new QVBoxLayout(this);
     auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Current Folder Path :"), this), 0, 0);
-    pathLabel = new QLabel(QStringLiteral("(None)"), this);
+    grid->addWidget(new QLabel(tr("Current Folder Path :"), this), 0, 0);
+    pathLabel = new QLabel(tr("(None)"), this);
     pathLabel->setFixedWidth(300);
     pathLabel->setWordWrap(true);
     grid->addWidget(pathLabel, 0, 1);
-    auto *nameCaption = new QLabel(QStringLiteral("New Folder Name"), this);
+    auto *nameCaption = new QLabel(tr("New Folder Name"), this);
     grid->addWidget(nameCaption, 1, 0);
     nameEdit = new QLineEdit(this);
     // The caption labels the field for screen readers, as on screen.
@@ -31,8 +31,8 @@ TCreate_Folder::TCreate_Folder()
     column->addLayout(grid);
     auto *row = new QHBoxLayout;
     row->addStretch(1);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    createFolderButton = new QPushButton(QStringLiteral("Create Folder"), this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
+    createFolderButton = new QPushButton(tr("Create Folder"), this);
     createFolderButton->setDefault(true);
     createFolderButton->setEnabled(false);
     row->addWidget(cancelButton);
@@ -72,10 +72,10 @@ void TCreate_Folder::CreateFolderClick() {
     const QString typed = nameEdit->text();
     pathLabel->setText(newfolder::pathFor(parent_, typed));
     if (newfolder::create(parent_, typed)) {
-        platform::inform(QStringLiteral("Folder created successfully."));
+        platform::inform(tr("Folder created successfully."));
     } else {
-        platform::dialogs().message(platform::MessageKind::Warning,
-                                    QStringLiteral("Cannot create folder"), platform::Ok);
+        platform::dialogs().message(platform::MessageKind::Warning, tr("Cannot create folder"),
+                                    platform::Ok);
     }
     returnToCaller(true);
 }

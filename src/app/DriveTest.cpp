@@ -14,13 +14,16 @@ bool dialogDriveReady(const QString &root) {
         case platform::Readiness::Ready:
             return true;
         case platform::Readiness::InvalidDrive:
-            platform::dialogs().message(platform::MessageKind::Error,
-                                        QStringLiteral("Not a valid drive letter"), platform::Ok);
+            platform::dialogs().message(
+                platform::MessageKind::Error,
+                QCoreApplication::translate("FolderDialog", "Not a valid drive letter"),
+                platform::Ok);
             return false;
         case platform::Readiness::NotReady:
             break;
     }
-    platform::dialogs().message(platform::MessageKind::Error, QStringLiteral("Drive not ready"),
+    platform::dialogs().message(platform::MessageKind::Error,
+                                QCoreApplication::translate("FolderDialog", "Drive not ready"),
                                 platform::Cancel);
     return false;
 }

@@ -17,11 +17,11 @@ TFileInclusion::TFileInclusion(OptionsModel &options, WindowGate mainWindow)
                            Qt::WindowTitleHint),
       options_(options),
       main_(std::move(mainWindow)) {
-    setWindowTitle(QStringLiteral("File Inclusion"));
+    setWindowTitle(tr("File Inclusion"));
     setAttribute(Qt::WA_QuitOnClose, false);
     auto *column = new QVBoxLayout(this);
-    explanation = new QLabel(
-        QStringLiteral("Please choose a file you want Tovrane to include in every zip."), this);
+    explanation =
+        new QLabel(tr("Please choose a file you want Tovrane to include in every zip."), this);
     column->addWidget(explanation);
     auto *grid = new QGridLayout;
     DriveComboBox1 = new DriveComboBox(this);
@@ -50,9 +50,9 @@ TFileInclusion::TFileInclusion(OptionsModel &options, WindowGate mainWindow)
     column->addLayout(grid);
     auto *row = new QHBoxLayout;
     row->addStretch(1);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    noneButton = new QPushButton(QStringLiteral("None"), this);
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
+    noneButton = new QPushButton(tr("None"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setDefault(true);
     okButton->setEnabled(false);
     for (QPushButton *b : {cancelButton, noneButton, okButton})

@@ -11,18 +11,24 @@
 
 namespace {
 
-const FolderDialogKind kZipDest{"Select Folder",
-                                "Choose a destination folder where Tovrane will store your newly\n"
-                                "created zip files.",
-                                "Zip", Option::zipFolder, false};
-const FolderDialogKind kUnzipDest{"File Destination",
-                                  "Choose a destination folder where Tovrane will store\n"
-                                  "your files after unzipping them.",
-                                  "Unzip", Option::unzipFolder, false};
-const FolderDialogKind kTempDest{"Set temporary path",
-                                 "Choose a temporary folder where Tovrane can use for\n"
-                                 "compressing and uncompressing your Zip files.",
-                                 "Temp", Option::workFolder, true};
+const FolderDialogKind kZipDest{
+    QT_TRANSLATE_NOOP("FolderDialog", "Select Folder"),
+    QT_TRANSLATE_NOOP("FolderDialog",
+                      "Choose a destination folder where Tovrane will store your newly\n"
+                      "created zip files."),
+    "Zip", Option::zipFolder, false};
+const FolderDialogKind kUnzipDest{
+    QT_TRANSLATE_NOOP("FolderDialog", "File Destination"),
+    QT_TRANSLATE_NOOP("FolderDialog",
+                      "Choose a destination folder where Tovrane will store\n"
+                      "your files after unzipping them."),
+    "Unzip", Option::unzipFolder, false};
+const FolderDialogKind kTempDest{
+    QT_TRANSLATE_NOOP("FolderDialog", "Set temporary path"),
+    QT_TRANSLATE_NOOP("FolderDialog",
+                      "Choose a temporary folder where Tovrane can use for\n"
+                      "compressing and uncompressing your Zip files."),
+    "Temp", Option::workFolder, true};
 
 }  // namespace
 
@@ -33,10 +39,10 @@ FolderDialog::FolderDialog(OptionsModel &options, WindowGate mainWindow,
       options_(options),
       main_(std::move(mainWindow)),
       kind_(kind) {
-    setWindowTitle(QString::fromUtf8(kind.caption));
+    setWindowTitle(tr(kind.caption));
     setAttribute(Qt::WA_QuitOnClose, false);
     auto *column = new QVBoxLayout(this);
-    explanation = new QLabel(QString::fromUtf8(kind.explanation), this);
+    explanation = new QLabel(tr(kind.explanation), this);
     column->addWidget(explanation);
     DriveComboBox1 = new DriveComboBox(this);
     DriveComboBox1->setIconsVisible(false);
@@ -52,9 +58,9 @@ FolderDialog::FolderDialog(OptionsModel &options, WindowGate mainWindow,
     DirectoryListBox1->setAccessibleDescription(explanation->text().simplified());
     auto *row = new QHBoxLayout;
     row->addStretch(1);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    createFolderButton = new QPushButton(QStringLiteral("Create Folder"), this);
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
+    createFolderButton = new QPushButton(tr("Create Folder"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setDefault(true);
     for (QPushButton *b : {cancelButton, createFolderButton, okButton})
         row->addWidget(b);

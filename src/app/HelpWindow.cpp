@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 THelpWindow::THelpWindow() : QWidget(nullptr, Qt::Window) {
-    setWindowTitle(QStringLiteral("Tovrane Help"));
+    setWindowTitle(tr("Tovrane Help"));
     setAttribute(Qt::WA_QuitOnClose, false);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -42,8 +42,7 @@ void THelpWindow::showContents() {
         browser->setSource(QUrl::fromLocalFile(file));
         browser->scrollToAnchor(QStringLiteral("contents"));
     } else {
-        browser->setPlainText(
-            QStringLiteral("The help file %1 is missing. Reinstall Tovrane.").arg(file));
+        browser->setPlainText(tr("The help file %1 is missing. Reinstall Tovrane.").arg(file));
     }
     show();
     raise();

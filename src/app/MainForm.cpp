@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -95,7 +96,8 @@ void TMainform::buildWindow() {
     for (QLineEdit *field : central->findChildren<QLineEdit *>())
         field->setAcceptDrops(false);
 
-    StatusBar1 = new QLabel(QStringLiteral("Tovrane 6.04 - batch archiving made simple"));
+    StatusBar1 = new QLabel(
+        QCoreApplication::translate("TMainform", "Tovrane 6.04 - batch archiving made simple"));
     statusBar()->addWidget(StatusBar1, 1);
     statusBar()->setSizeGripEnabled(true);
 
@@ -163,7 +165,8 @@ void TMainform::FormCreate() {
     browse_->startAt(platform::homeFolder());
     if (const QScreen *screen = QGuiApplication::primaryScreen();
         screen && screenTooSmall(screen->geometry().height())) {
-        platform::inform(QStringLiteral(
+        platform::inform(QCoreApplication::translate(
+            "TMainform",
             "Tovrane has been designed for screen resolutions of 800x600 and/or greater.  "
             "Tovrane may appear incorrect using your current screen settings."));
     }
@@ -337,7 +340,7 @@ void TMainform::BitBtn8Click() {
 
 void TMainform::BitBtn7Click() {
     OperationFlag = runflag::Stop;
-    setStatus(QStringLiteral("Closing down operation - please wait."));
+    setStatus(QCoreApplication::translate("TMainform", "Closing down operation - please wait."));
 }
 
 void TMainform::readSettings() {
@@ -360,21 +363,25 @@ void TMainform::writeSettings() {
 }
 
 void TMainform::RestoreDefaultSettings() {
-    if (!platform::confirm(QStringLiteral("Are you sure you want to reset to factory defaults ?")))
+    if (!platform::confirm(QCoreApplication::translate(
+            "TMainform", "Are you sure you want to reset to factory defaults ?")))
         return;
     if (!QFile::remove(settingsPath())) {
-        platform::dialogs().message(platform::MessageKind::Error,
-                                    QStringLiteral("Could not complete operation."),
-                                    platform::Cancel);
+        platform::dialogs().message(
+            platform::MessageKind::Error,
+            QCoreApplication::translate("TMainform", "Could not complete operation."),
+            platform::Cancel);
         return;
     }
-    platform::inform(QStringLiteral("Tovrane will now restart for the changes to take effect."));
+    platform::inform(QCoreApplication::translate(
+        "TMainform", "Tovrane will now restart for the changes to take effect."));
     restarting_ = true;
     platform::shell().restartSelf();
 }
 
 void TMainform::DiskFormatTool() {
-    platform::inform(QStringLiteral("This option is not available on this system"));
+    platform::inform(
+        QCoreApplication::translate("TMainform", "This option is not available on this system"));
 }
 
 void TMainform::openHomepage() {

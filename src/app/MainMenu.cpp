@@ -4,6 +4,7 @@
 #include "OptionBinding.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -15,7 +16,7 @@ class MenuBuilder {
         : commands_(commands), options_(options) {}
 
     QMenu *title(QMenuBar *bar, const char *caption, const char *name) {
-        QMenu *menu = bar->addMenu(QString::fromUtf8(caption));
+        QMenu *menu = bar->addMenu(QCoreApplication::translate("TMainform", caption));
         menu->setObjectName(QString::fromLatin1(name));
         // Locked as a widget: a menu disabled so stays disabled when the
         // main window is disabled and enabled again meanwhile.
@@ -41,14 +42,14 @@ class MenuBuilder {
 void buildMainMenu(QMenuBar *bar, CommandActions &commands, OptionsModel &options) {
     MenuBuilder m(commands, options);
 
-    QMenu *file = m.title(bar, "&File", "fileMenu");
+    QMenu *file = m.title(bar, QT_TRANSLATE_NOOP("TMainform", "&File"), "fileMenu");
     m.command(file, "DeleteFiles");
     m.command(file, "DeleteFolders");
     m.option(file, Option::trashDeletions);
     file->addSeparator();
     m.command(file, "Exit");
 
-    QMenu *edit = m.title(bar, "&Edit", "editMenu");
+    QMenu *edit = m.title(bar, QT_TRANSLATE_NOOP("TMainform", "&Edit"), "editMenu");
     m.command(edit, "All");
     m.command(edit, "None");
     m.command(edit, "Invert");
@@ -57,8 +58,8 @@ void buildMainMenu(QMenuBar *bar, CommandActions &commands, OptionsModel &option
     edit->addSeparator();
     m.command(edit, "UndoRename");
 
-    QMenu *view = m.title(bar, "Vie&w", "viewMenu");
-    QMenu *focus = view->addMenu(QStringLiteral("Set Viewing Focus to"));
+    QMenu *view = m.title(bar, QT_TRANSLATE_NOOP("TMainform", "Vie&w"), "viewMenu");
+    QMenu *focus = view->addMenu(QCoreApplication::translate("TMainform", "Set Viewing Focus to"));
     m.command(focus, "ViewFiles");
     m.command(focus, "ViewFolders");
     view->addSeparator();
@@ -71,22 +72,26 @@ void buildMainMenu(QMenuBar *bar, CommandActions &commands, OptionsModel &option
     view->addSeparator();
     m.command(view, "Refresh");
 
-    QMenu *settings = m.title(bar, "&Settings", "settingsMenu");
-    QMenu *zipSettings = settings->addMenu(QStringLiteral("Zip Settings"));
-    QMenu *fileSettings = zipSettings->addMenu(QStringLiteral("Zip File Settings"));
+    QMenu *settings = m.title(bar, QT_TRANSLATE_NOOP("TMainform", "&Settings"), "settingsMenu");
+    QMenu *zipSettings =
+        settings->addMenu(QCoreApplication::translate("TMainform", "Zip Settings"));
+    QMenu *fileSettings =
+        zipSettings->addMenu(QCoreApplication::translate("TMainform", "Zip File Settings"));
     m.option(fileSettings, Option::keepExtension);
     m.option(fileSettings, Option::deleteOriginal);
     m.option(fileSettings, Option::testBeforeDelete);
     m.option(fileSettings, Option::beepZip);
     // The folders view stores paths whatever this says, and shows so.
     commands.follow(m.option(fileSettings, Option::fullPaths), CommandRule::IdleFilesView);
-    m.option(fileSettings->addMenu(QStringLiteral("Make Zip Extension")),
+    m.option(fileSettings->addMenu(QCoreApplication::translate("TMainform", "Make Zip Extension")),
              Option::upperCaseExtension);
     fileSettings->addSeparator();
     m.option(fileSettings, Option::dateStamp);
-    QMenu *folderSettings = zipSettings->addMenu(QStringLiteral("Zip Folder Settings"));
+    QMenu *folderSettings =
+        zipSettings->addMenu(QCoreApplication::translate("TMainform", "Zip Folder Settings"));
     m.option(folderSettings, Option::deleteFolder);
-    QMenu *unzipSettings = settings->addMenu(QStringLiteral("Unzip Settings"));
+    QMenu *unzipSettings =
+        settings->addMenu(QCoreApplication::translate("TMainform", "Unzip Settings"));
     m.option(unzipSettings, Option::recurse);
     m.option(unzipSettings, Option::beepUnzip);
     m.option(unzipSettings, Option::deleteZip);
@@ -97,7 +102,7 @@ void buildMainMenu(QMenuBar *bar, CommandActions &commands, OptionsModel &option
     settings->addSeparator();
     m.command(settings, "RestoreDefaults");
 
-    QMenu *tools = m.title(bar, "Tools", "toolsMenu");
+    QMenu *tools = m.title(bar, QT_TRANSLATE_NOOP("TMainform", "Tools"), "toolsMenu");
     m.command(tools, "CRC32");
     m.command(tools, "Dupes");
     m.command(tools, "Trim");
@@ -106,7 +111,7 @@ void buildMainMenu(QMenuBar *bar, CommandActions &commands, OptionsModel &option
     tools->addSeparator();
     m.command(tools, "FormatTool");
 
-    QMenu *help = m.title(bar, "&Help", "helpMenu");
+    QMenu *help = m.title(bar, QT_TRANSLATE_NOOP("TMainform", "&Help"), "helpMenu");
     m.command(help, "Help");
     help->addSeparator();
     m.command(help, "Homepage");

@@ -9,6 +9,7 @@
 #include "platform/Shell.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 QString MainWindowBatchHost::operationFlag() const {
     return window_.operationFlag;
@@ -107,8 +108,9 @@ void MainWindowBatchHost::announceEnd(const QString &text, int errorLines) {
         return;
     QString body;
     if (errorLines == 1)
-        body = QStringLiteral("The error log holds 1 line.");
+        body = QCoreApplication::translate("TMainform", "The error log holds 1 line.");
     else if (errorLines > 1)
-        body = QStringLiteral("The error log holds %1 lines.").arg(errorLines);
+        body = QCoreApplication::translate("TMainform", "The error log holds %1 lines.")
+                   .arg(errorLines);
     platform::shell().notify(text, body);
 }

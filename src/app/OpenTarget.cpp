@@ -1,5 +1,6 @@
 #include "OpenTarget.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -32,17 +33,20 @@ OpenTarget openTargetOf(const QStringList &paths) {
 QString openedStatusText(const OpenTarget &target, int selected, int hidden) {
     QStringList parts;
     if (!target.files.isEmpty())
-        parts << QStringLiteral("%1 files selected.").arg(selected);
+        parts << QCoreApplication::translate("TMainform", "%1 files selected.").arg(selected);
     if (hidden > 0)
-        parts << QStringLiteral("%1 not shown under the file filter.").arg(hidden);
+        parts << QCoreApplication::translate("TMainform", "%1 not shown under the file filter.")
+                     .arg(hidden);
     if (target.leftOut > 0 && target.files.isEmpty())
-        parts << QStringLiteral("Only the first folder is shown: %1 more left out.")
+        parts << QCoreApplication::translate("TMainform",
+                                             "Only the first folder is shown: %1 more left out.")
                      .arg(target.leftOut);
     else if (target.leftOut > 0)
-        parts << QStringLiteral("Only the files of %1 are selected: %2 more left out.")
+        parts << QCoreApplication::translate("TMainform",
+                                             "Only the files of %1 are selected: %2 more left out.")
                      .arg(QDir::toNativeSeparators(target.folder))
                      .arg(target.leftOut);
     if (target.missing > 0)
-        parts << QStringLiteral("%1 not found.").arg(target.missing);
+        parts << QCoreApplication::translate("TMainform", "%1 not found.").arg(target.missing);
     return parts.join(QLatin1Char(' '));
 }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSlider>
@@ -27,7 +28,8 @@ void onChange(OptionsModel &model, Option option, QObject *context,
 }
 
 QCheckBox *checkBox(OptionsModel &model, Option option, QWidget *parent) {
-    auto *box = new QCheckBox(QString::fromUtf8(descriptorOf(option).caption), parent);
+    auto *box = new QCheckBox(
+        QCoreApplication::translate("TMainform", descriptorOf(option).caption), parent);
     box->setObjectName(nameOf(option));
     onChange(model, option, box, [&model, option, box] { box->setChecked(model.isOn(option)); });
     QObject::connect(box, &QCheckBox::toggled, &model, [&model, option](bool on) {
@@ -39,7 +41,7 @@ QCheckBox *checkBox(OptionsModel &model, Option option, QWidget *parent) {
 
 QAction *menuItem(OptionsModel &model, Option option, QMenu *menu) {
     const OptionDescriptor &d = descriptorOf(option);
-    QAction *item = menu->addAction(QString::fromUtf8(d.menuItem));
+    QAction *item = menu->addAction(QCoreApplication::translate("TMainform", d.menuItem));
     item->setObjectName(nameOf(option));
     item->setCheckable(true);
     QObject::connect(item, &QAction::toggled, &model, [&model, option](bool on) {
@@ -48,7 +50,7 @@ QAction *menuItem(OptionsModel &model, Option option, QMenu *menu) {
     });
     QAction *off = nullptr;
     if (d.menuItemOff) {
-        off = menu->addAction(QString::fromUtf8(d.menuItemOff));
+        off = menu->addAction(QCoreApplication::translate("TMainform", d.menuItemOff));
         off->setObjectName(nameOf(option) + QStringLiteral("Off"));
         off->setCheckable(true);
         auto *pair = new QActionGroup(menu);
@@ -88,9 +90,9 @@ void bind(QSlider *slider, OptionsModel &model, Option option) {
 
 QAction *pinAction(OptionsModel &model, Option option, QObject *parent) {
     const OptionDescriptor &d = descriptorOf(option);
-    auto *pin = new QAction(QString::fromUtf8(d.caption), parent);
+    auto *pin = new QAction(QCoreApplication::translate("TMainform", d.caption), parent);
     pin->setObjectName(nameOf(option));
-    pin->setToolTip(QString::fromUtf8(d.hint));
+    pin->setToolTip(QCoreApplication::translate("TMainform", d.hint));
     pin->setCheckable(true);
     onChange(model, option, pin,
              [&model, option, pin] { pin->setChecked(model.isPinned(option)); });

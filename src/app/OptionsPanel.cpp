@@ -5,6 +5,7 @@
 #include "widgets/BusyIndicator.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,7 +20,8 @@
 namespace {
 
 QLabel *label(Option option, QWidget *parent) {
-    return new QLabel(QString::fromUtf8(descriptorOf(option).caption), parent);
+    return new QLabel(QCoreApplication::translate("TMainform", descriptorOf(option).caption),
+                      parent);
 }
 
 // What a screen reader says for a field and its folder button. Without these
@@ -31,12 +33,16 @@ struct SpokenField {
     const char *button;
 };
 constexpr SpokenField kSpokenFields[] = {
-    {Option::zipFolder, "Save zips in", "Choose the folder to save zips in"},
-    {Option::includeFile, "File to include in each zip", "Choose a file to include in each zip"},
-    {Option::workFolder, "Temp folder", "Choose the temp folder"},
-    {Option::unzipFolder, "Unzip files to", "Choose the folder to unzip files to"},
-    {Option::zipPassword, "Zip password", nullptr},
-    {Option::unzipPassword, "Unzip password", nullptr},
+    {Option::zipFolder, QT_TRANSLATE_NOOP("TMainform", "Save zips in"),
+     QT_TRANSLATE_NOOP("TMainform", "Choose the folder to save zips in")},
+    {Option::includeFile, QT_TRANSLATE_NOOP("TMainform", "File to include in each zip"),
+     QT_TRANSLATE_NOOP("TMainform", "Choose a file to include in each zip")},
+    {Option::workFolder, QT_TRANSLATE_NOOP("TMainform", "Temp folder"),
+     QT_TRANSLATE_NOOP("TMainform", "Choose the temp folder")},
+    {Option::unzipFolder, QT_TRANSLATE_NOOP("TMainform", "Unzip files to"),
+     QT_TRANSLATE_NOOP("TMainform", "Choose the folder to unzip files to")},
+    {Option::zipPassword, QT_TRANSLATE_NOOP("TMainform", "Zip password"), nullptr},
+    {Option::unzipPassword, QT_TRANSLATE_NOOP("TMainform", "Unzip password"), nullptr},
 };
 
 const SpokenField &spoken(Option option) {
@@ -51,9 +57,9 @@ void caption(QGridLayout *grid, int row, Option option, QWidget *field, QWidget 
     QLabel *text = label(option, parent);
     text->setBuddy(field);
     grid->addWidget(text, row, 0);
-    field->setAccessibleName(QString::fromUtf8(spoken(option).field));
+    field->setAccessibleName(QCoreApplication::translate("TMainform", spoken(option).field));
     if (const char *hint = descriptorOf(option).hint)
-        field->setAccessibleDescription(QString::fromUtf8(hint));
+        field->setAccessibleDescription(QCoreApplication::translate("TMainform", hint));
 }
 
 // A read-only field with its toggle button: "Save Zips in :" and its kin.
@@ -75,7 +81,7 @@ void optionField(QGridLayout *grid, int row, OptionsModel &options, Option optio
     pin->setIcon(parent->style()->standardIcon(QStyle::SP_DirOpenIcon));
     button->setDefaultAction(pin);
     button->setAutoRaise(true);
-    button->setAccessibleName(QString::fromUtf8(spoken(option).button));
+    button->setAccessibleName(QCoreApplication::translate("TMainform", spoken(option).button));
     grid->addWidget(button, row, 2);
 }
 
@@ -125,7 +131,8 @@ OptionsPanel::OptionsPanel(OptionsModel &options, CommandActions &commands, QWid
     column->setContentsMargins(2, 0, 2, 2);
     column->setSpacing(2);
 
-    auto *zipGroup = new QGroupBox(QStringLiteral("Quick Zipping Options"), this);
+    auto *zipGroup =
+        new QGroupBox(QCoreApplication::translate("TMainform", "Quick Zipping Options"), this);
     auto *zip = compactGrid(zipGroup);
     int row = 0;
     for (Option o : {Option::deleteOriginal, Option::beepZip, Option::keepExtension})
@@ -135,16 +142,17 @@ OptionsPanel::OptionsPanel(OptionsModel &options, CommandActions &commands, QWid
     passwordField(zip, row++, options, Option::zipPassword, zipGroup);
     auto *bar = new QHBoxLayout;
     auto *faster = new QLabel(QStringLiteral("-"), zipGroup);
-    faster->setAccessibleName(QStringLiteral("Fastest"));
+    faster->setAccessibleName(QCoreApplication::translate("TMainform", "Fastest"));
     bar->addWidget(faster);
     const OptionDescriptor &level = descriptorOf(Option::compressionLevel);
     auto *compressionBar = new QSlider(Qt::Horizontal, zipGroup);
     QLabel *levelCaption = label(Option::compressionLevel, zipGroup);
     levelCaption->setBuddy(compressionBar);
     zip->addWidget(levelCaption, row, 0);
-    compressionBar->setAccessibleName(QStringLiteral("Compression level"));
+    compressionBar->setAccessibleName(
+        QCoreApplication::translate("TMainform", "Compression level"));
     compressionBar->setAccessibleDescription(
-        QStringLiteral("Compression level, %1 fastest to %2 smallest")
+        QCoreApplication::translate("TMainform", "Compression level, %1 fastest to %2 smallest")
             .arg(level.minimum)
             .arg(level.maximum));
     compressionBar->setObjectName(QStringLiteral("TrackBar1"));
@@ -153,16 +161,17 @@ OptionsPanel::OptionsPanel(OptionsModel &options, CommandActions &commands, QWid
     compressionBar->setPageStep(1);
     compressionBar->setTickInterval(1);
     compressionBar->setTickPosition(QSlider::TicksBelow);
-    compressionBar->setToolTip(QString::fromUtf8(level.hint));
+    compressionBar->setToolTip(QCoreApplication::translate("TMainform", level.hint));
     optionbinding::bind(compressionBar, options, Option::compressionLevel);
     bar->addWidget(compressionBar, 1);
     auto *smaller = new QLabel(QStringLiteral("+"), zipGroup);
-    smaller->setAccessibleName(QStringLiteral("Smallest"));
+    smaller->setAccessibleName(QCoreApplication::translate("TMainform", "Smallest"));
     bar->addWidget(smaller);
     zip->addLayout(bar, row, 1, 1, 2);
     column->addWidget(zipGroup);
 
-    auto *unzipGroup = new QGroupBox(QStringLiteral("Quick Unzipping Options"), this);
+    auto *unzipGroup =
+        new QGroupBox(QCoreApplication::translate("TMainform", "Quick Unzipping Options"), this);
     auto *unzip = compactGrid(unzipGroup);
     row = 0;
     for (Option o : {Option::recurse, Option::beepUnzip, Option::deleteZip})
@@ -175,15 +184,16 @@ OptionsPanel::OptionsPanel(OptionsModel &options, CommandActions &commands, QWid
     auto *bars = new QVBoxLayout;
     ProgressBar1 = progressBar("ProgressBar1", 8, this);
     ProgressBar2 = progressBar("ProgressBar2", 16, this);
-    ProgressBar1->setAccessibleName(QStringLiteral("Overall progress"));
-    ProgressBar2->setAccessibleName(QStringLiteral("Progress of the current file"));
+    ProgressBar1->setAccessibleName(QCoreApplication::translate("TMainform", "Overall progress"));
+    ProgressBar2->setAccessibleName(
+        QCoreApplication::translate("TMainform", "Progress of the current file"));
     bars->addWidget(ProgressBar1);
     bars->addWidget(ProgressBar2);
     progress->addLayout(bars, 1);
     Animate1 = new BusyIndicator(this);
     Animate1->setObjectName(QStringLiteral("Animate1"));
     Animate1->setFixedSize(28, 28);
-    Animate1->setAccessibleName(QStringLiteral("Busy"));
+    Animate1->setAccessibleName(QCoreApplication::translate("TMainform", "Busy"));
     progress->addWidget(Animate1);
     column->addLayout(progress);
     column->addStretch(1);

@@ -7,6 +7,8 @@
 #include "batch/ui/TrashRemovalWindow.h"
 #include "platform/Dialogs.h"
 
+#include <QCoreApplication>
+
 void RezipCommand::BitBtn3Click() {
     // A close asked for meanwhile waits for the batch: "temp.$$$" is its
     // extraction folder and must not be removed under it.
@@ -16,7 +18,8 @@ void RezipCommand::BitBtn3Click() {
 void RezipCommand::run() {
     MainWindowBatchHost host(form_.parts());
     bool ran = false;
-    if (platform::confirm(QStringLiteral(
+    if (platform::confirm(QCoreApplication::translate(
+            "TMainform",
             "This option is independent of the Zip and Unzip settings, with the exception of the "
             "password setting and compression strength.  Do you still wish to continue?")) &&
         chooseFilters()) {

@@ -11,6 +11,8 @@
 // "KEY     = value" ended by CR LF for every stored option of kOptionTable,
 // in table order, written whole at every close and read once at start-up.
 // This file knows the format only; the options model holds the values.
+// Keys and values are data, never translated: a file written under one
+// language reads back under any other.
 
 // What a settings file says: only the options it sets validly are present,
 // so everything else keeps its current value.

@@ -17,7 +17,7 @@ TSplash::TSplash()
     title->setStyleSheet(QStringLiteral("font-size: 26pt; font-weight: bold; font-style: italic;"));
     title->setAlignment(Qt::AlignCenter);
     column->addWidget(title, 1);
-    auto *credit = new QLabel(QStringLiteral("Batch archiving, one zip per file"), this);
+    auto *credit = new QLabel(tr("Batch archiving, one zip per file"), this);
     credit->setAlignment(Qt::AlignCenter);
     column->addWidget(credit);
 

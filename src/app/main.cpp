@@ -2,6 +2,7 @@
 #include "DesktopIdentity.h"
 #include "MainForm.h"
 #include "TovraneApp.h"
+#include "Translations.h"
 #include "platform/DesktopServices.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     applyDesktopIdentity();
+    // Before the first window is made: windows take their texts when built.
+    translations::install(app);
     QApplication::setQuitOnLastWindowClosed(false);
     platform::useDesktopServices();
     TovraneApp tovrane;

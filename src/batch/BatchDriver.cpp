@@ -6,6 +6,8 @@
 #include "engine/ZipEngine.h"
 #include "platform/RunFlag.h"
 
+#include <QCoreApplication>
+
 void BatchDriver::run(const Loop &loop) {
     host_.setLocked(true);
     host_.setStatus(texts_.inProgress);
@@ -48,11 +50,11 @@ void BatchDriver::run(const Loop &loop) {
 }
 
 BatchTexts zipBatchTexts() {
-    return {QStringLiteral("Zipping in progress...Please Wait."),
-            QStringLiteral("Zipping operation complete."),
-            QStringLiteral("Completed."),
-            QStringLiteral("Zipping process halted by User."),
-            QStringLiteral("Completed - errors occured."),
+    return {QCoreApplication::translate("TMainform", "Zipping in progress...Please Wait."),
+            QCoreApplication::translate("TMainform", "Zipping operation complete."),
+            QCoreApplication::translate("TMainform", "Completed."),
+            QCoreApplication::translate("TMainform", "Zipping process halted by User."),
+            QCoreApplication::translate("TMainform", "Completed - errors occured."),
             &BatchSettings::beepZip,
             &BatchSettings::deleteOriginal};
 }
@@ -64,24 +66,26 @@ BatchTexts zipFoldersBatchTexts() {
 }
 
 BatchTexts unzipBatchTexts() {
-    BatchTexts texts{QStringLiteral("Unzipping in progress...Please Wait."),
-                     {},
-                     QStringLiteral("Completed."),
-                     QStringLiteral("Unzipping process halted by User."),
-                     QStringLiteral("Completed - errors occured."),
-                     &BatchSettings::beepUnzip};
-    texts.operation = QStringLiteral("unzipping");
+    BatchTexts texts{
+        QCoreApplication::translate("TMainform", "Unzipping in progress...Please Wait."),
+        {},
+        QCoreApplication::translate("TMainform", "Completed."),
+        QCoreApplication::translate("TMainform", "Unzipping process halted by User."),
+        QCoreApplication::translate("TMainform", "Completed - errors occured."),
+        &BatchSettings::beepUnzip};
+    texts.operation = QCoreApplication::translate("TMainform", "unzipping");
     return texts;
 }
 
 BatchTexts rezipBatchTexts() {
     // A stopped re-zip ends with the same words as a finished one.
-    BatchTexts texts{QStringLiteral("Zipping in progress...Please Wait."),
-                     QStringLiteral("Zipping operation complete."),
-                     QStringLiteral("Rezip operation Completed."),
-                     QStringLiteral("Rezip operation Completed."),
-                     QStringLiteral("Rezip operation Completed - Errors occured."),
-                     &BatchSettings::beepZip};
+    BatchTexts texts{
+        QCoreApplication::translate("TMainform", "Zipping in progress...Please Wait."),
+        QCoreApplication::translate("TMainform", "Zipping operation complete."),
+        QCoreApplication::translate("TMainform", "Rezip operation Completed."),
+        QCoreApplication::translate("TMainform", "Rezip operation Completed."),
+        QCoreApplication::translate("TMainform", "Rezip operation Completed - Errors occured."),
+        &BatchSettings::beepZip};
     texts.endTextAfterBeep = true;
     return texts;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -23,7 +24,7 @@ struct BatchTexts {
     // The end text comes after the beep instead of before it.
     bool endTextAfterBeep = false;
     // What the end-of-batch question calls the batch.
-    QString operation = QStringLiteral("zipping");
+    QString operation = QCoreApplication::translate("TMainform", "zipping");
 };
 
 // The steps every batch shares around its loop: the window lock, the error

@@ -10,6 +10,7 @@
 #include "platform/Rounding.h"
 #include "platform/RunFlag.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 namespace batchsteps {
@@ -21,7 +22,8 @@ bool stopRequested(const BatchHost &host) {
 void waitWhilePaused(BatchHost &host) {
     if (host.operationFlag() != runflag::Pause)
         return;
-    host.setStatus(QStringLiteral("Paused - Click Pause again to continue."));
+    host.setStatus(
+        QCoreApplication::translate("TMainform", "Paused - Click Pause again to continue."));
     while (host.operationFlag() == runflag::Pause)
         host.waitForMessages();
 }

@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -17,11 +18,11 @@ bool TDelTree::RemoveTree() {
     if (target.isSymLink()) {
         if (QFile::remove(Path))
             return true;
-        report(QStringLiteral("Cannot delete file %s"), Path);
+        report(QCoreApplication::translate("TMainform", "Cannot delete file %s"), Path);
         return false;
     }
     if (!target.isDir()) {
-        report(QStringLiteral("The directory %s doesn't exist"), Path);
+        report(QCoreApplication::translate("TMainform", "The directory %s doesn't exist"), Path);
         return true;
     }
     // A current directory inside the tree would outlive it; step out first.
@@ -51,19 +52,20 @@ bool TDelTree::removeFolder(const QString &folder) {
             bool cancel = false;
             OnProcessFile(*this, full, entry, cancel);
             if (cancel) {
-                report(QStringLiteral("DelTree aborted by user !"), QString());
+                report(QCoreApplication::translate("TMainform", "DelTree aborted by user !"),
+                       QString());
                 return false;
             }
         }
         platform::clearAttributes(full);
         if (!QFile::remove(full)) {
-            report(QStringLiteral("Cannot delete file %s"), full);
+            report(QCoreApplication::translate("TMainform", "Cannot delete file %s"), full);
             return false;
         }
     }
     platform::clearAttributes(folder);
     if (!QDir().rmdir(folder)) {
-        report(QStringLiteral("Cannot delete directory %s"), folder);
+        report(QCoreApplication::translate("TMainform", "Cannot delete directory %s"), folder);
         result = false;
     }
     return result;

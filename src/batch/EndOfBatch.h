@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -10,4 +11,4 @@ class ErrorLogModel;
 // `operation` names the batch in the question: "zipping" (also for the
 // deletions, whose question is the zip batch's) or "unzipping".
 bool offerErrorLog(const ErrorLogModel &log, const std::function<void()> &show,
-                   const QString &operation = QStringLiteral("zipping"));
+                   const QString &operation = QCoreApplication::translate("TMainform", "zipping"));

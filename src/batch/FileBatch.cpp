@@ -12,6 +12,7 @@
 #include "platform/FileSystem.h"
 #include "platform/NameLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -23,7 +24,7 @@ void FileBatch::run() {
     expectZips();
 
     batchsteps::forEachSelected(host_, host_.fileList(), [&](const batchsteps::SelectedEntry &e) {
-        host_.setStatus(QStringLiteral("Zipping: %1/%2 - %3% - (%4)")
+        host_.setStatus(QCoreApplication::translate("TMainform", "Zipping: %1/%2 - %3% - (%4)")
                             .arg(e.c)
                             .arg(e.n)
                             .arg(e.statusPercent())
@@ -67,9 +68,10 @@ void FileBatch::zipEntry(const QString &folder, const QString &name, const QStri
     const QString entry = settings.fullPaths ? QDir::cleanPath(full) : name;
     const QString claim = QDir::cleanPath(archive) + QLatin1Char('\n') + entry;
     if (claims_.takenFrom(claim, full)) {
-        log.add(kEntryTaken, full + QStringLiteral(": ") + QFileInfo(archive).fileName() +
-                                 QStringLiteral(" already holds ") + entry +
-                                 QStringLiteral(" from another file of this batch."));
+        log.add(kEntryTaken,
+                QCoreApplication::translate(
+                    "TErrorLog", "%1: %2 already holds %3 from another file of this batch.")
+                    .arg(full, QFileInfo(archive).fileName(), entry));
         return;
     }
     // Another run (a window, tovrane-batch) may add to the same archive:

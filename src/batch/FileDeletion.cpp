@@ -7,10 +7,12 @@
 #include "platform/FileSystem.h"
 #include "platform/Trash.h"
 
+#include <QCoreApplication>
+
 void deleteSelectedFiles(BatchHost &host) {
     QString noTrash;
-    if (platform::confirm(
-            QStringLiteral("Are you sure you want to delete the files you have selected ?"))) {
+    if (platform::confirm(QCoreApplication::translate(
+            "TMainform", "Are you sure you want to delete the files you have selected ?"))) {
         host.setBusy(true);
         FileListSource &files = host.fileList();
         const QString folder = platform::withSeparator(files.directory());
@@ -19,9 +21,9 @@ void deleteSelectedFiles(BatchHost &host) {
         for (int i = 0; i < count; ++i)
             if (files.isSelected(i))
                 tally.add(platform::discardFile(folder + files.name(i), tally.toTrash()));
-        noTrash = tally.noTrashText(QStringLiteral("files"), files.directory());
+        noTrash = tally.noTrashText(platform::DisposalTally::Things::Files, files.directory());
         host.rereadFileList();
-        const QString where = tally.statusText(QStringLiteral("files"));
+        const QString where = tally.statusText(platform::DisposalTally::Things::Files);
         if (!where.isEmpty())
             host.setStatus(where);
     }
@@ -30,6 +32,6 @@ void deleteSelectedFiles(BatchHost &host) {
     // a folder it could not remove.
     if (!noTrash.isEmpty()) {
         host.errorLog().append(QStringLiteral("** ") + noTrash);
-        host.offerErrorLog(QStringLiteral("zipping"));
+        host.offerErrorLog(QCoreApplication::translate("TMainform", "zipping"));
     }
 }

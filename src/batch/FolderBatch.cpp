@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -102,7 +103,10 @@ void FolderBatch::run() {
     FileListSource &folders = host_.folderList();
     batchsteps::forEachSelected(host_, folders, [&](const batchsteps::SelectedEntry &e) {
         host_.setStatus(
-            QStringLiteral("Zipping folders...  (%1/%2)  (%3)").arg(e.c).arg(e.n).arg(e.name));
+            QCoreApplication::translate("TMainform", "Zipping folders...  (%1/%2)  (%3)")
+                .arg(e.c)
+                .arg(e.n)
+                .arg(e.name));
         zipFolder(e.folder, e.name, extension);
         // The engine took the folder relative to the current directory, and
         // the deleter may have moved it: both are undone here.
@@ -133,10 +137,10 @@ void FolderBatch::zipFolder(const QString &base, const QString &name, const QStr
         const QFileInfo owner(claims_.ownerOf(claim));
         const QString shown =
             owner.path() + QLatin1Char('/') == base ? owner.fileName() : owner.filePath();
-        log.add(kArchiveNameTaken, name + QStringLiteral(": its archive ") +
-                                       QFileInfo(archive).fileName() +
-                                       QStringLiteral(" is taken by folder ") + shown +
-                                       QStringLiteral(" of this batch."));
+        log.add(kArchiveNameTaken,
+                QCoreApplication::translate(
+                    "TErrorLog", "%1: its archive %2 is taken by folder %3 of this batch.")
+                    .arg(name, QFileInfo(archive).fileName(), shown));
         return;
     }
     // Another run may add to the same archive: see FileBatch.

@@ -9,6 +9,8 @@
 #include "platform/RunFlag.h"
 #include "platform/Trash.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // A folder that could not be removed completely.
@@ -20,8 +22,8 @@ void deleteSelectedFolders(BatchHost &host, DeleteProgress &screen) {
     ErrorLogModel &log = host.errorLog();
     log.clear();
     QString where;
-    if (platform::confirm(
-            QStringLiteral("Are you sure you want to delete the FOLDERS you have selected ?"))) {
+    if (platform::confirm(QCoreApplication::translate(
+            "TMainform", "Are you sure you want to delete the FOLDERS you have selected ?"))) {
         screen.start();
         FileListSource &folders = host.folderList();
         const QString base = platform::withSeparator(folders.directory());
@@ -52,8 +54,9 @@ void deleteSelectedFolders(BatchHost &host, DeleteProgress &screen) {
                 log.add(kNotFullyDeleted, name);
             }
         }
-        where = tally.statusText(QStringLiteral("folders"));
-        const QString noTrash = tally.noTrashText(QStringLiteral("folders"), folders.directory());
+        where = tally.statusText(platform::DisposalTally::Things::Folders);
+        const QString noTrash =
+            tally.noTrashText(platform::DisposalTally::Things::Folders, folders.directory());
         if (!noTrash.isEmpty())
             log.append(QStringLiteral("** ") + noTrash);
     }
@@ -62,5 +65,5 @@ void deleteSelectedFolders(BatchHost &host, DeleteProgress &screen) {
     if (!where.isEmpty())
         host.setStatus(where);
     if (!log.isEmpty())
-        host.offerErrorLog(QStringLiteral("zipping"));
+        host.offerErrorLog(QCoreApplication::translate("TMainform", "zipping"));
 }

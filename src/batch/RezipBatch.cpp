@@ -14,6 +14,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Rounding.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -84,7 +85,7 @@ void RezipBatch::run() {
         if (!files.isSelected(i) || batchsteps::stopRequested(host_))
             continue;
         const QString name = files.name(i);
-        host_.setStatus(QStringLiteral("Re-zipping: %1/%2 - %3%  (%4)")
+        host_.setStatus(QCoreApplication::translate("TMainform", "Re-zipping: %1/%2 - %3%  (%4)")
                             .arg(k)
                             .arg(n)
                             .arg(platform::roundHalfEven(k * 100.0 / n))

@@ -13,6 +13,7 @@
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <future>
 #include <utility>
@@ -48,7 +49,7 @@ void UnzipBatch::run() {
     engine.Password = settings_.unzipPassword;
 
     batchsteps::forEachSelected(host_, host_.fileList(), [&](const batchsteps::SelectedEntry &e) {
-        host_.setStatus(QStringLiteral("Unzipping: %1/%2 - %3% - (%4)")
+        host_.setStatus(QCoreApplication::translate("TMainform", "Unzipping: %1/%2 - %3% - (%4)")
                             .arg(e.c)
                             .arg(e.n)
                             .arg(e.statusPercent())
@@ -116,9 +117,9 @@ void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
         const QFileInfo owner(refusal.owner);
         const QString shown =
             owner.path() + QLatin1Char('/') == folder ? owner.fileName() : refusal.owner;
-        log.add(kReplacesBatchFile, name + QStringLiteral(": ") + refusal.target +
-                                        QStringLiteral(" would replace a file of ") + shown +
-                                        QLatin1Char('.'));
+        log.add(kReplacesBatchFile,
+                QCoreApplication::translate("TErrorLog", "%1: %2 would replace a file of %3.")
+                    .arg(name, refusal.target, shown));
     }
 
     if (!settings_.deleteZip || r != 0 || !extracted.replaced().isEmpty() ||

@@ -93,6 +93,9 @@ bool readsOnly(const QString &command) {
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tovrane"));
+    // No translator, whatever the locale: scripts read what this program
+    // writes, so the status texts and error-log lines it shares with the
+    // window stay in English here.
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
 

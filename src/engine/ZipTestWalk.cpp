@@ -6,15 +6,17 @@
 #include "platform/FileSystem.h"
 #include "platform/Rounding.h"
 
+#include <QCoreApplication>
+
 namespace ziptest {
 
 QString verdictLine(const QString &name, int result) {
     if (platform::asciiUpper(name.right(4)) != QStringLiteral(".ZIP"))
-        return name + QStringLiteral("  (Not a valid zip archive)");
+        return QCoreApplication::translate("Tziptest", "%1  (Not a valid zip archive)").arg(name);
     if (result == 0)
-        return name + QStringLiteral("  (Ok)");
-    return name + QStringLiteral("  (Corrupt) - Code (") + QString::number(result) +
-           QStringLiteral(")");
+        return QCoreApplication::translate("Tziptest", "%1  (Ok)").arg(name);
+    return QCoreApplication::translate("Tziptest", "%1  (Corrupt) - Code (%2)")
+        .arg(name, QString::number(result));
 }
 
 void walk(const FileListSource &files, TZipEngine &engine, ZipTestHost &host) {

@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,13 +13,13 @@ namespace {
 QString captionOf(MessageKind kind) {
     switch (kind) {
         case MessageKind::Information:
-            return QStringLiteral("Information");
+            return QCoreApplication::translate("Tovrane", "Information");
         case MessageKind::Warning:
-            return QStringLiteral("Warning");
+            return QCoreApplication::translate("Tovrane", "Warning");
         case MessageKind::Error:
-            return QStringLiteral("Error");
+            return QCoreApplication::translate("Tovrane", "Error");
         case MessageKind::Confirmation:
-            return QStringLiteral("Confirm");
+            return QCoreApplication::translate("Tovrane", "Confirm");
     }
     return {};
 }

@@ -9,6 +9,7 @@
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
+#include <QCoreApplication>
 #include <cstdio>
 #endif
 
@@ -95,9 +96,10 @@ QByteArray crlfLines(const QStringList &lines) {
 
 void reportSaved(bool ok) {
     if (ok)
-        inform(QStringLiteral("File Save Successfully !"));
+        inform(QCoreApplication::translate("Tovrane", "File Save Successfully !"));
     else
-        dialogs().message(MessageKind::Error, QStringLiteral("Error Saving File."), Ok);
+        dialogs().message(MessageKind::Error,
+                          QCoreApplication::translate("Tovrane", "Error Saving File."), Ok);
 }
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include "FileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -50,34 +51,43 @@ void DisposalTally::add(Disposal disposal) {
 
 namespace {
 
-// "1 file", "2 files": `things` is the plural.
-QString counted(int count, const QString &things) {
-    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? things.chopped(1) : things);
+// "1 file", "2 files". Whole phrases, so that a language can put the count
+// and the noun in its own order and form.
+QString counted(int count, DisposalTally::Things things) {
+    const bool files = things == DisposalTally::Things::Files;
+    const char *text = count == 1 ? (files ? QT_TRANSLATE_NOOP("TMainform", "%1 file")
+                                           : QT_TRANSLATE_NOOP("TMainform", "%1 folder"))
+                                  : (files ? QT_TRANSLATE_NOOP("TMainform", "%1 files")
+                                           : QT_TRANSLATE_NOOP("TMainform", "%1 folders"));
+    return QCoreApplication::translate("TMainform", text).arg(count);
 }
 
 }  // namespace
 
-QString DisposalTally::statusText(const QString &things) const {
+QString DisposalTally::statusText(Things things) const {
     QStringList parts;
     if (trashed_ > 0)
-        parts << counted(trashed_, things) + QStringLiteral(" moved to the Trash");
+        parts << QCoreApplication::translate("TMainform", "%1 moved to the Trash")
+                     .arg(counted(trashed_, things));
     if (deleted_ > 0) {
-        QString deleted = parts.isEmpty() ? counted(deleted_, things) : QString::number(deleted_);
-        deleted += QStringLiteral(" deleted");
-        if (toTrash_)
-            deleted += QStringLiteral(" for good (no Trash on their volume)");
-        parts << deleted;
+        const QString count =
+            parts.isEmpty() ? counted(deleted_, things) : QString::number(deleted_);
+        parts << (toTrash_ ? QCoreApplication::translate(
+                                 "TMainform", "%1 deleted for good (no Trash on their volume)")
+                           : QCoreApplication::translate("TMainform", "%1 deleted"))
+                     .arg(count);
     }
     if (failed_ > 0)
-        parts << (parts.isEmpty() ? counted(failed_, things) : QString::number(failed_)) +
-                     QStringLiteral(" could not be deleted");
+        parts << QCoreApplication::translate("TMainform", "%1 could not be deleted")
+                     .arg(parts.isEmpty() ? counted(failed_, things) : QString::number(failed_));
     return parts.isEmpty() ? QString() : parts.join(QStringLiteral(", ")) + QLatin1Char('.');
 }
 
-QString DisposalTally::noTrashText(const QString &things, const QString &folder) const {
+QString DisposalTally::noTrashText(Things things, const QString &folder) const {
     if (withoutTrash() == 0)
         return {};
-    return QStringLiteral("No Trash on the volume of %1: %2 deleted for good.")
+    return QCoreApplication::translate("TMainform",
+                                       "No Trash on the volume of %1: %2 deleted for good.")
         .arg(QDir::toNativeSeparators(QDir::cleanPath(folder)), counted(withoutTrash(), things));
 }
 

@@ -29,12 +29,13 @@ class DisposalTally {
     void add(Disposal disposal);
     // Files or folders deleted for good although the Trash was wanted.
     int withoutTrash() const { return toTrash_ ? deleted_ : 0; }
-    // "3 files moved to the Trash.", "2 folders deleted.", ...; `things` is
-    // "files" or "folders". Empty when nothing was asked for.
-    QString statusText(const QString &things) const;
+    enum class Things { Files, Folders };
+    // "3 files moved to the Trash.", "2 folders deleted.", ... Empty when
+    // nothing was asked for.
+    QString statusText(Things things) const;
     // What a command says once when a volume had no Trash; empty when every
     // volume had one.
-    QString noTrashText(const QString &things, const QString &folder) const;
+    QString noTrashText(Things things, const QString &folder) const;
 
   private:
     bool toTrash_;

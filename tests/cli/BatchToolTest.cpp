@@ -365,3 +365,33 @@ TEST(BatchTool, DupesComparesEveryFileNamed) {
     EXPECT_EQ(run.out, QStringLiteral("1\t4\tf6001") + QChar(0) + "1\t4\tf6002" + QChar(0));
     EXPECT_TRUE(run.errLines.isEmpty()) << run.errLines.join('\n').toStdString();
 }
+
+// Scripts parse what tovrane-batch writes, so it stays English under any
+// locale, even where the window has a translation.
+TEST(BatchTool, WritesEnglishUnderAnyLocale) {
+    TempFolder tmp;
+    const QString file = tmp.write("in/a.txt", "text");
+    ASSERT_EQ(runTool({"zip", file}).exitCode, 0);
+    const QString bad = tmp.write("in/bad.zip", "not an archive");
+    const struct {
+        const char *locale;
+        QStringList args;
+        QString out;
+        QString errLine;
+    } rows[] = {
+        {"de_DE.UTF-8", {"test", tmp.path("in/a.zip")}, "a.zip  (Ok)\n", {}},
+        {"fr_FR.UTF-8", {"test", tmp.path("in/a.zip")}, "a.zip  (Ok)\n", {}},
+        {"de_DE.UTF-8", {"unzip", bad}, {}, "bad.zip skipped. (Not a valid zip file)"},
+        {"fr_FR.UTF-8", {"unzip", bad}, {}, "bad.zip skipped. (Not a valid zip file)"},
+    };
+    for (const auto &r : rows) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LANG", r.locale);
+        environment.insert("LANGUAGE", QString::fromLatin1(r.locale).left(2));
+        const clitest::ToolRun run =
+            clitest::runInEnvironment(r.args, clitest::builtTool(), environment);
+        const std::string what = r.locale + (" " + r.args.join(' ')).toStdString();
+        EXPECT_EQ(run.out, r.out) << what;
+        EXPECT_EQ(run.errLines.join('\n'), r.errLine) << what;
+    }
+}

@@ -15,9 +15,9 @@ TDeleteScreen::TDeleteScreen(QWidget &mainWindow)
                            Qt::WindowTitleHint),
       main_(mainWindow),
       animation_(new BusyIndicator(this)),
-      folder_(new QLabel(QStringLiteral("Initializing"), this)),
-      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
-    setWindowTitle(QStringLiteral("Delete in progress...Please Wait"));
+      folder_(new QLabel(tr("Initializing"), this)),
+      cancel_(new QPushButton(tr("Cancel"), this)) {
+    setWindowTitle(tr("Delete in progress...Please Wait"));
     setObjectName(QStringLiteral("DeleteScreen"));
     setModal(false);
     folder_->setObjectName(QStringLiteral("Label2"));
@@ -27,7 +27,7 @@ TDeleteScreen::TDeleteScreen(QWidget &mainWindow)
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(animation_, 0, 0, 2, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Deleting :"), this), 0, 1);
+    layout->addWidget(new QLabel(tr("Deleting :"), this), 0, 1);
     layout->addWidget(folder_, 1, 1);
     layout->addWidget(cancel_, 2, 0, 1, 2, Qt::AlignHCenter);
     layout->setColumnStretch(1, 1);

@@ -21,15 +21,15 @@ TErrorLog::TErrorLog(ErrorLogModel &log, QWidget *parent)
       log_(log),
       list_(new QListWidget(this)),
       feed_(new LineFeed(*list_, [this] { scrollToEnd(); })) {
-    setWindowTitle(QStringLiteral("Error log"));
+    setWindowTitle(tr("Error log"));
     setObjectName(QStringLiteral("ErrorLog"));
     list_->setObjectName(QStringLiteral("ListBox1"));
     list_->addItems(log_.lines());
     list_->setAccessibleName(tr("Error log lines"));
 
-    auto *save = new QPushButton(QStringLiteral("Save to a File"), this);
+    auto *save = new QPushButton(tr("Save to a File"), this);
     save->setObjectName(QStringLiteral("BitBtn1"));
-    auto *ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto *ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName(QStringLiteral("BitBtn2"));
     connect(save, &QPushButton::clicked, this, &TErrorLog::BitBtn1Click);
     connect(ok, &QPushButton::clicked, this, &TErrorLog::BitBtn2Click);
@@ -73,17 +73,20 @@ void TErrorLog::scrollToEnd() {
 
 void TErrorLog::BitBtn1Click() {
     if (log_.isEmpty()) {
-        platform::inform(QStringLiteral("Nothing to save."));
+        platform::inform(tr("Nothing to save."));
         return;
     }
     platform::SaveRequest request;
-    request.title = QStringLiteral("Save As");
-    request.defaultName = QStringLiteral("Error Log.txt");
-    request.filter = QStringLiteral("All Files (*.*)|*.*");
+    request.title = tr("Save As");
+    request.defaultName = tr("Error Log.txt");
+    request.filter = tr("All Files (*.*)") + QStringLiteral("|*.*");
     request.initialFolder = platform::homeFolder();
     const std::optional<QString> path = platform::dialogs().saveFileName(request);
     if (!path)
         return;
+    // The lines as the window shows them, in its language: the file is the
+    // user's record of what went wrong. Scripts read tovrane-batch's
+    // standard error instead, which stays in English.
     platform::reportSaved(writeErrorLogFile(*path, log_.lines()));
 }
 

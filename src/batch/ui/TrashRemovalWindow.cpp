@@ -10,11 +10,11 @@
 
 TTrash_Removal::TTrash_Removal(QString &rezipChoice, QWidget &mainWindow)
     : QDialog(nullptr), choice_(rezipChoice), main_(mainWindow) {
-    setWindowTitle(QStringLiteral("File Filter Removal"));
+    setWindowTitle(tr("File Filter Removal"));
     setAttribute(Qt::WA_QuitOnClose, false);
     auto *column = new QVBoxLayout(this);
 
-    auto *frame = new QGroupBox(QStringLiteral("Select File Types to Delete on Rezip"), this);
+    auto *frame = new QGroupBox(tr("Select File Types to Delete on Rezip"), this);
     auto *grid = new QGridLayout(frame);
     const QStringList &fixed = rezipfilters::fixedPatterns();
     for (int i = 0; i < 7; ++i) {
@@ -37,19 +37,18 @@ TTrash_Removal::TTrash_Removal(QString &rezipChoice, QWidget &mainWindow)
     grid->setColumnStretch(1, 1);
     column->addWidget(frame);
 
-    column->addWidget(
-        new QLabel(QStringLiteral("This option will remove any \"Trash\" files you may have\n"
-                                  "contained within your original zip file.  Warning: Once\n"
-                                  "they have been removed they cannot be retrieved.\n"
-                                  "You can ignore this feature and click \"Rezip\" to \n"
-                                  "continue rezipping your files."),
-                   this));
+    column->addWidget(new QLabel(tr("This option will remove any \"Trash\" files you may have\n"
+                                    "contained within your original zip file.  Warning: Once\n"
+                                    "they have been removed they cannot be retrieved.\n"
+                                    "You can ignore this feature and click \"Rezip\" to \n"
+                                    "continue rezipping your files."),
+                                 this));
 
     auto *row = new QHBoxLayout;
     row->addStretch();
-    BitBtn2 = new QPushButton(QStringLiteral("Rezip"), this);
+    BitBtn2 = new QPushButton(tr("Rezip"), this);
     BitBtn2->setDefault(true);
-    BitBtn1 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn1 = new QPushButton(tr("Cancel"), this);
     row->addWidget(BitBtn2);
     row->addWidget(BitBtn1);
     column->addLayout(row);

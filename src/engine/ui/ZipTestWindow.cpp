@@ -24,8 +24,8 @@ Tziptest::Tziptest(BusyIndicator &animation, WindowGate mainWindow)
       list_(new QListWidget(this)),
       feed_(new LineFeed(*list_, [this] { list_->scrollToBottom(); })),
       progress_(new QProgressBar(this)),
-      stop_(new QPushButton(QStringLiteral("Stop"), this)) {
-    setWindowTitle(QStringLiteral("Zip Testing Tool"));
+      stop_(new QPushButton(tr("Stop"), this)) {
+    setWindowTitle(tr("Zip Testing Tool"));
     setObjectName(QStringLiteral("ziptest"));
     list_->setObjectName(QStringLiteral("ListBox1"));
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
@@ -35,10 +35,10 @@ Tziptest::Tziptest(BusyIndicator &animation, WindowGate mainWindow)
     run_ = new ToolRun(*this, *stop_, *progress_);
     connect(stop_, &QPushButton::clicked, this, &Tziptest::BitBtn2Click);
 
-    auto *explanation = new QLabel(
-        QStringLiteral("This option will check the integrity of any files you have selected "
-                       "on the main screen."),
-        this);
+    auto *explanation =
+        new QLabel(tr("This option will check the integrity of any files you have selected "
+                      "on the main screen."),
+                   this);
     explanation->setWordWrap(true);
     auto *picture = new QLabel(this);
     picture->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(32, 32));
@@ -67,10 +67,9 @@ void Tziptest::testSelectedFiles(const FileListSource &files, TZipEngine &engine
                                  const QString &password) {
     animation_.start();
     if (files.selectedCount() == 0) {
-        platform::dialogs().message(
-            platform::MessageKind::Information,
-            QStringLiteral("You must select a Zip file before testing can take place."),
-            platform::Cancel);
+        platform::dialogs().message(platform::MessageKind::Information,
+                                    tr("You must select a Zip file before testing can take place."),
+                                    platform::Cancel);
         animation_.stop();
         return;
     }
@@ -96,7 +95,7 @@ void Tziptest::BitBtn2Click() {
 
 void Tziptest::closeEvent(QCloseEvent *event) {
     if (animation_.isRunning()) {
-        if (!platform::confirm(QStringLiteral("Cancel Zip testing operation ?"))) {
+        if (!platform::confirm(tr("Cancel Zip testing operation ?"))) {
             event->ignore();
             return;
         }

@@ -4,9 +4,14 @@
 
 namespace tools {
 
+// The report is data: its header and rows go into the CSV file as they are,
+// in English whatever the window's language, so that scripts and
+// spreadsheets read every report alike. The window translates the header
+// only where it shows it as column captions.
 Crc32ReportRow crc32ReportHeader() {
-    return {QStringLiteral("File Name"), QStringLiteral("File Crc 32"),
-            QStringLiteral("File Size (Bytes)")};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("TCRC32_Form", "File Name")),
+            QStringLiteral(QT_TRANSLATE_NOOP("TCRC32_Form", "File Crc 32")),
+            QStringLiteral(QT_TRANSLATE_NOOP("TCRC32_Form", "File Size (Bytes)"))};
 }
 
 Crc32ReportRow crc32NoFilesRow() {

@@ -13,6 +13,7 @@
 #include <QHash>
 
 #include <sys/stat.h>
+#include <QCoreApplication>
 #include <algorithm>
 #include <functional>
 #include <unordered_map>
@@ -127,8 +128,8 @@ void walkDupes(const FileListSource &files, DupesHost &host, DupesTable &table) 
         if (table.full()) {
             if (!limitShown)
                 platform::inform(
-                    QStringLiteral(
-                        "%1 file limit reached.  Only the first %1 files will be listed.")
+                    QCoreApplication::translate(
+                        "TDupes", "%1 file limit reached.  Only the first %1 files will be listed.")
                         .arg(table.capacity()));
             limitShown = true;
             continue;

@@ -5,10 +5,12 @@
 #include "platform/FileSystem.h"
 #include "platform/ReadOnlyFile.h"
 
+#include <QCoreApplication>
+
 namespace tools {
 
 FileInformation unknownFileInformation() {
-    const QString unknown = QStringLiteral("Unknown");
+    const QString unknown = QCoreApplication::translate("TFileInfo", "Unknown");
     return {unknown, unknown, unknown};
 }
 
@@ -17,8 +19,8 @@ QString floppyText(qint64 bytes) {
     // one floppy's capacity counts two disks.
     const qint64 disks = bytes > 0 ? bytes / kFloppyBytes + 1 : 0;
     if (disks == 1)
-        return QStringLiteral("1 Disk (of 1.44mb)");
-    return QString::number(disks) + QStringLiteral(" Disks (of 1.44mb)");
+        return QCoreApplication::translate("TFileInfo", "1 Disk (of 1.44mb)");
+    return QCoreApplication::translate("TFileInfo", "%1 Disks (of 1.44mb)").arg(disks);
 }
 
 FileInformation describeFile(const QString &folder, const QString &name) {
@@ -26,11 +28,11 @@ FileInformation describeFile(const QString &folder, const QString &name) {
     info.name = platform::asciiUpper(name);
     const platform::ReadOnlyFile file(platform::withSeparator(folder) + name);
     if (!file.isOpen()) {
-        info.size = QStringLiteral("Unable to retrive");
+        info.size = QCoreApplication::translate("TFileInfo", "Unable to retrive");
         return info;
     }
     const qint64 bytes = file.size();
-    info.size = QString::number(bytes) + QStringLiteral(" bytes");
+    info.size = QCoreApplication::translate("TFileInfo", "%1 bytes").arg(bytes);
     info.floppies = floppyText(bytes);
     return info;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/NoReplaceRename.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tools {
@@ -25,13 +26,16 @@ UndoOutcome undoRenames(const QList<RenamedFile> &run) {
         // as taken by the file itself; the rename below handles that case.
         const bool sameFile = step->from.compare(step->to, Qt::CaseInsensitive) == 0;
         if (!taken(now))
-            outcome.notUndone << QStringLiteral("%1: no longer there").arg(step->to);
+            outcome.notUndone
+                << QCoreApplication::translate("TRename_Form", "%1: no longer there").arg(step->to);
         else if (!sameFile && taken(before))
-            outcome.notUndone
-                << QStringLiteral("%1: the name %2 is taken").arg(step->to, step->from);
+            outcome.notUndone << QCoreApplication::translate("TRename_Form",
+                                                             "%1: the name %2 is taken")
+                                     .arg(step->to, step->from);
         else if (!platform::renameWithoutReplacing(now, before))
-            outcome.notUndone
-                << QStringLiteral("%1: could not be renamed back to %2").arg(step->to, step->from);
+            outcome.notUndone << QCoreApplication::translate("TRename_Form",
+                                                             "%1: could not be renamed back to %2")
+                                     .arg(step->to, step->from);
         else
             ++outcome.renamedBack;
     }

@@ -8,6 +8,7 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -28,22 +29,27 @@ TrimOutcome failed(const QString &why) {
 TrimOutcome trimFile(const QString &path, qint64 start, qint64 end,
                      const std::function<void(int)> &progress) {
     if (start < 1 || end < start)
-        return failed(QStringLiteral("The offsets do not name a range of bytes."));
+        return failed(
+            QCoreApplication::translate("Ttrimmer", "The offsets do not name a range of bytes."));
     // Read and write access, as for any file about to be replaced: a file
     // that may not be written is refused before anything is made.
     QFile source(path);
     if (!source.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
-        return failed(QStringLiteral("It could not be opened: %1.").arg(source.errorString()));
+        return failed(QCoreApplication::translate("Ttrimmer", "It could not be opened: %1.")
+                          .arg(source.errorString()));
     if (source.size() < end)
-        return failed(QStringLiteral("It holds fewer bytes than the end offset."));
+        return failed(
+            QCoreApplication::translate("Ttrimmer", "It holds fewer bytes than the end offset."));
     if (!source.seek(start - 1))
-        return failed(QStringLiteral("It could not be read: %1.").arg(source.errorString()));
+        return failed(QCoreApplication::translate("Ttrimmer", "It could not be read: %1.")
+                          .arg(source.errorString()));
 
     // The temporary file lies beside the file, so the final rename never
     // crosses a file system; QSaveFile removes it unless committed.
     QSaveFile target(path);
     if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(QStringLiteral("No temporary file could be made in its folder: %1.")
+        return failed(QCoreApplication::translate(
+                          "Ttrimmer", "No temporary file could be made in its folder: %1.")
                           .arg(target.errorString()));
     // Owner and group follow the file where the system allows it.
     struct stat status {};
@@ -59,9 +65,11 @@ TrimOutcome trimFile(const QString &path, qint64 start, qint64 end,
     while (position < end) {
         const qint64 got = source.read(buffer.get(), std::min(kTrimBlock, end - position));
         if (got < 0)
-            return failed(QStringLiteral("It could not be read: %1.").arg(source.errorString()));
+            return failed(QCoreApplication::translate("Ttrimmer", "It could not be read: %1.")
+                              .arg(source.errorString()));
         if (got == 0)
-            return failed(QStringLiteral("It became shorter while it was copied."));
+            return failed(
+                QCoreApplication::translate("Ttrimmer", "It became shorter while it was copied."));
         UpdateCrc32Block(buffer.get(), static_cast<std::size_t>(got), crc);
         if (target.write(buffer.get(), got) != got) {
             // A short write is no error to Qt; the system's reason for the
@@ -69,8 +77,9 @@ TrimOutcome trimFile(const QString &path, qint64 start, qint64 end,
             const QString reason = target.error() != QFileDevice::NoError
                                        ? target.errorString()
                                        : QString::fromLocal8Bit(std::strerror(errno));
-            return failed(
-                QStringLiteral("The temporary file could not be written: %1.").arg(reason));
+            return failed(QCoreApplication::translate(
+                              "Ttrimmer", "The temporary file could not be written: %1.")
+                              .arg(reason));
         }
         position += got;
         progress(platform::roundHalfEven(static_cast<double>(position) * 100.0 /
@@ -79,10 +88,12 @@ TrimOutcome trimFile(const QString &path, qint64 start, qint64 end,
     // On disk before it takes the file's place: a crash never leaves a
     // half-written file under the file's name.
     if (!target.flush() || ::fdatasync(target.handle()) != 0)
-        return failed(QStringLiteral("The temporary file could not be written to disk: %1.")
+        return failed(QCoreApplication::translate(
+                          "Ttrimmer", "The temporary file could not be written to disk: %1.")
                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
     if (!target.commit())
-        return failed(QStringLiteral("The temporary file could not take its place: %1.")
+        return failed(QCoreApplication::translate(
+                          "Ttrimmer", "The temporary file could not take its place: %1.")
                           .arg(target.errorString()));
     TrimOutcome outcome;
     outcome.trimmed = true;

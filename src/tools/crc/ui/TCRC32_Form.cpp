@@ -22,12 +22,10 @@ TCRC32_Form::TCRC32_Form(const FileListSource &files, WindowGate mainWindow)
       files_(files),
       mainWindow_(std::move(mainWindow)) {
     setObjectName(QStringLiteral("CRC32_Form"));
-    setWindowTitle(QStringLiteral("Tovrane CRC32 Reporting Tool"));
+    setWindowTitle(tr("Tovrane CRC32 Reporting Tool"));
 
     Label1 = new QLabel(
-        QStringLiteral(
-            "This option will report CRC32 values of ANY files selected on the main screen."),
-        this);
+        tr("This option will report CRC32 values of ANY files selected on the main screen."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
 
@@ -36,7 +34,7 @@ TCRC32_Form::TCRC32_Form(const FileListSource &files, WindowGate mainWindow)
     // file. The saved report still starts with the header line.
     StringGrid1 = new QTableWidget(0, 3, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setAccessibleName(QStringLiteral("CRC32 report"));
+    StringGrid1->setAccessibleName(tr("CRC32 report"));
     QFont bold = StringGrid1->font();
     bold.setBold(true);
     StringGrid1->setFont(bold);
@@ -45,18 +43,20 @@ TCRC32_Form::TCRC32_Form(const FileListSource &files, WindowGate mainWindow)
     StringGrid1->verticalHeader()->hide();
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     const tools::Crc32ReportRow header = tools::crc32ReportHeader();
-    StringGrid1->setHorizontalHeaderLabels({header.name, header.crc, header.size});
+    StringGrid1->setHorizontalHeaderLabels({tr(qUtf8Printable(header.name)),
+                                            tr(qUtf8Printable(header.crc)),
+                                            tr(qUtf8Printable(header.size))});
     StringGrid1->setColumnWidth(0, 198);
     StringGrid1->setColumnWidth(1, 129);
     StringGrid1->setColumnWidth(2, 114);
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setAccessibleName(QStringLiteral("Report progress"));
-    BitBtn1 = new QPushButton(QStringLiteral("Stop"), this);
+    ProgressBar1->setAccessibleName(tr("Report progress"));
+    BitBtn1 = new QPushButton(tr("Stop"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     run_ = new ToolRun(*this, *BitBtn1, *ProgressBar1);
-    BitBtn3 = new QPushButton(QStringLiteral("Save Report to a File"), this);
+    BitBtn3 = new QPushButton(tr("Save Report to a File"), this);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
     connect(BitBtn1, &QPushButton::clicked, this, &TCRC32_Form::BitBtn1Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TCRC32_Form::BitBtn3Click);
@@ -115,8 +115,8 @@ void TCRC32_Form::BitBtn1Click() {
 
 void TCRC32_Form::BitBtn3Click() {
     platform::SaveRequest request;
-    request.title = QStringLiteral("Save Tovrane CRC32 Report");
-    request.defaultName = QStringLiteral("Report");
+    request.title = tr("Save Tovrane CRC32 Report");
+    request.defaultName = tr("Report");
     request.defaultSuffix = QStringLiteral("CSV");
     // The filter's only text is ".CSV"; it names the report files of
     // either case, since names differ by case here.
@@ -179,7 +179,7 @@ void TCRC32_Form::showEvent(QShowEvent *event) {
 }
 
 void TCRC32_Form::closeEvent(QCloseEvent *event) {
-    if (isRunning() && !platform::confirm(QStringLiteral("Cancel CRC32 reporting Operation ?"))) {
+    if (isRunning() && !platform::confirm(tr("Cancel CRC32 reporting Operation ?"))) {
         event->ignore();
         return;
     }

@@ -22,17 +22,22 @@
 
 namespace {
 
-const QString kCountLine = QStringLiteral("Number of Duplicates found : ");
-const QString kLooking = QStringLiteral("Number of Duplicates found : <LOOKING>");
+// Made when shown, in the language of the window.
+QString countLine() {
+    return QCoreApplication::translate("TDupes", "Number of Duplicates found : ");
+}
+QString looking() {
+    return QCoreApplication::translate("TDupes", "Number of Duplicates found : <LOOKING>");
+}
 
 }  // namespace
 
 TDupes::TDupes(const FileListSource &files, MainWindowGate &gate)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), files_(files), gate_(gate) {
     setObjectName(QStringLiteral("Dupes"));
-    setWindowTitle(QStringLiteral("Duplicate File Remover Tool"));
+    setWindowTitle(tr("Duplicate File Remover Tool"));
 
-    Label1 = new QLabel(kCountLine, this);
+    Label1 = new QLabel(countLine(), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -41,21 +46,21 @@ TDupes::TDupes(const FileListSource &files, MainWindowGate &gate)
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
     TabControl1->setExpanding(false);
     TabControl1->setUsesScrollButtons(true);
-    TabControl1->setAccessibleName(QStringLiteral("Groups of duplicates"));
+    TabControl1->setAccessibleName(tr("Groups of duplicates"));
     connect(TabControl1, &QTabBar::currentChanged, this, &TDupes::TabControl1Change);
 
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListBox1->setAccessibleName(QStringLiteral("Duplicate files"));
+    ListBox1->setAccessibleName(tr("Duplicate files"));
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setAccessibleName(QStringLiteral("Search progress"));
-    BitBtn1 = new QPushButton(QStringLiteral("Stop"), this);
+    ProgressBar1->setAccessibleName(tr("Search progress"));
+    BitBtn1 = new QPushButton(tr("Stop"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     run_ = new ToolRun(*this, *BitBtn1, *ProgressBar1);
-    BitBtn3 = new QPushButton(QStringLiteral("Delete Selected Files"), this);
+    BitBtn3 = new QPushButton(tr("Delete Selected Files"), this);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
     BitBtn3->setEnabled(false);
     // Deleting is never what Enter does by accident.
@@ -110,8 +115,8 @@ void TDupes::findDuplicates() {
     show();
     raise();
     activateWindow();
-    Label1->setText(kLooking);
-    Label2->setText(QStringLiteral("Status : Reading file CRC32 - please wait"));
+    Label1->setText(looking());
+    Label2->setText(tr("Status : Reading file CRC32 - please wait"));
     pumpMessages();
     ListBox1->setEnabled(false);
     gate_.disableMain();
@@ -123,7 +128,7 @@ void TDupes::findDuplicates() {
     tools::walkDupes(files_, *this, table_);
 
     ProgressBar1->setValue(0);
-    Label2->setText(QStringLiteral("Status : Analysing Results : Please Wait"));
+    Label2->setText(tr("Status : Analysing Results : Please Wait"));
     pumpMessages();
     const int groups = table_.group();
     {
@@ -138,14 +143,14 @@ void TDupes::findDuplicates() {
     }
     listGroup(1);
 
-    Label2->setText(QStringLiteral("Status : Complete."));
+    Label2->setText(tr("Status : Complete."));
     ListBox1->setEnabled(true);
     if (groups == 0)
-        ListBox1->addItem(QStringLiteral("No Duplicate files found."));
+        ListBox1->addItem(tr("No Duplicate files found."));
     else
         BitBtn3->setEnabled(true);
     run_->end();
-    Label1->setText(kCountLine + QString::number(groups));
+    Label1->setText(countLine() + QString::number(groups));
     searching_ = false;
 }
 
@@ -160,12 +165,11 @@ void TDupes::TabControl1Change() {
 void TDupes::BitBtn3Click() {
     const QList<QListWidgetItem *> chosen = ListBox1->selectedItems();
     if (chosen.isEmpty()) {
-        platform::inform(QStringLiteral("You must select a file before you can delete it."));
+        platform::inform(tr("You must select a file before you can delete it."));
         return;
     }
     if (chosen.size() == ListBox1->count() &&
-        !platform::confirm(
-            QStringLiteral("Are you sure you want to delete all files you have selected ?")))
+        !platform::confirm(tr("Are you sure you want to delete all files you have selected ?")))
         return;
     gate_.setBusy(true);
     // Only a line that stands for a file of the table names one; the table
@@ -208,21 +212,21 @@ void TDupes::BitBtn3Click() {
     }
     gate_.setBusy(false);
     if (!changed.isEmpty())
-        platform::inform(QStringLiteral("Not deleted, as no file you keep holds the same bytes "
-                                        "any more:\n") +
+        platform::inform(tr("Not deleted, as no file you keep holds the same bytes "
+                            "any more:\n") +
                          changed.join(QLatin1Char('\n')));
-    const QString where = tally.statusText(QStringLiteral("files"));
+    const QString where = tally.statusText(platform::DisposalTally::Things::Files);
     if (!where.isEmpty())
         gate_.setMainStatus(where);
     // A Trash wanted and missing is said once per deletion.
-    const QString noTrash = tally.noTrashText(QStringLiteral("files"), folder_);
+    const QString noTrash = tally.noTrashText(platform::DisposalTally::Things::Files, folder_);
     if (!noTrash.isEmpty())
         platform::inform(noTrash);
 }
 
 void TDupes::closeEvent(QCloseEvent *event) {
-    if (Label1->text() == kLooking &&
-        !platform::confirm(QStringLiteral("Cancel duplicate reporting Operation ?"))) {
+    if (Label1->text() == looking() &&
+        !platform::confirm(tr("Cancel duplicate reporting Operation ?"))) {
         event->ignore();
         return;
     }
@@ -233,7 +237,7 @@ void TDupes::closeEvent(QCloseEvent *event) {
     BitBtn3->setEnabled(true);
     gate_.showAndEnableMain();
     gate_.rereadFileList();
-    gate_.setMainStatus(QStringLiteral("Operation Completed."));
+    gate_.setMainStatus(tr("Operation Completed."));
     event->accept();
 }
 

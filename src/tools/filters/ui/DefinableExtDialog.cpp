@@ -14,33 +14,33 @@ TDefinable_Ext::TDefinable_Ext(FilterList filterList, SetFilterList setFilterLis
       filterList_(std::move(filterList)),
       setFilterList_(std::move(setFilterList)),
       mainWindow_(mainWindow) {
-    setWindowTitle(QStringLiteral("Definable File Extensions"));
+    setWindowTitle(tr("Definable File Extensions"));
     setModal(false);
     auto *column = new QVBoxLayout(this);
 
-    auto *existing = new QGroupBox(QStringLiteral("Existing File Extensions"), this);
+    auto *existing = new QGroupBox(tr("Existing File Extensions"), this);
     auto *existingRow = new QHBoxLayout(existing);
     ListBox1 = new QListWidget(existing);
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Named for screen readers, which would otherwise read the group's title.
-    ListBox1->setAccessibleName(QStringLiteral("File extensions"));
+    ListBox1->setAccessibleName(tr("File extensions"));
     existingRow->addWidget(ListBox1, 1);
-    Button2 = new QPushButton(QStringLiteral("Remove"), existing);
+    Button2 = new QPushButton(tr("Remove"), existing);
     existingRow->addWidget(Button2, 0, Qt::AlignTop);
     column->addWidget(existing, 1);
 
-    auto *adding = new QGroupBox(QStringLiteral("Add a New Extension"), this);
+    auto *adding = new QGroupBox(tr("Add a New Extension"), this);
     auto *addRow = new QHBoxLayout(adding);
     Edit1 = new QLineEdit(adding);
-    Edit1->setAccessibleName(QStringLiteral("New extension"));
-    Edit1->setAccessibleDescription(QStringLiteral("A file extension to add to the list"));
+    Edit1->setAccessibleName(tr("New extension"));
+    Edit1->setAccessibleDescription(tr("A file extension to add to the list"));
     addRow->addWidget(Edit1, 1);
-    Button1 = new QPushButton(QStringLiteral("Add"), adding);
+    Button1 = new QPushButton(tr("Add"), adding);
     Button1->setAutoDefault(false);
     addRow->addWidget(Button1);
     column->addWidget(adding);
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(tr("OK"), this);
     column->addWidget(BitBtn1, 0, Qt::AlignHCenter);
     resize(300, 320);
 
@@ -84,7 +84,7 @@ QStringList TDefinable_Ext::masks() const {
 void TDefinable_Ext::Button1Click() {
     const QString mask = filefilters::cleanedMask(Edit1->text());
     if (mask.isEmpty()) {
-        platform::inform(QStringLiteral("You type a file extension type in order to add it."));
+        platform::inform(tr("You type a file extension type in order to add it."));
         Edit1->setFocus();
     } else {
         ListBox1->insertItem(filefilters::sortedPosition(masks(), mask), mask);
@@ -94,8 +94,7 @@ void TDefinable_Ext::Button1Click() {
 
 void TDefinable_Ext::Button2Click() {
     if (ListBox1->selectedItems().isEmpty())
-        platform::inform(
-            QStringLiteral("You must select a file extension type in order to remove it."));
+        platform::inform(tr("You must select a file extension type in order to remove it."));
     // The first line stays, so the list can never be emptied.
     for (int i = ListBox1->count() - 1; i >= 1; --i) {
         if (ListBox1->item(i)->isSelected())

@@ -24,7 +24,7 @@ TFileInfo::TFileInfo(const FileListSource &files, WindowGate mainWindow)
       files_(files),
       mainWindow_(std::move(mainWindow)) {
     setObjectName(QStringLiteral("FileInfo"));
-    setWindowTitle(QStringLiteral("File Information"));
+    setWindowTitle(tr("File Information"));
 
     const tools::FileInformation unknown = tools::unknownFileInformation();
     Label4 = makeLabel(QStringLiteral("Label4"), unknown.name, this);
@@ -33,12 +33,9 @@ TFileInfo::TFileInfo(const FileListSource &files, WindowGate mainWindow)
     Label4->setMinimumWidth(220);
 
     auto *layout = new QGridLayout(this);
-    layout->addWidget(makeLabel(QStringLiteral("Label1"), QStringLiteral("File name :"), this), 0,
-                      0);
-    layout->addWidget(makeLabel(QStringLiteral("Label2"), QStringLiteral("File size :"), this), 1,
-                      0);
-    layout->addWidget(makeLabel(QStringLiteral("Label3"), QStringLiteral("No of Floppys : "), this),
-                      2, 0);
+    layout->addWidget(makeLabel(QStringLiteral("Label1"), tr("File name :"), this), 0, 0);
+    layout->addWidget(makeLabel(QStringLiteral("Label2"), tr("File size :"), this), 1, 0);
+    layout->addWidget(makeLabel(QStringLiteral("Label3"), tr("No of Floppys : "), this), 2, 0);
     layout->addWidget(Label4, 0, 1);
     layout->addWidget(Label5, 1, 1);
     layout->addWidget(Label6, 2, 1);

@@ -7,6 +7,7 @@
 #include "tools/rename/RenameWalk.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -39,13 +40,14 @@ QString outcomeText(const tools::PreviewRow &row) {
         case PreviewMark::Renamed:
             return row.newName;
         case PreviewMark::Unchanged:
-            return QStringLiteral("(unchanged)");
+            return QCoreApplication::translate("TRename_Form", "(unchanged)");
         case PreviewMark::Clash:
-            return row.newName + QStringLiteral("  (name taken: keeps its name)");
+            return QCoreApplication::translate("TRename_Form", "%1  (name taken: keeps its name)")
+                .arg(row.newName);
         case PreviewMark::NoName:
-            return QStringLiteral("(no usable name: keeps its name)");
+            return QCoreApplication::translate("TRename_Form", "(no usable name: keeps its name)");
         case PreviewMark::Missing:
-            return QStringLiteral("(not found)");
+            return QCoreApplication::translate("TRename_Form", "(not found)");
     }
     return {};
 }
@@ -58,36 +60,32 @@ TRename_Form::TRename_Form(const FileListSource &files, MainWindowGate &mainWind
       files_(files),
       main_(mainWindow) {
     setObjectName(QStringLiteral("Rename_Form"));
-    setWindowTitle(QStringLiteral("Batch Renaming Tool"));
+    setWindowTitle(tr("Batch Renaming Tool"));
 
     // Created in the order they show, so that Tab follows it.
-    auto *intro = new QLabel(
-        QStringLiteral("This option will allow you to rename the files you have selected on the "
-                       "main screen using\none of the following pre-defined templates :"),
-        this);
-    QGroupBox *spacing = group(QStringLiteral("Spacing Options"), this);
-    RadioButton7 = radio(QStringLiteral("None of the Above"), spacing, "RadioButton7");
-    RadioButton3 = radio(QStringLiteral("Change all Spaces to \"_\""), spacing, "RadioButton3");
-    RadioButton4 = radio(QStringLiteral("Change all \"_\" to Spaces"), spacing, "RadioButton4");
-    RadioButton8 = radio(QStringLiteral("Remove all Spaces"), spacing, "RadioButton8");
-    RadioButton9 =
-        radio(QStringLiteral("Change all \"[\" and \"]\" to Spaces"), spacing, "RadioButton9");
+    auto *intro =
+        new QLabel(tr("This option will allow you to rename the files you have selected on the "
+                      "main screen using\none of the following pre-defined templates :"),
+                   this);
+    QGroupBox *spacing = group(tr("Spacing Options"), this);
+    RadioButton7 = radio(tr("None of the Above"), spacing, "RadioButton7");
+    RadioButton3 = radio(tr("Change all Spaces to \"_\""), spacing, "RadioButton3");
+    RadioButton4 = radio(tr("Change all \"_\" to Spaces"), spacing, "RadioButton4");
+    RadioButton8 = radio(tr("Remove all Spaces"), spacing, "RadioButton8");
+    RadioButton9 = radio(tr("Change all \"[\" and \"]\" to Spaces"), spacing, "RadioButton9");
     RadioButton7->setChecked(true);
 
-    QGroupBox *letterCase = group(QStringLiteral("Letter Case Options"), this);
-    RadioButton6 = radio(QStringLiteral("None of the Above"), letterCase, "RadioButton6");
-    RadioButton1 =
-        radio(QStringLiteral("Rename All Selected Files to Uppercase"), letterCase, "RadioButton1");
-    RadioButton2 =
-        radio(QStringLiteral("Rename All Selected Files to Lowercase"), letterCase, "RadioButton2");
-    RadioButton5 =
-        radio(QStringLiteral("Capitalise Each First Letter"), letterCase, "RadioButton5");
+    QGroupBox *letterCase = group(tr("Letter Case Options"), this);
+    RadioButton6 = radio(tr("None of the Above"), letterCase, "RadioButton6");
+    RadioButton1 = radio(tr("Rename All Selected Files to Uppercase"), letterCase, "RadioButton1");
+    RadioButton2 = radio(tr("Rename All Selected Files to Lowercase"), letterCase, "RadioButton2");
+    RadioButton5 = radio(tr("Capitalise Each First Letter"), letterCase, "RadioButton5");
     RadioButton6->setChecked(true);
 
     Preview = new QTreeWidget(this);
     Preview->setObjectName(QStringLiteral("RenamePreview"));
-    Preview->setAccessibleName(QStringLiteral("Preview of the new names"));
-    Preview->setHeaderLabels({QStringLiteral("Selected Name"), QStringLiteral("New Name")});
+    Preview->setAccessibleName(tr("Preview of the new names"));
+    Preview->setHeaderLabels({tr("Selected Name"), tr("New Name")});
     Preview->setRootIsDecorated(false);
     Preview->setUniformRowHeights(true);  // thousands of rows stay quick
     Preview->setSelectionMode(QAbstractItemView::NoSelection);
@@ -102,23 +100,22 @@ TRename_Form::TRename_Form(const FileListSource &files, MainWindowGate &mainWind
         });
 
     auto *independent = new QLabel(
-        QStringLiteral("This operation is independent of Zip and Unzipping functions of Tovrane."),
-        this);
+        tr("This operation is independent of Zip and Unzipping functions of Tovrane."), this);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setAccessibleName(QStringLiteral("Rename progress"));
+    ProgressBar1->setAccessibleName(tr("Rename progress"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
 
-    BitBtn2 = new QPushButton(QStringLiteral("Rename"), this);
+    BitBtn2 = new QPushButton(tr("Rename"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setDefault(true);
-    BitBtn1 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn1 = new QPushButton(tr("Cancel"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setAutoDefault(false);
     connect(BitBtn2, &QPushButton::clicked, this, &TRename_Form::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TRename_Form::BitBtn1Click);
-    UndoButton = new QPushButton(QStringLiteral("Undo Last Rename"), this);
+    UndoButton = new QPushButton(tr("Undo Last Rename"), this);
     UndoButton->setObjectName(QStringLiteral("UndoButton"));
     UndoButton->setAutoDefault(false);
     UndoButton->setEnabled(false);
@@ -190,11 +187,11 @@ void TRename_Form::BitBtn2Click() {
     setEnabled(true);
     main_.showAndEnableMain();
     hide();
-    main_.setMainStatus(QStringLiteral("Awaiting User."));
+    main_.setMainStatus(tr("Awaiting User."));
     if (run.failed)
         platform::inform(
-            QStringLiteral("One or more of the files you selected could not be renamed.  The "
-                           "file(s) may have been in use."));
+            tr("One or more of the files you selected could not be renamed.  The "
+               "file(s) may have been in use."));
 }
 
 void TRename_Form::BitBtn1Click() {
@@ -235,9 +232,9 @@ void TRename_Form::undoLastRename() {
     main_.rereadFileList();
     if (isVisible())
         refreshPreview();
-    QString text = QStringLiteral("%1 file(s) renamed back.").arg(outcome.renamedBack);
+    QString text = tr("%1 file(s) renamed back.").arg(outcome.renamedBack);
     if (!outcome.notUndone.isEmpty())
-        text += QStringLiteral("\n\nCould not be renamed back:\n") + outcome.notUndone.join(u'\n');
+        text += tr("\n\nCould not be renamed back:\n") + outcome.notUndone.join(u'\n');
     platform::inform(text);
 }
 

@@ -61,44 +61,43 @@ Ttrimmer::Ttrimmer(const FileListSource &files, MainWindowGate &mainWindow)
       files_(files),
       main_(mainWindow) {
     setObjectName(QStringLiteral("trimmer"));
-    setWindowTitle(QStringLiteral("File Trim Tool"));
+    setWindowTitle(tr("File Trim Tool"));
 
     // Created in the order they show, top to bottom, so that Tab follows it.
-    auto *information = new QGroupBox(QStringLiteral("Pre-Trim information"), this);
+    auto *information = new QGroupBox(tr("Pre-Trim information"), this);
     Edit1 = readOnlyBox(information, "Edit1");
     Edit3 = readOnlyBox(information, "Edit3");
     Edit5 = readOnlyBox(information, "Edit5");
     ProgressBar1 = new QProgressBar(information);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
+    ProgressBar1->setAccessibleName(tr("Progress"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     auto *informationLayout = new QFormLayout(information);
-    informationLayout->addRow(QStringLiteral("Current Size (Hex)"), Edit1);
-    informationLayout->addRow(QStringLiteral("Current Size (Dec)"), Edit3);
-    informationLayout->addRow(QStringLiteral("Current CRC32"), Edit5);
+    informationLayout->addRow(tr("Current Size (Hex)"), Edit1);
+    informationLayout->addRow(tr("Current Size (Dec)"), Edit3);
+    informationLayout->addRow(tr("Current CRC32"), Edit5);
     informationLayout->addRow(ProgressBar1);
 
-    auto *options = new QGroupBox(QStringLiteral("Options"), this);
-    auto *hint =
-        new QLabel(QStringLiteral("Enter the Start and End offsets (in decimal)"), options);
+    auto *options = new QGroupBox(tr("Options"), this);
+    auto *hint = new QLabel(tr("Enter the Start and End offsets (in decimal)"), options);
     Edit7 = new QLineEdit(QStringLiteral("1"), options);
     Edit7->setObjectName(QStringLiteral("Edit7"));
     Edit8 = new QLineEdit(options);
     Edit8->setObjectName(QStringLiteral("Edit8"));
-    BitBtn3 = button(QStringLiteral("Keep 1st Half"), options, "BitBtn3");
-    BitBtn1 = button(QStringLiteral("Keep 2nd Half"), options, "BitBtn1");
+    BitBtn3 = button(tr("Keep 1st Half"), options, "BitBtn3");
+    BitBtn1 = button(tr("Keep 2nd Half"), options, "BitBtn1");
     auto *halves = new QHBoxLayout;
     halves->addWidget(BitBtn3);
     halves->addWidget(BitBtn1);
     auto *optionsLayout = new QFormLayout(options);
     optionsLayout->addRow(hint);
-    optionsLayout->addRow(QStringLiteral("Enter start offset"), Edit7);
-    optionsLayout->addRow(QStringLiteral("Enter end offset"), Edit8);
+    optionsLayout->addRow(tr("Enter start offset"), Edit7);
+    optionsLayout->addRow(tr("Enter end offset"), Edit8);
     optionsLayout->addRow(halves);
 
-    BitBtn5 = button(QStringLiteral("Trim File"), this, "BitBtn5");
-    BitBtn2 = button(QStringLiteral("Done"), this, "BitBtn2");
+    BitBtn5 = button(tr("Trim File"), this, "BitBtn5");
+    BitBtn2 = button(tr("Done"), this, "BitBtn2");
     // Enter in an offset box trims; the confirmation comes first anyway.
     BitBtn5->setDefault(true);
     auto *buttons = new QHBoxLayout;
@@ -136,17 +135,17 @@ void Ttrimmer::openTool() {
     // Asked before the count is looked at, as a warning about the file type.
     if (platform::asciiUpper(name.right(4)) == QLatin1String(".ZIP") &&
         platform::dialogs().message(platform::MessageKind::Warning,
-                                    QStringLiteral("Are you sure to want to trim a ZIP file, it "
-                                                   "may render the file corrupt when you try to "
-                                                   "unzip it?"),
+                                    tr("Are you sure to want to trim a ZIP file, it "
+                                       "may render the file corrupt when you try to "
+                                       "unzip it?"),
                                     platform::Yes | platform::No) != platform::Yes)
         return;
     if (selected != 1) {
-        platform::inform(QStringLiteral("Please select 1 file for trimming."));
+        platform::inform(tr("Please select 1 file for trimming."));
         return;
     }
     if (name.isEmpty()) {
-        platform::inform(QStringLiteral("You must select a file before you can trim one !"));
+        platform::inform(tr("You must select a file before you can trim one !"));
         return;
     }
     TrimFilePath = platform::withSeparator(files_.directory()) + name;
@@ -176,7 +175,7 @@ bool Ttrimmer::refuseOddSize(const QString &size) {
     if (!tools::oddSize(size))
         return false;
     platform::dialogs().message(platform::MessageKind::Information,
-                                QStringLiteral("Cant half an odd sized rom..."), platform::Cancel);
+                                tr("Cant half an odd sized rom..."), platform::Cancel);
     Edit8->setText(size);
     return true;
 }
@@ -210,15 +209,15 @@ void Ttrimmer::BitBtn5Click() {
 void Ttrimmer::trim() {
     if (StartOffsetFlag == kBad || EndOffsetFlag == kBad) {
         platform::inform(
-            QStringLiteral("You must enter a valid decimal byte size in order to trim your file "
-                           "correctly.  Check your trim size is not greater than the original "
-                           "size..etc."));
+            tr("You must enter a valid decimal byte size in order to trim your file "
+               "correctly.  Check your trim size is not greater than the original "
+               "size..etc."));
         return;
     }
     // Both flags "OK" means both boxes hold numbers.
     const qint64 start = tools::parseByteCount(Edit7->text()).value_or(0);
     const qint64 end = tools::parseByteCount(Edit8->text()).value_or(0);
-    if (platform::confirm(QStringLiteral("Are you sure you want to trim %1 ?").arg(TrimFilePath))) {
+    if (platform::confirm(tr("Are you sure you want to trim %1 ?").arg(TrimFilePath))) {
         const tools::TrimOutcome outcome =
             tools::trimFile(TrimFilePath, start, end, [this](int percent) {
                 ProgressBar1->setValue(percent);
@@ -228,12 +227,12 @@ void Ttrimmer::trim() {
             main_.rereadFileList();
             main_.showAndEnableMain();
             hide();
-            platform::inform(QStringLiteral("File Trimmed successfully.  New CRC32 Value = $") +
-                             tools::crc32Hex(outcome.crc));
+            platform::inform(tr("File Trimmed successfully.  New CRC32 Value = $%1")
+                                 .arg(tools::crc32Hex(outcome.crc)));
         } else {
             platform::dialogs().message(
                 platform::MessageKind::Error,
-                QStringLiteral("%1 could not be trimmed and has been left as it was.  %2")
+                tr("%1 could not be trimmed and has been left as it was.  %2")
                     .arg(TrimFilePath, outcome.failure),
                 platform::Ok);
         }
