@@ -53,6 +53,14 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>Folder tree</source>
+        <translation>Ordnerbaum</translation>
+    </message>
 </context>
 <context>
     <name>TAbout</name>
@@ -161,6 +169,14 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     <message>
         <source>Cannot create folder</source>
         <translation>Ordner kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>New folder name</source>
+        <translation>Name des neuen Ordners</translation>
+    </message>
+    <message>
+        <source>The folder to make in the current folder path</source>
+        <translation>Der Ordner, der im aktuellen Ordnerpfad angelegt wird</translation>
     </message>
 </context>
 <context>
@@ -452,6 +468,14 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
         <source>%1: %2 would replace a file of %3.</source>
         <translation>%1: %2 würde eine Datei aus %3 ersetzen.</translation>
     </message>
+    <message>
+        <source> not deleted: a file extracted from it does not match it. (Zip file kept)</source>
+        <translation> nicht gelöscht: eine daraus entpackte Datei stimmt nicht mit ihr überein. (ZIP-Datei behalten)</translation>
+    </message>
+    <message>
+        <source>Error log lines</source>
+        <translation>Zeilen des Fehlerprotokolls</translation>
+    </message>
 </context>
 <context>
     <name>TFileInclusion</name>
@@ -474,6 +498,22 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>Folder tree</source>
+        <translation>Ordnerbaum</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>The file to include in every zip</source>
+        <translation>Die Datei, die jeder ZIP-Datei beigefügt wird</translation>
     </message>
 </context>
 <context>
@@ -524,6 +564,10 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
     <message>
         <source>The help file %1 is missing. Reinstall Tovrane.</source>
         <translation>Die Hilfedatei %1 fehlt. Installieren Sie Tovrane neu.</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
     </message>
 </context>
 <context>
@@ -1457,6 +1501,14 @@ klicken, um Ihre Dateien neu zu packen.</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Other extension</source>
+        <translation>Andere Endung</translation>
+    </message>
+    <message>
+        <source>Up to three letters after &quot;*.&quot;, a file type of your own to delete</source>
+        <translation>Bis zu drei Buchstaben nach „*.“, ein eigener Dateityp zum Löschen</translation>
+    </message>
 </context>
 <context>
     <name>Tovrane</name>
@@ -1645,6 +1697,14 @@ klicken, um Ihre Dateien neu zu packen.</translation>
     <message>
         <source>%1  (Corrupt) - Code (%2)</source>
         <translation>%1  (Beschädigt) - Code (%2)</translation>
+    </message>
+    <message>
+        <source>Test results</source>
+        <translation>Testergebnisse</translation>
+    </message>
+    <message>
+        <source>Test progress</source>
+        <translation>Testfortschritt</translation>
     </message>
 </context>
 </TS>

@@ -53,6 +53,14 @@ compresser et décompresser vos fichiers zip.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>Folder tree</source>
+        <translation>Arborescence des dossiers</translation>
+    </message>
 </context>
 <context>
     <name>TAbout</name>
@@ -161,6 +169,14 @@ compresser et décompresser vos fichiers zip.</translation>
     <message>
         <source>Cannot create folder</source>
         <translation>Impossible de créer le dossier</translation>
+    </message>
+    <message>
+        <source>New folder name</source>
+        <translation>Nom du nouveau dossier</translation>
+    </message>
+    <message>
+        <source>The folder to make in the current folder path</source>
+        <translation>Le dossier à créer dans le chemin du dossier actuel</translation>
     </message>
 </context>
 <context>
@@ -452,6 +468,14 @@ compresser et décompresser vos fichiers zip.</translation>
         <source>%1: %2 would replace a file of %3.</source>
         <translation>%1 : %2 remplacerait un fichier de %3.</translation>
     </message>
+    <message>
+        <source> not deleted: a file extracted from it does not match it. (Zip file kept)</source>
+        <translation> non supprimé : un fichier extrait ne lui correspond pas. (Fichier zip conservé)</translation>
+    </message>
+    <message>
+        <source>Error log lines</source>
+        <translation>Lignes du journal des erreurs</translation>
+    </message>
 </context>
 <context>
     <name>TFileInclusion</name>
@@ -474,6 +498,22 @@ compresser et décompresser vos fichiers zip.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>Folder tree</source>
+        <translation>Arborescence des dossiers</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>The file to include in every zip</source>
+        <translation>Le fichier à inclure dans chaque fichier zip</translation>
     </message>
 </context>
 <context>
@@ -524,6 +564,10 @@ compresser et décompresser vos fichiers zip.</translation>
     <message>
         <source>The help file %1 is missing. Reinstall Tovrane.</source>
         <translation>Le fichier d&apos;aide %1 est absent. Réinstallez Tovrane.</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texte de l&apos;aide</translation>
     </message>
 </context>
 <context>
@@ -1457,6 +1501,14 @@ pour poursuivre la recompression de vos fichiers.</translation>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Other extension</source>
+        <translation>Autre extension</translation>
+    </message>
+    <message>
+        <source>Up to three letters after &quot;*.&quot;, a file type of your own to delete</source>
+        <translation>Jusqu&apos;à trois lettres après « *. », un type de fichier de votre choix à supprimer</translation>
+    </message>
 </context>
 <context>
     <name>Tovrane</name>
@@ -1645,6 +1697,14 @@ pour poursuivre la recompression de vos fichiers.</translation>
     <message>
         <source>%1  (Corrupt) - Code (%2)</source>
         <translation>%1  (Endommagée) - Code (%2)</translation>
+    </message>
+    <message>
+        <source>Test results</source>
+        <translation>Résultats du test</translation>
+    </message>
+    <message>
+        <source>Test progress</source>
+        <translation>Progression du test</translation>
     </message>
 </context>
 </TS>
