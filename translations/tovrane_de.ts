@@ -84,6 +84,14 @@ Packen und Entpacken Ihrer ZIP-Dateien verwenden kann.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Tovrane homepage</source>
+        <translation>Tovrane-Homepage</translation>
+    </message>
+    <message>
+        <source>Opens the homepage in the web browser</source>
+        <translation>Öffnet die Homepage im Webbrowser</translation>
+    </message>
 </context>
 <context>
     <name>TCRC32_Form</name>

@@ -84,6 +84,14 @@ compresser et décompresser vos fichiers zip.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Tovrane homepage</source>
+        <translation>Site web de Tovrane</translation>
+    </message>
+    <message>
+        <source>Opens the homepage in the web browser</source>
+        <translation>Ouvre le site web dans le navigateur</translation>
+    </message>
 </context>
 <context>
     <name>TCRC32_Form</name>

@@ -1,6 +1,7 @@
 #include "AboutWindow.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
@@ -25,6 +26,11 @@ TAbout::TAbout(WindowGate mainWindow, std::function<void()> openHomepage)
     link->setCursor(Qt::PointingHandCursor);
     link->setMouseTracking(true);
     link->installEventFilter(this);
+    // Reachable by Tab, so that the keyboard and a screen reader can open it
+    // too; it is red while it has the focus, as under the mouse.
+    link->setFocusPolicy(Qt::StrongFocus);
+    link->setAccessibleName(tr("Tovrane homepage"));
+    link->setAccessibleDescription(tr("Opens the homepage in the web browser"));
     setLinkColour("blue");
     column->addWidget(link);
     okButton = new QPushButton(tr("OK"), this);
@@ -49,8 +55,25 @@ bool TAbout::eventFilter(QObject *watched, QEvent *event) {
             setLinkColour("red");
         if (event->type() == QEvent::MouseButtonRelease && openHomepage_)
             openHomepage_();
+        if (event->type() == QEvent::FocusIn)
+            setLinkColour("red");
+        if (event->type() == QEvent::FocusOut)
+            setLinkColour("blue");
+        if (event->type() == QEvent::KeyPress && openHomepage_) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                openHomepage_();
+                return true;
+            }
+        }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TAbout::showEvent(QShowEvent *event) {
+    // The link comes first in the tab order, but the window opens on OK.
+    okButton->setFocus();
+    QWidget::showEvent(event);
 }
 
 void TAbout::mouseMoveEvent(QMouseEvent *event) {

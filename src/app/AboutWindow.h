@@ -8,7 +8,8 @@
 #include <functional>
 
 // "About Tovrane": stays on top while the main window is disabled. Its link
-// turns red under the mouse and opens the homepage when clicked.
+// turns red under the mouse or the focus and opens the homepage when clicked,
+// or on Enter or Space.
 class TAbout : public QWidget {
     Q_OBJECT
   public:
@@ -21,6 +22,7 @@ class TAbout : public QWidget {
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
   private:
     void setLinkColour(const char *colour);

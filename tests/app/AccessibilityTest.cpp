@@ -192,7 +192,7 @@ TEST_F(Accessibility, OtherWindowControlsAreNamedAndTabbedInVisualOrder) {
          {"*.diz", "*.txt", "*.nfo", "*.readme", "*.doc", "*.jpg", "*.bak", "*.", "Other extension",
           "Rezip", "Cancel"}},
         {w.help.get(), {"Help text"}},
-        {w.about.get(), {"OK"}},
+        {w.about.get(), {"Tovrane homepage", "OK"}},
         {w.errorLog.get(), {"Error log lines", "Save to a File", "Ok"}},
         {w.fileInfo.get(), {}},
         {w.zipTest.get(), {"Test results", "Stop"}},

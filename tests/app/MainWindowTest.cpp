@@ -358,9 +358,15 @@ TEST_F(MainWindow, AboutDisablesTheMainWindowUntilOk) {
     TAbout *about = app->windows().about.get();
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(form().isEnabled());
+    EXPECT_EQ(about->focusWidget(), about->okButton);
     QTest::mouseClick(about->link, Qt::LeftButton);
     ASSERT_EQ(shell().urls.size(), 1);
     EXPECT_EQ(shell().urls[0].scheme(), "https");
+    // From the keyboard (the tab order is checked with the other windows'):
+    // Enter on the link opens it.
+    about->link->setFocus();
+    QTest::keyClick(about->link, Qt::Key_Return);
+    EXPECT_EQ(shell().urls.size(), 2);
     about->okButton->click();
     EXPECT_FALSE(about->isVisible());
     EXPECT_TRUE(form().isEnabled());

@@ -179,6 +179,14 @@ TEST(TranslationFiles, HoldEveryTextOfTheSources) {
         QStringList held;
         for (const Message &m : readTs(tsFile(language)))
             held << m.context + QLatin1Char('|') + m.source;
-        EXPECT_EQ(sorted(held), sorted(wanted)) << language.toStdString();
+        // Named texts, not the lists: a failure says what to refresh.
+        const QSet<QString> heldSet(held.cbegin(), held.cend());
+        const QSet<QString> wantedSet(wanted.cbegin(), wanted.cend());
+        EXPECT_EQ(QStringList((wantedSet - heldSet).values()).join(QLatin1Char('\n')).toStdString(),
+                  "")
+            << language.toStdString() << ": not in the file; run the translations target";
+        EXPECT_EQ(QStringList((heldSet - wantedSet).values()).join(QLatin1Char('\n')).toStdString(),
+                  "")
+            << language.toStdString() << ": no longer in the sources";
     }
 }
