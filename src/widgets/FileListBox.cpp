@@ -46,8 +46,3 @@ void FileListBox::setSingleSelection(bool single) {
     setSelectionMode(single ? QAbstractItemView::SingleSelection
                             : QAbstractItemView::ExtendedSelection);
 }
-
-QString FileListBox::name(int i) const {
-    const QListWidgetItem *it = item(i);
-    return it ? it->text() : QString();
-}

@@ -27,15 +27,3 @@ void FolderListBox::setIconsVisible(bool visible) {
     scheduleDelayedItemsLayout();
     viewport()->update();
 }
-
-QStringList FolderListBox::names() const {
-    QStringList result;
-    for (int i = 0; i < count(); ++i)
-        result << item(i)->text();
-    return result;
-}
-
-QString FolderListBox::name(int i) const {
-    const QListWidgetItem *it = item(i);
-    return it ? it->text() : QString();
-}
