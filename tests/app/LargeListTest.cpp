@@ -4,6 +4,7 @@
 #include "support/TempFolder.h"
 #include "widgets/FileIconDelegate.h"
 #include "widgets/FileListBox.h"
+#include "widgets/OffThread.h"
 #include "widgets/SelectionList.h"
 #include "widgets/WidestLineDelegate.h"
 
@@ -12,6 +13,12 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QStyledItemDelegate>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <stdexcept>
+#include <thread>
 
 #include <functional>
 
@@ -145,6 +152,32 @@ TEST(LargeList, EveryReadingOfAFolderReplacesTheLinesInOneReset) {
             EXPECT_EQ(list.model()->index(row.lines - 1, 0).data().toString(),
                       list.name(row.lines - 1))
                 << row.what;
+        }
+    }
+}
+
+TEST(LargeList, AFolderReadOffTheWindowsThreadLetsItsTimersRun) {
+    // The work waits (a bounded time) for a timer of the window's thread:
+    // it sees it fire only when the wait lets messages run.
+    const struct {
+        const char *what;
+        bool throws;
+    } rows[] = {{"work that returns", false}, {"work that fails", true}};
+    for (const auto &row : rows) {
+        std::atomic<bool> ticked{false};
+        QTimer::singleShot(0, [&] { ticked = true; });
+        const auto work = [&] {
+            for (int i = 0; i < 1000 && !ticked; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (row.throws)
+                throw std::runtime_error("unreadable");
+            return ticked.load();
+        };
+        if (row.throws) {
+            EXPECT_THROW(runOffThread(work), std::runtime_error) << row.what;
+            EXPECT_TRUE(ticked) << row.what;
+        } else {
+            EXPECT_TRUE(runOffThread(work)) << row.what;
         }
     }
 }
