@@ -23,11 +23,7 @@ void FileBatch::run() {
     expectZips();
 
     batchsteps::forEachSelected(host_, host_.fileList(), [&](const batchsteps::SelectedEntry &e) {
-        host_.setStatus(QStringLiteral("Zipping: %1/%2 - %3% - (%4)")
-                            .arg(e.c)
-                            .arg(e.n)
-                            .arg(e.statusPercent())
-                            .arg(e.name));
+        host_.setStatus(e.statusText(QStringLiteral("Zipping: %1/%2 - %3% - (%4)")));
         if (archivenaming::isZipName(e.name)) {
             host_.errorLog().add(kAlreadyZipped, e.name);
         } else {

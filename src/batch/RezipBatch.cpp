@@ -85,10 +85,8 @@ void RezipBatch::run() {
             continue;
         const QString name = files.name(i);
         host_.setStatus(QStringLiteral("Re-zipping: %1/%2 - %3%  (%4)")
-                            .arg(k)
-                            .arg(n)
-                            .arg(platform::roundHalfEven(k * 100.0 / n))
-                            .arg(name));
+                            .arg(QString::number(k), QString::number(n),
+                                 QString::number(platform::roundHalfEven(k * 100.0 / n)), name));
         rezipEntry(folder, name);
         // The next archive starts from an empty extraction folder.
         removeRezipFolder();

@@ -46,11 +46,7 @@ void UnzipBatch::run() {
     engine.Password = settings_.unzipPassword;
 
     batchsteps::forEachSelected(host_, host_.fileList(), [&](const batchsteps::SelectedEntry &e) {
-        host_.setStatus(QStringLiteral("Unzipping: %1/%2 - %3% - (%4)")
-                            .arg(e.c)
-                            .arg(e.n)
-                            .arg(e.statusPercent())
-                            .arg(e.name));
+        host_.setStatus(e.statusText(QStringLiteral("Unzipping: %1/%2 - %3% - (%4)")));
         unzipEntry(e.folder, e.name);
     });
     host_.setOverallProgress(0);

@@ -112,10 +112,10 @@ void TDupes::findDuplicates() {
     activateWindow();
     Label1->setText(kLooking);
     Label2->setText(QStringLiteral("Status : Reading file CRC32 - please wait"));
-    pumpMessages();
+    QCoreApplication::processEvents();
     ListBox1->setEnabled(false);
     gate_.disableMain();
-    pumpMessages();
+    QCoreApplication::processEvents();
     run_->begin();
     BitBtn3->setEnabled(false);
 
@@ -124,7 +124,7 @@ void TDupes::findDuplicates() {
 
     ProgressBar1->setValue(0);
     Label2->setText(QStringLiteral("Status : Analysing Results : Please Wait"));
-    pumpMessages();
+    QCoreApplication::processEvents();
     const int groups = table_.group();
     {
         // A shown tab bar lays out all its tabs again for each tab added; a
@@ -250,7 +250,11 @@ void TDupes::setProgress(int percent) {
 }
 
 void TDupes::pumpMessages() {
-    QCoreApplication::processEvents();
+    // The search asks after every file and every block of a long read;
+    // messages run by the clock, so many small files cost their reading,
+    // not a turn of the message loop each.
+    if (pace_.due())
+        QCoreApplication::processEvents();
 }
 
 void TDupes::listGroup(int number) {
