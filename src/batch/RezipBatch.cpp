@@ -144,7 +144,7 @@ void RezipBatch::rezipEntry(const QString &folder, const QString &name) {
         log.add(r, name);
     else if (platform::fileIdentity(archive) != opened)
         log.add(kArchiveChanged, name);
-    else if (!temporary.replace(archive))
+    else if (!temporary.replace(archive, [this] { host_.pumpMessages(); }))
         log.add(ZE_ERR_CLOSE, name);
 }
 

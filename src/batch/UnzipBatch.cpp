@@ -11,6 +11,7 @@
 #include "engine/ZipEngine.h"
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
+#include "platform/WhilePumping.h"
 
 #include <QFileInfo>
 #include <utility>
@@ -126,7 +127,8 @@ void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
     // so that a power loss cannot take both. An archive with nothing in it
     // may have left no destination folder to reach them by.
     const QString written = QFileInfo(destination).isDir() ? destination : folder;
-    if (!platform::flushFileSystemOf(written))
+    if (!runWhilePumping([&written] { return platform::flushFileSystemOf(written); },
+                         [this] { host_.pumpMessages(); }))
         log.add(kNotDeleted, name);
     else if (platform::fileIdentity(archive) != opened)
         log.add(kArchiveChanged, name);
