@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/WhilePumping.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 
-#include <chrono>
-#include <future>
 #include <utility>
 
 // Runs `work` (reading a folder of many entries, say) on a thread of its
@@ -15,9 +15,7 @@
 // under it. Work that ends at once lets no message run at all.
 template <typename Work>
 auto runOffThread(Work &&work) -> decltype(work()) {
-    constexpr auto kPace = std::chrono::milliseconds(40);
-    auto result = std::async(std::launch::async, std::forward<Work>(work));
-    while (result.wait_for(kPace) != std::future_status::ready)
+    return runWhilePumping(std::forward<Work>(work), [] {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    return result.get();
+    });
 }
