@@ -6,7 +6,7 @@ with the longest moment the window did not answer; the CRC32 report and the
 test against `tovrane-batch crc` / `tovrane-batch test` on the same files.
 
     bench/window_scaling.py [--build build] [--corpus /tmp/tovrane-window-corpus]
-                            [--sizes 1000,10000,100000] [--runs 3]
+                            [--sizes 1000,10000,100000] [--runs 3] [--batches]
 
 Makes the corpus if it is missing: per size, a folder of small files
 (`f0000001.txt`, 16 to 64 bytes) and a folder of as many files named
@@ -14,13 +14,21 @@ Makes the corpus if it is missing: per size, a folder of small files
 in the error log; the testing tool reports them corrupt).
 
 Per size, the median of `--runs` runs of build/bin/window_bench, alternating
-with the command-line runs. Targets: browsing, All, None, Invert and the
+with the command-line runs.
+
+With --batches, every batch and tool instead runs in the window over a
+scratch copy of the files (Rename, Zip, the Zip Testing Tool, Rezip,
+Unzip, CRC32, Dupes, Delete, in turn, each on what the one before left),
+and the same jobs through `tovrane-batch` on another copy: the per-file
+cost of each at each size, its growth from the smallest size, its ratio to
+the command line, and the longest stall. Targets: browsing, All, None, Invert and the
 filter under 1 s at 100,000 and 100 ms at 10,000; a tool's per-file cost
 at the largest size within 1.5x of its cost at the smallest and of the
 command line's; no stall over 250 ms.
 """
 import argparse
 import os
+import shutil
 import statistics
 import subprocess
 import sys
@@ -42,9 +50,11 @@ def make_corpus(folder, count):
             out.write(b"not an archive\n")
 
 
-def window_run(bench, folder):
+def window_run(bench, folder, batches=False):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    done = subprocess.run([bench, os.path.join(folder, "txt"), os.path.join(folder, "zip")],
+    argv = [bench, "--batches", folder] if batches else [bench, os.path.join(folder, "txt"),
+                                                         os.path.join(folder, "zip")]
+    done = subprocess.run(argv,
                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env, check=False)
     if done.returncode != 0:
         sys.exit("window_bench failed with %d" % done.returncode)
@@ -57,14 +67,68 @@ def window_run(bench, folder):
 
 
 def cli_run(tool, command, folder):
+    command = [command] if isinstance(command, str) else command
     names = sorted(os.listdir(folder))
     listing = os.path.join(os.path.dirname(folder), "list-" + os.path.basename(folder))
     with open(listing, "wb") as out:
         out.write(b"".join(os.fsencode(os.path.join(folder, n)) + b"\0" for n in names))
     start = time.perf_counter()
-    subprocess.run([tool, command, "-0", "--files-from", listing], stdout=subprocess.DEVNULL,
+    subprocess.run([tool] + command + ["-0", "--files-from", listing], stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL, check=False)
     return time.perf_counter() - start
+
+
+BATCH_STEPS = ("rename", "zip", "zip-testing-tool-archives", "rezip", "unzip", "crc32-batches",
+               "dupes", "delete")
+# The same job through tovrane-batch, on what the step before left.
+CLI_JOBS = {"zip": ["zip", "--delete-originals"], "zip-testing-tool-archives": ["test"],
+            "rezip": ["rezip"], "unzip": ["unzip", "--delete-zips"], "crc32-batches": ["crc"],
+            "dupes": ["dupes"]}
+
+
+def fresh_copy(source, target):
+    if os.path.isdir(target):
+        shutil.rmtree(target)
+    subprocess.run(["cp", "-r", source, target], check=True)
+
+
+def cli_batches(tool, folder):
+    """Seconds of each tovrane-batch job over all the files of `folder`."""
+    took = {}
+    for step in BATCH_STEPS:
+        if step not in CLI_JOBS:
+            continue
+        took[step] = cli_run(tool, CLI_JOBS[step], folder)
+    return took
+
+
+def batches(args, bench, tool, sizes):
+    print("load %.2f (cores %d), median of %d runs, every batch in the window" %
+          (os.getloadavg()[0], len(os.sched_getaffinity(0)), args.runs))
+    per_file, cli_per_file, stalls = {}, {}, {}
+    for size in sizes:
+        folder = os.path.join(args.corpus, str(size))
+        scratch = os.path.join(args.corpus, "scratch-%d" % size)
+        window, cli = [], []
+        for _ in range(args.runs):
+            fresh_copy(os.path.join(folder, "txt"), scratch)
+            window.append(window_run(bench, scratch, batches=True))
+            fresh_copy(os.path.join(folder, "txt"), scratch)
+            cli.append(cli_batches(tool, scratch))
+        shutil.rmtree(scratch, ignore_errors=True)
+        for step in BATCH_STEPS:
+            seconds = statistics.median(w[step][0] for w in window)
+            per_file[(step, size)] = seconds / size
+            stalls[(step, size)] = max(w[step][1] for w in window)
+            line = "%-26s %7d files: %8.3f s, %8.2f us/file (x%.2f of the cost at %d), longest stall %d ms" % (
+                step, size, seconds, seconds / size * 1e6, per_file[(step, size)] / per_file[(step, sizes[0])],
+                sizes[0], stalls[(step, size)])
+            if step in CLI_JOBS:
+                cli_per_file[(step, size)] = statistics.median(c[step] for c in cli) / size
+                line += "; tovrane-batch %.2f us/file, the window x%.2f of it" % (
+                    cli_per_file[(step, size)] * 1e6, per_file[(step, size)] / cli_per_file[(step, size)])
+            print(line, flush=True)
+    print("longest stall anywhere: %d ms (target at most 250)" % max(stalls.values()))
 
 
 def main():
@@ -73,6 +137,8 @@ def main():
     parser.add_argument("--corpus", default="/tmp/tovrane-window-corpus")
     parser.add_argument("--sizes", default="1000,10000,100000")
     parser.add_argument("--runs", type=int, default=3)
+    parser.add_argument("--batches", action="store_true",
+                        help="every batch and tool over a scratch copy, beside tovrane-batch")
     args = parser.parse_args()
     bench = os.path.abspath(os.path.join(args.build, "bin", "window_bench"))
     tool = os.path.abspath(os.path.join(args.build, "bin", "tovrane-batch"))
@@ -82,6 +148,9 @@ def main():
         if not os.path.isdir(folder):
             print("making %s ..." % folder, flush=True)
             make_corpus(folder, size)
+    if args.batches:
+        batches(args, bench, tool, sizes)
+        return
 
     print("load %.2f (cores %d), median of %d runs" % (os.getloadavg()[0], len(os.sched_getaffinity(0)), args.runs))
     per_file = {}

@@ -2,22 +2,34 @@
 // commands as the user's clicks drive them:
 //
 //   window_bench FOLDER_OF_FILES FOLDER_OF_ZIP_NAMES
+//   window_bench --batches SCRATCH_FOLDER_OF_FILES
 //
 // prints one line per step: its name, the seconds it took, and the longest
 // time the window went without handling its messages (the stall). The Zip
 // batch runs over names that end in ".zip", which it passes over with a
 // line in the error log, so nothing is written or deleted; the Zip Testing
 // Tool tests those same files, which are no archives.
+//
+// With --batches every batch and tool runs in turn over all the files of a
+// scratch folder, which it uses up: Rename (to upper case), Zip (the
+// originals deleted), the Zip Testing Tool, Rezip, Unzip (the archives
+// deleted), CRC32, Dupes, Delete.
 #include "app/MainForm.h"
+#include "app/OptionsModel.h"
+#include "app/SecondaryWindows.h"
 #include "app/TovraneApp.h"
+#include "batch/ui/TrashRemovalWindow.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
+#include "tools/rename/ui/TRename_Form.h"
 #include "widgets/FileListBox.h"
 #include "widgets/FolderTree.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -26,16 +38,20 @@
 
 namespace {
 
-// Every question is answered No, every message closed at once.
+// Every question is answered No (or Yes, once `yes` is set), every message
+// closed at once.
 class AnswerNo : public platform::Dialogs {
   public:
     platform::Button message(platform::MessageKind, const QString &,
                              platform::Buttons buttons) override {
+        if (yes && (buttons & platform::Yes))
+            return platform::Yes;
         for (platform::Button b : {platform::No, platform::Cancel, platform::Ok})
             if (buttons & b)
                 return b;
         return platform::NoButton;
     }
+    bool yes = false;
     std::optional<QString> saveFileName(const platform::SaveRequest &) override { return {}; }
 };
 
@@ -76,10 +92,13 @@ int main(int argc, char **argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: window_bench FOLDER_OF_FILES FOLDER_OF_ZIP_NAMES\n");
+        std::fprintf(stderr,
+                     "usage: window_bench FOLDER_OF_FILES FOLDER_OF_ZIP_NAMES\n"
+                     "       window_bench --batches SCRATCH_FOLDER_OF_FILES\n");
         return 2;
     }
-    const QString files = QString::fromLocal8Bit(argv[1]);
+    const bool batches = QLatin1String(argv[1]) == QLatin1String("--batches");
+    const QString files = QString::fromLocal8Bit(argv[batches ? 2 : 1]);
     const QString zipNames = QString::fromLocal8Bit(argv[2]);
 
     QTemporaryDir own;
@@ -110,6 +129,51 @@ int main(int argc, char **argv) {
         std::fflush(stdout);
     };
     const auto command = [&](const char *name) { main.findAction(QLatin1String(name))->trigger(); };
+
+    if (batches) {
+        OptionsModel &options = main.options();
+        options.setOn(Option::deleteOriginal, true);
+        options.setOn(Option::deleteZip, true);
+        options.setOn(Option::trashDeletions, false);
+        tree->setDirectory(files);
+        const int listed = list->count();
+        command("All");
+        step("rename", [&] {
+            command("Rename");
+            TRename_Form *rename = program.windows().rename.get();
+            rename->RadioButton1->setChecked(true);
+            rename->BitBtn2Click();
+            rename->close();
+        });
+        command("All");
+        step("zip", [&] { command("Zip"); });
+        command("All");
+        step("zip-testing-tool-archives", [&] { command("Test"); });
+        closeTopLevel("ziptest");
+        command("All");
+        answers.yes = true;
+        step("rezip", [&] {
+            // The File Filter Removal window waits for its Rezip button.
+            QTimer::singleShot(0, [&] { program.windows().trashRemoval->BitBtn2->click(); });
+            command("Rezip");
+        });
+        answers.yes = false;
+        command("All");
+        step("unzip", [&] { command("Unzip"); });
+        command("All");
+        step("crc32-batches", [&] { command("CRC32"); });
+        closeTopLevel("CRC32_Form");
+        command("All");
+        step("dupes", [&] { command("Dupes"); });
+        closeTopLevel("Dupes");
+        command("All");
+        answers.yes = true;
+        step("delete", [&] { command("Delete"); });
+        answers.yes = false;
+        std::printf("listed %d left %d\n", listed, list->count());
+        platform::installDialogs(nullptr);
+        return 0;
+    }
 
     step("browse", [&] { tree->setDirectory(files); });
     const int listed = list->count();

@@ -77,8 +77,8 @@ BrowserCommands::BrowserCommands(BrowserPane &browser, ButtonBar &buttons, Optio
     connect(fileListMenu_, &QMenu::aboutToShow, this, &BrowserCommands::updateFileListMenu);
     connect(folderListMenu_, &QMenu::aboutToShow, this, &BrowserCommands::updateFolderListMenu);
 
-    for (QListWidget *list :
-         {static_cast<QListWidget *>(b.FileListBox1), static_cast<QListWidget *>(b.ListBox2)})
+    for (SelectionList *list :
+         {static_cast<SelectionList *>(b.FileListBox1), static_cast<SelectionList *>(b.ListBox2)})
         list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(b.FileListBox1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
         fileListMenu_->popup(browser_.FileListBox1->viewport()->mapToGlobal(at));
@@ -335,7 +335,7 @@ int BrowserCommands::openOn(const QString &folder, const QStringList &files) {
         if (!wanted.contains(b.FileListBox1->name(i)))
             continue;
         if (selected++ == 0)
-            b.FileListBox1->scrollToItem(b.FileListBox1->item(i));
+            b.FileListBox1->scrollToRow(i);
         b.FileListBox1->setSelected(i, true);
     }
     return selected;

@@ -27,6 +27,10 @@ void MainWindowBatchHost::pumpMessages() {
     QApplication::processEvents();
 }
 
+void MainWindowBatchHost::repaintWindow() {
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 BatchSettings MainWindowBatchHost::settings() const {
     BatchSettings s = window_.options.snapshot();
     s.rezipFolder = window_.rezipFolder;

@@ -18,6 +18,7 @@ class MainWindowBatchHost final : public BatchHost {
     void setOperationFlag(const QString &flag) override;
     void waitForMessages() override;
     void pumpMessages() override;
+    void repaintWindow() override;
     BatchSettings settings() const override;
     FileListSource &fileList() override;
     FileListSource &folderList() override;

@@ -27,6 +27,9 @@ class BatchHost {
     virtual void waitForMessages() = 0;
     // Lets pending messages run, without waiting.
     virtual void pumpMessages() = 0;
+    // Lets the window repaint and its timers run, but takes no click or key:
+    // for a long loop that runs without the batch's lock on the window.
+    virtual void repaintWindow() {}
 
     // The options as they stand now; the driver takes one snapshot per batch.
     virtual BatchSettings settings() const = 0;

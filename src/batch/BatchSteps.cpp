@@ -45,6 +45,11 @@ int SelectedEntry::statusPercent() const {
     return platform::roundHalfEven(c * 100.0 / n) - 1;
 }
 
+QString SelectedEntry::statusText(const QString &format) const {
+    return format.arg(QString::number(c), QString::number(n), QString::number(statusPercent()),
+                      name);
+}
+
 void forEachSelected(BatchHost &host, FileListSource &list,
                      const std::function<void(const SelectedEntry &)> &handle) {
     const int n = list.selectedCount();

@@ -36,6 +36,9 @@ struct SelectedEntry {
     QString name;
     // The percentage the status text shows: one below the overall bar.
     int statusPercent() const;
+    // `format` with c, n, the status percentage and the name for %1 to %4,
+    // filled in one pass: the text is made once per entry.
+    QString statusText(const QString &format) const;
 };
 
 // The walk that the zip, folder and unzip batches share: every entry of

@@ -24,11 +24,8 @@ void FileBatch::run() {
     expectZips();
 
     batchsteps::forEachSelected(host_, host_.fileList(), [&](const batchsteps::SelectedEntry &e) {
-        host_.setStatus(QCoreApplication::translate("TMainform", "Zipping: %1/%2 - %3% - (%4)")
-                            .arg(e.c)
-                            .arg(e.n)
-                            .arg(e.statusPercent())
-                            .arg(e.name));
+        host_.setStatus(
+            e.statusText(QCoreApplication::translate("TMainform", "Zipping: %1/%2 - %3% - (%4)")));
         if (archivenaming::isZipName(e.name)) {
             host_.errorLog().add(kAlreadyZipped, e.name);
         } else {

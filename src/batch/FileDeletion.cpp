@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
+#include "platform/MessagePace.h"
 #include "platform/Trash.h"
 
 #include <QCoreApplication>
@@ -18,9 +19,15 @@ void deleteSelectedFiles(BatchHost &host) {
         const QString folder = platform::withSeparator(files.directory());
         platform::DisposalTally tally(host.settings().trashDeletions);
         const int count = files.count();
-        for (int i = 0; i < count; ++i)
+        // Thousands of files take seconds to delete: the window repaints
+        // meanwhile, by the clock, and takes no click until they are gone.
+        MessagePace pace;
+        for (int i = 0; i < count; ++i) {
+            if (pace.due())
+                host.repaintWindow();
             if (files.isSelected(i))
                 tally.add(platform::discardFile(folder + files.name(i), tally.toTrash()));
+        }
         noTrash = tally.noTrashText(platform::DisposalTally::Things::Files, files.directory());
         host.rereadFileList();
         const QString where = tally.statusText(platform::DisposalTally::Things::Files);

@@ -86,10 +86,8 @@ void RezipBatch::run() {
             continue;
         const QString name = files.name(i);
         host_.setStatus(QCoreApplication::translate("TMainform", "Re-zipping: %1/%2 - %3%  (%4)")
-                            .arg(k)
-                            .arg(n)
-                            .arg(platform::roundHalfEven(k * 100.0 / n))
-                            .arg(name));
+                            .arg(QString::number(k), QString::number(n),
+                                 QString::number(platform::roundHalfEven(k * 100.0 / n)), name));
         rezipEntry(folder, name);
         // The next archive starts from an empty extraction folder.
         removeRezipFolder();
@@ -147,7 +145,7 @@ void RezipBatch::rezipEntry(const QString &folder, const QString &name) {
         log.add(r, name);
     else if (platform::fileIdentity(archive) != opened)
         log.add(kArchiveChanged, name);
-    else if (!temporary.replace(archive))
+    else if (!temporary.replace(archive, [this] { host_.pumpMessages(); }))
         log.add(ZE_ERR_CLOSE, name);
 }
 

@@ -1,5 +1,7 @@
 #include "RezipTempArchive.h"
 
+#include "platform/WhilePumping.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -41,8 +43,11 @@ bool RezipTempArchive::start() {
     return started_;
 }
 
-bool RezipTempArchive::replace(const QString &target) {
-    if (!started_ || !QFileInfo(path_).isFile() || !syncFile(path_))
+bool RezipTempArchive::replace(const QString &target, const std::function<void()> &pump) {
+    // A large archive takes a while to reach the disk: `pump` keeps the
+    // window answering meanwhile.
+    if (!started_ || !QFileInfo(path_).isFile() ||
+        !runWhilePumping([this] { return syncFile(path_); }, pump))
         return false;
     // Meant to replace: rename() puts the new archive in place in one step.
     if (std::rename(QFile::encodeName(path_).constData(), QFile::encodeName(target).constData()) ==

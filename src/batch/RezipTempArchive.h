@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 // The archive a re-zip builds under a fixed temporary name before it takes
@@ -24,7 +26,7 @@ class RezipTempArchive {
     // Puts the archive in place of `target`, flushed to disk first. Across
     // file systems it is copied beside the target and renamed from there.
     // False when the target is unchanged.
-    bool replace(const QString &target);
+    bool replace(const QString &target, const std::function<void()> &pump = {});
 
   private:
     bool copyOver(const QString &target) const;

@@ -12,6 +12,7 @@
 #include "engine/ZipEngine.h"
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
+#include "platform/WhilePumping.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -49,11 +50,8 @@ void UnzipBatch::run() {
     engine.Password = settings_.unzipPassword;
 
     batchsteps::forEachSelected(host_, host_.fileList(), [&](const batchsteps::SelectedEntry &e) {
-        host_.setStatus(QCoreApplication::translate("TMainform", "Unzipping: %1/%2 - %3% - (%4)")
-                            .arg(e.c)
-                            .arg(e.n)
-                            .arg(e.statusPercent())
-                            .arg(e.name));
+        host_.setStatus(e.statusText(
+            QCoreApplication::translate("TMainform", "Unzipping: %1/%2 - %3% - (%4)")));
         unzipEntry(e.folder, e.name);
     });
     host_.setOverallProgress(0);
@@ -149,12 +147,15 @@ void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
             log.add(kArchiveChanged, name);
             return;
         }
-        if (!extractionReadsBack(archive, destination, extracted)) {
+        // Thousands of files take a while to read back: the window answers
+        // meanwhile.
+        if (!runWhilePumping([&] { return extractionReadsBack(archive, destination, extracted); },
+                             [this] { host_.pumpMessages(); })) {
             log.add(kExtractionReadsBackWrong, name);
             return;
         }
     }
-    if (!flushed.get())
+    if (!runWhilePumping([&flushed] { return flushed.get(); }, [this] { host_.pumpMessages(); }))
         log.add(kNotDeleted, name);
     else if (platform::fileIdentity(archive) != opened)
         log.add(kArchiveChanged, name);

@@ -1,6 +1,7 @@
 #include "FileListBox.h"
 
 #include "FileIconDelegate.h"
+#include "OffThread.h"
 #include "platform/FileSystem.h"
 
 #include <QFileIconProvider>
@@ -29,7 +30,12 @@ void FileListBox::setMask(const QString &mask) {
 
 void FileListBox::reread() {
     static_cast<FileIconDelegate *>(itemDelegate())->forget();
-    setNames(directory_.isEmpty() ? QStringList() : platform::listFiles(directory_, mask_));
+    if (directory_.isEmpty()) {
+        setNames({});
+        return;
+    }
+    setNames(runOffThread(
+        [folder = directory_, mask = mask_] { return platform::listFiles(folder, mask); }));
 }
 
 void FileListBox::setIconsVisible(bool visible) {
@@ -45,9 +51,4 @@ void FileListBox::setIconsVisible(bool visible) {
 void FileListBox::setSingleSelection(bool single) {
     setSelectionMode(single ? QAbstractItemView::SingleSelection
                             : QAbstractItemView::ExtendedSelection);
-}
-
-QString FileListBox::name(int i) const {
-    const QListWidgetItem *it = item(i);
-    return it ? it->text() : QString();
 }

@@ -23,8 +23,8 @@ class FileListBox : public SelectionList, public FileListSource {
 
     // FileListSource
     QString directory() const override { return directory_; }
-    int count() const override { return QListWidget::count(); }
-    QString name(int i) const override;
+    int count() const override { return SelectionList::count(); }
+    QString name(int i) const override { return text(i); }
     bool isSelected(int i) const override { return rowSelected(i); }
     int selectedCount() const override { return selectedRows(); }
 

@@ -1,6 +1,7 @@
 #include "FolderListBox.h"
 
 #include "FileIconDelegate.h"
+#include "OffThread.h"
 #include "platform/FileSystem.h"
 
 #include <QStyle>
@@ -16,7 +17,7 @@ FolderListBox::FolderListBox(QWidget *parent) : SelectionList(parent) {
 void FolderListBox::fill(const QString &folder) {
     folder_ = folder;
     static_cast<FileIconDelegate *>(itemDelegate())->forget();
-    setNames(platform::listFolders(folder));
+    setNames(runOffThread([folder] { return platform::listFolders(folder); }));
 }
 
 void FolderListBox::setIconsVisible(bool visible) {
@@ -26,16 +27,4 @@ void FolderListBox::setIconsVisible(bool visible) {
     static_cast<FileIconDelegate *>(itemDelegate())->forget();
     scheduleDelayedItemsLayout();
     viewport()->update();
-}
-
-QStringList FolderListBox::names() const {
-    QStringList result;
-    for (int i = 0; i < count(); ++i)
-        result << item(i)->text();
-    return result;
-}
-
-QString FolderListBox::name(int i) const {
-    const QListWidgetItem *it = item(i);
-    return it ? it->text() : QString();
 }

@@ -17,12 +17,10 @@ class FolderListBox : public SelectionList, public FileListSource {
     void setIconsVisible(bool visible);
     bool iconsVisible() const { return icons_; }
 
-    QStringList names() const;
-
     // FileListSource: the folder last filled in and its sub-folders.
     QString directory() const override { return folder_; }
-    int count() const override { return QListWidget::count(); }
-    QString name(int i) const override;
+    int count() const override { return SelectionList::count(); }
+    QString name(int i) const override { return text(i); }
     bool isSelected(int i) const override { return rowSelected(i); }
     int selectedCount() const override { return selectedRows(); }
 

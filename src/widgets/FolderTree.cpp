@@ -1,5 +1,6 @@
 #include "FolderTree.h"
 
+#include "OffThread.h"
 #include "platform/FileSystem.h"
 
 #include <QDir>
@@ -35,6 +36,8 @@ void FolderTree::setDirectory(const QString &folder) {
 void FolderTree::reread() {
     if (directory_.isEmpty())
         return;
+    const QStringList subfolders =
+        runOffThread([folder = directory_] { return platform::listFolders(folder); });
     const QSignalBlocker quiet(this);
     clear();
     const QIcon open = icons_ ? style()->standardIcon(QStyle::SP_DirOpenIcon) : QIcon();
@@ -54,7 +57,7 @@ void FolderTree::reread() {
         item->setExpanded(true);
         item = child;
     }
-    for (const QString &name : platform::listFolders(directory_)) {
+    for (const QString &name : subfolders) {
         auto *child = new QTreeWidgetItem(item, {name});
         child->setData(0, PathRole, platform::withSeparator(directory_) + name);
         child->setIcon(0, closed);

@@ -1,24 +1,39 @@
 #include "SelectionList.h"
 
+#include "NameListModel.h"
+
 #include <QSignalBlocker>
 
 #include <algorithm>
 
-SelectionList::SelectionList(QWidget *parent) : QListWidget(parent) {
+SelectionList::SelectionList(QWidget *parent) : QListView(parent), lines_(new NameListModel(this)) {
+    setModel(lines_);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformItemSizes(true);
     const auto markStale = [this] { stale_ = true; };
-    connect(model(), &QAbstractItemModel::modelReset, this, markStale);
-    connect(model(), &QAbstractItemModel::layoutChanged, this, markStale);
-    connect(model(), &QAbstractItemModel::rowsMoved, this, markStale);
+    connect(lines_, &QAbstractItemModel::modelReset, this, markStale);
+    connect(lines_, &QAbstractItemModel::layoutChanged, this, markStale);
+    connect(lines_, &QAbstractItemModel::rowsMoved, this, markStale);
 }
 
-void SelectionList::setNames(const QStringList &names) {
-    clear();
-    // One insertion for the whole list: the view lays it out once.
-    addItems(names);
+void SelectionList::setNames(QStringList names) {
+    // One reset for the whole list: the view lays it out once and the
+    // selection model drops the old selection without comparing ranges.
+    lines_->setNames(std::move(names));
     resync();
     emit contentsReread();
+}
+
+const QStringList &SelectionList::names() const {
+    return lines_->names();
+}
+
+int SelectionList::count() const {
+    return static_cast<int>(lines_->names().size());
+}
+
+QString SelectionList::text(int row) const {
+    return lines_->name(row);
 }
 
 bool SelectionList::rowSelected(int row) const {
@@ -34,8 +49,10 @@ int SelectionList::selectedRows() const {
 }
 
 void SelectionList::setSelected(int row, bool selected) {
-    if (QListWidgetItem *it = item(row))
-        it->setSelected(selected);
+    if (row < 0 || row >= count())
+        return;
+    selectionModel()->select(
+        lines_->index(row), selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 
 void SelectionList::selectEveryRow() {
@@ -62,7 +79,7 @@ void SelectionList::invertSelection() {
         const int first = row;
         while (row < rows && flags_[row] == 0)
             ++row;
-        runs.append(QItemSelectionRange(model()->index(first, 0), model()->index(row - 1, 0)));
+        runs.append(QItemSelectionRange(lines_->index(first), lines_->index(row - 1)));
     }
     // Replacing a selection of many ranges by another in one step costs the
     // model a comparison of every old range with every new one; clearing
@@ -80,23 +97,27 @@ void SelectionList::invertSelection() {
 }
 
 void SelectionList::scrollToFirst() {
-    if (count() > 0)
-        scrollToItem(item(0), QAbstractItemView::PositionAtTop);
+    scrollToRow(0, PositionAtTop);
+}
+
+void SelectionList::scrollToRow(int row, ScrollHint hint) {
+    if (row >= 0 && row < count())
+        scrollTo(lines_->index(row), hint);
 }
 
 void SelectionList::mouseReleaseEvent(QMouseEvent *event) {
-    QListWidget::mouseReleaseEvent(event);
+    QListView::mouseReleaseEvent(event);
     emit userSelected();
 }
 
 void SelectionList::keyReleaseEvent(QKeyEvent *event) {
-    QListWidget::keyReleaseEvent(event);
+    QListView::keyReleaseEvent(event);
     emit userSelected();
 }
 
 void SelectionList::selectionChanged(const QItemSelection &selected,
                                      const QItemSelection &deselected) {
-    QListWidget::selectionChanged(selected, deselected);
+    QListView::selectionChanged(selected, deselected);
     if (stale_)
         return;
     mark(deselected, false);
@@ -104,7 +125,7 @@ void SelectionList::selectionChanged(const QItemSelection &selected,
 }
 
 void SelectionList::rowsInserted(const QModelIndex &parent, int start, int end) {
-    QListWidget::rowsInserted(parent, start, end);
+    QListView::rowsInserted(parent, start, end);
     if (stale_ || start < 0 || start > static_cast<int>(flags_.size())) {
         stale_ = true;
         return;
@@ -115,7 +136,7 @@ void SelectionList::rowsInserted(const QModelIndex &parent, int start, int end) 
 }
 
 void SelectionList::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) {
-    QListWidget::rowsAboutToBeRemoved(parent, start, end);
+    QListView::rowsAboutToBeRemoved(parent, start, end);
     stale_ = true;
 }
 

@@ -1,22 +1,30 @@
 #pragma once
 
-#include <QListWidget>
+#include <QListView>
 
 #include <vector>
 
+class NameListModel;
+
 // A list of many names with a multiple selection that loops read line by
-// line: the selected state of every row is mirrored in one flag per row,
-// kept current from the selection model's change signal, so that reading a
-// line's state or the number of selected lines never searches the
-// selection's ranges (a selection made line by line can hold one range per
-// line). All, None and Invert each change the selection model once.
-class SelectionList : public QListWidget {
+// line. The names live in one light model, so that a list read again is one
+// reset of the model, not one object made and destroyed per line. The
+// selected state of every row is mirrored in one flag per row, kept current
+// from the selection model's change signal, so that reading a line's state
+// or the number of selected lines never searches the selection's ranges (a
+// selection made line by line can hold one range per line). All, None and
+// Invert each change the selection model once.
+class SelectionList : public QListView {
     Q_OBJECT
   public:
     explicit SelectionList(QWidget *parent = nullptr);
 
-    // Replaces every line with `names`, in one insertion; nothing selected.
-    void setNames(const QStringList &names);
+    // Replaces every line with `names`, in one reset; nothing selected.
+    void setNames(QStringList names);
+    const QStringList &names() const;
+    int count() const;
+    // The name on `row`, or an empty text past the end.
+    QString text(int row) const;
 
     bool rowSelected(int row) const;
     int selectedRows() const;
@@ -28,6 +36,7 @@ class SelectionList : public QListWidget {
     void selectNoRow();
     void invertSelection();
     void scrollToFirst();
+    void scrollToRow(int row, ScrollHint hint = EnsureVisible);
 
   signals:
     // The user clicked into the list or changed its selection by keyboard.
@@ -50,6 +59,7 @@ class SelectionList : public QListWidget {
     // change signal does not describe (rows removed, moved or reset).
     void resync() const;
 
+    NameListModel *lines_;
     mutable std::vector<char> flags_;
     mutable int selected_ = 0;
     mutable bool stale_ = false;

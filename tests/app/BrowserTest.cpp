@@ -97,9 +97,9 @@ TEST_F(Browser, SelectAllInAnEmptyFolder) {
 
 TEST_F(Browser, ClickInTheListReportsTheSelection) {
     QTest::mouseClick(files().viewport(), Qt::LeftButton, {},
-                      files().visualItemRect(files().item(0)).center());
+                      files().visualRect(files().model()->index(0, 0)).center());
     QTest::mouseClick(files().viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      files().visualItemRect(files().item(2)).center());
+                      files().visualRect(files().model()->index(2, 0)).center());
     EXPECT_EQ(selectedFiles(), QStringList({"a.txt", "c.TXT"}));
     EXPECT_EQ(form().status(), "2 files selected.");
 }

@@ -63,7 +63,7 @@ class FolderDialogs : public AppFixture {
 
     void clickFile(FileListBox &list, int index) {
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                          list.visualItemRect(list.item(index)).center());
+                          list.visualRect(list.model()->index(index, 0)).center());
     }
     void createNamed(const QString &name, platform::MessageKind kind, const char *text) {
         creator().nameEdit->clear();

@@ -4,6 +4,7 @@
 #include "support/TempFolder.h"
 #include "widgets/FileIconDelegate.h"
 #include "widgets/FileListBox.h"
+#include "widgets/OffThread.h"
 #include "widgets/SelectionList.h"
 #include "widgets/WidestLineDelegate.h"
 
@@ -12,6 +13,12 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QStyledItemDelegate>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <stdexcept>
+#include <thread>
 
 #include <functional>
 
@@ -109,6 +116,70 @@ TEST(LargeList, ALongFolderLooksUpIconsOnlyForTheLinesShown) {
     EXPECT_EQ(list.selectedCount(), 1);
     EXPECT_TRUE(list.isSelected(1999));
     EXPECT_FALSE(list.isSelected(5));
+}
+
+TEST(LargeList, EveryReadingOfAFolderReplacesTheLinesInOneReset) {
+    testsupport::TempFolder tmp;
+    for (int i = 0; i < 3000; ++i)
+        tmp.write(
+            QStringLiteral("f%1.%2").arg(i, 5, 10, QLatin1Char('0')).arg(i % 3 ? "txt" : "bin"));
+    FileListBox list;
+    list.setDirectory(tmp.path());
+    const struct {
+        const char *what;
+        std::function<void()> read;
+        int lines;
+    } rows[] = {
+        {"the same folder again", [&] { list.reread(); }, 3000},
+        {"a narrower mask", [&] { list.setMask(QStringLiteral("*.bin")); }, 1000},
+        {"every file again", [&] { list.setMask(QStringLiteral("*.*")); }, 3000},
+        {"another folder", [&] { list.setDirectory(tmp.mkdir(QStringLiteral("empty"))); }, 0},
+        {"back", [&] { list.setDirectory(tmp.path()); }, 3000},
+    };
+    for (const auto &row : rows) {
+        list.selectEveryRow();
+        QSignalSpy resets(list.model(), &QAbstractItemModel::modelReset);
+        QSignalSpy inserted(list.model(), &QAbstractItemModel::rowsInserted);
+        QSignalSpy removed(list.model(), &QAbstractItemModel::rowsRemoved);
+        QSignalSpy changes(list.selectionModel(), &QItemSelectionModel::selectionChanged);
+        row.read();
+        EXPECT_EQ(resets.count(), 1) << row.what;
+        EXPECT_EQ(inserted.count() + removed.count() + changes.count(), 0) << row.what;
+        EXPECT_EQ(list.count(), row.lines) << row.what;
+        EXPECT_EQ(list.selectedCount(), 0) << row.what;
+        if (row.lines > 0) {
+            EXPECT_EQ(list.name(0), "f00000.bin") << row.what;
+            EXPECT_EQ(list.model()->index(row.lines - 1, 0).data().toString(),
+                      list.name(row.lines - 1))
+                << row.what;
+        }
+    }
+}
+
+TEST(LargeList, AFolderReadOffTheWindowsThreadLetsItsTimersRun) {
+    // The work waits (a bounded time) for a timer of the window's thread:
+    // it sees it fire only when the wait lets messages run.
+    const struct {
+        const char *what;
+        bool throws;
+    } rows[] = {{"work that returns", false}, {"work that fails", true}};
+    for (const auto &row : rows) {
+        std::atomic<bool> ticked{false};
+        QTimer::singleShot(0, [&] { ticked = true; });
+        const auto work = [&] {
+            for (int i = 0; i < 1000 && !ticked; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (row.throws)
+                throw std::runtime_error("unreadable");
+            return ticked.load();
+        };
+        if (row.throws) {
+            EXPECT_THROW(runOffThread(work), std::runtime_error) << row.what;
+            EXPECT_TRUE(ticked) << row.what;
+        } else {
+            EXPECT_TRUE(runOffThread(work)) << row.what;
+        }
+    }
 }
 
 TEST(LargeList, ALogListSizesEveryLineAsItsWidestAndMeasuresEachLineOnce) {

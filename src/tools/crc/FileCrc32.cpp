@@ -47,10 +47,13 @@ bool checksumPiece(const platform::ReadOnlyFile &file, qint64 from, qint64 lengt
     return true;
 }
 
+enum class Sliced { done, failed, givenUp };
+
 // Runs the first `size` bytes of an open file through `crc` in pieces on
-// several threads. False (and `crc` untouched) when any piece could not be
-// read whole.
-bool checksumSliced(const platform::ReadOnlyFile &file, qint64 size, quint32 &crc) {
+// several threads; the caller's thread tells `going` between its pieces.
+// Failed (and `crc` untouched) when any piece could not be read whole.
+Sliced checksumSliced(const platform::ReadOnlyFile &file, qint64 size, quint32 &crc,
+                      const Crc32Going &going) {
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     std::vector<quint32> pieces(static_cast<std::size_t>((size + kPiece - 1) / kPiece),
                                 kCrc32Start);
@@ -60,41 +63,68 @@ bool checksumSliced(const platform::ReadOnlyFile &file, qint64 size, quint32 &cr
     pieces[0] = crc;
     std::atomic<std::size_t> next{0};
     std::atomic<bool> failed{false};
-    const auto work = [&] {
-        for (std::size_t k; !failed && (k = next++) < pieces.size();)
+    std::atomic<bool> givenUp{false};
+    const auto work = [&](bool caller) {
+        while (!failed && !givenUp) {
+            // The caller's thread answers before each piece it takes, the
+            // first too: the other threads may leave it few or none.
+            if (caller && going &&
+                !going(std::min(size, static_cast<qint64>(next) * kPiece), size)) {
+                givenUp = true;
+                break;
+            }
+            const std::size_t k = next++;
+            if (k >= pieces.size())
+                break;
             if (!checksumPiece(file, static_cast<qint64>(k) * kPiece, length(k), pieces[k]))
                 failed = true;
+        }
     };
     {
         std::vector<std::jthread> helpers;
         for (unsigned i = 1; i < std::min(cores, kMostThreads); ++i)
-            helpers.emplace_back(work);
-        work();
+            helpers.emplace_back(work, false);
+        work(true);
     }
+    if (givenUp)
+        return Sliced::givenUp;
     if (failed)
-        return false;
+        return Sliced::failed;
     // A register run over A and then B equals the complement of zlib's
     // combination of A's complemented register with B's standard CRC.
     quint32 joined = pieces[0];
     for (std::size_t k = 1; k < pieces.size(); ++k)
         joined = ~static_cast<quint32>(crc32_combine64(~joined, ~pieces[k], length(k)));
     crc = joined;
-    return true;
+    return Sliced::done;
 }
 
 }  // namespace
 
 void FileCrc32(const platform::ReadOnlyFile &file, quint32 &crc, qint64 &byteCount) noexcept {
+    FileCrc32(file, crc, byteCount, Crc32Going());
+}
+
+bool FileCrc32(const platform::ReadOnlyFile &file, quint32 &crc, qint64 &byteCount,
+               const Crc32Going &going) noexcept {
     byteCount = -1;
     if (!file.isOpen())
-        return;
+        return true;
     try {
         char *const buffer = readBuffer();
         byteCount = 0;
         const qint64 size = file.size();
-        if (size >= kSlicedFrom && std::thread::hardware_concurrency() > 1 &&
-            checksumSliced(file, size, crc))
-            byteCount = size;  // what was appended meanwhile is read on below
+        if (size >= kSlicedFrom && std::thread::hardware_concurrency() > 1) {
+            switch (checksumSliced(file, size, crc, going)) {
+                case Sliced::done:
+                    byteCount = size;  // what was appended meanwhile is read on below
+                    break;
+                case Sliced::givenUp:
+                    return false;
+                case Sliced::failed:
+                    break;
+            }
+        }
         for (;;) {
             const qint64 got = file.readAt(buffer, kCrcReadBlock, byteCount);
             if (got <= 0)
@@ -105,10 +135,13 @@ void FileCrc32(const platform::ReadOnlyFile &file, quint32 &crc, qint64 &byteCou
             // opened is the end: a small file costs one read call, not two.
             if (got < kCrcReadBlock && byteCount >= size)
                 break;
+            if (going && !going(byteCount, size))
+                return false;
         }
     } catch (...) {
         // Only an allocation can fail here; what was counted stands.
     }
+    return true;
 }
 
 void FileCrc32(const QString &fileName, quint32 &crc, qint64 &byteCount) noexcept {

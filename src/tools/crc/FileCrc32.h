@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 namespace platform {
 class ReadOnlyFile;
 }
@@ -22,6 +24,17 @@ void FileCrc32(const QString &fileName, quint32 &crc, qint64 &byteCount) noexcep
 // The same for a file opened already (one that is not open gives -1), read
 // from its start.
 void FileCrc32(const platform::ReadOnlyFile &file, quint32 &crc, qint64 &byteCount) noexcept;
+
+// Told on the caller's thread, between the blocks of a file of more than one
+// block, how many bytes of its size are read so far; answering false gives
+// the file up.
+using Crc32Going = std::function<bool(qint64 bytesRead, qint64 size)>;
+
+// FileCrc32 of an open file that lets the caller run its window while a
+// large file is read. False when `going` gave the file up: byteCount and
+// crc then mean nothing.
+bool FileCrc32(const platform::ReadOnlyFile &file, quint32 &crc, qint64 &byteCount,
+               const Crc32Going &going) noexcept;
 
 // CRC-32 of the bytes at positions fromPos to toPos inclusive (counted from
 // 0), run through the caller's register, opened as FileCrc32 opens files.

@@ -21,15 +21,16 @@ bool FileCrc32Ahead::roomAhead() const {
     return claimed_ < paths_.size() && claimed_ < taken_ + kAhead;
 }
 
-void FileCrc32Ahead::readClaimed(std::unique_lock<std::mutex> &lock, qsizetype claimed,
-                                 bool ahead) {
+void FileCrc32Ahead::readClaimed(std::unique_lock<std::mutex> &lock, qsizetype claimed, bool ahead,
+                                 const Crc32Going &going) {
     lock.unlock();
     Slot slot;
     slot.index = claimed;
     const platform::ReadOnlyFile file(paths_[claimed]);
     slot.leftToCaller = ahead && file.isOpen() && file.size() >= kAheadLargest;
     if (!slot.leftToCaller)
-        FileCrc32(file, slot.result.crc, slot.result.byteCount);
+        slot.result.finished =
+            FileCrc32(file, slot.result.crc, slot.result.byteCount, ahead ? Crc32Going() : going);
     lock.lock();
     slots_[static_cast<std::size_t>(claimed % kAhead)] = slot;
 }
@@ -43,14 +44,14 @@ void FileCrc32Ahead::readAhead() {
         if (stopping_ || claimed_ == paths_.size())
             return;
         const qsizetype claimed = claimed_++;
-        readClaimed(lock, claimed, true);
+        readClaimed(lock, claimed, true, {});
         // Wake-ups cost a system call each: only the one the taker waits for.
         if (takerWaits_ && claimed == taken_)
             changed_.notify_all();
     }
 }
 
-FileCrc32Ahead::Result FileCrc32Ahead::take(qsizetype i) {
+FileCrc32Ahead::Result FileCrc32Ahead::take(qsizetype i, const Crc32Going &going) {
     std::unique_lock lock(mutex_);
     Slot &wanted = slots_[static_cast<std::size_t>(i % kAhead)];
     while (wanted.index != i) {
@@ -58,7 +59,7 @@ FileCrc32Ahead::Result FileCrc32Ahead::take(qsizetype i) {
             // Rather than wait, read the next file that nobody reads yet
             // (a large one only when it is the one wanted).
             const qsizetype claimed = claimed_++;
-            readClaimed(lock, claimed, claimed != i);
+            readClaimed(lock, claimed, claimed != i, going);
             continue;
         }
         takerWaits_ = true;
@@ -75,7 +76,12 @@ FileCrc32Ahead::Result FileCrc32Ahead::take(qsizetype i) {
     if (!slot.leftToCaller)
         return slot.result;
     Result result;
-    FileCrc32(paths_[i], result.crc, result.byteCount);
+    try {
+        const platform::ReadOnlyFile file(paths_[i]);
+        result.finished = FileCrc32(file, result.crc, result.byteCount, going);
+    } catch (...) {
+        // The path could not be converted; the file counts as not opened.
+    }
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Crc32.h"
+#include "FileCrc32.h"
 
 #include <QStringList>
 #include <QtGlobal>
@@ -29,6 +30,8 @@ class FileCrc32Ahead {
     struct Result {
         quint32 crc = kCrc32Start;  // the register, not yet complemented
         qint64 byteCount = -1;
+        // False when the caller's `going` gave the file up before its end.
+        bool finished = true;
     };
 
     explicit FileCrc32Ahead(QStringList paths);
@@ -37,8 +40,10 @@ class FileCrc32Ahead {
     FileCrc32Ahead &operator=(const FileCrc32Ahead &) = delete;
 
     // FileCrc32 of paths[i] from kCrc32Start. Asked for in order, each
-    // once: i = 0, 1, 2, ...
-    Result take(qsizetype i);
+    // once: i = 0, 1, 2, ... A file read on the caller's thread (a large
+    // one, or one the reader had not reached) tells `going` between its
+    // blocks.
+    Result take(qsizetype i, const Crc32Going &going = {});
 
   private:
     struct Slot {
@@ -49,7 +54,8 @@ class FileCrc32Ahead {
     // Whether a path may be claimed now: within kAhead of the next to take.
     bool roomAhead() const;
     // Reads the path `claimed` (with the lock released) and files its slot.
-    void readClaimed(std::unique_lock<std::mutex> &lock, qsizetype claimed, bool ahead);
+    void readClaimed(std::unique_lock<std::mutex> &lock, qsizetype claimed, bool ahead,
+                     const Crc32Going &going);
     void readAhead();
 
     const QStringList paths_;

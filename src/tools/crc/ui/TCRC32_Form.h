@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/MessagePace.h"
 #include "tools/crc/Crc32ReportHost.h"
 #include "widgets/WindowGate.h"
 
@@ -71,4 +72,5 @@ class TCRC32_Form : public QWidget, public tools::Crc32ReportHost {
     bool walking_ = false;
     QList<tools::Crc32ReportRow> pendingRows_;
     QElapsedTimer sinceRows_;
+    MessagePace pace_;
 };

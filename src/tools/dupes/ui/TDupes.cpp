@@ -117,10 +117,10 @@ void TDupes::findDuplicates() {
     activateWindow();
     Label1->setText(looking());
     Label2->setText(tr("Status : Reading file CRC32 - please wait"));
-    pumpMessages();
+    QCoreApplication::processEvents();
     ListBox1->setEnabled(false);
     gate_.disableMain();
-    pumpMessages();
+    QCoreApplication::processEvents();
     run_->begin();
     BitBtn3->setEnabled(false);
 
@@ -129,7 +129,7 @@ void TDupes::findDuplicates() {
 
     ProgressBar1->setValue(0);
     Label2->setText(tr("Status : Analysing Results : Please Wait"));
-    pumpMessages();
+    QCoreApplication::processEvents();
     const int groups = table_.group();
     {
         // A shown tab bar lays out all its tabs again for each tab added; a
@@ -254,7 +254,11 @@ void TDupes::setProgress(int percent) {
 }
 
 void TDupes::pumpMessages() {
-    QCoreApplication::processEvents();
+    // The search asks after every file and every block of a long read;
+    // messages run by the clock, so many small files cost their reading,
+    // not a turn of the message loop each.
+    if (pace_.due())
+        QCoreApplication::processEvents();
 }
 
 void TDupes::listGroup(int number) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/MessagePace.h"
 #include "tools/dupes/DupesHost.h"
 #include "tools/dupes/DupesTable.h"
 
@@ -74,4 +75,5 @@ class TDupes : public QWidget, private tools::DupesHost {
     ToolRun *run_;
     bool searching_ = false;
     std::function<bool()> trashChoice_;
+    MessagePace pace_;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/MainWindowGate.h"
+#include "platform/MessagePace.h"
 #include "platform/Shell.h"
 #include "tools/rename/RenamePreview.h"
 #include "tools/rename/RenameWalk.h"
@@ -173,11 +174,16 @@ tools::RenameRules TRename_Form::checkedRules() const {
 void TRename_Form::BitBtn2Click() {
     BitBtn1->setEnabled(true);
     BitBtn2->setEnabled(false);
-    // The run is short and handles no window messages: nothing can be
-    // clicked meanwhile.
+    // Nothing can be clicked while the files are renamed; thousands of them
+    // take a while, so the window repaints by the clock meanwhile.
     setEnabled(false);
-    tools::RenameRun run = tools::renameSelectedFiles(
-        files_, checkedRules(), [this](int percent) { ProgressBar1->setValue(percent); });
+    MessagePace pace;
+    tools::RenameRun run =
+        tools::renameSelectedFiles(files_, checkedRules(), [this, &pace](int percent) {
+            ProgressBar1->setValue(percent);
+            if (pace.due())
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
     setLastRun(std::move(run.renamed));
     platform::shell().beep();
     BitBtn2->setEnabled(true);
