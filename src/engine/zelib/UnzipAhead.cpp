@@ -38,7 +38,9 @@ bool readableAhead(const zip_stat_t &stat, uint64_t archiveSize) {
 }  // namespace
 
 UnzipAhead &UnzipAhead::shared() {
-    // Destroyed when the library goes, which stops and joins its workers.
+    // Destroyed when the library goes, which stops and joins its workers,
+    // and before the store that the buffers it holds go back to.
+    ByteBuffer::setUpStore();
     static UnzipAhead ahead;
     return ahead;
 }
@@ -49,7 +51,7 @@ UnzipAhead::~UnzipAhead() {
         stopping_ = true;
         dropLocked();
     }
-    changed_.notify_all();
+    workAvailable_.notify_all();
     for (std::thread &worker : workers_)
         worker.join();
 }
@@ -74,7 +76,8 @@ void UnzipAhead::drop() {
             forgetLocked(*item);
         gone.swap(expected_);
     }
-    changed_.notify_all();
+    workAvailable_.notify_all();
+    readDone_.notify_all();
     // The archives read go here, outside the lock.
 }
 
@@ -103,34 +106,46 @@ void UnzipAhead::expect(const std::vector<std::string> &paths) {
             item->path = paths[i];
             expected_.push_back(std::move(item));
         }
-        // Half the cores: the calls themselves keep the others busy writing
-        // files and reporting.
-        const size_t wanted = std::max(1u, workerCount() / 2);
+        // As many as the cores: the calls mostly write files and report,
+        // and a core of their own would often wait for the next archive.
+        const size_t wanted = workerCount();
         while (!expected_.empty() && workers_.size() < wanted)
             workers_.emplace_back([this] { work(); });
     }
-    changed_.notify_all();
+    workAvailable_.notify_all();
+    readDone_.notify_all();
 }
 
 std::unique_ptr<ReadAhead> UnzipAhead::claim(const std::string &path) {
     Item item;
+    bool freed = false;
     {
         std::unique_lock<std::mutex> lock(mutex_);
         if (expected_.empty())
             return nullptr;
         if (expected_.front()->path != path) {
             dropLocked();
-            changed_.notify_all();
+            lock.unlock();
+            workAvailable_.notify_all();
+            readDone_.notify_all();
             return nullptr;
         }
         item = expected_.front();
         // One under way is awaited (the call would do the same work); one
         // not begun is left to the call.
-        changed_.wait(lock, [&] { return item->state != Expected::State::Reading; });
+        readDone_.wait(lock, [&] { return item->state != Expected::State::Reading; });
         expected_.pop_front();
+        const bool blocked = nextLocked() == nullptr;
         forgetLocked(*item);
+        // Only memory set free can let a worker start another archive.
+        freed = blocked && nextLocked() != nullptr;
     }
-    changed_.notify_all();
+    if (freed)
+        workAvailable_.notify_all();
+    return takeChecked(item, path);
+}
+
+std::unique_ptr<ReadAhead> UnzipAhead::takeChecked(const Item &item, const std::string &path) {
     if (item->state != Expected::State::Read)
         return nullptr;
     std::unique_ptr<ReadAhead> read = std::move(item->read);
@@ -149,7 +164,7 @@ bool UnzipAhead::busyLocked() const {
 
 size_t UnzipAhead::waitUntilIdle() {
     std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait(lock, [&] { return !busyLocked(); });
+    readDone_.wait(lock, [&] { return !busyLocked(); });
     return static_cast<size_t>(
         std::count_if(expected_.begin(), expected_.end(),
                       [](const Item &item) { return item->state == Expected::State::Read; }));
@@ -176,14 +191,12 @@ bool UnzipAhead::reserve(Expected &item, uint64_t bytes) {
 }
 
 void UnzipAhead::release(Expected &item, uint64_t bytes) {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (item.dropped)
-            return;
-        held_ -= bytes;
-        item.bytes -= bytes;
-    }
-    changed_.notify_all();
+    // Called by the worker that reads `item`: nobody else waits for this.
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (item.dropped)
+        return;
+    held_ -= bytes;
+    item.bytes -= bytes;
 }
 
 std::unique_ptr<ReadAhead> UnzipAhead::readAhead(Expected &item,
@@ -232,7 +245,7 @@ void UnzipAhead::work() noexcept {
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
         Item item;
-        changed_.wait(lock, [&] { return stopping_ || (item = nextLocked()) != nullptr; });
+        workAvailable_.wait(lock, [&] { return stopping_ || (item = nextLocked()) != nullptr; });
         if (stopping_)
             return;
         item->state = Expected::State::Reading;
@@ -253,7 +266,7 @@ void UnzipAhead::work() noexcept {
             forgetLocked(*item);
             item->state = Expected::State::Failed;
         }
-        changed_.notify_all();
+        readDone_.notify_all();
         if (read) {
             // Dropped meanwhile: its memory goes outside the lock.
             lock.unlock();

@@ -31,7 +31,8 @@ struct ReadAhead {
 // tests many archives leaves cores idle while one archive's files are
 // written and its events go out; told which archives its next calls will
 // name, the engine opens and inflates them meanwhile on threads of its own,
-// within bounded memory: entries up to kEntryLimit, kTotal in all; larger
+// within bounded memory: entries up to kEntryLimit, kTotal in all (on
+// top of the calls' own budget); larger
 // ones, encrypted ones and other methods are left to the call. Nothing of
 // this shows: no file is written and no callback made ahead, and an archive
 // that fails ahead in any way is simply forgotten, so that its call meets
@@ -41,7 +42,7 @@ struct ReadAhead {
 // everything expected.
 class UnzipAhead {
   public:
-    static constexpr uint64_t kEntryLimit = uint64_t{32} << 20;
+    static constexpr uint64_t kEntryLimit = uint64_t{64} << 20;
     static constexpr uint64_t kTotal = uint64_t{128} << 20;
 
     static UnzipAhead &shared();
@@ -74,6 +75,8 @@ class UnzipAhead {
 
     UnzipAhead() = default;
     void work() noexcept;
+    // What was read for `item`, when `path` still names the file read.
+    std::unique_ptr<ReadAhead> takeChecked(const Item &item, const std::string &path);
     std::unique_ptr<ReadAhead> readAhead(Expected &item, libdeflate_decompressor *decompressor);
     // Memory for an entry ahead: false when it does not fit or the archive
     // was dropped meanwhile.
@@ -85,7 +88,8 @@ class UnzipAhead {
     Item nextLocked() const;
 
     std::mutex mutex_;
-    std::condition_variable changed_;
+    std::condition_variable workAvailable_;  // for the workers
+    std::condition_variable readDone_;       // for the calls and the idle wait
     std::deque<Item> expected_;
     uint64_t held_ = 0;
     bool stopping_ = false;

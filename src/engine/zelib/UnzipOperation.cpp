@@ -320,11 +320,14 @@ void UnzipOperation::process(const Entry &entry) {
         const auto ahead = inflated_.find(entry.index);
         if (ahead != inflated_.end()) {
             // Inflated and checked ahead: a test is done, an extraction
-            // has its file to write.
+            // writes its file here. Handing that to a worker would cost
+            // more than the write: the data is ready, and the next
+            // archives are being inflated on other cores meanwhile.
             job->raw = std::move(ahead->second);
             inflated_.erase(ahead);
             job->inflated = true;
-            job->work = job->extract;
+            if (job->extract)
+                runInflateJob(*job, nullptr);
             pool_->submit(std::move(job), reporter_);
             return;
         }
