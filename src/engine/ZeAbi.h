@@ -176,8 +176,8 @@ ZE_EXPORT int32_t zezipahead(int32_t version, int32_t argc, const char *const *a
 ZE_EXPORT int32_t zezipaheadidle(int32_t version, int32_t argc, const char *const *argv,
                                  ZeCallback callback, void *component);
 /* Optional, in libzeunzip.so: the next zeunzip calls (Extract or Test) are
- * expected to name the archives of this vector (archive paths and nothing
- * else), one per call, in order. The engine may open and inflate them
+ * expected to name the archives of this vector (archive paths, after "-t"
+ * when the calls test), one per call, in order. The engine may open and inflate them
  * meanwhile on idle cores; a call that names anything else, or an empty
  * vector, drops that work, and an archive that has changed since it was read
  * is read again by its call. Nothing is written and the callback is never

@@ -188,13 +188,13 @@ int TZipEngine::Zip(TZeAction action) {
 
 int TZipEngine::Extract(TZeAction action) {
     OperationGuard guard(*this);
-    readAhead();
+    readAhead(false);
     return run(unzipLibrary_, Operation::Read, extractArguments(action));
 }
 
 int TZipEngine::Test() {
     OperationGuard guard(*this);
-    readAhead();
+    readAhead(true);
     return run(unzipLibrary_, Operation::Read, testArguments());
 }
 
@@ -233,7 +233,7 @@ void TZipEngine::watchIdle() {
                                  &TZipEngine::dropAhead);
 }
 
-void TZipEngine::readAhead() {
+void TZipEngine::readAhead(bool testing) {
     if (archivesAt_ >= archivesAhead_.size() || running_)
         return;
     // A batch may pass archives over (a name it refuses before the call).
@@ -241,7 +241,7 @@ void TZipEngine::readAhead() {
     if (at >= 0 && !ZipFileName.isEmpty()) {
         // The window starts at this call's archive, so that the engine
         // hands this call what it has done for it.
-        sendReadAhead(archivesAhead_.mid(at, kArchivesAhead));
+        sendReadAhead(archivesAhead_.mid(at, kArchivesAhead), testing);
         archivesAt_ = at + 1;
         return;
     }
@@ -250,12 +250,14 @@ void TZipEngine::readAhead() {
     dropAhead();
 }
 
-void TZipEngine::sendReadAhead(const QStringList &archives) {
+void TZipEngine::sendReadAhead(const QStringList &archives, bool testing) {
     const ZeEntryPoint ahead =
         unzipLibrary_.bind(libraryFolder_) ? unzipLibrary_.optional("zeunzipahead") : nullptr;
     if (!ahead)
         return;
     ZeArguments arguments;
+    if (testing && !archives.isEmpty())
+        arguments << QStringLiteral("-t");
     for (const QString &archive : archives)
         arguments << archive;
     if (!arguments.isPassable())

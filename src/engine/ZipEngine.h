@@ -153,8 +153,8 @@ class TZipEngine : public QObject {
     void sendAhead(const QStringList &files);
     // Before an Extract or Test call: follows the expected archives, or
     // forgets them.
-    void readAhead();
-    void sendReadAhead(const QStringList &archives);
+    void readAhead(bool testing);
+    void sendReadAhead(const QStringList &archives, bool testing = false);
     void dropAhead();
     void watchIdle();
 

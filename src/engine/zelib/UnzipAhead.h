@@ -24,7 +24,10 @@ namespace zelib {
 struct ReadAhead {
     std::string path;
     CheckedArchive archive;
-    std::map<zip_uint64_t, ByteBuffer> inflated;  // by entry index
+    // By entry index: the entries found intact, with their data when it
+    // was kept for an extraction.
+    std::map<zip_uint64_t, ByteBuffer> inflated;
+    bool dataKept = false;
 };
 
 // Reading for Test and Extract calls still to come. A batch that extracts or
@@ -52,7 +55,8 @@ class UnzipAhead {
     // the same order are kept, also when the list starts further on (the
     // archives passed over go); everything else expected is dropped. An
     // empty list drops everything.
-    void expect(const std::vector<std::string> &paths);
+    // `testing`: the calls test, so only the verdicts are kept, no data.
+    void expect(const std::vector<std::string> &paths, bool testing);
     // The work done for a call that names `path`: null when `path` is not the
     // next archive expected, when it was not read whole ahead, or when the
     // file has changed since. Waits while that archive is being read.
@@ -91,6 +95,7 @@ class UnzipAhead {
     std::condition_variable workAvailable_;  // for the workers
     std::condition_variable readDone_;       // for the calls and the idle wait
     std::deque<Item> expected_;
+    bool testing_ = false;
     uint64_t held_ = 0;
     bool stopping_ = false;
     std::vector<std::thread> workers_;

@@ -38,14 +38,16 @@ extern "C" ZE_EXPORT int32_t zeunzipahead(int32_t version, int32_t argc, const c
     }
     try {
         std::vector<std::string> paths;
-        for (int32_t i = 0; i < argc; ++i) {
+        // "-t" first: the calls will test.
+        const bool testing = argc > 0 && argv[0] != nullptr && std::string(argv[0]) == "-t";
+        for (int32_t i = testing ? 1 : 0; i < argc; ++i) {
             if (argv[i] == nullptr || argv[i][0] == '\0') {
                 ahead.drop();
                 return ZE_ERR_INTERNAL;
             }
             paths.emplace_back(argv[i]);
         }
-        ahead.expect(paths);
+        ahead.expect(paths, testing);
         return ZE_OK;
     } catch (const std::bad_alloc &) {
         ahead.drop();
