@@ -48,13 +48,26 @@ void UnzipBatch::run() {
     engine.UsePaths = settings_.recurse;
     engine.Overwrite = zowAlways;
     engine.Password = settings_.unzipPassword;
+    expectArchives();
 
     batchsteps::forEachSelected(host_, host_.fileList(), [&](const batchsteps::SelectedEntry &e) {
         host_.setStatus(e.statusText(
             QCoreApplication::translate("TMainform", "Unzipping: %1/%2 - %3% - (%4)")));
         unzipEntry(e.folder, e.name);
     });
+    // Finished or stopped: nothing read ahead outlives the batch.
+    engine.ExpectArchives({});
     host_.setOverallProgress(0);
+}
+
+void UnzipBatch::expectArchives() {
+    FileListSource &list = host_.fileList();
+    const QString folder = platform::withSeparator(list.directory());
+    QStringList archives;
+    for (int i = 0; i < list.count(); ++i)
+        if (list.isSelected(i))
+            archives << folder + list.name(i);
+    host_.engine().ExpectArchives(archives);
 }
 
 QString UnzipBatch::destinationFor(const QString &archiveFolder, const QString &name) const {

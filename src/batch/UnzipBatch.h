@@ -24,6 +24,8 @@ class UnzipBatch {
     void run();
 
   private:
+    // Tells the engine the archives of the calls to come.
+    void expectArchives();
     // One selected archive, from the extraction to its deletion.
     void unzipEntry(const QString &folder, const QString &name);
     // Where the entries of archive `name` in `archiveFolder` go; ends with a

@@ -175,6 +175,21 @@ ZE_EXPORT int32_t zezipahead(int32_t version, int32_t argc, const char *const *a
  * test change a file that was certainly read ahead. */
 ZE_EXPORT int32_t zezipaheadidle(int32_t version, int32_t argc, const char *const *argv,
                                  ZeCallback callback, void *component);
+/* Optional, in libzeunzip.so: the next zeunzip calls (Extract or Test) are
+ * expected to name the archives of this vector (archive paths, after "-t"
+ * when the calls test), one per call, in order. The engine may open and inflate them
+ * meanwhile on idle cores; a call that names anything else, or an empty
+ * vector, drops that work, and an archive that has changed since it was read
+ * is read again by its call. Nothing is written and the callback is never
+ * called; the result is 0. A component that does not find this entry simply
+ * goes without. */
+ZE_EXPORT int32_t zeunzipahead(int32_t version, int32_t argc, const char *const *argv,
+                               ZeCallback callback, void *component);
+/* Optional, in libzeunzip.so: waits until the work of zeunzipahead has gone
+ * as far as its memory lets it; the result is the number of archives it
+ * holds read. Lets a test change an archive that was certainly read ahead. */
+ZE_EXPORT int32_t zeunzipaheadidle(int32_t version, int32_t argc, const char *const *argv,
+                                   ZeCallback callback, void *component);
 
 /* Result codes. 0 is success; the program words 40 to 410 individually.
  * ZE_ERR_* below are the codes the engine libraries return; the list of

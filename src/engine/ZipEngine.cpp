@@ -11,6 +11,9 @@ namespace {
 // while small files' archives are written one after another, few enough
 // that a change of plan wastes little.
 constexpr qsizetype kCallsAhead = 16;
+// Archives the engine reads ahead of their Extract or Test calls: its
+// memory bounds what it holds, this bounds the archives it keeps open.
+constexpr qsizetype kArchivesAhead = 8;
 
 }  // namespace
 
@@ -185,11 +188,13 @@ int TZipEngine::Zip(TZeAction action) {
 
 int TZipEngine::Extract(TZeAction action) {
     OperationGuard guard(*this);
+    readAhead(false);
     return run(unzipLibrary_, Operation::Read, extractArguments(action));
 }
 
 int TZipEngine::Test() {
     OperationGuard guard(*this);
+    readAhead(true);
     return run(unzipLibrary_, Operation::Read, testArguments());
 }
 
@@ -205,12 +210,61 @@ void TZipEngine::ExpectZips(const QStringList &files) {
     dropAhead();
     upcoming_ = files;
     upcomingAt_ = 0;
+    if (!files.isEmpty())
+        watchIdle();
+}
+
+void TZipEngine::ExpectArchives(const QStringList &archives) {
+    if (running_)
+        return;
+    dropAhead();
+    archivesAhead_ = archives;
+    archivesAt_ = 0;
+    if (!archives.isEmpty())
+        watchIdle();
+}
+
+void TZipEngine::watchIdle() {
     // Waiting for the user means the batch is paused or over: work done
     // ahead would only hold memory until then, and the files may change.
-    if (!idleWatch_ && !files.isEmpty())
+    if (!idleWatch_)
         if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(thread()))
             idleWatch_ = connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
                                  &TZipEngine::dropAhead);
+}
+
+void TZipEngine::readAhead(bool testing) {
+    if (archivesAt_ >= archivesAhead_.size() || running_)
+        return;
+    // A batch may pass archives over (a name it refuses before the call).
+    const qsizetype at = archivesAhead_.indexOf(ZipFileName, archivesAt_);
+    if (at >= 0 && !ZipFileName.isEmpty()) {
+        // The window starts at this call's archive, so that the engine
+        // hands this call what it has done for it.
+        sendReadAhead(archivesAhead_.mid(at, kArchivesAhead), testing);
+        archivesAt_ = at + 1;
+        return;
+    }
+    archivesAhead_.clear();
+    archivesAt_ = 0;
+    dropAhead();
+}
+
+void TZipEngine::sendReadAhead(const QStringList &archives, bool testing) {
+    const ZeEntryPoint ahead =
+        unzipLibrary_.bind(libraryFolder_) ? unzipLibrary_.optional("zeunzipahead") : nullptr;
+    if (!ahead)
+        return;
+    ZeArguments arguments;
+    if (testing && !archives.isEmpty())
+        arguments << QStringLiteral("-t");
+    for (const QString &archive : archives)
+        arguments << archive;
+    if (!arguments.isPassable())
+        return;
+    const ZeArguments::Argv argv = arguments.argv();
+    ahead(ZE_VERSION, argv.count(), argv.data(), nullptr, nullptr);
+    readAheadSent_ = !archives.isEmpty();
 }
 
 void TZipEngine::workAhead(TZeAction action) {
@@ -230,8 +284,12 @@ void TZipEngine::workAhead(TZeAction action) {
 }
 
 void TZipEngine::dropAhead() {
-    if (aheadSent_ && !running_)
+    if (running_)
+        return;
+    if (aheadSent_)
         sendAhead({});
+    if (readAheadSent_)
+        sendReadAhead({});
 }
 
 void TZipEngine::sendAhead(const QStringList &files) {

@@ -103,6 +103,16 @@ class TZipEngine : public QObject {
     // list expects nothing. Without an engine that offers it, nothing
     // happens.
     void ExpectZips(const QStringList &files);
+    // The archives a batch still has to extract or test: its next Extract
+    // or Test calls each name one of these (ZipFileName), in this order,
+    // though it may pass some over. The engine opens and inflates some of
+    // them meanwhile on idle cores; nothing is written and no event is
+    // raised ahead, and an archive that changed since it was read is read
+    // again by its call. The work ahead is dropped as for ExpectZips: by a
+    // call that names an archive off the list, when this thread's event
+    // loop waits for the user, and by a new list. Without an engine that
+    // offers it, nothing happens.
+    void ExpectArchives(const QStringList &archives);
 
     // The vectors the operations send, for the current properties. A
     // refused call has refusal() 430 (multi-disk mode) or -1 (an action the
@@ -141,7 +151,12 @@ class TZipEngine : public QObject {
     // Before a Zip call: follows the expected list, or forgets it.
     void workAhead(TZeAction action);
     void sendAhead(const QStringList &files);
+    // Before an Extract or Test call: follows the expected archives, or
+    // forgets them.
+    void readAhead(bool testing);
+    void sendReadAhead(const QStringList &archives, bool testing = false);
     void dropAhead();
+    void watchIdle();
 
     QString libraryFolder_;
     ZeLibrary zipLibrary_;
@@ -156,5 +171,8 @@ class TZipEngine : public QObject {
     QStringList upcoming_;
     qsizetype upcomingAt_ = 0;  // the next call's file in upcoming_
     bool aheadSent_ = false;    // the engine holds work ahead
+    QStringList archivesAhead_;
+    qsizetype archivesAt_ = 0;    // the next call's archive in archivesAhead_
+    bool readAheadSent_ = false;  // the unzip engine holds work ahead
     QMetaObject::Connection idleWatch_;
 };

@@ -22,6 +22,11 @@ QString verdictLine(const QString &name, int result) {
 void walk(const FileListSource &files, TZipEngine &engine, ZipTestHost &host) {
     const QString folder = platform::withSeparator(files.directory());
     const int count = files.count();
+    QStringList archives;
+    for (int i = 0; i < count; ++i)
+        if (files.isSelected(i))
+            archives << folder + files.name(i);
+    engine.ExpectArchives(archives);
     for (int i = 0; i < count; ++i) {
         if (i > 0)
             host.setProgress(platform::walkPercent(i, count));
@@ -36,6 +41,8 @@ void walk(const FileListSource &files, TZipEngine &engine, ZipTestHost &host) {
         const int result = engine.Test();
         host.addVerdict(verdictLine(name, result));
     }
+    // Finished or stopped: nothing read ahead outlives the walk.
+    engine.ExpectArchives({});
 }
 
 }  // namespace ziptest

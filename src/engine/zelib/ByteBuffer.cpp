@@ -72,6 +72,10 @@ ByteBuffer &ByteBuffer::operator=(ByteBuffer &&other) noexcept {
     return *this;
 }
 
+void ByteBuffer::setUpStore() {
+    kept();
+}
+
 void ByteBuffer::allocate(size_t size) {
     release();
     if (size == 0)

@@ -24,6 +24,11 @@ class ByteBuffer {
     ByteBuffer(const ByteBuffer &) = delete;
     ByteBuffer &operator=(const ByteBuffer &) = delete;
 
+    // Sets up the store of kept buffers. An object of static storage that
+    // may hold buffers when the process ends calls this before it is
+    // constructed, so that the store outlives it.
+    static void setUpStore();
+
     // Replaces the contents with `size` uninitialised bytes; throws
     // std::bad_alloc when the memory is not there.
     void allocate(size_t size);

@@ -1,5 +1,6 @@
 #include "InflatePool.h"
 
+#include "EntryData.h"
 #include "OutputFile.h"
 
 #include <libdeflate.h>
@@ -29,31 +30,16 @@ int32_t writeFile(const InflateJob &job, const uint8_t *data, uint64_t size) {
 }  // namespace
 
 void runInflateJob(InflateJob &job, libdeflate_decompressor *decompressor) noexcept {
-    const uint64_t size = job.facts.size;
-    ByteBuffer output;
-    const uint8_t *data = nullptr;
     static const uint8_t kNothing = 0;
     try {
-        if (job.method == ZIP_CM_DEFLATE) {
-            output.allocate(size);
-            uint8_t empty = 0;
-            // Without an "actual size" out-parameter libdeflate insists on
-            // exactly `size` bytes: shorter or longer data is an error.
-            const libdeflate_result result =
-                libdeflate_deflate_decompress(decompressor, job.raw.data(), job.raw.size(),
-                                              size ? output.data() : &empty, size, nullptr);
-            if (result != LIBDEFLATE_SUCCESS)
-                job.code = ZE_ERR_INCOMPLETE;
-            data = size ? output.data() : &kNothing;
-        } else {
-            if (job.raw.size() != size)
-                job.code = ZE_ERR_INCOMPLETE;
-            data = job.raw.empty() ? &kNothing : job.raw.data();
-        }
-        if (job.code == ZE_OK && libdeflate_crc32(0, data, size) != job.crc)
-            job.code = ZE_ERR_INCOMPLETE;
+        ByteBuffer data;
+        if (job.inflated)
+            data = std::move(job.raw);
+        else
+            job.code =
+                inflateChecked(job.raw, job.method, job.facts.size, job.crc, decompressor, data);
         if (job.code == ZE_OK && job.extract)
-            job.code = writeFile(job, data, size);
+            job.code = writeFile(job, data.empty() ? &kNothing : data.data(), job.facts.size);
     } catch (const std::bad_alloc &) {
         job.code = ZE_ERR_MEMORY;
     } catch (...) {
@@ -78,8 +64,8 @@ InflatePool::~InflatePool() {
 
 bool InflatePool::submit(std::unique_ptr<InflateJob> job, Reporter &reporter) {
     auto slot = std::make_shared<Slot>();
-    slot->cost =
-        job->work ? job->raw.size() + (job->method == ZIP_CM_DEFLATE ? job->facts.size : 0) : 0;
+    const bool inflating = job->method == ZIP_CM_DEFLATE && !job->inflated;
+    slot->cost = job->work ? job->raw.size() + (inflating ? job->facts.size : 0) : 0;
     slot->done = !job->work;
     slot->job = std::move(job);
 

@@ -24,6 +24,8 @@ struct InflateJob {
     // Work for a worker; no work when `raw` is unused (a job already decided).
     bool work = false;
     ByteBuffer raw;
+    // `raw` already holds the entry's data, inflated and checked ahead.
+    bool inflated = false;
     uint16_t method = 0;  // ZIP_CM_STORE or ZIP_CM_DEFLATE
     uint32_t crc = 0;
     bool extract = false;
@@ -77,7 +79,8 @@ class InflatePool {
     std::vector<std::thread> workers_;
 };
 
-// Decompresses and checks one job's data, and writes it when extracting.
+// Decompresses and checks one job's data (unless that was done ahead), and
+// writes it when extracting.
 void runInflateJob(InflateJob &job, libdeflate_decompressor *decompressor) noexcept;
 
 }  // namespace zelib

@@ -1,7 +1,7 @@
 #include "UnzipOperation.h"
 
-#include "ArchiveLayout.h"
-#include "ArchiveOpen.h"
+#include "CheckedArchive.h"
+#include "EntryData.h"
 #include "EntryNames.h"
 #include "ExtractFolder.h"
 #include "InflatePool.h"
@@ -10,9 +10,9 @@
 #include "PasswordKeeper.h"
 #include "PatchedArchive.h"
 #include "ResultCodes.h"
+#include "UnzipAhead.h"
 #include "Wildcard.h"
 #include "WorkerCount.h"
-#include "platform/posix/FileDescriptor.h"
 
 #include <sys/stat.h>
 #include <algorithm>
@@ -65,7 +65,8 @@ class UnzipOperation {
     // is decrypted (and authenticated) without a CRC check. The bytes are
     // the stored ones all the same.
     EntryFile openStoredAes(const Entry &entry, int32_t &code);
-    int32_t checkLayout();
+    // The archive as read ahead for this call, or opened and checked now.
+    int32_t open();
     void conclude(InflateJob &job);
     bool drain(bool wait);
     void record(int32_t code) {
@@ -83,6 +84,7 @@ class UnzipOperation {
     ArchiveLayout layout_;
     ArchiveHandle patched_;  // see openStoredAes
     uint64_t archiveSize_ = 0;
+    std::map<zip_uint64_t, ByteBuffer> inflated_;  // entries inflated ahead, by index
     std::unique_ptr<InflatePool> pool_;
     std::vector<uint8_t> buffer_;
     std::vector<Entry> entries_;            // the selected ones
@@ -142,29 +144,8 @@ std::unique_ptr<InflateJob> UnzipOperation::describe(const Entry &entry) const {
 }
 
 int32_t UnzipOperation::readRaw(const Entry &entry, ByteBuffer &raw) {
-    // With ZIP_FL_COMPRESSED libzip hands over the stored bytes as they are.
-    EntryFile file(zip_fopen_index(archive_.get(), entry.index, ZIP_FL_COMPRESSED));
-    if (!file) {
-        const int32_t code = codeForZipError(zip_get_error(archive_.get()), Stage::Read);
-        zip_error_clear(archive_.get());
-        return code;
-    }
-    raw.allocate(entry.stat.comp_size);
-    uint64_t done = 0;
-    while (done < raw.size()) {
-        // In pieces, with progress between them: the archive may be on a slow disk.
-        constexpr uint64_t kPiece = 4u << 20;
-        if (!reporter_.tick())
-            return ZE_ERR_ABORTED;
-        const zip_int64_t n =
-            zip_fread(file.get(), raw.data() + done, std::min<uint64_t>(kPiece, raw.size() - done));
-        if (n < 0)
-            return codeForZipError(zip_file_get_error(file.get()), Stage::Read);
-        if (n == 0)
-            return ZE_ERR_EOF;
-        done += static_cast<uint64_t>(n);
-    }
-    return ZE_OK;
+    return readStoredBytes(archive_.get(), entry.index, entry.stat.comp_size, raw,
+                           [this] { return reporter_.tick(); });
 }
 
 bool UnzipOperation::aesWithoutCrc(const Entry &entry) const {
@@ -336,6 +317,20 @@ void UnzipOperation::process(const Entry &entry) {
         stat.size <= budget_.entryLimit() && stat.comp_size <= budget_.entryLimit() &&
         stat.comp_size <= archiveSize_;
     if (inMemory) {
+        const auto ahead = inflated_.find(entry.index);
+        if (ahead != inflated_.end()) {
+            // Inflated and checked ahead: a test is done, an extraction
+            // writes its file here. Handing that to a worker would cost
+            // more than the write: the data is ready, and the next
+            // archives are being inflated on other cores meanwhile.
+            job->raw = std::move(ahead->second);
+            inflated_.erase(ahead);
+            job->inflated = true;
+            if (job->extract)
+                runInflateJob(*job, nullptr);
+            pool_->submit(std::move(job), reporter_);
+            return;
+        }
         job->code = readRaw(entry, job->raw);
         job->work = job->code == ZE_OK;
         pool_->submit(std::move(job), reporter_);
@@ -348,26 +343,20 @@ void UnzipOperation::process(const Entry &entry) {
     conclude(*job);
 }
 
-int32_t UnzipOperation::checkLayout() {
-    const posix::FileDescriptor file = posix::FileDescriptor::readOnly(args_.archive);
-    if (!file)
-        return ZE_ERR_READ;
-    // The layout must describe the entries libzip reads, in the same order.
-    auto agrees = [this](const ArchiveLayout &layout) {
-        const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
-        if (count < 0 || static_cast<uint64_t>(count) != layout.entries.size())
-            return false;
-        for (zip_int64_t i = 0; i < count; ++i) {
-            const char *name =
-                zip_get_name(archive_.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW);
-            if (name == nullptr || layout.entries[static_cast<size_t>(i)].name != name)
-                return false;
-        }
-        return true;
-    };
-    if (const int32_t code = readLayout(file.get(), agrees, layout_))
+int32_t UnzipOperation::open() {
+    CheckedArchive archive;
+    if (std::unique_ptr<ReadAhead> ahead = UnzipAhead::shared().claim(args_.archive)) {
+        archive = std::move(ahead->archive);
+        // Read ahead for a test, the entries were checked but not kept.
+        if (testing_ || ahead->dataKept)
+            inflated_ = std::move(ahead->inflated);
+    } else if (const int32_t code = openChecked(args_.archive, archive)) {
         return code;
-    return checkEntriesApart(layout_);
+    }
+    archive_ = std::move(archive.handle);
+    layout_ = std::move(archive.layout);
+    archiveSize_ = static_cast<uint64_t>(archive.info.st_size);
+    return ZE_OK;
 }
 
 int32_t UnzipOperation::run() {
@@ -381,15 +370,7 @@ int32_t UnzipOperation::run() {
 }
 
 int32_t UnzipOperation::extract() {
-    struct stat info {};
-    // Extract checks the local headers against the directory too: an archive
-    // that disagrees with itself is damaged, and re-zip must not trust it.
-    if (const int32_t code = openArchive(args_.archive, OpenMode::Check, archive_, info))
-        return code;
-    archiveSize_ = static_cast<uint64_t>(info.st_size);
-    // Entries that share their bytes are refused before anything is read or
-    // written: each would inflate the same data again.
-    if (const int32_t code = checkLayout())
+    if (const int32_t code = open())
         return code;
 
     std::vector<Entry> &entries = entries_;
