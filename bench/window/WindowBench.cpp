@@ -2,10 +2,12 @@
 // commands as the user's clicks drive them:
 //
 //   window_bench FOLDER_OF_FILES FOLDER_OF_ZIP_NAMES
-//   window_bench --batches SCRATCH_FOLDER_OF_FILES
+//   window_bench --batches SCRATCH_FOLDER_OF_FILES [LAST_STEP]
 //
-// prints one line per step: its name, the seconds it took, and the longest
-// time the window went without handling its messages (the stall). The Zip
+// prints one line per step: its name, the seconds it took, the longest time
+// the window went without handling its messages (the stall), and the
+// processor seconds the whole process spent on it (every thread, user and
+// system): a cost that a disk shared with other work does not blur. The Zip
 // batch runs over names that end in ".zip", which it passes over with a
 // line in the error log, so nothing is written or deleted; the Zip Testing
 // Tool tests those same files, which are no archives.
@@ -13,7 +15,8 @@
 // With --batches every batch and tool runs in turn over all the files of a
 // scratch folder, which it uses up: Rename (to upper case), Zip (the
 // originals deleted), the Zip Testing Tool, Rezip, Unzip (the archives
-// deleted), CRC32, Dupes, Delete.
+// deleted), CRC32, Dupes, Delete; given LAST_STEP, none after it (to
+// trace or profile the steps up to one).
 #include "app/MainForm.h"
 #include "app/OptionsModel.h"
 #include "app/SecondaryWindows.h"
@@ -32,6 +35,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <sys/resource.h>
 
 #include <cstdio>
 #include <functional>
@@ -79,6 +84,13 @@ class StallMeter : public QObject {
     qint64 longest_ = 0;
 };
 
+double processorSeconds() {
+    rusage used{};
+    getrusage(RUSAGE_SELF, &used);
+    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(used.ru_utime) + seconds(used.ru_stime);
+}
+
 void closeTopLevel(const char *name) {
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String(name) && w->isVisible())
@@ -91,13 +103,13 @@ int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    if (argc != 3) {
+    const bool batches = argc > 1 && QLatin1String(argv[1]) == QLatin1String("--batches");
+    if (argc != 3 && !(batches && argc == 4)) {
         std::fprintf(stderr,
                      "usage: window_bench FOLDER_OF_FILES FOLDER_OF_ZIP_NAMES\n"
-                     "       window_bench --batches SCRATCH_FOLDER_OF_FILES\n");
+                     "       window_bench --batches SCRATCH_FOLDER_OF_FILES [LAST_STEP]\n");
         return 2;
     }
-    const bool batches = QLatin1String(argv[1]) == QLatin1String("--batches");
     const QString files = QString::fromLocal8Bit(argv[batches ? 2 : 1]);
     const QString zipNames = QString::fromLocal8Bit(argv[2]);
 
@@ -117,15 +129,22 @@ int main(int argc, char **argv) {
     StallMeter meter;
     QApplication::processEvents();
 
+    const QString lastStep = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString();
+    bool ended = false;
     const auto step = [&](const char *name, const std::function<void()> &run) {
+        if (ended)
+            return;
+        ended = lastStep == QLatin1String(name);
         QApplication::processEvents();
         meter.reset();
+        const double processorAtStart = processorSeconds();
         QElapsedTimer took;
         took.start();
         run();
         QApplication::processEvents();
         const double seconds = took.nsecsElapsed() / 1e9;
-        std::printf("%s %.6f %lld\n", name, seconds, static_cast<long long>(meter.longest()));
+        std::printf("%s %.6f %lld %.6f\n", name, seconds, static_cast<long long>(meter.longest()),
+                    processorSeconds() - processorAtStart);
         std::fflush(stdout);
     };
     const auto command = [&](const char *name) { main.findAction(QLatin1String(name))->trigger(); };

@@ -11,10 +11,14 @@
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
 #include "platform/NameLock.h"
+#include "platform/WhilePumping.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+#include <future>
+#include <utility>
 
 void FileBatch::run() {
     const QString extension =
@@ -85,9 +89,19 @@ void FileBatch::zipEntry(const QString &folder, const QString &name, const QStri
     const platform::FileIdentity archived = platform::fileIdentity(full);
     int r = 0;
     bool held = false;
+    // A new archive reaches the disk before its original goes. The engine
+    // would wait for the disk on the window's thread, where one slow flush
+    // freezes the window; here the flush runs on a thread of its own, beside
+    // the read-back test, and the window answers while it waits.
+    const bool flush = std::exchange(engine.FlushNewArchives, false);
+    std::future<bool> flushed;
     {
         const AddedEntries added(engine);
         r = engine.Zip(zacNormal);
+        engine.FlushNewArchives = flush;
+        if (r == 0 && flush)
+            flushed = std::async(std::launch::async,
+                                 [archive] { return platform::flushFileAndFolder(archive); });
         // What is under the archive's name now, not what the engine wrote:
         // the original's entry with its size and CRC.
         held = r == 0 && settings.deleteOriginal &&
@@ -98,15 +112,24 @@ void FileBatch::zipEntry(const QString &folder, const QString &name, const QStri
     else
         claims_.claim(claim, full);
 
+    const auto reachedDisk = [&] {
+        return !flush || (flushed.valid() && runWhilePumping([&flushed] { return flushed.get(); },
+                                                             [this] { host_.pumpMessages(); }));
+    };
     if (settings.deleteOriginal && r == 0 && held && settings.testBeforeDelete &&
         !batchsteps::archiveReadsBack(host_, archive)) {
         // Held by the name lock, so no other run of ours changed it since.
         log.add(kArchiveFailedTest, name);
     } else if (settings.deleteOriginal && r == 0 &&
-               (!archived.exists || !held || platform::fileIdentity(full) != archived ||
+               (!archived.exists || !held || !reachedDisk() ||
+                platform::fileIdentity(full) != archived ||
                 !deleteOriginal(full, engine.ZipFileName))) {
         log.add(kNotDeleted, name);
     }
+    // Whatever became of the original, the flush ends before the archive's
+    // name is let go.
+    if (flushed.valid())
+        runWhilePumping([&flushed] { return flushed.get(); }, [this] { host_.pumpMessages(); });
 
     if (!settings.includeFile.isEmpty()) {
         engine.FilesToProcess.append(settings.includeFile);

@@ -12,6 +12,7 @@
 #include "engine/ZipEngine.h"
 #include "platform/FileListSource.h"
 #include "platform/FileSystem.h"
+#include "platform/MessagePace.h"
 #include "platform/Rounding.h"
 
 #include <QCoreApplication>
@@ -70,10 +71,21 @@ void RezipBatch::run() {
     const int count = files.count();
     // A selected archive of the temporary name is the user's, not a
     // leftover to remove: no archive can be rebuilt beside it.
+    // Nothing stands under that name as a rule: then no entry can be it, and
+    // thousands of entries need not each be resolved on the window's
+    // thread before the first archive.
     temporaryTaken_ = false;
-    for (int i = 0; i < count; ++i)
-        if (files.isSelected(i) && sameFile(folder + files.name(i), temporaryPath()))
+    const QString temporary = temporaryPath();
+    const bool present = QFileInfo::exists(temporary);
+    MessagePace pace;
+    for (int i = 0; present && i < count; ++i) {
+        if (pace.due())
+            host_.pumpMessages();
+        if (files.isSelected(i) && sameFile(folder + files.name(i), temporary)) {
             temporaryTaken_ = true;
+            break;
+        }
+    }
     // The list is locked while the batch runs: its selection is counted once.
     const int n = files.selectedCount();
     int k = 0;

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <vector>
 
 namespace platform {
@@ -254,6 +255,16 @@ bool flushFileSystemOf(const QString &folder) {
     const posix::FileDescriptor dir =
         posix::FileDescriptor::readOnly(QFile::encodeName(folder).toStdString(), O_DIRECTORY);
     return dir && ::syncfs(dir.get()) == 0;
+}
+
+bool flushFileAndFolder(const QString &path) {
+    const posix::FileDescriptor file =
+        posix::FileDescriptor::readOnly(QFile::encodeName(path).toStdString());
+    if (!file || ::fsync(file.get()) != 0)
+        return false;
+    const posix::FileDescriptor folder = posix::FileDescriptor::readOnly(
+        QFile::encodeName(QFileInfo(path).absolutePath()).toStdString(), O_DIRECTORY);
+    return folder && (::fsync(folder.get()) == 0 || errno == EINVAL);
 }
 
 }  // namespace platform

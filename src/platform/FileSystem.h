@@ -28,6 +28,11 @@ bool deleteFile(const QString &path);
 // other copy. False when the folder cannot be opened or the flush failed.
 bool flushFileSystemOf(const QString &folder);
 
+// Writes one file's data to disk, then its folder, so that the file keeps
+// its name through a power loss. False when either cannot be opened or
+// flushed; a folder the file system cannot flush has nothing to flush.
+bool flushFileAndFolder(const QString &path);
+
 // What tells one state of a file from another: the same file (device and
 // inode) with the same size, modification time and change time (which no
 // one can set back, as a modification time can be). `exists` is false when

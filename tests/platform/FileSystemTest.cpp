@@ -141,3 +141,24 @@ TEST(FileSystem, FlushingNeedsAFolderToReachTheDiskBy) {
     for (const auto &row : rows)
         EXPECT_EQ(flushFileSystemOf(row.path), row.flushed) << row.path.toStdString();
 }
+
+TEST(FileSystem, AFileFlushesWithItsFolderAndNothingElseDoes) {
+    TempFolder tmp;
+    const QString file = tmp.write("a.zip", "PK");
+    const QString link = tmp.path("link.zip");
+    ASSERT_TRUE(QFile::link(file, link));
+    const QString dangling = tmp.path("gone.zip");
+    ASSERT_TRUE(QFile::link(tmp.path("missing"), dangling));
+    const struct {
+        QString path;
+        bool flushed;
+    } rows[] = {
+        {file, true},
+        {link, true},  // the file it names is flushed
+        {tmp.path("missing"), false},
+        {dangling, false},
+        {tmp.path("missing/a.zip"), false},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(flushFileAndFolder(row.path), row.flushed) << row.path.toStdString();
+}
