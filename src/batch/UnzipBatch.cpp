@@ -154,21 +154,25 @@ void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
     // the only copy. An archive replaced meanwhile would not match either:
     // it is reported for what happened to it, and looked at again below
     // once it has been read.
+    int kept = 0;
     if (settings_.testBeforeDelete) {
         host_.aboutToCheckExtraction(archive, destination);
-        if (platform::fileIdentity(archive) != opened) {
-            log.add(kArchiveChanged, name);
-            return;
-        }
         // Thousands of files take a while to read back: the window answers
         // meanwhile.
-        if (!runWhilePumping([&] { return extractionReadsBack(archive, destination, extracted); },
-                             [this] { host_.pumpMessages(); })) {
-            log.add(kExtractionReadsBackWrong, name);
-            return;
-        }
+        if (platform::fileIdentity(archive) != opened)
+            kept = kArchiveChanged;
+        else if (!runWhilePumping(
+                     [&] { return extractionReadsBack(archive, destination, extracted); },
+                     [this] { host_.pumpMessages(); }))
+            kept = kExtractionReadsBackWrong;
     }
-    if (!runWhilePumping([&flushed] { return flushed.get(); }, [this] { host_.pumpMessages(); }))
+    // Whatever the check found, the flush is waited for with the window
+    // answering, not by the future's end on the way out.
+    const bool reachedDisk =
+        runWhilePumping([&flushed] { return flushed.get(); }, [this] { host_.pumpMessages(); });
+    if (kept != 0)
+        log.add(kept, name);
+    else if (!reachedDisk)
         log.add(kNotDeleted, name);
     else if (platform::fileIdentity(archive) != opened)
         log.add(kArchiveChanged, name);
