@@ -23,48 +23,43 @@ import time
 from engine_vs_zip import corpus_arguments
 
 
-def timed_zip(tool, source, work, tested):
-    copy, out = os.path.join(work, "copy"), os.path.join(work, "out")
+def plain_files(folder):
+    """The files of `folder`, sorted, without hidden ones."""
+    return sorted(os.path.join(folder, n) for n in os.listdir(folder)
+                  if os.path.isfile(os.path.join(folder, n)) and not n.startswith("."))
+
+
+def timed_run(tool, command, source, copy, out, tested):
+    """Copies `source` to `copy`, runs `tool command --to out` on every
+    file of the copy, and checks that each one was deleted."""
     for folder in (copy, out):
         shutil.rmtree(folder, ignore_errors=True)
     shutil.copytree(source, copy)
     os.makedirs(out)
-    files = sorted(os.path.join(copy, n) for n in os.listdir(copy)
-                   if os.path.isfile(os.path.join(copy, n)) and not n.startswith("."))
-    command = [tool, "zip", "-q", "--delete-originals", "--to", out]
-    command += [] if tested else ["--no-test-before-delete"]
+    line = [tool] + command + ["-q", "--to", out]
+    line += [] if tested else ["--no-test-before-delete"]
     start = time.perf_counter()
-    subprocess.run(command + ["--"] + files, check=True)
+    subprocess.run(line + ["--"] + plain_files(copy), check=True)
     elapsed = time.perf_counter() - start
-    left = [n for n in os.listdir(copy) if os.path.isfile(os.path.join(copy, n)) and not n.startswith(".")]
-    if left:
-        sys.exit("originals kept: %s" % left[:5])
+    if plain_files(copy):
+        sys.exit("kept: %s" % plain_files(copy)[:5])
     return elapsed
+
+
+def timed_zip(tool, source, work, tested):
+    return timed_run(tool, ["zip", "--delete-originals"], source,
+                     os.path.join(work, "copy"), os.path.join(work, "out"), tested)
 
 
 def timed_unzip(tool, archives, work, tested):
-    copy, out = os.path.join(work, "zips"), os.path.join(work, "unzipped")
-    for folder in (copy, out):
-        shutil.rmtree(folder, ignore_errors=True)
-    shutil.copytree(archives, copy)
-    os.makedirs(out)
-    names = sorted(os.path.join(copy, n) for n in os.listdir(copy))
-    command = [tool, "unzip", "-q", "--delete-zips", "--to", out]
-    command += [] if tested else ["--no-test-before-delete"]
-    start = time.perf_counter()
-    subprocess.run(command + ["--"] + names, check=True)
-    elapsed = time.perf_counter() - start
-    if os.listdir(copy):
-        sys.exit("archives kept: %s" % os.listdir(copy)[:5])
-    return elapsed
+    return timed_run(tool, ["unzip", "--delete-zips"], archives,
+                     os.path.join(work, "zips"), os.path.join(work, "unzipped"), tested)
 
 
 def make_archives(tool, source, target):
     """Each file of `source` in an archive of its own, in `target`."""
     os.makedirs(target)
-    files = sorted(os.path.join(source, n) for n in os.listdir(source)
-                   if os.path.isfile(os.path.join(source, n)) and not n.startswith("."))
-    subprocess.run([tool, "zip", "-q", "--to", target, "--"] + files, check=True)
+    subprocess.run([tool, "zip", "-q", "--to", target, "--"] + plain_files(source), check=True)
 
 
 def measure(name, timed, sources, runs):
