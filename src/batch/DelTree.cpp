@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFile>
 
-bool TDelTree::RemoveTree() {
+bool TDelTree::RemoveTree(const std::function<void()> &pump) {
     reported_ = false;
     if (Path.size() > 1 && Path.endsWith(QLatin1Char('/')))
         Path.chop(1);
@@ -30,10 +30,10 @@ bool TDelTree::RemoveTree() {
     const QString current = QDir::cleanPath(QDir::currentPath());
     if (current == tree || current.startsWith(platform::withSeparator(tree)))
         QDir::setCurrent(QFileInfo(tree).absolutePath());
-    return removeFolder(Path);
+    return removeFolder(Path, pump);
 }
 
-bool TDelTree::removeFolder(const QString &folder) {
+bool TDelTree::removeFolder(const QString &folder, const std::function<void()> &pump) {
     bool result = true;
     const QString prefix = platform::withSeparator(folder);
     // A folder's contents can only be listed and removed once it is readable,
@@ -44,7 +44,7 @@ bool TDelTree::removeFolder(const QString &folder) {
     for (const QFileInfo &entry : entries) {
         const QString full = prefix + entry.fileName();
         if (entry.isDir() && !entry.isSymLink()) {
-            if (!removeFolder(full))
+            if (!removeFolder(full, pump))
                 result = false;
             continue;
         }
@@ -57,8 +57,7 @@ bool TDelTree::removeFolder(const QString &folder) {
                 return false;
             }
         }
-        platform::clearAttributes(full);
-        if (!QFile::remove(full)) {
+        if (!platform::deleteFile(full, pump)) {
             report(QCoreApplication::translate("TMainform", "Cannot delete file %s"), full);
             return false;
         }

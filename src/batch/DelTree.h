@@ -21,11 +21,12 @@ class TDelTree {
     TDelTreeEvent OnProcessFile;
 
     // True when the folder is gone (or never existed), false when something
-    // remained.
-    bool RemoveTree();
+    // remained. `pump`, when given, runs while a large file is deleted (see
+    // platform::deleteFile), so that the window answers meanwhile.
+    bool RemoveTree(const std::function<void()> &pump = {});
 
   private:
-    bool removeFolder(const QString &folder);
+    bool removeFolder(const QString &folder, const std::function<void()> &pump);
     void report(const QString &format, const QString &argument);
 
     bool reported_ = false;

@@ -147,5 +147,5 @@ bool FileBatch::deleteOriginal(const QString &full, const QString &archive) {
     const QFileInfo made(archive);
     if (!made.isFile() || made.size() == 0)
         return false;
-    return platform::deleteFile(full);
+    return platform::deleteFile(full, [this] { host_.pumpMessages(); });
 }

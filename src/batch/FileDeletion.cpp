@@ -26,7 +26,8 @@ void deleteSelectedFiles(BatchHost &host) {
             if (pace.due())
                 host.repaintWindow();
             if (files.isSelected(i))
-                tally.add(platform::discardFile(folder + files.name(i), tally.toTrash()));
+                tally.add(platform::discardFile(folder + files.name(i), tally.toTrash(),
+                                                [&host] { host.repaintWindow(); }));
         }
         noTrash = tally.noTrashText(platform::DisposalTally::Things::Files, files.directory());
         host.rereadFileList();

@@ -203,5 +203,5 @@ int FolderBatch::removeZippedFolder(const QString &base, const QString &name,
     TDelTree &deleter = host_.deleter();
     const DeleteOnlyArchived guard(deleter, std::move(archived));
     deleter.Path = base + name;
-    return deleter.RemoveTree() ? 0 : kTreeNotDeleted;
+    return deleter.RemoveTree([this] { host_.pumpMessages(); }) ? 0 : kTreeNotDeleted;
 }

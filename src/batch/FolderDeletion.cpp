@@ -47,7 +47,7 @@ void deleteSelectedFolders(BatchHost &host, DeleteProgress &screen) {
                 continue;
             }
             deleter.Path = base + name;
-            if (deleter.RemoveTree()) {
+            if (deleter.RemoveTree([&host] { host.pumpMessages(); })) {
                 tally.add(platform::Disposal::Deleted);
             } else {
                 tally.add(platform::Disposal::Failed);

@@ -175,7 +175,7 @@ bool RezipBatch::freshRezipFolder() {
 void RezipBatch::removeRezipFolder() {
     TDelTree &deleter = host_.deleter();
     deleter.Path = settings_.rezipFolder;
-    deleter.RemoveTree();
+    deleter.RemoveTree([this] { host_.pumpMessages(); });
 }
 
 int RezipBatch::extract(const QString &archive) {

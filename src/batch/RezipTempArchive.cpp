@@ -1,5 +1,6 @@
 #include "RezipTempArchive.h"
 
+#include "platform/FileSystem.h"
 #include "platform/WhilePumping.h"
 
 #include <QFile>
@@ -50,15 +51,25 @@ bool RezipTempArchive::replace(const QString &target, const std::function<void()
         !runWhilePumping([this] { return syncFile(path_); }, pump))
         return false;
     // Meant to replace: rename() puts the new archive in place in one step.
-    if (std::rename(QFile::encodeName(path_).constData(), QFile::encodeName(target).constData()) ==
-        0) {
+    // It frees the old archive's blocks as it goes, which for a large one
+    // takes as long as deleting a large file: the window answers meanwhile,
+    // and while a copy to another volume runs.
+    const int error = runWhilePumping(
+        [this, &target] {
+            return std::rename(QFile::encodeName(path_).constData(),
+                               QFile::encodeName(target).constData()) == 0
+                       ? 0
+                       : errno;
+        },
+        pump);
+    if (error == 0) {
         replaced_ = true;
         return true;
     }
-    if (errno != EXDEV || !copyOver(target))
+    if (error != EXDEV || !runWhilePumping([this, &target] { return copyOver(target); }, pump))
         return false;
     replaced_ = true;
-    QFile::remove(path_);
+    platform::deleteFile(path_, pump);
     return true;
 }
 

@@ -176,6 +176,6 @@ void UnzipBatch::unzipEntry(const QString &folder, const QString &name) {
         log.add(kNotDeleted, name);
     else if (platform::fileIdentity(archive) != opened)
         log.add(kArchiveChanged, name);
-    else if (!platform::deleteFile(archive))
+    else if (!platform::deleteFile(archive, [this] { host_.pumpMessages(); }))
         log.add(kNotDeleted, name);
 }

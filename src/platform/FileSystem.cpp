@@ -1,5 +1,6 @@
 #include "FileSystem.h"
 
+#include "WhilePumping.h"
 #include "posix/FileDescriptor.h"
 
 #include <QDir>
@@ -47,6 +48,12 @@ bool deleteFile(const QString &path) {
         return false;
     clearAttributes(path);
     return QFile::remove(path);
+}
+
+bool deleteFile(const QString &path, const std::function<void()> &pump) {
+    if (!pump || QFileInfo(path).size() < kSlowUnlinkBytes)
+        return deleteFile(path);
+    return runWhilePumping([&path] { return deleteFile(path); }, pump);
 }
 
 FileIdentity fileIdentity(const QString &path) {

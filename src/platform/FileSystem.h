@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace platform {
 
 // A folder path with exactly one separator at its end; the root stays "/".
@@ -22,6 +24,15 @@ bool clearAttributes(const QString &path);
 
 // Clears the attributes and deletes one file (never a folder).
 bool deleteFile(const QString &path);
+
+// deleteFile() with the window answering. The kernel frees a file's blocks
+// inside the unlink, which for a file of several hundred megabytes takes a
+// good part of a second: a file of kSlowUnlinkBytes or more is deleted on
+// a thread of its own while `pump` runs every few hundredths of a second. A
+// smaller file goes at once, as a thread would cost more than its unlink;
+// so does every file when there is no pump.
+inline constexpr qint64 kSlowUnlinkBytes = 8 * 1024 * 1024;
+bool deleteFile(const QString &path, const std::function<void()> &pump);
 
 // Writes to disk everything still cached for the file system that holds
 // `folder`: what a step is about to rely on before it deletes the only

@@ -29,10 +29,10 @@ bool moveToTrash(const QString &path) {
     return homeTrashReady() && QFile::moveToTrash(path);
 }
 
-Disposal discardFile(const QString &path, bool toTrash) {
+Disposal discardFile(const QString &path, bool toTrash, const std::function<void()> &pump) {
     if (toTrash && moveToTrash(path))
         return Disposal::Trashed;
-    return deleteFile(path) ? Disposal::Deleted : Disposal::Failed;
+    return deleteFile(path, pump) ? Disposal::Deleted : Disposal::Failed;
 }
 
 void DisposalTally::add(Disposal disposal) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace platform {
 
 // Where one deletion went.
@@ -17,9 +19,10 @@ enum class Disposal {
 // item is untouched.
 bool moveToTrash(const QString &path);
 
-// Deletes a file as deleteFile() does, through the Trash first when
-// `toTrash` and the file's volume has one.
-Disposal discardFile(const QString &path, bool toTrash);
+// Deletes a file as deleteFile() does (with `pump` running while a large
+// file goes), through the Trash first when `toTrash` and the file's volume
+// has one.
+Disposal discardFile(const QString &path, bool toTrash, const std::function<void()> &pump = {});
 
 // Where the deletions of one command went, and the words for it.
 class DisposalTally {
