@@ -5,6 +5,7 @@
 #include "support/TableFileList.h"
 #include "support/TempFolder.h"
 #include "tools/crc/Crc32.h"
+#include "tools/dupes/ContentClasses.h"
 #include "tools/dupes/DupesHost.h"
 #include "tools/dupes/DupesTable.h"
 #include "tools/dupes/DupesWalk.h"
@@ -354,6 +355,22 @@ TEST(Dupes, LongReadsLetMessagesRunAndHonourStop) {
         EXPECT_EQ(groups, stop ? Groups() : Groups({{"A", "B", "C"}}));
         EXPECT_EQ(table.count(), stop ? 1 : 3);
     }
+}
+
+TEST(Dupes, ALargeFileOfAGroupTooLargeToReadSideBySideHonoursStop) {
+    // One file named more times than files are read side by side: each is
+    // checksummed in turn, and one more than 16 MiB long is looked at while
+    // it is read, so a stop at the first look ends it before its checksum.
+    TempFolder tmp;
+    const QStringList paths(65, tmp.write("big", pattern(17 << 20, 7)));
+    int looks = 0;
+    const std::vector<ContentReading> found = classifyContents(paths, [&](qint64) {
+        ++looks;
+        return false;
+    });
+    EXPECT_EQ(looks, 1);
+    for (const ContentReading &r : found)
+        EXPECT_EQ(r.contentClass, -1) << "a file cut short proves nothing";
 }
 
 TEST(Dupes, SixThousandFileLimit) {

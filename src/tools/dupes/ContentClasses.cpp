@@ -1,5 +1,6 @@
 #include "ContentClasses.h"
 
+#include "platform/MessagePace.h"
 #include "platform/ReadOnlyFile.h"
 #include "tools/crc/Crc32.h"
 #include "tools/crc/FileCrc32.h"
@@ -32,9 +33,12 @@ constexpr qint64 kSlicedFrom = 8 * 1024 * 1024;
 constexpr unsigned kMostSlices = 4;
 
 // Bytes read between two looks at the caller's messages, and what opening
-// and reading one small file counts for.
+// and reading one small file counts for. A slow disk reads far fewer bytes
+// in the time the window may wait, so the caller is asked by the clock too,
+// more often than it lets its messages run: it paces them itself.
 constexpr qint64 kAskEvery = 16 * 1024 * 1024;
 constexpr qint64 kFileCost = 64 * 1024;
+constexpr int kAskAfterMs = 10;
 
 // Lets the caller's messages run now and then during a long read (only from
 // the calling thread), tells it how many bytes all threads have read, and
@@ -47,7 +51,7 @@ class Pacer {
     // Work done on the calling thread, in bytes or what a file counts for.
     void worked(qint64 cost) {
         since_ += cost;
-        if (since_ < kAskEvery)
+        if (since_ < kAskEvery && !clock_.due())
             return;
         since_ = 0;
         if (keepReading_ && !keepReading_(bytesRead_.load(std::memory_order_relaxed)))
@@ -58,6 +62,7 @@ class Pacer {
   private:
     const std::function<bool(qint64)> &keepReading_;
     qint64 since_ = 0;
+    MessagePace clock_{kAskAfterMs};
     std::atomic<qint64> bytesRead_{0};
     std::atomic<bool> stopped_{false};
 };
@@ -265,9 +270,25 @@ std::vector<ContentReading> classifyMany(const QStringList &paths, Pacer &pacer)
     for (qsizetype i = 0; i < paths.size() && !pacer.stopped(); ++i) {
         ContentReading &r = readings[static_cast<std::size_t>(i)];
         quint32 crc = kCrc32Start;
-        FileCrc32(paths[i], crc, r.byteCount);
-        pacer.counted(std::max<qint64>(r.byteCount, 0));
-        pacer.worked(kFileCost + std::max<qint64>(r.byteCount, 0));
+        qint64 byteCount = -1;
+        // A large file lets messages run while it is read, and a stop
+        // gives it up: a file cut short proves nothing.
+        qint64 told = 0;
+        const auto tell = [&](qint64 bytesRead) {
+            pacer.counted(bytesRead - told);
+            pacer.worked(bytesRead - told);
+            told = bytesRead;
+        };
+        const bool whole = FileCrc32(platform::ReadOnlyFile(paths[i]), crc, byteCount,
+                                     [&](qint64 bytesRead, qint64) {
+                                         tell(bytesRead);
+                                         return !pacer.stopped();
+                                     });
+        if (!whole)
+            return readings;
+        tell(std::max(byteCount, told));
+        pacer.worked(kFileCost);
+        r.byteCount = byteCount;
         if (r.byteCount < 0)
             continue;
         r.crc = ~crc;

@@ -7,6 +7,7 @@
 #include "platform/Trash.h"
 #include "tools/dupes/DupesDeletion.h"
 #include "tools/dupes/DupesWalk.h"
+#include "widgets/OffThread.h"
 #include "widgets/ToolRun.h"
 
 #include <QCloseEvent>
@@ -192,8 +193,12 @@ void TDupes::BitBtn3Click() {
         }
     }
     // The files are looked at again now: one that changed since the search
-    // may be the only copy of what it holds.
-    const QList<bool> mayGo = tools::stillDuplicates(doomed, kept);
+    // may be the only copy of what it holds. Large copies take a while to
+    // read, and a large file to delete: the window repaints meanwhile.
+    const QList<bool> mayGo = runOffThread([&] { return tools::stillDuplicates(doomed, kept); });
+    const auto repaint = [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
     QStringList changed;
     platform::DisposalTally tally(!trashChoice_ || trashChoice_());
     for (int row = ListBox1->count() - 1; row >= 0; --row) {
@@ -205,7 +210,7 @@ void TDupes::BitBtn3Click() {
                 continue;
             }
             // A failure leaves the line all the same.
-            tally.add(platform::discardFile(folder_ + name, tally.toTrash()));
+            tally.add(platform::discardFile(folder_ + name, tally.toTrash(), repaint));
             table_.forget(name);
         }
         delete ListBox1->takeItem(row);
