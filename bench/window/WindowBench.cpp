@@ -3,6 +3,7 @@
 //
 //   window_bench FOLDER_OF_FILES FOLDER_OF_ZIP_NAMES
 //   window_bench --batches SCRATCH_FOLDER_OF_FILES [LAST_STEP]
+//   window_bench --step STEP SCRATCH_FOLDER_OF_FILES
 //
 // prints one line per step: its name, the seconds it took, the longest time
 // the window went without handling its messages (the stall), and the
@@ -16,7 +17,9 @@
 // scratch folder, which it uses up: Rename (to upper case), Zip (the
 // originals deleted), the Zip Testing Tool, Rezip, Unzip (the archives
 // deleted), CRC32, Dupes, Delete; given LAST_STEP, none after it (to
-// trace or profile the steps up to one).
+// trace or profile the steps up to one). With --step only that one step
+// runs, over the files as they are (Dupes over a group of large copies,
+// say).
 #include "app/MainForm.h"
 #include "app/OptionsModel.h"
 #include "app/SecondaryWindows.h"
@@ -103,14 +106,17 @@ int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const bool batches = argc > 1 && QLatin1String(argv[1]) == QLatin1String("--batches");
+    const bool oneStep = argc == 4 && QLatin1String(argv[1]) == QLatin1String("--step");
+    const bool batches =
+        oneStep || (argc > 1 && QLatin1String(argv[1]) == QLatin1String("--batches"));
     if (argc != 3 && !(batches && argc == 4)) {
         std::fprintf(stderr,
                      "usage: window_bench FOLDER_OF_FILES FOLDER_OF_ZIP_NAMES\n"
-                     "       window_bench --batches SCRATCH_FOLDER_OF_FILES [LAST_STEP]\n");
+                     "       window_bench --batches SCRATCH_FOLDER_OF_FILES [LAST_STEP]\n"
+                     "       window_bench --step STEP SCRATCH_FOLDER_OF_FILES\n");
         return 2;
     }
-    const QString files = QString::fromLocal8Bit(argv[batches ? 2 : 1]);
+    const QString files = QString::fromLocal8Bit(argv[oneStep ? 3 : batches ? 2 : 1]);
     const QString zipNames = QString::fromLocal8Bit(argv[2]);
 
     QTemporaryDir own;
@@ -129,10 +135,10 @@ int main(int argc, char **argv) {
     StallMeter meter;
     QApplication::processEvents();
 
-    const QString lastStep = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString();
+    const QString lastStep = argc == 4 ? QString::fromLocal8Bit(argv[oneStep ? 2 : 3]) : QString();
     bool ended = false;
     const auto step = [&](const char *name, const std::function<void()> &run) {
-        if (ended)
+        if (ended || (oneStep && lastStep != QLatin1String(name)))
             return;
         ended = lastStep == QLatin1String(name);
         QApplication::processEvents();
