@@ -20,6 +20,11 @@
 // trace or profile the steps up to one). With --step only that one step
 // runs, over the files as they are (Dupes over a group of large copies,
 // say).
+//
+// With WINDOW_BENCH_STACKS=1 in the environment, standard error gets the
+// stack of the window's thread during every moment it does not answer, and
+// "stall MS END" for each over 80 ms: bench/stall_stacks.py reads them.
+#include "StallSampler.h"
 #include "app/MainForm.h"
 #include "app/OptionsModel.h"
 #include "app/SecondaryWindows.h"
@@ -43,6 +48,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -68,6 +74,8 @@ class AnswerNo : public platform::Dialogs {
 class StallMeter : public QObject {
   public:
     StallMeter() {
+        if (qEnvironmentVariableIsSet("WINDOW_BENCH_STACKS"))
+            sampler_ = std::make_unique<StallSampler>();
         connect(&ticks_, &QTimer::timeout, this, [this] { note(); });
         ticks_.start(5);
     }
@@ -81,7 +89,17 @@ class StallMeter : public QObject {
     }
 
   private:
-    void note() { longest_ = std::max(longest_, since_.restart()); }
+    void note() {
+        const qint64 gap = since_.restart();
+        longest_ = std::max(longest_, gap);
+        if (!sampler_)
+            return;
+        sampler_->beat();
+        if (gap > 80)
+            std::fprintf(stderr, "stall %lld %lld\n", static_cast<long long>(gap),
+                         static_cast<long long>(StallSampler::now()));
+    }
+    std::unique_ptr<StallSampler> sampler_;
     QTimer ticks_;
     QElapsedTimer since_;
     qint64 longest_ = 0;
