@@ -4,6 +4,7 @@
 #include "BatchSettings.h"
 #include "ErrorLogModel.h"
 #include "engine/ZipEngine.h"
+#include "platform/NameLockFile.h"
 #include "platform/RunFlag.h"
 
 #include <QCoreApplication>
@@ -22,7 +23,13 @@ void BatchDriver::run(const Loop &loop) {
     log.scrollToEnd();
     host_.setBusy(true);
 
-    loop(settings);
+    {
+        // Each archive's name is locked while it is written: the lock files
+        // of the folders written to stay open for the whole loop rather
+        // than being made and removed for every archive.
+        const platform::KeepNameLockFiles keepLockFiles;
+        loop(settings);
+    }
     // New archives appear and deleted originals vanish before the end of
     // the batch is told; one reading of the folder serves the loop and the
     // driver alike.

@@ -85,8 +85,10 @@ void FileBatch::zipEntry(const QString &folder, const QString &name, const QStri
     engine.FilesToProcess.append(full);
     engine.ZipFileName = archive;
     // The original goes only if it is still the file that was archived: one
-    // that was replaced or written to while it was zipped stays.
-    const platform::FileIdentity archived = platform::fileIdentity(full);
+    // that was replaced or written to while it was zipped stays. A batch
+    // that keeps its originals has nothing to check.
+    const platform::FileIdentity archived =
+        settings.deleteOriginal ? platform::fileIdentity(full) : platform::FileIdentity{};
     int r = 0;
     bool held = false;
     // A new archive reaches the disk before its original goes. The engine

@@ -1,22 +1,39 @@
 #include "NameLock.h"
 
+#include "NameLockFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <cerrno>
-
 namespace platform {
 
-QString NameLock::lockFileOf(const QString &path) {
-    const QFileInfo info(path);
-    return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".tovrane-lock");
+namespace {
+
+// FNV-1a: fixed for good, unlike a seeded hash, as other processes and
+// other versions must find the same byte for the same name.
+std::uint64_t fnv1a(const QByteArray &bytes) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x100000001b3ULL;
+    }
+    return hash;
 }
 
-NameLock::NameLock(const QString &path) : lockFile_(QFile::encodeName(lockFileOf(path))) {}
+}  // namespace
+
+QString NameLock::lockFileOf(const QString &path) {
+    return QFile::decodeName(
+        NameLockFile::pathIn(QFile::encodeName(QFileInfo(path).absolutePath())));
+}
+
+std::uint64_t NameLock::slotOf(const QString &path) {
+    // 62 bits keep every byte's offset a valid, positive file offset.
+    return fnv1a(QFile::encodeName(QFileInfo(path).fileName())) & ((1ULL << 62) - 1);
+}
+
+NameLock::NameLock(const QString &path)
+    : folder_(QFile::encodeName(QFileInfo(path).absolutePath())), slot_(slotOf(path)) {}
 
 NameLock::~NameLock() {
     unlock();
@@ -25,38 +42,20 @@ NameLock::~NameLock() {
 NameLock::State NameLock::tryLock() {
     if (held())
         return State::Held;
-    // A holder removes the file before it lets go, so a lock won on a file
-    // that is no longer under the name was won on a file nobody else will
-    // look at: open the name again until the lock and the name agree.
-    for (;;) {
-        const int fd =
-            ::open(lockFile_.constData(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-        if (fd < 0)
-            return errno == EINTR ? State::Busy : State::Unavailable;
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            const int error = errno;
-            ::close(fd);
-            return error == EWOULDBLOCK || error == EINTR ? State::Busy : State::Unavailable;
-        }
-        struct stat opened {};
-        struct stat named {};
-        if (::fstat(fd, &opened) == 0 && ::lstat(lockFile_.constData(), &named) == 0 &&
-            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino) {
-            fd_ = fd;
-            return State::Held;
-        }
-        ::close(fd);
-    }
+    std::shared_ptr<NameLockFile> file = NameLockFile::of(folder_);
+    const State state = file->lock(slot_);
+    if (state == State::Held)
+        file_ = std::move(file);
+    return state;
 }
 
 void NameLock::unlock() {
     if (!held())
         return;
-    // Removed while still held: a waiter that opened it meanwhile sees that
-    // the name is gone and opens a new one.
-    ::unlink(lockFile_.constData());
-    ::close(fd_);
-    fd_ = -1;
+    file_->unlock(slot_);
+    // The last user in this process closes the file (and removes it when
+    // no other process uses it), unless a batch keeps it open.
+    file_.reset();
 }
 
 }  // namespace platform

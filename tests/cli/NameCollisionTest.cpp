@@ -188,15 +188,16 @@ TEST(NameCollision, ARunWaitsForTheArchiveNameAndAKilledHolderFreesIt) {
         TempFolder tmp;
         const QString out = tmp.mkdir("out");
         const QString original = tmp.write("x/a.txt", "from x");
-        // One process that holds the lock itself, so that killing it frees it.
+        // One process that holds the folder's whole lock file (every name in it),
+        // so that killing it frees it.
         QProcess holder;
         holder.start("python3", {"-c",
                                  "import fcntl, os, sys, time\n"
-                                 "fd = os.open(sys.argv[1], os.O_RDONLY | os.O_CREAT)\n"
-                                 "fcntl.flock(fd, fcntl.LOCK_EX)\n"
+                                 "fd = os.open(sys.argv[1], os.O_RDWR | os.O_CREAT)\n"
+                                 "fcntl.lockf(fd, fcntl.LOCK_EX)\n"
                                  "print('held', flush=True)\n"
                                  "time.sleep(600)",
-                                 out + "/.a.zip.tovrane-lock"});
+                                 out + "/.tovrane-lock"});
         ASSERT_TRUE(holder.waitForReadyRead(60000));
         QProcess tool;
         tool.start(clitest::builtTool(),
@@ -226,6 +227,6 @@ TEST(NameCollision, ARunWaitsForTheArchiveNameAndAKilledHolderFreesIt) {
         names.sort();
         EXPECT_EQ(names, r.entries) << r.what;
         EXPECT_FALSE(QFile::exists(original)) << r.what;
-        EXPECT_FALSE(QFile::exists(out + "/.a.zip.tovrane-lock")) << r.what;
+        EXPECT_FALSE(QFile::exists(out + "/.tovrane-lock")) << r.what;
     }
 }

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace zelib {
@@ -24,7 +25,8 @@ constexpr size_t kWriteBuffer = 256 * 1024;
 
 class ArchiveFile {
   public:
-    ArchiveFile(std::string path, bool flushNew) : path_(std::move(path)), flushNew_(flushNew) {
+    ArchiveFile(std::string path, bool flushNew, bool absent)
+        : path_(std::move(path)), flushNew_(flushNew), knownAbsent_(absent) {
         zip_error_init(&error_);
     }
     ~ArchiveFile() {
@@ -56,6 +58,8 @@ class ArchiveFile {
 
     const std::string path_;
     const bool flushNew_;
+    // The caller saw no file under the name just before libzip's first stat.
+    bool knownAbsent_;
     bool replacing_ = false;
     // The archive as the last stat saw it.
     enum class Seen { Unknown, Absent, Present } seen_ = Seen::Unknown;
@@ -75,6 +79,10 @@ class ArchiveFile {
 zip_int64_t ArchiveFile::stat(void *data, zip_uint64_t length) {
     if (length < sizeof(zip_stat_t))
         return fail(ZIP_ER_INVAL);
+    if (std::exchange(knownAbsent_, false) && readFd_ < 0) {
+        seen_ = Seen::Absent;
+        return fail(ZIP_ER_READ, ENOENT);
+    }
     struct stat info {};
     const int result = readFd_ >= 0 ? fstat(readFd_, &info) : ::stat(path_.c_str(), &info);
     // libzip takes ZIP_ER_READ with ENOENT for an archive still to be made.
@@ -272,8 +280,9 @@ zip_int64_t callback(void *state, void *data, zip_uint64_t length, zip_source_cm
 
 }  // namespace
 
-zip_t *openWritableArchive(const std::string &path, int flags, bool flushNew, zip_error_t *error) {
-    auto *file = new (std::nothrow) ArchiveFile(path, flushNew);
+zip_t *openWritableArchive(const std::string &path, int flags, bool flushNew, zip_error_t *error,
+                           bool absent) {
+    auto *file = new (std::nothrow) ArchiveFile(path, flushNew, absent);
     if (file == nullptr) {
         zip_error_set(error, ZIP_ER_MEMORY, 0);
         return nullptr;

@@ -18,7 +18,11 @@ namespace zelib {
 // flush, which costs more than compressing a small file.
 //
 // Opens the archive for writing through such a source, with zip_open's
-// flags; null with `error` set on failure.
-zip_t *openWritableArchive(const std::string &path, int flags, bool flushNew, zip_error_t *error);
+// flags; null with `error` set on failure. `absent`: the caller has just
+// seen that no file has the name, so libzip is told so without asking the
+// system again (a file that takes the name meanwhile still makes the commit
+// fail rather than be replaced).
+zip_t *openWritableArchive(const std::string &path, int flags, bool flushNew, zip_error_t *error,
+                           bool absent = false);
 
 }  // namespace zelib

@@ -9,10 +9,11 @@ namespace zelib {
 
 namespace {
 
-int32_t openForWriting(const std::string &path, int flags, bool flushNew, ArchiveHandle &archive) {
+int32_t openForWriting(const std::string &path, int flags, bool flushNew, ArchiveHandle &archive,
+                       bool absent = false) {
     zip_error_t error;
     zip_error_init(&error);
-    zip_t *opened = openWritableArchive(path, flags, flushNew, &error);
+    zip_t *opened = openWritableArchive(path, flags, flushNew, &error, absent);
     const int32_t code = opened != nullptr ? ZE_OK : codeForZipError(&error, Stage::Open);
     zip_error_fini(&error);
     archive.reset(opened);
@@ -30,7 +31,7 @@ int32_t openArchive(const std::string &path, OpenMode mode, ArchiveHandle &archi
         const int error = errno;
         info = {};
         if (error == ENOENT && mode == OpenMode::Create) {
-            return openForWriting(path, ZIP_CREATE, flushNew, archive);
+            return openForWriting(path, ZIP_CREATE, flushNew, archive, true);
         }
         // A path through a regular file: no archive can be made there.
         if (error == ENOTDIR && mode == OpenMode::Create)

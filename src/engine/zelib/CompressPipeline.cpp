@@ -20,6 +20,14 @@ namespace {
 
 constexpr std::chrono::milliseconds kWaitSlice(20);
 
+// Work ahead for a batch of small files comes one file per archive written:
+// a worker woken for each would cost the writer a wake-up per archive. It is
+// woken once this much waits, compresses it in one go and is still done long
+// before the writer gets there (a writer that does get there first wakes it
+// itself).
+constexpr size_t kAheadWakeChunks = 8;
+constexpr uint64_t kAheadWakeBytes = 256u << 10;
+
 struct CompressorDeleter {
     void operator()(libdeflate_compressor *compressor) const {
         libdeflate_free_compressor(compressor);
@@ -85,7 +93,7 @@ size_t CompressPipeline::addFile(const std::string &path, const FileIdentity &li
         chunk.last = k + 1 == count;
         chunks_.push_back(std::move(chunk));
     }
-    const bool wake = idle_ > 0;
+    const bool wake = workersWanted();
     lock.unlock();
     // A small file is one chunk: one worker takes it, the others sleep on.
     if (wake && count == 1)
@@ -264,6 +272,22 @@ void CompressPipeline::work() noexcept {
     }
 }
 
+bool CompressPipeline::workersWanted() const {
+    if (idle_ == 0 || next_ >= chunkEnd())
+        return false;
+    if (!ahead_)
+        return true;
+    uint64_t bytes = 0;
+    size_t chunks = 0;
+    for (size_t k = std::max(next_, chunkBase_); k < chunkEnd(); ++k) {
+        if (chunkAt(k).state == Chunk::State::Waiting) {
+            bytes += chunkAt(k).length;
+            ++chunks;
+        }
+    }
+    return chunks >= kAheadWakeChunks || bytes >= kAheadWakeBytes;
+}
+
 bool CompressPipeline::takeable() {
     next_ = std::max(next_, chunkBase_);
     while (next_ < chunkEnd() && chunkAt(next_).state == Chunk::State::Released)
@@ -279,6 +303,8 @@ void CompressPipeline::waitUntilIdle() {
     if (workers_.empty())
         return;
     idleWaiter_ = true;
+    // Work that was let wait for company is wanted now.
+    workAvailable_.notify_all();
     workersIdle_.wait(lock, [&] { return stopping_ || (idle_ == workers_.size() && !takeable()); });
     idleWaiter_ = false;
 }

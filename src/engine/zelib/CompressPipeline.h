@@ -126,10 +126,12 @@ class CompressPipeline {
     std::deque<Chunk> chunks_;      // await() hands out pointers
     size_t chunkBase_ = 0, fileBase_ = 0;
     Chunk &chunkAt(size_t index) { return chunks_[index - chunkBase_]; }
+    const Chunk &chunkAt(size_t index) const { return chunks_[index - chunkBase_]; }
     SourceFile &fileAt(size_t index) { return files_[index - fileBase_]; }
     size_t chunkEnd() const { return chunkBase_ + chunks_.size(); }
-    // Under mutex_: a worker waits while there are chunks to take.
-    bool workersWanted() const { return idle_ > 0 && next_ < chunkEnd(); }
+    // Under mutex_: a worker waits while there are chunks to take (ahead,
+    // enough of them to be worth a wake-up).
+    bool workersWanted() const;
 
     std::mutex mutex_;
     std::condition_variable workAvailable_;

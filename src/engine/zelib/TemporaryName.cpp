@@ -136,15 +136,26 @@ int sweepLeftoverFolders(const std::string &folder,
 }
 
 void sweepLeftoversOnce(const std::string &folder) {
+    static std::mutex mutex;
+    // A batch asks for the same folder once per archive: the last absolute
+    // path asked for needs no look at the folder.
+    static std::string last;
+    const bool absolute = !folder.empty() && folder.front() == '/';
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (absolute && folder == last)
+            return;
+    }
     // Known by device and inode: a relative name means another folder once
     // the current folder changes.
     struct stat info {};
     if (stat(folder.empty() ? "." : folder.c_str(), &info) != 0)
         return;
-    static std::mutex mutex;
     static std::set<std::pair<dev_t, ino_t>> swept;
     {
         const std::lock_guard<std::mutex> lock(mutex);
+        if (absolute)
+            last = folder;
         if (!swept.insert({info.st_dev, info.st_ino}).second)
             return;
     }

@@ -2,6 +2,8 @@
 
 #include <sched.h>
 #include <algorithm>
+#include <chrono>
+#include <mutex>
 #include <thread>
 
 namespace zelib {
@@ -25,7 +27,20 @@ unsigned processors() {
 }  // namespace
 
 unsigned workerCount() {
-    return std::min(processors(), kMostWorkers);
+    // Asked once per archive, thousands of times a second in a batch of
+    // small files: the system is asked again at most once a second, which
+    // still follows a change of the process's processors soon enough.
+    using Clock = std::chrono::steady_clock;
+    static std::mutex mutex;
+    static Clock::time_point asked;
+    static unsigned known = 0;
+    const std::lock_guard<std::mutex> lock(mutex);
+    const Clock::time_point now = Clock::now();
+    if (known == 0 || now - asked >= std::chrono::seconds(1)) {
+        known = std::min(processors(), kMostWorkers);
+        asked = now;
+    }
+    return known;
 }
 
 }  // namespace zelib

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 namespace zelib {
 
@@ -23,7 +24,9 @@ bool parseBudget(const std::string &token, uint64_t &budget) {
 
 }  // namespace
 
-std::optional<time_t> parseDayDate(const std::string &text) {
+namespace {
+
+std::optional<time_t> dayDateOf(const std::string &text) {
     if (text.size() != 8)
         return std::nullopt;
     for (const char c : text)
@@ -41,6 +44,22 @@ std::optional<time_t> parseDayDate(const std::string &text) {
         day.tm_mon != wanted.tm_mon || day.tm_year != wanted.tm_year)
         return std::nullopt;
     return when;
+}
+
+}  // namespace
+
+std::optional<time_t> parseDayDate(const std::string &text) {
+    // Every call of a batch names the same day, and each mktime looks at the
+    // time zone file again: the last answer is kept.
+    static std::mutex mutex;
+    static std::string lastText;
+    static std::optional<time_t> lastDay;
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (lastText.empty() || text != lastText) {
+        lastDay = dayDateOf(text);
+        lastText = text;
+    }
+    return lastDay;
 }
 
 std::vector<std::string> splitSuffixes(const std::string &text) {
