@@ -1,11 +1,13 @@
 #include "Crc32ReportFixture.h"
 #include "platform/AppPaths.h"
+#include "support/PumpCounter.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TableFileList.h"
 #include "support/TempFolder.h"
 #include "tools/crc/ui/TCRC32_Form.h"
 
 #include <gtest/gtest.h>
+#include <QFileInfo>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
@@ -44,6 +46,21 @@ struct Form {
                 work();
         });
     }
+};
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+  public:
+    PaintCounter(QWidget &widget, int &paints) : paints_(paints) {
+        widget.installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override {
+        paints_ += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+
+  private:
+    int &paints_;
 };
 
 }  // namespace
@@ -177,4 +194,27 @@ TEST(Crc32Report, ALongSelectionGoesIntoTheGridByTheBatch) {
     EXPECT_EQ(f.grid()->item(999, 0)->text(), "f1499.txt");
     EXPECT_EQ(f.grid()->item(999, 2)->text(), "9");
     EXPECT_LE(insertions, 1000 / 50);
+}
+
+TEST(Crc32Report, BarPaintsWithTheMessageLoopNotAtEachPercent) {
+    // The walk moves the bar through every percent; painting it on the spot
+    // each time costs more than a small file's checksum. It paints when the
+    // walk lets messages run (and once as the run ends), whatever the count.
+    for (const int count : {100, 1000}) {
+        TempFolder tmp;
+        QList<TableFileList::Entry> entries;
+        for (int i = 0; i < count; ++i)
+            entries << TableFileList::Entry{tmp.write(QStringLiteral("f%1.txt").arg(i), "x"), true};
+        for (TableFileList::Entry &e : entries)
+            e.name = QFileInfo(e.name).fileName();
+        TableFileList list(tmp.path(), entries);
+        Form f(list);
+        auto *bar = f.form.findChild<QProgressBar *>("ProgressBar1");
+        int paints = 0;
+        PaintCounter counter(*bar, paints);
+        testsupport::PumpCounter pumps;
+        f.form.runReport();
+        EXPECT_EQ(f.rows().size(), count);
+        EXPECT_LE(paints, pumps.turns() + 1) << count << " files";
+    }
 }

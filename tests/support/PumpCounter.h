@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+
+namespace testsupport {
+
+// Counts the turns of the message loop from its creation on: a queued call
+// that queues itself again runs once per turn (Qt leaves what is posted
+// while it delivers posted events for the next turn).
+class PumpCounter : public QObject {
+  public:
+    PumpCounter() { queue(); }
+    int turns() const { return turns_; }
+
+  private:
+    void queue() {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                ++turns_;
+                queue();
+            },
+            Qt::QueuedConnection);
+    }
+    int turns_ = 0;
+};
+
+}  // namespace testsupport
