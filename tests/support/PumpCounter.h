@@ -5,8 +5,8 @@
 namespace testsupport {
 
 // Counts the turns of the message loop from its creation on: a queued call
-// that queues itself again runs once per turn (Qt leaves what is posted
-// while it delivers posted events for the next turn).
+// that queues itself again runs once per turn (what is posted while Qt
+// delivers posted events waits for the next turn).
 class PumpCounter : public QObject {
   public:
     PumpCounter() { queue(); }
@@ -15,12 +15,7 @@ class PumpCounter : public QObject {
   private:
     void queue() {
         QMetaObject::invokeMethod(
-            this,
-            [this] {
-                ++turns_;
-                queue();
-            },
-            Qt::QueuedConnection);
+            this, [this] { ++turns_, queue(); }, Qt::QueuedConnection);
     }
     int turns_ = 0;
 };

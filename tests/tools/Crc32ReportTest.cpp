@@ -49,18 +49,13 @@ struct Form {
 };
 
 // Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-  public:
-    PaintCounter(QWidget &widget, int &paints) : paints_(paints) {
-        widget.installEventFilter(this);
-    }
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget &widget) { widget.installEventFilter(this); }
     bool eventFilter(QObject *, QEvent *event) override {
-        paints_ += event->type() == QEvent::Paint ? 1 : 0;
+        count += event->type() == QEvent::Paint ? 1 : 0;
         return false;
     }
-
-  private:
-    int &paints_;
+    int count = 0;
 };
 
 }  // namespace
@@ -197,24 +192,21 @@ TEST(Crc32Report, ALongSelectionGoesIntoTheGridByTheBatch) {
 }
 
 TEST(Crc32Report, BarPaintsWithTheMessageLoopNotAtEachPercent) {
-    // The walk moves the bar through every percent; painting it on the spot
-    // each time costs more than a small file's checksum. It paints when the
-    // walk lets messages run (and once as the run ends), whatever the count.
+    // Painting the bar on the spot at each new percent costs more than a
+    // small file's checksum: it paints when the walk lets messages run (and
+    // once as the run ends), whatever the count.
     for (const int count : {100, 1000}) {
         TempFolder tmp;
         QList<TableFileList::Entry> entries;
         for (int i = 0; i < count; ++i)
-            entries << TableFileList::Entry{tmp.write(QStringLiteral("f%1.txt").arg(i), "x"), true};
-        for (TableFileList::Entry &e : entries)
-            e.name = QFileInfo(e.name).fileName();
+            entries << TableFileList::Entry{
+                QFileInfo(tmp.write(QString::number(i), "x")).fileName(), true};
         TableFileList list(tmp.path(), entries);
         Form f(list);
-        auto *bar = f.form.findChild<QProgressBar *>("ProgressBar1");
-        int paints = 0;
-        PaintCounter counter(*bar, paints);
+        PaintCounter paints(*f.form.findChild<QProgressBar *>("ProgressBar1"));
         testsupport::PumpCounter pumps;
         f.form.runReport();
         EXPECT_EQ(f.rows().size(), count);
-        EXPECT_LE(paints, pumps.turns() + 1) << count << " files";
+        EXPECT_LE(paints.count, pumps.turns() + 1) << count << " files";
     }
 }
