@@ -14,7 +14,8 @@ Makes the corpus if it is missing: per size, a folder of small files
 in the error log; the testing tool reports them corrupt).
 
 Per size, the median of `--runs` runs of build/bin/window_bench, alternating
-with the command-line runs.
+with the command-line runs (with --side-by-side, at the same time as them).
+Each step is shown on stderr as it ends.
 
 With --batches, every batch and tool instead runs in the window over a
 scratch copy of the files (Rename, Zip, the Zip Testing Tool, Rezip,
@@ -38,6 +39,7 @@ import shutil
 import statistics
 import subprocess
 import sys
+import threading
 import time
 
 LIST_STEPS = ("browse", "filter", "all", "none", "invert-none-to-all", "invert-all-to-none",
@@ -60,15 +62,18 @@ def window_run(bench, folder, batches=False):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     argv = [bench, "--batches", folder] if batches else [bench, os.path.join(folder, "txt"),
                                                          os.path.join(folder, "zip")]
-    done = subprocess.run(argv,
-                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env, check=False)
-    if done.returncode != 0:
-        sys.exit("window_bench failed with %d" % done.returncode)
+    child = subprocess.Popen(argv, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env)
     steps = {}
-    for line in done.stdout.decode().splitlines():
-        parts = line.split()
+    for line in child.stdout:
+        parts = line.decode().split()
         if len(parts) == 4 and parts[0] != "listed":
             steps[parts[0]] = (float(parts[1]), int(parts[2]), float(parts[3]))
+            # A long run shows each step as it ends.
+            print("  window %-26s %10.3f s, processor %10.3f s" % (parts[0], steps[parts[0]][0],
+                                                                     steps[parts[0]][2]),
+                  file=sys.stderr, flush=True)
+    if child.wait() != 0:
+        sys.exit("window_bench failed with %d" % child.returncode)
     return steps
 
 
@@ -113,6 +118,8 @@ def cli_batches(tool, folder):
         if step not in CLI_JOBS:
             continue
         took[step] = cli_run(tool, CLI_JOBS[step], folder, processor=True)
+        print("  tovrane-batch %-19s %10.3f s, processor %10.3f s" % (step, took[step][0], took[step][1]),
+              file=sys.stderr, flush=True)
     return took
 
 
@@ -129,6 +136,19 @@ def batches(args, bench, tool, sizes):
         scratch = os.path.join(args.corpus, "scratch-%d" % size)
         window, cli = [], []
         for run in range(args.runs):
+            if args.side_by_side:
+                # Both at once, each on a copy of its own: half the wall
+                # time, and both meet the same load; the processor times
+                # stay the like-for-like figures.
+                other = scratch + "-cli"
+                fresh_copy(os.path.join(folder, "txt"), scratch)
+                fresh_copy(os.path.join(folder, "txt"), other)
+                beside = threading.Thread(target=lambda: cli.append(cli_batches(tool, other)))
+                beside.start()
+                window.append(window_run(bench, scratch, batches=True))
+                beside.join()
+                shutil.rmtree(other, ignore_errors=True)
+                continue
             # Each goes first every other run.
             for window_turn in ((True, False) if run % 2 == 0 else (False, True)):
                 fresh_copy(os.path.join(folder, "txt"), scratch)
@@ -153,7 +173,8 @@ def batches(args, bench, tool, sizes):
                     cli_per_file[(step, size)] * 1e6, per_file[(step, size)] / cli_per_file[(step, size)],
                     cli_cpu * 1e6, cpu / cli_cpu)
             print(line, flush=True)
-    print("longest stall anywhere: %d ms (target at most 250)" % max(stalls.values()))
+    print("longest stall anywhere: %d ms (target at most 250); load at the end %.2f" %
+          (max(stalls.values()), os.getloadavg()[0]))
 
 
 def main():
@@ -164,6 +185,9 @@ def main():
     parser.add_argument("--runs", type=int, default=3)
     parser.add_argument("--batches", action="store_true",
                         help="every batch and tool over a scratch copy, beside tovrane-batch")
+    parser.add_argument("--side-by-side", action="store_true",
+                        help="with --batches: the window and tovrane-batch at the same time, "
+                             "each on its own copy (for the largest sizes on a shared machine)")
     args = parser.parse_args()
     bench = os.path.abspath(os.path.join(args.build, "bin", "window_bench"))
     tool = os.path.abspath(os.path.join(args.build, "bin", "tovrane-batch"))

@@ -3,6 +3,7 @@
 #include "CommandActions.h"
 #include "OptionBinding.h"
 #include "widgets/BusyIndicator.h"
+#include "widgets/ProgressValue.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -205,11 +206,11 @@ OptionsPanel::OptionsPanel(OptionsModel &options, CommandActions &commands, QWid
 }
 
 void OptionsPanel::setOverallProgress(int percent) {
-    ProgressBar1->setValue(percent);
+    setProgressValue(*ProgressBar1, percent);
 }
 
 void OptionsPanel::setItemProgress(int percent) {
-    ProgressBar2->setValue(percent);
+    setProgressValue(*ProgressBar2, percent);
 }
 
 void OptionsPanel::setBusy(bool busy) {

@@ -5,6 +5,7 @@
 #include "engine/ZeLibrary.h"
 #include "engine/ZeRecords.h"
 #include "engine/ZeSfxBlock.h"
+#include "platform/MessagePace.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -168,6 +169,11 @@ class TZipEngine : public QObject {
     uint32_t engineValue_ = 0;
     TZeFileStats currentEntry_;
     std::exception_ptr handlerFailure_;
+    // Window messages run from the callbacks by the clock: an archive of
+    // one small file calls back several times in a millisecond, and a
+    // turn of the message loop (a repaint of whatever changed) each time
+    // would cost more than the file.
+    MessagePace pumpPace_;
     QStringList upcoming_;
     qsizetype upcomingAt_ = 0;  // the next call's file in upcoming_
     bool aheadSent_ = false;    // the engine holds work ahead

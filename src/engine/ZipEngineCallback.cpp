@@ -46,7 +46,12 @@ int32_t TZipEngine::engineCallback(int32_t code, void *block, void *component) {
 }
 
 int32_t TZipEngine::dispatch(int32_t code, void *block) {
-    QCoreApplication::processEvents();
+    // Pending messages (Stop, the close box, repaints) run before the event
+    // at the first callback after each interval; the engine calls back at
+    // least every 50 ms while it works on a large file, so the window
+    // answers within a tenth of a second however long the operation.
+    if (pumpPace_.due())
+        QCoreApplication::processEvents();
     if (code != ZE_CB_PASSWORD)
         passwordSupplied_ = false;
 

@@ -1,5 +1,7 @@
 #include "ToolRun.h"
 
+#include "ProgressValue.h"
+
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -24,7 +26,7 @@ void ToolRun::end() {
 }
 
 void ToolRun::setProgress(int percent) {
-    progress_.setValue(percent);
+    setProgressValue(progress_, percent);
 }
 
 void ToolRun::escapePressesStop(std::function<void()> idle) {

@@ -1,11 +1,13 @@
 #include "Crc32ReportFixture.h"
 #include "platform/AppPaths.h"
+#include "support/PumpCounter.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TableFileList.h"
 #include "support/TempFolder.h"
 #include "tools/crc/ui/TCRC32_Form.h"
 
 #include <gtest/gtest.h>
+#include <QFileInfo>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
@@ -44,6 +46,16 @@ struct Form {
                 work();
         });
     }
+};
+
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget &widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+    int count = 0;
 };
 
 }  // namespace
@@ -177,4 +189,24 @@ TEST(Crc32Report, ALongSelectionGoesIntoTheGridByTheBatch) {
     EXPECT_EQ(f.grid()->item(999, 0)->text(), "f1499.txt");
     EXPECT_EQ(f.grid()->item(999, 2)->text(), "9");
     EXPECT_LE(insertions, 1000 / 50);
+}
+
+TEST(Crc32Report, BarPaintsWithTheMessageLoopNotAtEachPercent) {
+    // Painting the bar on the spot at each new percent costs more than a
+    // small file's checksum: it paints when the walk lets messages run (and
+    // once as the run ends), whatever the count.
+    for (const int count : {100, 1000}) {
+        TempFolder tmp;
+        QList<TableFileList::Entry> entries;
+        for (int i = 0; i < count; ++i)
+            entries << TableFileList::Entry{
+                QFileInfo(tmp.write(QString::number(i), "x")).fileName(), true};
+        TableFileList list(tmp.path(), entries);
+        Form f(list);
+        PaintCounter paints(*f.form.findChild<QProgressBar *>("ProgressBar1"));
+        testsupport::PumpCounter pumps;
+        f.form.runReport();
+        EXPECT_EQ(f.rows().size(), count);
+        EXPECT_LE(paints.count, pumps.turns() + 1) << count << " files";
+    }
 }

@@ -6,6 +6,7 @@
 #include "platform/Shell.h"
 #include "tools/rename/RenamePreview.h"
 #include "tools/rename/RenameWalk.h"
+#include "widgets/ProgressValue.h"
 
 #include <QBrush>
 #include <QCoreApplication>
@@ -180,7 +181,7 @@ void TRename_Form::BitBtn2Click() {
     MessagePace pace;
     tools::RenameRun run =
         tools::renameSelectedFiles(files_, checkedRules(), [this, &pace](int percent) {
-            ProgressBar1->setValue(percent);
+            setProgressValue(*ProgressBar1, percent);
             if (pace.due())
                 QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         });
