@@ -1,6 +1,7 @@
 #include "ByteBuffer.h"
 
 #include <sys/mman.h>
+#include <cstdint>
 #include <mutex>
 #include <new>
 #include <utility>
@@ -115,6 +116,8 @@ size_t ByteBuffer::keptBytes() {
 }
 
 void ByteBuffer::allocate(size_t size) {
+    if (size > SIZE_MAX - kHugePage)
+        throw std::bad_alloc();
     const size_t length = (size + kHugePage - 1) / kHugePage * kHugePage;
     // A buffer refilled for the next entry keeps its pages when they fit.
     if (size >= kHugePage && mapped_ >= length && mapped_ / kMostWaste <= length) {
