@@ -12,8 +12,11 @@ namespace {
 // that a change of plan wastes little.
 constexpr qsizetype kCallsAhead = 16;
 // Archives the engine reads ahead of their Extract or Test calls: its
-// memory bounds what it holds, this bounds the archives it keeps open.
-constexpr qsizetype kArchivesAhead = 8;
+// memory bounds what it holds, this bounds the archives it keeps open. For
+// a test it starts the biggest it is told of first, so the list reaches far
+// enough for a big archive to start while many small ones are still before
+// it.
+constexpr qsizetype kArchivesAhead = 32;
 
 }  // namespace
 

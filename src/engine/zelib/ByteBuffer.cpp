@@ -1,6 +1,7 @@
 #include "ByteBuffer.h"
 
 #include <sys/mman.h>
+#include <cstdint>
 #include <mutex>
 #include <new>
 #include <utility>
@@ -12,41 +13,69 @@ namespace {
 
 constexpr size_t kHugePage = size_t{2} << 20;
 
-// Mappings released and kept for reuse: (address, length).
+// A kept mapping serves a request up to this many times smaller: a small
+// entry that took a big mapping would leave the next big entry to fresh
+// pages.
+constexpr size_t kMostWaste = 4;
+
+using Mapping = std::pair<void *, size_t>;  // (address, length)
+
+void unmap(const std::vector<Mapping> &mappings) {
+    for (const auto &[memory, length] : mappings)
+        munmap(memory, length);
+}
+
+// Mappings released and kept for reuse, the one released longest ago first.
 struct KeptMappings {
     std::mutex mutex;
-    std::vector<std::pair<void *, size_t>> mappings;
+    std::vector<Mapping> mappings;
     size_t bytes = 0;
 
-    ~KeptMappings() {
-        for (const auto &[memory, length] : mappings)
-            munmap(memory, length);
-    }
+    ~KeptMappings() { unmap(mappings); }
     // The smallest kept mapping of at least `length` bytes, or null.
-    std::pair<void *, size_t> take(size_t length) {
+    Mapping take(size_t length) {
         std::lock_guard<std::mutex> lock(mutex);
         auto best = mappings.end();
         for (auto it = mappings.begin(); it != mappings.end(); ++it)
-            if (it->second >= length && (best == mappings.end() || it->second < best->second))
+            if (it->second >= length && it->second / kMostWaste <= length &&
+                (best == mappings.end() || it->second < best->second))
                 best = it;
         if (best == mappings.end())
             return {nullptr, 0};
-        const auto found = *best;
+        const Mapping found = *best;
         mappings.erase(best);
         bytes -= found.second;
         return found;
     }
-    bool keep(void *memory, size_t length) {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (mappings.size() >= ByteBuffer::kKeptCount || bytes + length > ByteBuffer::kKeptBytes)
+    // Keeps `memory` when it fits, making room by dropping the mappings
+    // released longest ago; those are returned to be unmapped outside the lock.
+    bool keep(void *memory, size_t length, std::vector<Mapping> &dropped) {
+        if (length > ByteBuffer::kKeptBytes)
             return false;
+        std::lock_guard<std::mutex> lock(mutex);
         try {
-            mappings.emplace_back(memory, length);
+            // Nothing below allocates once room for every mapping is there.
+            mappings.reserve(ByteBuffer::kKeptCount);
+            dropped.reserve(ByteBuffer::kKeptCount);
         } catch (...) {
             return false;
         }
+        auto gone = mappings.begin();
+        while (gone != mappings.end() &&
+               (mappings.end() - gone >= static_cast<ptrdiff_t>(ByteBuffer::kKeptCount) ||
+                bytes + length > ByteBuffer::kKeptBytes)) {
+            bytes -= gone->second;
+            dropped.push_back(*gone++);
+        }
+        mappings.erase(mappings.begin(), gone);
+        mappings.emplace_back(memory, length);
         bytes += length;
         return true;
+    }
+    std::vector<Mapping> takeAll() {
+        std::lock_guard<std::mutex> lock(mutex);
+        bytes = 0;
+        return std::exchange(mappings, {});
     }
 };
 
@@ -76,7 +105,25 @@ void ByteBuffer::setUpStore() {
     kept();
 }
 
+void ByteBuffer::trimStore() {
+    unmap(kept().takeAll());
+}
+
+size_t ByteBuffer::keptBytes() {
+    KeptMappings &store = kept();
+    std::lock_guard<std::mutex> lock(store.mutex);
+    return store.bytes;
+}
+
 void ByteBuffer::allocate(size_t size) {
+    if (size > SIZE_MAX - kHugePage)
+        throw std::bad_alloc();
+    const size_t length = (size + kHugePage - 1) / kHugePage * kHugePage;
+    // A buffer refilled for the next entry keeps its pages when they fit.
+    if (size >= kHugePage && mapped_ >= length && mapped_ / kMostWaste <= length) {
+        size_ = size;
+        return;
+    }
     release();
     if (size == 0)
         return;
@@ -85,7 +132,6 @@ void ByteBuffer::allocate(size_t size) {
         size_ = size;
         return;
     }
-    const size_t length = (size + kHugePage - 1) / kHugePage * kHugePage;
     if (const auto [reused, reusedLength] = kept().take(length); reused != nullptr) {
         data_ = static_cast<uint8_t *>(reused);
         size_ = size;
@@ -104,8 +150,10 @@ void ByteBuffer::allocate(size_t size) {
 
 void ByteBuffer::release() {
     if (mapped_ != 0) {
-        if (!kept().keep(data_, mapped_))
+        std::vector<Mapping> dropped;
+        if (!kept().keep(data_, mapped_, dropped))
             munmap(data_, mapped_);
+        unmap(dropped);
     } else
         delete[] data_;
     data_ = nullptr;

@@ -8,13 +8,17 @@ namespace zelib {
 // Uninitialised bytes for whole entries. Large buffers come straight from
 // mmap and ask for transparent huge pages: filling tens of megabytes through
 // 4 KiB page faults and a zeroing pass costs more than decompressing them.
-// Released large buffers are kept for the next ones (a few, up to
-// kKeptBytes in all, for the whole process): a batch of archives reuses the
-// same pages instead of having the kernel clear fresh ones for each entry.
+// Released large buffers are kept for the next ones (up to kKeptCount and
+// kKeptBytes in all, for the whole process; the ones released longest ago
+// make room): a batch of archives reuses the same pages instead of having
+// the kernel clear fresh ones for each entry, which on big entries cost as
+// much as inflating them. The store holds room for the entries in flight at
+// once (a raw and an inflated buffer for each of two archives of 64 MiB),
+// and trimStore() gives it back once a batch is over.
 class ByteBuffer {
   public:
-    static constexpr size_t kKeptBytes = size_t{64} << 20;
-    static constexpr size_t kKeptCount = 8;
+    static constexpr size_t kKeptBytes = size_t{256} << 20;
+    static constexpr size_t kKeptCount = 16;
 
     ByteBuffer() = default;
     explicit ByteBuffer(size_t size) { allocate(size); }
@@ -28,6 +32,10 @@ class ByteBuffer {
     // may hold buffers when the process ends calls this before it is
     // constructed, so that the store outlives it.
     static void setUpStore();
+    // Unmaps every kept buffer; those in use are kept again when released.
+    static void trimStore();
+    // The bytes the store holds now.
+    static size_t keptBytes();
 
     // Replaces the contents with `size` uninitialised bytes; throws
     // std::bad_alloc when the memory is not there.

@@ -78,7 +78,15 @@ void UnzipAhead::drop() {
     }
     workAvailable_.notify_all();
     readDone_.notify_all();
-    // The archives read go here, outside the lock.
+    // The archives read go here, outside the lock, and with them the pages
+    // kept for the batch.
+    gone.clear();
+    ByteBuffer::trimStore();
+}
+
+bool UnzipAhead::expectsNothing() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return expected_.empty();
 }
 
 void UnzipAhead::expect(const std::vector<std::string> &paths, bool testing) {
@@ -110,6 +118,11 @@ void UnzipAhead::expect(const std::vector<std::string> &paths, bool testing) {
         for (size_t i = kept; i < paths.size(); ++i) {
             auto item = std::make_shared<Expected>();
             item->path = paths[i];
+            // Its size, to start the biggest archives first. A batch adds
+            // one archive a call: this is one status read each.
+            struct stat info {};
+            if (stat(paths[i].c_str(), &info) == 0)
+                item->size = static_cast<uint64_t>(info.st_size);
             expected_.push_back(std::move(item));
         }
         // As many as the cores: the calls mostly write files and report,
@@ -120,6 +133,10 @@ void UnzipAhead::expect(const std::vector<std::string> &paths, bool testing) {
     }
     workAvailable_.notify_all();
     readDone_.notify_all();
+    if (paths.empty()) {
+        gone.clear();
+        ByteBuffer::trimStore();
+    }
 }
 
 std::unique_ptr<ReadAhead> UnzipAhead::claim(const std::string &path) {
@@ -181,10 +198,21 @@ UnzipAhead::Item UnzipAhead::nextLocked() const {
     // entries of the one under way have room.
     if (stopping_ || held_ >= kTotal / 2)
         return nullptr;
+    // For a test, the biggest first (the first of equals): one big archive
+    // left for the end would keep one core busy while the others have
+    // nothing to do; a small archive whose call comes first is done by the
+    // call. An extraction keeps the data until its call: a big archive read
+    // long before its turn would hold the memory that the archives before
+    // it need, and they would be left to their calls one by one.
+    Item chosen;
     for (const Item &item : expected_)
-        if (item->state == Expected::State::Waiting)
-            return item;
-    return nullptr;
+        if (item->state == Expected::State::Waiting) {
+            if (!testing_)
+                return item;
+            if (!chosen || item->size > chosen->size)
+                chosen = item;
+        }
+    return chosen;
 }
 
 bool UnzipAhead::reserve(Expected &item, uint64_t bytes) {
@@ -284,9 +312,13 @@ void UnzipAhead::work() noexcept {
         }
         readDone_.notify_all();
         if (read) {
-            // Dropped meanwhile: its memory goes outside the lock.
+            // Dropped meanwhile: its memory goes outside the lock, and the
+            // pages kept for the batch too when nothing else is expected.
+            const bool over = expected_.empty();
             lock.unlock();
             read.reset();
+            if (over)
+                ByteBuffer::trimStore();
             lock.lock();
         }
     }

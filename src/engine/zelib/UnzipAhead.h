@@ -61,7 +61,11 @@ class UnzipAhead {
     // next archive expected, when it was not read whole ahead, or when the
     // file has changed since. Waits while that archive is being read.
     std::unique_ptr<ReadAhead> claim(const std::string &path);
+    // Drops everything expected, and gives back the pages kept for reuse.
     void drop();
+    // True when no call is expected: a call that ends then gives back the
+    // pages kept for reuse.
+    bool expectsNothing();
     // Waits until the work ahead has gone as far as it may; the number of
     // archives it holds read.
     size_t waitUntilIdle();
@@ -70,6 +74,7 @@ class UnzipAhead {
     struct Expected {
         enum class State { Waiting, Reading, Read, Failed };
         std::string path;
+        uint64_t size = 0;  // of the file when it was expected
         State state = State::Waiting;
         bool dropped = false;
         uint64_t bytes = 0;  // of the memory ahead

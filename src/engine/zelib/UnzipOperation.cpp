@@ -3,6 +3,7 @@
 #include "CheckedArchive.h"
 #include "EntryData.h"
 #include "EntryNames.h"
+#include "EntryStream.h"
 #include "ExtractFolder.h"
 #include "InflatePool.h"
 #include "MemoryBudget.h"
@@ -53,6 +54,7 @@ class UnzipOperation {
     void process(const Entry &entry);
     int32_t readRaw(const Entry &entry, ByteBuffer &raw);
     void stream(const Entry &entry, InflateJob &job);
+    void streamPlain(const Entry &entry, InflateJob &job);
     // WinZip AES "AE-2" entries carry no CRC (7-Zip writes them so), yet
     // libzip 1.7.3 checks the zero and reports a CRC error once all data is
     // read. For those the authentication code, which covers every byte, is
@@ -193,7 +195,50 @@ EntryFile UnzipOperation::openStoredAes(const Entry &entry, int32_t &code) {
     return file;
 }
 
+void UnzipOperation::streamPlain(const Entry &entry, InflateJob &job) {
+    EntryStream reader(static_cast<uint16_t>(entry.stat.comp_method), entry.stat.comp_size,
+                       job.facts.size, job.crc);
+    if ((job.code = reader.open(archive_.get(), entry.index)) != ZE_OK) {
+        job.eventOnFailure = false;  // nothing was read
+        if (job.code == ZE_ERR_SKIPPED)
+            job.skipReason = ZE_SKIP_UNREADABLE;
+        return;
+    }
+    OutputFile output;
+    if (job.extract && output.create(job.target) != 0) {
+        job.code = ZE_ERR_SKIPPED;
+        return;
+    }
+    for (;;) {
+        const uint8_t *data = nullptr;
+        size_t length = 0;
+        if ((job.code = reader.next(data, length)) != ZE_OK)
+            return;
+        if (length == 0)
+            break;
+        if (job.extract && output.write(data, length) != 0) {
+            job.code = ZE_ERR_SKIPPED;
+            return;
+        }
+        reporter_.advance(length);
+        job.progressed += length;
+        if (!reporter_.tick()) {
+            job.code = ZE_ERR_ABORTED;
+            return;
+        }
+    }
+    if (job.extract && output.commit(job.mode, job.facts.mtime, job.replace) != 0)
+        job.code = ZE_ERR_SKIPPED;
+}
+
 void UnzipOperation::stream(const Entry &entry, InflateJob &job) {
+    const zip_stat_t &stat = entry.stat;
+    constexpr zip_uint64_t kKnown = ZIP_STAT_CRC | ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE;
+    if (!job.facts.encrypted && (stat.valid & kKnown) == kKnown &&
+        (stat.comp_method == ZIP_CM_STORE || stat.comp_method == ZIP_CM_DEFLATE)) {
+        streamPlain(entry, job);
+        return;
+    }
     EntryFile file =
         keeper_.open(archive_.get(), entry.index, job.facts.name, job.facts.encrypted, job.code);
     // The password is known now (it passed the check at the opening).

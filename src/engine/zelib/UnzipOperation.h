@@ -12,8 +12,9 @@ class Reporter;
 // CRC; it returns 0 exactly when all of them are intact. Extract writes the
 // selected entries below the extraction folder, each file through a
 // temporary name. Entries up to the memory budget's entry limit are
-// decompressed with libdeflate on worker threads; larger ones, encrypted
-// ones and other methods go through libzip's own reader.
+// decompressed with libdeflate on worker threads; larger plain ones are
+// read in pieces (EntryStream); encrypted ones and other methods go through
+// libzip's own reader.
 int32_t runUnzip(const UnzipArguments &args, Reporter &reporter);
 
 }  // namespace zelib

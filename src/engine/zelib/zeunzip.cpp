@@ -21,7 +21,12 @@ extern "C" ZE_EXPORT int32_t zeunzip(int32_t version, int32_t argc, const char *
         if (const int32_t code = zelib::parseUnzipArguments(argc, argv, args))
             return code;
         zelib::Reporter reporter(callback, component);
-        return zelib::runUnzip(args, reporter);
+        const int32_t code = zelib::runUnzip(args, reporter);
+        // The last call of a batch, or one on its own: the pages kept for
+        // the next entries go back.
+        if (zelib::UnzipAhead::shared().expectsNothing())
+            zelib::ByteBuffer::trimStore();
+        return code;
     } catch (const std::bad_alloc &) {
         return ZE_ERR_MEMORY;
     } catch (...) {

@@ -1,6 +1,7 @@
 // The pieces whose faults would hide behind the entry points: joining
-// deflate streams, combining CRCs, making names safe, matching patterns and
-// reading the argument vectors the component builds.
+// deflate streams, combining CRCs, making names safe, matching patterns,
+// reading the argument vectors the component builds and reusing buffers.
+#include "ByteBuffer.h"
 #include "DeflateJoin.h"
 #include "EntryNames.h"
 #include "UnzipArguments.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 #include <libdeflate.h>
+#include <algorithm>
 #include <random>
 
 using namespace zelib;
@@ -19,6 +21,41 @@ namespace {
 
 std::vector<uint8_t> bytesOf(const QByteArray &data) {
     return std::vector<uint8_t>(data.begin(), data.end());
+}
+
+// Buffers alive at once never share bytes, whether fresh or reused, and the
+// store of released ones stays within its bounds until it is given back.
+TEST(ByteBuffer, LiveBuffersNeverShareAndTheStoreStaysBounded) {
+    constexpr size_t kMiB = size_t{1} << 20;
+    const struct {
+        const char *what;
+        std::vector<size_t> sizes;  // alive at once
+    } rows[] = {
+        {"more bytes than the store keeps",
+         {64 * kMiB, 64 * kMiB, 64 * kMiB, 64 * kMiB, 63 * kMiB}},
+        {"more buffers than the store keeps", std::vector<size_t>(20, 2 * kMiB)},
+        {"big, small and between", {64 * kMiB, 2 * kMiB - 1, 2 * kMiB, 21 * kMiB, 3 * kMiB, 1}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        for (int round = 0; round < 2; ++round) {  // fresh, then from the store
+            std::vector<ByteBuffer> alive(row.sizes.size());
+            for (size_t i = 0; i < alive.size(); ++i) {
+                alive[i].allocate(row.sizes[i]);
+                ASSERT_EQ(alive[i].size(), row.sizes[i]);
+                std::fill_n(alive[i].data(), row.sizes[i], static_cast<uint8_t>(i + 1));
+            }
+            for (size_t i = 0; i < alive.size(); ++i)
+                EXPECT_EQ(std::count(alive[i].data(), alive[i].data() + row.sizes[i],
+                                     static_cast<uint8_t>(i + 1)),
+                          static_cast<std::ptrdiff_t>(row.sizes[i]))
+                    << "buffer " << i << " round " << round;
+            alive.clear();
+            EXPECT_LE(ByteBuffer::keptBytes(), ByteBuffer::kKeptBytes);
+        }
+        ByteBuffer::trimStore();
+        EXPECT_EQ(ByteBuffer::keptBytes(), 0u);
+    }
 }
 
 TEST(DeflateJoin, PiecesCompressedApartDecompressAsOne) {
