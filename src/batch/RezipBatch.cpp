@@ -128,7 +128,8 @@ void RezipBatch::rezipEntry(const QString &folder, const QString &name) {
     if (r != 0)
         log.add(r, name);
     for (const QString &pattern : filters_)
-        rezipfilters::removeMatching(settings_.rezipFolder, pattern);
+        rezipfilters::removeMatching(settings_.rezipFolder, pattern,
+                                     [this] { host_.pumpMessages(); });
     if (r != 0)
         return;
 

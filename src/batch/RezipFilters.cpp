@@ -1,6 +1,7 @@
 #include "RezipFilters.h"
 
 #include "platform/FileSystem.h"
+#include "platform/MessagePace.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,17 +22,21 @@ QString customPattern(const QString &extension) {
     return QStringLiteral("*.") + text;
 }
 
-void removeMatching(const QString &folder, const QString &pattern) {
+void removeMatching(const QString &folder, const QString &pattern,
+                    const std::function<void()> &pump) {
     // Every kind of entry counts, hidden ones too.
     const QFileInfoList entries = QDir(folder).entryInfoList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     if (entries.size() == 1)
         return;
+    MessagePace pace;
     for (const QFileInfo &entry : entries) {
+        if (pump && pace.due())
+            pump();
         if (entry.isDir() && !entry.isSymLink())
             continue;  // deleted as a file, a folder would stay anyway
         if (platform::matchesMask(entry.fileName(), pattern))
-            platform::deleteFile(entry.filePath());  // a file that stays is simply kept
+            platform::deleteFile(entry.filePath(), pump);  // a file that stays is simply kept
     }
 }
 

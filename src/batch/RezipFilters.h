@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The file types a re-zip can remove from the archives it rebuilds, and
 // their removal from the extraction folder.
 namespace rezipfilters {
@@ -19,7 +21,10 @@ QString customPattern(const QString &extension);
 // Deletes the files at the top level of `folder` whose names match
 // `pattern`; folders that match stay, and so does everything below the top
 // level. When the folder holds a single entry nothing is deleted: one filter
-// never empties an archive.
-void removeMatching(const QString &folder, const QString &pattern);
+// never empties an archive. `pump` lets window messages run meanwhile: a
+// large file's unlink, or thousands of small ones, take long enough to be
+// felt.
+void removeMatching(const QString &folder, const QString &pattern,
+                    const std::function<void()> &pump);
 
 }  // namespace rezipfilters

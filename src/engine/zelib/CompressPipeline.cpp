@@ -115,6 +115,8 @@ void CompressPipeline::start(unsigned workers) {
         return;
     const size_t count =
         ahead_ ? std::max(1u, workers) : std::min<size_t>(std::max(1u, workers), chunks_.size());
+    if (!ahead_)
+        window_ = std::min(window_, kChunksAheadPerWorker * count * chunkSize_);
     for (size_t i = 0; i < count; ++i)
         workers_.emplace_back([this] { work(); });
 }

@@ -71,6 +71,12 @@ class CompressPipeline {
     int deflateLevel() const { return level_; }
     uint64_t chunkSize() const { return chunkSize_; }
 
+    // Ahead of the writer, each worker needs room for the chunk it
+    // compresses and for a few it has finished while the writer is busy
+    // with an earlier one. More only lets the workers race ahead of a writer
+    // that is slower than they are (data that deflate does not shrink),
+    // which holds memory and gains nothing: the writer sets the pace.
+    static constexpr uint64_t kChunksAheadPerWorker = 6;
     void start(unsigned workers);
 
     // On the calling thread: waits for a chunk, ticking the reporter. Null
@@ -115,7 +121,9 @@ class CompressPipeline {
     uint64_t cost(const Chunk &chunk) const;
 
     const int level_;
-    const uint64_t window_;
+    // What the workers may hold beyond the writer. An operation's window is
+    // narrowed to what its workers can use once their number is known.
+    uint64_t window_;
     const uint64_t chunkSize_;
     const bool ahead_;
     // Grown and trimmed at the front under mutex_ (a pipeline ahead does
