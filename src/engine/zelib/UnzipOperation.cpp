@@ -55,6 +55,9 @@ class UnzipOperation {
     int32_t readRaw(const Entry &entry, ByteBuffer &raw);
     void stream(const Entry &entry, InflateJob &job);
     void streamPlain(const Entry &entry, InflateJob &job);
+    // Writes one piece of an entry's data and moves the progress on; false
+    // (with the job's code set) when the write fails or the user stops.
+    bool passOn(InflateJob &job, OutputFile &output, const uint8_t *data, size_t length);
     // WinZip AES "AE-2" entries carry no CRC (7-Zip writes them so), yet
     // libzip 1.7.3 checks the zero and reports a CRC error once all data is
     // read. For those the authentication code, which covers every byte, is
@@ -195,6 +198,21 @@ EntryFile UnzipOperation::openStoredAes(const Entry &entry, int32_t &code) {
     return file;
 }
 
+bool UnzipOperation::passOn(InflateJob &job, OutputFile &output, const uint8_t *data,
+                            size_t length) {
+    if (job.extract && output.write(data, length) != 0) {
+        job.code = ZE_ERR_SKIPPED;
+        return false;
+    }
+    reporter_.advance(length);
+    job.progressed += length;
+    if (!reporter_.tick()) {
+        job.code = ZE_ERR_ABORTED;
+        return false;
+    }
+    return true;
+}
+
 void UnzipOperation::streamPlain(const Entry &entry, InflateJob &job) {
     EntryStream reader(static_cast<uint16_t>(entry.stat.comp_method), entry.stat.comp_size,
                        job.facts.size, job.crc);
@@ -216,16 +234,8 @@ void UnzipOperation::streamPlain(const Entry &entry, InflateJob &job) {
             return;
         if (length == 0)
             break;
-        if (job.extract && output.write(data, length) != 0) {
-            job.code = ZE_ERR_SKIPPED;
+        if (!passOn(job, output, data, length))
             return;
-        }
-        reporter_.advance(length);
-        job.progressed += length;
-        if (!reporter_.tick()) {
-            job.code = ZE_ERR_ABORTED;
-            return;
-        }
     }
     if (job.extract && output.commit(job.mode, job.facts.mtime, job.replace) != 0)
         job.code = ZE_ERR_SKIPPED;
@@ -279,16 +289,8 @@ void UnzipOperation::stream(const Entry &entry, InflateJob &job) {
             job.code = ZE_ERR_INCOMPLETE;
             return;
         }
-        if (job.extract && output.write(buffer_.data(), static_cast<size_t>(n)) != 0) {
-            job.code = ZE_ERR_SKIPPED;
+        if (!passOn(job, output, buffer_.data(), static_cast<size_t>(n)))
             return;
-        }
-        reporter_.advance(static_cast<uint64_t>(n));
-        job.progressed += static_cast<uint64_t>(n);
-        if (!reporter_.tick()) {
-            job.code = ZE_ERR_ABORTED;
-            return;
-        }
     }
     if (total != job.facts.size) {
         job.code = ZE_ERR_INCOMPLETE;
