@@ -232,10 +232,17 @@ void TRename_Form::refreshPreview() {
     const tools::RenameRules rules = checkedRules();
     const QList<tools::PreviewRow> rows = runWhilePumping(
         [&] { return tools::previewRenames(selected, tools::namesInFolder(folder), rules); }, pump);
-    Preview->clear();
+    // The old rows leave the view in one change and are freed by pieces:
+    // a hundred thousand of them take as long to free as to make.
+    MessagePace pace;
+    QList<QTreeWidgetItem *> old = Preview->invisibleRootItem()->takeChildren();
+    for (qsizetype at = 0; at < old.size(); ++at) {
+        delete old[at];
+        if (at % kPreviewPiece == 0 && pace.due())
+            pump();
+    }
     const QBrush quiet = palette().brush(QPalette::Disabled, QPalette::Text);
     const QBrush warning(Qt::red);
-    MessagePace pace;
     QList<QTreeWidgetItem *> items;
     items.reserve(std::min<qsizetype>(rows.size(), kPreviewPiece));
     for (qsizetype at = 0; at < rows.size(); at += kPreviewPiece) {
