@@ -19,17 +19,20 @@ void deleteSelectedFiles(BatchHost &host) {
         FileListSource &files = host.fileList();
         const QString folder = platform::withSeparator(files.directory());
         platform::DisposalTally tally(host.settings().trashDeletions);
+        MessagePace pace;
         QStringList chosen;
-        for (int i = 0; i < files.count(); ++i)
+        for (int i = 0; i < files.count(); ++i) {
+            if (pace.due())
+                host.repaintWindow();
             if (files.isSelected(i))
                 chosen << folder + files.name(i);
+        }
         // Thousands of files take seconds to delete, and one unlink may wait
         // long on a busy disk: they go by pieces on a thread of their own,
         // the window repainting meanwhile and taking no click until they
         // are gone.
         constexpr qsizetype kPiece = 256;
         const bool toTrash = tally.toTrash();
-        MessagePace pace;
         for (qsizetype at = 0; at < chosen.size(); at += kPiece) {
             if (pace.due())
                 host.repaintWindow();
