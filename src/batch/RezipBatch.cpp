@@ -94,9 +94,9 @@ void RezipBatch::run() {
     // Pause and Stop stay within reach over thousands of them.
     pace = MessagePace();
     for (int i = 0; i < count && i < files.count(); ++i) {
+        batchsteps::waitWhilePaused(host_);
         if (pace.due())
             host_.pumpMessages();
-        batchsteps::waitWhilePaused(host_);
         if (n > 0)
             host_.setOverallProgress(platform::roundHalfEven(i * 100.0 / count));
         // After Stop the rest of the selection is passed over, to the end.
