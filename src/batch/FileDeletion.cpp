@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "platform/MessagePace.h"
 #include "platform/Trash.h"
+#include "platform/WhilePumping.h"
 
 #include <QCoreApplication>
 
@@ -18,16 +19,33 @@ void deleteSelectedFiles(BatchHost &host) {
         FileListSource &files = host.fileList();
         const QString folder = platform::withSeparator(files.directory());
         platform::DisposalTally tally(host.settings().trashDeletions);
-        const int count = files.count();
-        // Thousands of files take seconds to delete: the window repaints
-        // meanwhile, by the clock, and takes no click until they are gone.
         MessagePace pace;
-        for (int i = 0; i < count; ++i) {
+        QStringList chosen;
+        for (int i = 0; i < files.count(); ++i) {
             if (pace.due())
                 host.repaintWindow();
             if (files.isSelected(i))
-                tally.add(platform::discardFile(folder + files.name(i), tally.toTrash(),
-                                                [&host] { host.repaintWindow(); }));
+                chosen << folder + files.name(i);
+        }
+        // Thousands of files take seconds to delete, and one unlink may wait
+        // long on a busy disk: they go by pieces on a thread of their own,
+        // the window repainting meanwhile and taking no click until they
+        // are gone.
+        constexpr qsizetype kPiece = 256;
+        const bool toTrash = tally.toTrash();
+        for (qsizetype at = 0; at < chosen.size(); at += kPiece) {
+            if (pace.due())
+                host.repaintWindow();
+            const QList<platform::Disposal> outcomes = runWhilePumping(
+                [&] {
+                    QList<platform::Disposal> done;
+                    for (const QString &path : chosen.mid(at, kPiece))
+                        done.append(platform::discardFile(path, toTrash));
+                    return done;
+                },
+                [&host] { host.repaintWindow(); });
+            for (const platform::Disposal outcome : outcomes)
+                tally.add(outcome);
         }
         noTrash = tally.noTrashText(platform::DisposalTally::Things::Files, files.directory());
         host.rereadFileList();

@@ -1,6 +1,7 @@
 // All, None and Invert over long lists, and a long folder listed: each is
 // one change of the selection, whatever the selection was, and the loops
 // read a line's state without searching the selection.
+#include "support/PumpCounter.h"
 #include "support/TempFolder.h"
 #include "widgets/FileIconDelegate.h"
 #include "widgets/FileListBox.h"
@@ -179,6 +180,20 @@ TEST(LargeList, AFolderReadOffTheWindowsThreadLetsItsTimersRun) {
         } else {
             EXPECT_TRUE(runOffThread(work)) << row.what;
         }
+    }
+}
+
+// Reads that follow each other, each shorter than the pace, still let the
+// window's messages through once it has gone the pace without: the folder
+// tree and the folder list read after the file list, say.
+TEST(LargeList, ReadsInARowLetMessagesThrough) {
+    const struct { int reads, ms; } rows[] = {{1, 100}, {2, 30}, {4, 15}};
+    for (const auto &row : rows) {
+        QCoreApplication::processEvents();
+        testsupport::PumpCounter pumps;
+        for (int i = 0; i < row.reads; ++i)
+            runOffThread([&] { std::this_thread::sleep_for(std::chrono::milliseconds(row.ms)); });
+        EXPECT_GE(pumps.turns(), 1) << row.reads << " reads of " << row.ms << " ms";
     }
 }
 

@@ -8,7 +8,10 @@
 #include "platform/FileListSource.h"
 #include "support/TempFolder.h"
 
+#include "platform/RunFlag.h"
+
 #include <gtest/gtest.h>
+#include <QThread>
 
 #include <functional>
 
@@ -29,6 +32,8 @@ class CountingList final : public FileListSource {
     }
     bool isSelected(int i) const override {
         ++work;
+        if (slowUs > 0)
+            QThread::usleep(slowUs);
         return i % every_ == 0;
     }
     int selectedCount() const override {
@@ -37,6 +42,9 @@ class CountingList final : public FileListSource {
     }
 
     mutable long long work = 0;
+    // Each line's state takes at least this long to read: a loop over them
+    // outlasts the message pace whatever the machine.
+    unsigned long slowUs = 0;
 
   private:
     QString folder_;
@@ -76,5 +84,42 @@ TEST(LoopWork, EachBatchReadsTheListAFixedNumberOfTimes) {
         BatchDriver(host, row.texts).run([&](const BatchSettings &s) { row.run(host, s); });
         EXPECT_EQ(host.errorLog().count(), row.lines / 2) << row.loop;
         EXPECT_LE(files.work, static_cast<long long>(row.perLine) * row.lines) << row.loop;
+    }
+}
+
+// Entries that never reach the engine, or reach it only for a moment, let
+// no message run on their own: each loop lets them through by the clock,
+// so a Stop pressed meanwhile ends it well before the last entry.
+TEST(LoopWork, EachBatchLetsStopThroughBetweenQuickEntries) {
+    const struct {
+        const char *loop;
+        QString suffix;
+        BatchTexts texts;
+        std::function<void(BatchHost &, const BatchSettings &)> run;
+    } rows[] = {
+        {"zip, names passed over with a log line", ".zip", zipBatchTexts(),
+         [](BatchHost &h, const BatchSettings &s) { FileBatch(h, s).run(); }},
+        {"rezip, archives gone", ".zip", rezipBatchTexts(),
+         [](BatchHost &h, const BatchSettings &s) { RezipBatch(h, s, {}).run(); }},
+    };
+    constexpr int lines = 1000;  // at 200 us each, 200 ms at least
+    for (const auto &row : rows) {
+        testsupport::TempFolder tmp;
+        CountingList files(tmp.mkdir("home"), lines, 1, row.suffix);
+        files.slowUs = 200;
+        CountingList folders(tmp.path("home"), 0, 1, {});
+        HeadlessBatchHost host(files, folders);
+        host.current.zipFolder = tmp.mkdir("out") + "/";
+        host.current.workFolder = tmp.path("home/");
+        host.current.rezipFolder = tmp.path("temp.$$$");
+        host.current.deleteOriginal = false;
+        int pumps = 0;
+        host.onPump = [&] {
+            if (pumps++ == 0)
+                host.setOperationFlag(runflag::Stop);
+        };
+        BatchDriver(host, row.texts).run([&](const BatchSettings &s) { row.run(host, s); });
+        EXPECT_GE(pumps, 1) << row.loop;
+        EXPECT_LT(host.errorLog().count(), lines) << row.loop;
     }
 }

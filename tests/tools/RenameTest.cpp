@@ -364,3 +364,38 @@ TEST(RenameWindow, PreviewFollowsTheRulesAndUndoTakesTheRunBack) {
     EXPECT_EQ(available, QList<bool>({true, false}));
     EXPECT_EQ(w.gate.calls.count("reread"), 2);
 }
+
+// A large selection goes into the preview a piece at a time, in list order,
+// after the old rows leave in one change: the model's changes grow with the
+// pieces, not with the rows, and never rebuild what is already shown.
+TEST(RenameWindow, PreviewFillsByPieces) {
+    constexpr int piece = TRename_Form::kPreviewPiece;
+    const struct {
+        int rows, inserts;
+    } cases[] = {{0, 0}, {1, 1}, {piece, 1}, {piece + 1, 2}, {2 * piece + piece / 2, 3}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.rows);
+        TempFolder tmp;
+        QList<TableFileList::Entry> entries;
+        for (int i = 0; i < c.rows; ++i)
+            entries.append({QStringLiteral("f%1").arg(i), true});
+        entries.append({QStringLiteral("unselected"), false});
+        TableFileList list(tmp.path(), entries);
+        RecordingGate gate;
+        TRename_Form window(list, gate);
+        int inserts = 0, removals = 0, resets = 0;
+        QAbstractItemModel *model = window.Preview->model();
+        QObject::connect(model, &QAbstractItemModel::rowsInserted, [&] { ++inserts; });
+        QObject::connect(model, &QAbstractItemModel::rowsRemoved, [&] { ++removals; });
+        QObject::connect(model, &QAbstractItemModel::modelReset, [&] { ++resets; });
+        window.openTool();
+        window.RadioButton1->click();  // a second preview replaces the first
+        ASSERT_EQ(window.Preview->topLevelItemCount(), c.rows);
+        EXPECT_EQ(inserts, 2 * c.inserts);
+        EXPECT_EQ(removals, c.rows > 0 ? 1 : 0);
+        EXPECT_EQ(resets, 0);
+        for (int i = 0; i < c.rows; i += piece / 2)
+            EXPECT_EQ(window.Preview->topLevelItem(i)->text(0), QStringLiteral("f%1").arg(i));
+        window.BitBtn1->click();
+    }
+}

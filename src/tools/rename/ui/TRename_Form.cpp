@@ -1,9 +1,11 @@
 #include "TRename_Form.h"
 
 #include "platform/Dialogs.h"
+#include "platform/FileListSource.h"
 #include "platform/MainWindowGate.h"
 #include "platform/MessagePace.h"
 #include "platform/Shell.h"
+#include "platform/WhilePumping.h"
 #include "tools/rename/RenamePreview.h"
 #include "tools/rename/RenameWalk.h"
 #include "widgets/ProgressValue.h"
@@ -19,6 +21,8 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -214,21 +218,49 @@ void TRename_Form::reject() {
 }
 
 void TRename_Form::refreshPreview() {
-    const QList<tools::PreviewRow> rows = tools::previewRenames(files_, checkedRules());
-    QList<QTreeWidgetItem *> items;
-    items.reserve(rows.size());
+    // A folder of a hundred thousand names takes a good part of a second to
+    // list and as long again to show: the listing runs on a thread of its
+    // own and the rows go in by pieces, with the window's messages let
+    // through between them, so that it keeps repainting. Clicks wait (a
+    // rule checked meanwhile would start a second preview inside this one).
+    const auto pump = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+    QStringList selected;
+    for (int i = 0; i < files_.count(); ++i)
+        if (files_.isSelected(i))
+            selected << files_.name(i);
+    const QString folder = files_.directory();
+    const tools::RenameRules rules = checkedRules();
+    const QList<tools::PreviewRow> rows = runWhilePumping(
+        [&] { return tools::previewRenames(selected, tools::namesInFolder(folder), rules); }, pump);
+    // The old rows leave the view in one change and are freed by pieces:
+    // a hundred thousand of them take as long to free as to make.
+    MessagePace pace;
+    QList<QTreeWidgetItem *> old = Preview->invisibleRootItem()->takeChildren();
+    for (qsizetype at = 0; at < old.size(); ++at) {
+        delete old[at];
+        if (at % kPreviewPiece == 0 && pace.due())
+            pump();
+    }
     const QBrush quiet = palette().brush(QPalette::Disabled, QPalette::Text);
     const QBrush warning(Qt::red);
-    for (const tools::PreviewRow &row : rows) {
-        auto *item = new QTreeWidgetItem({row.oldName, outcomeText(row)});
-        if (row.mark == tools::PreviewMark::Unchanged)
-            item->setForeground(1, quiet);
-        else if (row.mark != tools::PreviewMark::Renamed)
-            item->setForeground(1, warning);
-        items.append(item);
+    QList<QTreeWidgetItem *> items;
+    items.reserve(std::min<qsizetype>(rows.size(), kPreviewPiece));
+    for (qsizetype at = 0; at < rows.size(); at += kPreviewPiece) {
+        const qsizetype end = std::min<qsizetype>(rows.size(), at + kPreviewPiece);
+        for (qsizetype i = at; i < end; ++i) {
+            const tools::PreviewRow &row = rows[i];
+            auto *item = new QTreeWidgetItem({row.oldName, outcomeText(row)});
+            if (row.mark == tools::PreviewMark::Unchanged)
+                item->setForeground(1, quiet);
+            else if (row.mark != tools::PreviewMark::Renamed)
+                item->setForeground(1, warning);
+            items.append(item);
+        }
+        Preview->addTopLevelItems(items);
+        items.clear();
+        if (pace.due())
+            pump();
     }
-    Preview->clear();
-    Preview->addTopLevelItems(items);
 }
 
 void TRename_Form::undoLastRename() {

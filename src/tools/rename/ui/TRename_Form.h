@@ -39,8 +39,11 @@ class TRename_Form : public QDialog {
     void undoLastRename();
     bool canUndo() const { return !lastRun_.isEmpty(); }
 
-    // Fills the preview from the selection and the checked rules.
+    // Fills the preview from the selection and the checked rules, letting
+    // the window's messages (not clicks) run while it does.
     void refreshPreview();
+    // How many rows go into the preview at a time.
+    static constexpr int kPreviewPiece = 1000;
 
     // Spacing: none, spaces to "_", "_" to spaces, remove spaces, brackets.
     QRadioButton *RadioButton7, *RadioButton3, *RadioButton4, *RadioButton8, *RadioButton9;
