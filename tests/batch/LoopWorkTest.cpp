@@ -53,6 +53,24 @@ class CountingList final : public FileListSource {
     QString suffix_;
 };
 
+// A home folder of `lines` listed entries, and a host that zips out of it
+// without deleting anything.
+struct LoopHome {
+    LoopHome(int lines, int every, const QString &suffix)
+        : files(tmp.mkdir("home"), lines, every, suffix),
+          folders(tmp.path("home"), 0, 1, {}),
+          host(files, folders) {
+        host.current.zipFolder = tmp.mkdir("out") + "/";
+        host.current.workFolder = tmp.path("home/");
+        host.current.rezipFolder = tmp.path("temp.$$$");
+        host.current.deleteOriginal = false;
+    }
+    testsupport::TempFolder tmp;
+    CountingList files;
+    CountingList folders;
+    HeadlessBatchHost host;
+};
+
 }  // namespace
 
 TEST(LoopWork, EachBatchReadsTheListAFixedNumberOfTimes) {
@@ -73,14 +91,9 @@ TEST(LoopWork, EachBatchReadsTheListAFixedNumberOfTimes) {
          [](BatchHost &h, const BatchSettings &s) { RezipBatch(h, s, {}).run(); }},
     };
     for (const auto &row : rows) {
-        testsupport::TempFolder tmp;
-        CountingList files(tmp.mkdir("home"), row.lines, 2, row.suffix);
-        CountingList folders(tmp.path("home"), 0, 1, {});
-        HeadlessBatchHost host(files, folders);
-        host.current.zipFolder = tmp.mkdir("out") + "/";
-        host.current.workFolder = tmp.path("home/");
-        host.current.rezipFolder = tmp.path("temp.$$$");
-        host.current.deleteOriginal = false;
+        LoopHome home(row.lines, 2, row.suffix);
+        CountingList &files = home.files;
+        HeadlessBatchHost &host = home.host;
         BatchDriver(host, row.texts).run([&](const BatchSettings &s) { row.run(host, s); });
         EXPECT_EQ(host.errorLog().count(), row.lines / 2) << row.loop;
         EXPECT_LE(files.work, static_cast<long long>(row.perLine) * row.lines) << row.loop;
@@ -104,15 +117,9 @@ TEST(LoopWork, EachBatchLetsStopThroughBetweenQuickEntries) {
     };
     constexpr int lines = 1000;  // at 200 us each, 200 ms at least
     for (const auto &row : rows) {
-        testsupport::TempFolder tmp;
-        CountingList files(tmp.mkdir("home"), lines, 1, row.suffix);
-        files.slowUs = 200;
-        CountingList folders(tmp.path("home"), 0, 1, {});
-        HeadlessBatchHost host(files, folders);
-        host.current.zipFolder = tmp.mkdir("out") + "/";
-        host.current.workFolder = tmp.path("home/");
-        host.current.rezipFolder = tmp.path("temp.$$$");
-        host.current.deleteOriginal = false;
+        LoopHome home(lines, 1, row.suffix);
+        home.files.slowUs = 200;
+        HeadlessBatchHost &host = home.host;
         int pumps = 0;
         host.onPump = [&] {
             if (pumps++ == 0)

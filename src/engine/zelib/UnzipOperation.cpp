@@ -58,6 +58,9 @@ class UnzipOperation {
     // Writes one piece of an entry's data and moves the progress on; false
     // (with the job's code set) when the write fails or the user stops.
     bool passOn(InflateJob &job, OutputFile &output, const uint8_t *data, size_t length);
+    // Creates the entry's file when extracting; false (the entry skipped)
+    // when it cannot be made.
+    static bool openOutput(InflateJob &job, OutputFile &output);
     // WinZip AES "AE-2" entries carry no CRC (7-Zip writes them so), yet
     // libzip 1.7.3 checks the zero and reports a CRC error once all data is
     // read. For those the authentication code, which covers every byte, is
@@ -198,6 +201,14 @@ EntryFile UnzipOperation::openStoredAes(const Entry &entry, int32_t &code) {
     return file;
 }
 
+bool UnzipOperation::openOutput(InflateJob &job, OutputFile &output) {
+    if (job.extract && output.create(job.target) != 0) {
+        job.code = ZE_ERR_SKIPPED;
+        return false;
+    }
+    return true;
+}
+
 bool UnzipOperation::passOn(InflateJob &job, OutputFile &output, const uint8_t *data,
                             size_t length) {
     if (job.extract && output.write(data, length) != 0) {
@@ -223,10 +234,8 @@ void UnzipOperation::streamPlain(const Entry &entry, InflateJob &job) {
         return;
     }
     OutputFile output;
-    if (job.extract && output.create(job.target) != 0) {
-        job.code = ZE_ERR_SKIPPED;
+    if (!openOutput(job, output))
         return;
-    }
     for (;;) {
         const uint8_t *data = nullptr;
         size_t length = 0;
@@ -264,10 +273,8 @@ void UnzipOperation::stream(const Entry &entry, InflateJob &job) {
         return;
     }
     OutputFile output;
-    if (job.extract && output.create(job.target) != 0) {
-        job.code = ZE_ERR_SKIPPED;
+    if (!openOutput(job, output))
         return;
-    }
     if (buffer_.empty())
         buffer_.resize(1 << 20);
     uint64_t total = 0;
