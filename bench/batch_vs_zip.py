@@ -23,9 +23,12 @@ small files (C headers, message catalogs, PNG and SVG icons):
 default). Where it lies matters as much as the program: creating a file
 costs what the file system makes it cost. On an ext4 without a journal (as
 some virtual machines' disks are) every new file first passes over the
-inodes freed in the last minutes, so a run right after deleting thousands of
-archives pays for them, whoever writes. A journaled ext4, as desktops have,
-can be tried on a loop device:
+inodes freed in the last half minute, so a run right after deleting
+thousands of archives pays for them, whoever writes. Each run therefore
+writes into a folder of its own, and all of them are deleted at the end, as
+a user's folder has not usually just lost thousands of files;
+--delete-between deletes each run's archives before the next run instead.
+A journaled ext4, as desktops have, can be tried on a loop device:
     truncate -s 2G /tmp/j.img && mkfs.ext4 -q -F /tmp/j.img
     mkdir -p /mnt/j && mount -o loop /tmp/j.img /mnt/j
     bench/batch_vs_zip.py --corpus build/mixed-corpus --work /mnt/j
@@ -52,6 +55,7 @@ def main():
     def extra(parser):
         parser.add_argument("--level", type=int, default=8, choices=range(1, 10))
         parser.add_argument("--work", default=None)
+        parser.add_argument("--delete-between", action="store_true")
     if "--corpus" in sys.argv:
         # The mixed corpus is made from this machine's files when missing.
         wanted = os.path.abspath(sys.argv[sys.argv.index("--corpus") + 1])
@@ -76,14 +80,20 @@ def main():
                            if os.path.isfile(os.path.join(source, n)) and not n.startswith("."))
             total += sum(os.path.getsize(os.path.join(source, n)) for n in files)
             count += len(files)
-            ours, theirs = os.path.join(work, folder, "batch"), os.path.join(work, folder, "zip")
-            per_file = [["zip", "-" + level, "-q", os.path.join(theirs, os.path.splitext(n)[0] + ".zip"), n]
+            def per_file(theirs):
+                return [["zip", "-" + level, "-q", os.path.join(theirs, os.path.splitext(n)[0] + ".zip"), n]
                         for n in files]
+
+            def place(kind, run):
+                return os.path.join(work, folder, "%s-%d" % (kind, 0 if args.delete_between else run))
             # Alternating, so that a change of the machine's load hits all
             # three alike; the median of each counts.
-            runs = [(fastest(1, theirs, per_file, source),
-                     fastest(1, theirs, all_cores(per_file), source),
-                     fastest(1, ours, [[batch, source, ours, level]])) for _ in range(args.runs)]
+            runs = []
+            for k in range(args.runs):
+                theirs, theirs_all, ours = place("zip", k), place("zip-all", k), place("batch", k)
+                runs.append((fastest(1, theirs, per_file(theirs), source),
+                             fastest(1, theirs_all, all_cores(per_file(theirs_all)), source),
+                             fastest(1, ours, [[batch, source, ours, level]])))
             t_zip += statistics.median(r[0] for r in runs)
             t_all += statistics.median(r[1] for r in runs)
             t_ours += statistics.median(r[2] for r in runs)

@@ -1,15 +1,14 @@
 #include "CheckedArchive.h"
 
 #include "ArchiveOpen.h"
+#include "FileIdentity.h"
 #include "ResultCodes.h"
-#include "platform/posix/FileDescriptor.h"
 
 namespace zelib {
 
 namespace {
 
-int32_t checkLayout(const std::string &path, zip_t *archive, ArchiveLayout &layout) {
-    const posix::FileDescriptor file = posix::FileDescriptor::readOnly(path);
+int32_t checkLayout(const posix::FileDescriptor &file, zip_t *archive, ArchiveLayout &layout) {
     if (!file)
         return ZE_ERR_READ;
     // The layout must describe the entries libzip reads, in the same order.
@@ -38,7 +37,12 @@ int32_t openChecked(const std::string &path, CheckedArchive &archive) {
         return code;
     // Entries that share their bytes are refused before anything is read or
     // written: each would inflate the same data again.
-    return checkLayout(path, archive.handle.get(), archive.layout);
+    posix::FileDescriptor file = posix::FileDescriptor::readOnly(path);
+    if (const int32_t code = checkLayout(file, archive.handle.get(), archive.layout))
+        return code;
+    if (sameAsListed(file.get(), FileIdentity::of(archive.info)))
+        archive.file = std::move(file);
+    return ZE_OK;
 }
 
 }  // namespace zelib

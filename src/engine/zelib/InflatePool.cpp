@@ -1,10 +1,16 @@
 #include "InflatePool.h"
 
 #include "EntryData.h"
+#include "FileMapping.h"
 #include "OutputFile.h"
+#include "ReadAt.h"
+
+#include <sys/stat.h>
 
 #include <libdeflate.h>
 #include <zip.h>
+#include <cerrno>
+#include <cstring>
 #include <new>
 
 namespace zelib {
@@ -27,18 +33,80 @@ int32_t writeFile(const InflateJob &job, const uint8_t *data, uint64_t size) {
     return ZE_OK;
 }
 
+// Where nothing can be mapped, the stored bytes are read into memory.
+int32_t readFromArchive(InflateJob &job) {
+    job.raw.allocate(job.facts.compressedSize);
+    const int error = readAt(job.archiveFd, job.dataOffset, job.raw.data(), job.raw.size());
+    return error == 0 ? ZE_OK : error == ENODATA ? ZE_ERR_EOF : ZE_ERR_READ;
+}
+
+// Inflates the mapped stored bytes into the mapped output and checks them.
+int32_t inflateMapped(const InflateJob &job, const FileMapping &stored, FileMapping &output,
+                      libdeflate_decompressor *decompressor) {
+    const uint64_t size = job.facts.size;
+    bool intact = false;
+    auto inflate = [&] {
+        if (job.method == ZIP_CM_DEFLATE)
+            intact =
+                libdeflate_deflate_decompress(decompressor, stored.data(), stored.size(),
+                                              output.data(), size, nullptr) == LIBDEFLATE_SUCCESS;
+        else if ((intact = stored.size() == size))
+            std::memcpy(output.data(), stored.data(), size);
+        intact = intact && libdeflate_crc32(0, output.data(), size) == job.crc;
+    };
+    if (catchingBusErrors(inflate))
+        return intact ? ZE_OK : ZE_ERR_INCOMPLETE;
+    // A page that could not be read or written: the archive cut short by
+    // another program, or a failing disk.
+    struct stat now {};
+    if (fstat(job.archiveFd, &now) == 0 &&
+        static_cast<uint64_t>(now.st_size) < job.dataOffset + job.facts.compressedSize)
+        return ZE_ERR_EOF;
+    return ZE_ERR_READ;
+}
+
+int32_t extractMapped(InflateJob &job, libdeflate_decompressor *decompressor) {
+    OutputFile file;
+    if (file.create(job.target) != 0)
+        return ZE_ERR_SKIPPED;
+    FileMapping stored, output;
+    const int error = file.mapForWriting(job.facts.size, output);
+    if (error != 0 && !mappingUnsupported(error))
+        return ZE_ERR_SKIPPED;  // no room for the file
+    if (error != 0 ||
+        stored.mapForReading(job.archiveFd, job.dataOffset, job.facts.compressedSize) != 0) {
+        output.unmap();
+        ByteBuffer data;
+        int32_t code = readFromArchive(job);
+        if (code == ZE_OK)
+            code = inflateChecked(job.raw, job.method, job.facts.size, job.crc, decompressor, data);
+        if (code == ZE_OK && file.write(data.data(), job.facts.size) != 0)
+            code = ZE_ERR_SKIPPED;
+        if (code != ZE_OK)
+            return code;
+    } else if (const int32_t code = inflateMapped(job, stored, output, decompressor)) {
+        return code;
+    }
+    // The pages are in the file's cache; the mapping goes before the file
+    // gets its times and name.
+    output.unmap();
+    return file.commit(job.mode, job.facts.mtime, job.replace) == 0 ? ZE_OK : ZE_ERR_SKIPPED;
+}
+
 }  // namespace
 
 void runInflateJob(InflateJob &job, libdeflate_decompressor *decompressor) noexcept {
     static const uint8_t kNothing = 0;
     try {
         ByteBuffer data;
-        if (job.inflated)
+        if (job.archiveFd >= 0)
+            job.code = extractMapped(job, decompressor);
+        else if (job.inflated)
             data = std::move(job.raw);
         else
             job.code =
                 inflateChecked(job.raw, job.method, job.facts.size, job.crc, decompressor, data);
-        if (job.code == ZE_OK && job.extract)
+        if (job.code == ZE_OK && job.extract && job.archiveFd < 0)
             job.code = writeFile(job, data.empty() ? &kNothing : data.data(), job.facts.size);
     } catch (const std::bad_alloc &) {
         job.code = ZE_ERR_MEMORY;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileMapping.h"
 #include "PendingFile.h"
 
 #include <sys/types.h>
@@ -18,6 +19,11 @@ class OutputFile {
     // 0 or errno.
     int create(const std::string &target);
     int write(const uint8_t *data, size_t size);
+    // Sizes the new file to `size` bytes on disk and maps them for writing:
+    // 0 or errno (see FileMapping::mapForWriting).
+    int mapForWriting(uint64_t size, FileMapping &mapping) {
+        return mapping.mapForWriting(file_.fd(), size);
+    }
     // Sets mode and modification time, closes and names the file. An
     // existing target is replaced only when `replace` is set; otherwise
     // EEXIST.

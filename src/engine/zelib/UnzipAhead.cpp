@@ -1,6 +1,7 @@
 #include "UnzipAhead.h"
 
 #include "EntryData.h"
+#include "InflatePool.h"
 #include "ResultCodes.h"
 #include "WorkerCount.h"
 
@@ -258,6 +259,9 @@ std::unique_ptr<ReadAhead> UnzipAhead::readAhead(Expected &item,
         if (zip_stat_index(zip, index, 0, &stat) != 0)
             return nullptr;
         if (!readableAhead(stat, archiveSize))
+            continue;
+        // Large entries are extracted by the call, straight into their file.
+        if (read->dataKept && stat.size >= kMappedFrom)
             continue;
         const uint64_t reading = stat.comp_size + stat.size;
         if (!reserve(item, reading)) {

@@ -90,7 +90,8 @@ class UnzipOperation {
     ExtractFolder folder_;
     ArchiveHandle archive_;
     ArchiveLayout layout_;
-    ArchiveHandle patched_;  // see openStoredAes
+    posix::FileDescriptor archiveFile_;  // see CheckedArchive
+    ArchiveHandle patched_;              // see openStoredAes
     uint64_t archiveSize_ = 0;
     std::map<zip_uint64_t, ByteBuffer> inflated_;  // entries inflated ahead, by index
     std::unique_ptr<InflatePool> pool_;
@@ -385,6 +386,15 @@ void UnzipOperation::process(const Entry &entry) {
             pool_->submit(std::move(job), reporter_);
             return;
         }
+        const EntrySpan &span = layout_.entries[entry.index];
+        if (job->extract && stat.size >= kMappedFrom && archiveFile_ &&
+            span.dataEnd - span.dataBegin == stat.comp_size) {
+            job->archiveFd = archiveFile_.get();
+            job->dataOffset = span.dataBegin;
+            job->work = true;
+            pool_->submit(std::move(job), reporter_);
+            return;
+        }
         job->code = readRaw(entry, job->raw);
         job->work = job->code == ZE_OK;
         pool_->submit(std::move(job), reporter_);
@@ -409,6 +419,7 @@ int32_t UnzipOperation::open() {
     }
     archive_ = std::move(archive.handle);
     layout_ = std::move(archive.layout);
+    archiveFile_ = std::move(archive.file);
     archiveSize_ = static_cast<uint64_t>(archive.info.st_size);
     return ZE_OK;
 }

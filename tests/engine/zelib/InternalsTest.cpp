@@ -1,17 +1,23 @@
 // The pieces whose faults would hide behind the entry points: joining
 // deflate streams, combining CRCs, making names safe, matching patterns,
-// reading the argument vectors the component builds and reusing buffers.
+// reading the argument vectors the component builds, reusing buffers and
+// surviving mapped files that are cut short.
 #include "ByteBuffer.h"
 #include "DeflateJoin.h"
 #include "EntryNames.h"
+#include "FileMapping.h"
+#include "InflatePool.h"
 #include "UnzipArguments.h"
 #include "Wildcard.h"
 #include "ZipArguments.h"
 
 #include "EngineHarness.h"
+#include "support/TempFolder.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <libdeflate.h>
+#include <unistd.h>
 #include <algorithm>
 #include <random>
 
@@ -232,6 +238,46 @@ TEST(Arguments, ComponentVectorsAreUnderstood) {
         ASSERT_EQ(parseUnzipArguments(4, argv, args), ZE_OK);
         EXPECT_EQ(args.action, UnzipArguments::Action::Test);
     }
+}
+
+// Bytes gone from under a mapping (another program cut the file short) fail
+// the work that touches them, as often as it happens, and not the process;
+// an extraction from an archive cut short reports the early end and leaves
+// no file.
+TEST(FileMapping, BytesCutFromUnderTheMappingFailTheWorkNotTheProcess) {
+    testsupport::TempFolder tmp;
+    const std::string path = tmp.path("archive.bin").toStdString();
+    const auto page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+    const int fd = open(path.c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(ftruncate(fd, static_cast<off_t>(3 * page)), 0);
+    FileMapping mapping;
+    ASSERT_EQ(mapping.mapForReading(fd, 100, 3 * page - 100), 0);
+    volatile uint8_t sink = 0;
+    size_t upTo = mapping.size();
+    auto touch = [&] {
+        for (size_t i = 0; i < upTo; i += 512)
+            sink = static_cast<uint8_t>(sink + mapping.data()[i]);
+    };
+    EXPECT_TRUE(catchingBusErrors(touch));
+    ASSERT_EQ(ftruncate(fd, static_cast<off_t>(page)), 0);
+    EXPECT_FALSE(catchingBusErrors(touch));
+    EXPECT_FALSE(catchingBusErrors(touch));
+    upTo = page - 100;
+    EXPECT_TRUE(catchingBusErrors(touch)) << "the bytes still there stay readable";
+
+    InflateJob job;
+    job.work = job.extract = true;
+    job.archiveFd = fd;
+    job.dataOffset = 2 * page;
+    job.method = 8;
+    job.facts.compressedSize = 3 * page;
+    job.facts.size = kMappedFrom;
+    job.target = tmp.path("out.bin").toStdString();
+    runInflateJob(job, nullptr);
+    EXPECT_EQ(job.code, ZE_ERR_EOF);
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"archive.bin"});
+    close(fd);
 }
 
 }  // namespace
