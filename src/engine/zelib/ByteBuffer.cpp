@@ -11,7 +11,8 @@ namespace zelib {
 
 namespace {
 
-constexpr size_t kHugePage = size_t{2} << 20;
+// Buffers from this size on are mapped, in whole multiples of it.
+constexpr size_t kMappedUnit = size_t{2} << 20;
 
 // A kept mapping serves a request up to this many times smaller: a small
 // entry that took a big mapping would leave the next big entry to fresh
@@ -116,18 +117,18 @@ size_t ByteBuffer::keptBytes() {
 }
 
 void ByteBuffer::allocate(size_t size) {
-    if (size > SIZE_MAX - kHugePage)
+    if (size > SIZE_MAX - kMappedUnit)
         throw std::bad_alloc();
-    const size_t length = (size + kHugePage - 1) / kHugePage * kHugePage;
+    const size_t length = (size + kMappedUnit - 1) / kMappedUnit * kMappedUnit;
     // A buffer refilled for the next entry keeps its pages when they fit.
-    if (size >= kHugePage && mapped_ >= length && mapped_ / kMostWaste <= length) {
+    if (size >= kMappedUnit && mapped_ >= length && mapped_ / kMostWaste <= length) {
         size_ = size;
         return;
     }
     release();
     if (size == 0)
         return;
-    if (size < kHugePage) {
+    if (size < kMappedUnit) {
         data_ = new uint8_t[size];
         size_ = size;
         return;
@@ -142,7 +143,8 @@ void ByteBuffer::allocate(size_t size) {
         mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (memory == MAP_FAILED)
         throw std::bad_alloc();
-    madvise(memory, length, MADV_HUGEPAGE);  // a hint; failure changes nothing
+    // Ordinary pages, even where huge ones are the default (see the header).
+    madvise(memory, length, MADV_NOHUGEPAGE);  // a hint; failure changes nothing
     data_ = static_cast<uint8_t *>(memory);
     size_ = size;
     mapped_ = length;

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <csetjmp>
 #include <csignal>
@@ -95,14 +96,25 @@ int FileMapping::mapForWriting(int fd, uint64_t length) {
     while (error == EINTR);
     if (error != 0)
         return error;
-    if ((error = map(fd, 0, length, true)) != 0)
-        return error;
+    return map(fd, 0, length, true);
+}
+
+int FileMapping::prepareForWriting(uint64_t from, uint64_t length) {
+    const auto page = static_cast<uint64_t>(sysconf(_SC_PAGESIZE));
+    const uint64_t begin =
+        (static_cast<uint64_t>(data_ - static_cast<uint8_t *>(mapping_)) + std::min(from, size_)) /
+        page * page;
+    const uint64_t end = std::min<uint64_t>(mapped_, begin + length + page);
+    if (begin >= end)
+        return 0;
 #ifdef MADV_POPULATE_WRITE
-    // Makes the pages ready in one call rather than one fault each; older
-    // kernels refuse the advice, and the pages then fault in as written.
-    madvise(mapping_, mapped_, MADV_POPULATE_WRITE);
+    // Older kernels refuse the advice: the pages then fault in as written.
+    return madvise(static_cast<uint8_t *>(mapping_) + begin, end - begin, MADV_POPULATE_WRITE) == 0
+               ? 0
+               : errno;
+#else
+    return ENOSYS;
 #endif
-    return 0;
 }
 
 bool mappingUnsupported(int error) {

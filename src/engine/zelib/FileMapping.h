@@ -29,6 +29,9 @@ class FileMapping {
     // cannot reserve space; ENOSPC, EDQUOT or EFBIG where it has none.
     int mapForWriting(int fd, uint64_t length);
     void unmap();
+    // Has the kernel make the pages of [from, from + length) ready for
+    // writing now rather than at the first write to each: 0 or errno.
+    int prepareForWriting(uint64_t from, uint64_t length);
 
     uint8_t *data() { return data_; }
     const uint8_t *data() const { return data_; }

@@ -3,15 +3,15 @@
 #include "EntryData.h"
 #include "FileMapping.h"
 #include "OutputFile.h"
-#include "ReadAt.h"
-
-#include <sys/stat.h>
+#include "StoredBytes.h"
 
 #include <libdeflate.h>
 #include <zip.h>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <new>
+#include <thread>
 
 namespace zelib {
 
@@ -33,59 +33,65 @@ int32_t writeFile(const InflateJob &job, const uint8_t *data, uint64_t size) {
     return ZE_OK;
 }
 
-// Where nothing can be mapped, the stored bytes are read into memory.
-int32_t readFromArchive(InflateJob &job) {
-    job.raw.allocate(job.facts.compressedSize);
-    const int error = readAt(job.archiveFd, job.dataOffset, job.raw.data(), job.raw.size());
-    return error == 0 ? ZE_OK : error == ENODATA ? ZE_ERR_EOF : ZE_ERR_READ;
-}
+// Has the output's pages made ready on another core while the inflater
+// fills them from the start: for a large entry, providing the pages costs
+// the kernel about half as much as inflating into them. Where the inflater
+// overtakes, it makes its pages ready itself.
+class PagesAhead {
+  public:
+    explicit PagesAhead(FileMapping &output) {
+        if (output.size() >= kFrom)
+            thread_ = std::thread([this, &output] {
+                for (uint64_t at = 0; at < output.size() && !stop_; at += kStep)
+                    if (output.prepareForWriting(at, kStep) != 0)
+                        break;
+            });
+    }
+    ~PagesAhead() {
+        stop_ = true;
+        if (thread_.joinable())
+            thread_.join();
+    }
+    PagesAhead(const PagesAhead &) = delete;
+    PagesAhead &operator=(const PagesAhead &) = delete;
 
-// Inflates the mapped stored bytes into the mapped output and checks them.
-int32_t inflateMapped(const InflateJob &job, const FileMapping &stored, FileMapping &output,
-                      libdeflate_decompressor *decompressor) {
+  private:
+    static constexpr uint64_t kFrom = uint64_t{4} << 20;
+    static constexpr uint64_t kStep = uint64_t{2} << 20;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+// Extracts or tests an entry whose stored bytes are taken in place from the
+// archive file; an extraction inflates them straight into the mapped output
+// file where the file system allows.
+int32_t runInPlace(InflateJob &job, libdeflate_decompressor *decompressor) {
+    StoredBytes stored;
+    if (const int32_t code = stored.load(job.archiveFd, job.dataOffset, job.facts.compressedSize))
+        return code;
     const uint64_t size = job.facts.size;
-    bool intact = false;
-    auto inflate = [&] {
-        if (job.method == ZIP_CM_DEFLATE)
-            intact =
-                libdeflate_deflate_decompress(decompressor, stored.data(), stored.size(),
-                                              output.data(), size, nullptr) == LIBDEFLATE_SUCCESS;
-        else if ((intact = stored.size() == size))
-            std::memcpy(output.data(), stored.data(), size);
-        intact = intact && libdeflate_crc32(0, output.data(), size) == job.crc;
-    };
-    if (catchingBusErrors(inflate))
-        return intact ? ZE_OK : ZE_ERR_INCOMPLETE;
-    // A page that could not be read or written: the archive cut short by
-    // another program, or a failing disk.
-    struct stat now {};
-    if (fstat(job.archiveFd, &now) == 0 &&
-        static_cast<uint64_t>(now.st_size) < job.dataOffset + job.facts.compressedSize)
-        return ZE_ERR_EOF;
-    return ZE_ERR_READ;
-}
-
-int32_t extractMapped(InflateJob &job, libdeflate_decompressor *decompressor) {
+    if (!job.extract) {
+        ByteBuffer data(size);
+        return stored.inflateInto(job.method, size, job.crc, decompressor, data.data());
+    }
     OutputFile file;
     if (file.create(job.target) != 0)
         return ZE_ERR_SKIPPED;
-    FileMapping stored, output;
-    const int error = file.mapForWriting(job.facts.size, output);
-    if (error != 0 && !mappingUnsupported(error))
-        return ZE_ERR_SKIPPED;  // no room for the file
-    if (error != 0 ||
-        stored.mapForReading(job.archiveFd, job.dataOffset, job.facts.compressedSize) != 0) {
-        output.unmap();
-        ByteBuffer data;
-        int32_t code = readFromArchive(job);
-        if (code == ZE_OK)
-            code = inflateChecked(job.raw, job.method, job.facts.size, job.crc, decompressor, data);
-        if (code == ZE_OK && file.write(data.data(), job.facts.size) != 0)
-            code = ZE_ERR_SKIPPED;
-        if (code != ZE_OK)
+    FileMapping output;
+    if (const int error = file.mapForWriting(size, output)) {
+        if (!mappingUnsupported(error))
+            return ZE_ERR_SKIPPED;  // no room for the file
+        ByteBuffer data(size);
+        if (const int32_t code =
+                stored.inflateInto(job.method, size, job.crc, decompressor, data.data()))
             return code;
-    } else if (const int32_t code = inflateMapped(job, stored, output, decompressor)) {
-        return code;
+        if (file.write(data.data(), size) != 0)
+            return ZE_ERR_SKIPPED;
+    } else {
+        PagesAhead pages(output);
+        if (const int32_t code =
+                stored.inflateInto(job.method, size, job.crc, decompressor, output.data()))
+            return code;
     }
     // The pages are in the file's cache; the mapping goes before the file
     // gets its times and name.
@@ -100,7 +106,7 @@ void runInflateJob(InflateJob &job, libdeflate_decompressor *decompressor) noexc
     try {
         ByteBuffer data;
         if (job.archiveFd >= 0)
-            job.code = extractMapped(job, decompressor);
+            job.code = runInPlace(job, decompressor);
         else if (job.inflated)
             data = std::move(job.raw);
         else
@@ -133,7 +139,11 @@ InflatePool::~InflatePool() {
 bool InflatePool::submit(std::unique_ptr<InflateJob> job, Reporter &reporter) {
     auto slot = std::make_shared<Slot>();
     const bool inflating = job->method == ZIP_CM_DEFLATE && !job->inflated;
-    slot->cost = job->work ? job->raw.size() + (inflating ? job->facts.size : 0) : 0;
+    // A job that takes its stored bytes in place may have to read them into
+    // memory all the same, and has its data in memory when testing.
+    const uint64_t cost = job->archiveFd >= 0 ? job->facts.compressedSize + job->facts.size
+                                              : job->raw.size() + (inflating ? job->facts.size : 0);
+    slot->cost = job->work ? cost : 0;
     slot->done = !job->work;
     slot->job = std::move(job);
 

@@ -17,9 +17,9 @@ struct libdeflate_decompressor;
 
 namespace zelib {
 
-// Entries from this size on are extracted straight from the archive file
-// into the output file through mappings (see FileMapping.h) rather than
-// through buffers of their size.
+// Entries from this size on are read in place from the archive file, and
+// extracted straight into the output file, through mappings (see
+// FileMapping.h) rather than through buffers of their size.
 constexpr uint64_t kMappedFrom = uint64_t{1} << 20;
 
 // One entry on its way through Test or Extract. Entries small enough are read
@@ -31,9 +31,10 @@ struct InflateJob {
     ByteBuffer raw;
     // `raw` already holds the entry's data, inflated and checked ahead.
     bool inflated = false;
-    // When set, `raw` stays unused: the worker maps the entry's stored bytes
-    // at `dataOffset` in the archive open as `archiveFd` (it outlives the
-    // job) and inflates them into the mapped output file.
+    // When set, `raw` stays unused: the worker takes the entry's stored bytes
+    // in place, at `dataOffset` in the archive open as `archiveFd` (which
+    // outlives the job), and an extraction inflates them straight into the
+    // mapped output file.
     int archiveFd = -1;
     uint64_t dataOffset = 0;
     uint16_t method = 0;  // ZIP_CM_STORE or ZIP_CM_DEFLATE

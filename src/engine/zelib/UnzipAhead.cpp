@@ -3,6 +3,7 @@
 #include "EntryData.h"
 #include "InflatePool.h"
 #include "ResultCodes.h"
+#include "StoredBytes.h"
 #include "WorkerCount.h"
 
 #include <libdeflate.h>
@@ -270,10 +271,20 @@ std::unique_ptr<ReadAhead> UnzipAhead::readAhead(Expected &item,
             continue;
         }
         ByteBuffer raw, data;
-        if (readStoredBytes(zip, index, stat.comp_size, raw, [] { return true; }) != ZE_OK ||
-            inflateChecked(raw, static_cast<uint16_t>(stat.comp_method), stat.size, stat.crc,
-                           decompressor, data) != ZE_OK)
+        const EntrySpan &span = archive.layout.entries[index];
+        if (stat.size >= kMappedFrom && archive.file &&
+            span.dataEnd - span.dataBegin == stat.comp_size) {
+            StoredBytes stored;
+            data.allocate(stat.size);
+            if (stored.load(archive.file.get(), span.dataBegin, stat.comp_size) != ZE_OK ||
+                stored.inflateInto(static_cast<uint16_t>(stat.comp_method), stat.size, stat.crc,
+                                   decompressor, data.data()) != ZE_OK)
+                return nullptr;
+        } else if (readStoredBytes(zip, index, stat.comp_size, raw, [] { return true; }) != ZE_OK ||
+                   inflateChecked(raw, static_cast<uint16_t>(stat.comp_method), stat.size, stat.crc,
+                                  decompressor, data) != ZE_OK) {
             return nullptr;
+        }
         raw.release();
         if (read->dataKept) {
             release(item, stat.comp_size);

@@ -387,7 +387,7 @@ void UnzipOperation::process(const Entry &entry) {
             return;
         }
         const EntrySpan &span = layout_.entries[entry.index];
-        if (job->extract && stat.size >= kMappedFrom && archiveFile_ &&
+        if (stat.size >= kMappedFrom && archiveFile_ &&
             span.dataEnd - span.dataBegin == stat.comp_size) {
             job->archiveFd = archiveFile_.get();
             job->dataOffset = span.dataBegin;
