@@ -23,12 +23,15 @@ small files (C headers, message catalogs, PNG and SVG icons):
 default). Where it lies matters as much as the program: creating a file
 costs what the file system makes it cost. On an ext4 without a journal (as
 some virtual machines' disks are) every new file first passes over the
-inodes freed in the last half minute, so a run right after deleting
-thousands of archives pays for them, whoever writes. Each run therefore
-writes into a folder of its own, and all of them are deleted at the end, as
-a user's folder has not usually just lost thousands of files;
---delete-between deletes each run's archives before the next run instead.
-A journaled ext4, as desktops have, can be tried on a loop device:
+inodes of its block group freed in the last one to five minutes, so a run
+after thousands of files were deleted near it pays for them, whoever
+writes: up to 0.3 ms a file. Each run therefore writes into a folder of its
+own, and all of them are deleted at the end, as a user's folder has not
+usually just lost thousands of files; --delete-between deletes each run's
+archives before the next run instead. Folders in /tmp share their block
+groups with every other benchmark's deleted files; a new folder at the top
+of the file system (mkdir /bench-work; --work /bench-work) gets groups of
+its own. A journaled ext4, as desktops have, can be tried on a loop device:
     truncate -s 2G /tmp/j.img && mkfs.ext4 -q -F /tmp/j.img
     mkdir -p /mnt/j && mount -o loop /tmp/j.img /mnt/j
     bench/batch_vs_zip.py --corpus build/mixed-corpus --work /mnt/j
