@@ -125,12 +125,15 @@ bool mappingUnsupported(int error) {
 bool catchingBusErrors(void (*work)(void *), void *context) {
     installHandler();
     sigjmp_buf catching;
+    sigjmp_buf *const outer = tCatching;
     // The mask is saved so that the jump out of the handler unblocks SIGBUS.
-    if (sigsetjmp(catching, 1) != 0)
+    if (sigsetjmp(catching, 1) != 0) {
+        tCatching = outer;
         return false;
+    }
     tCatching = &catching;
     work(context);
-    tCatching = nullptr;
+    tCatching = outer;
     return true;
 }
 
