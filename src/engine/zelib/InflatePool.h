@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ArchiveLayout.h"
 #include "ByteBuffer.h"
 #include "Reporter.h"
+#include "platform/posix/FileDescriptor.h"
 
 #include <sys/types.h>
+#include <zip.h>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -21,6 +24,14 @@ namespace zelib {
 // extracted straight into the output file, through mappings (see
 // FileMapping.h) rather than through buffers of their size.
 constexpr uint64_t kMappedFrom = uint64_t{1} << 20;
+
+// Whether the entry `stat` describes, lying where `span` says, is read in
+// place from the archive open as `file`: large enough, with a descriptor
+// that is the archive libzip read, and a layout that agrees on its size.
+inline bool readsInPlace(const posix::FileDescriptor &file, const EntrySpan &span,
+                         const zip_stat_t &stat) {
+    return stat.size >= kMappedFrom && file && span.dataEnd - span.dataBegin == stat.comp_size;
+}
 
 // One entry on its way through Test or Extract. Entries small enough are read
 // raw on the calling thread and handed to a worker, which decompresses them

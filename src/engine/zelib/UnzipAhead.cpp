@@ -272,8 +272,7 @@ std::unique_ptr<ReadAhead> UnzipAhead::readAhead(Expected &item,
         }
         ByteBuffer raw, data;
         const EntrySpan &span = archive.layout.entries[index];
-        if (stat.size >= kMappedFrom && archive.file &&
-            span.dataEnd - span.dataBegin == stat.comp_size) {
+        if (readsInPlace(archive.file, span, stat)) {
             StoredBytes stored;
             data.allocate(stat.size);
             if (stored.load(archive.file.get(), span.dataBegin, stat.comp_size) != ZE_OK ||

@@ -387,8 +387,7 @@ void UnzipOperation::process(const Entry &entry) {
             return;
         }
         const EntrySpan &span = layout_.entries[entry.index];
-        if (stat.size >= kMappedFrom && archiveFile_ &&
-            span.dataEnd - span.dataBegin == stat.comp_size) {
+        if (readsInPlace(archiveFile_, span, stat)) {
             job->archiveFd = archiveFile_.get();
             job->dataOffset = span.dataBegin;
             job->work = true;
